@@ -1,0 +1,179 @@
+#include "alarmcatalogue.h"
+
+#include "apperror.h"
+#include "conversions.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Splits a key into its number fields the way the catalogue always has: the
+// first two characters, the next two, and the rest counted from the end.
+int keyField(const QString &key, qsizetype from, qsizetype length)
+{
+    return Conversions::toInteger(key.mid(from, length));
+}
+
+void checkTimeKey(const QString &key)
+{
+    Conversions::encodeTime(keyField(key, 0, 2), keyField(key, 2, 2), keyField(key, qMax<qsizetype>(0, key.size() - 2), 2));
+}
+
+void checkDateKey(const QString &key)
+{
+    Conversions::encodeDate(keyField(key, qMax<qsizetype>(0, key.size() - 4), 4), keyField(key, 2, 2), keyField(key, 0, 2));
+}
+
+int checkedSlot(const QString &text)
+{
+    const int slot = Conversions::toInteger(text);
+    if (slot < 0 || slot >= AlarmCatalogue::SlotCount)
+        throw AppError(QStringLiteral("'%1' is not a valid alarm slot (0 to %2)").arg(text).arg(AlarmCatalogue::SlotCount - 1));
+    return slot;
+}
+
+} // namespace
+
+AlarmCatalogue::AlarmCatalogue(QObject *parent) : QAbstractTableModel(parent)
+{
+}
+
+int AlarmCatalogue::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int AlarmCatalogue::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant AlarmCatalogue::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size() || role != Qt::DisplayRole)
+        return {};
+    return m_rows[index.row()].fields().value(index.column());
+}
+
+QVariant AlarmCatalogue::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QStringList headers{QStringLiteral("Alarm"), QStringLiteral("Frequency"), QStringLiteral("Time"),
+                                     QStringLiteral("Date")};
+    return headers.value(section);
+}
+
+void AlarmCatalogue::appendRow(const CatalogueRow &row)
+{
+    const int at = int(m_rows.size());
+    beginInsertRows({}, at, at);
+    m_rows.append(row);
+    endInsertRows();
+    bool ok = false;
+    const int slot = row.slot.toInt(&ok);
+    if (ok)
+        setSlotInUse(slot, true);
+}
+
+void AlarmCatalogue::replaceRow(int index, const CatalogueRow &row)
+{
+    m_rows[index] = row;
+    emit dataChanged(this->index(index, 0), this->index(index, ColumnCount - 1));
+}
+
+void AlarmCatalogue::removeRowAt(int index)
+{
+    bool ok = false;
+    const int slot = m_rows[index].slot.toInt(&ok);
+    beginRemoveRows({}, index, index);
+    m_rows.removeAt(index);
+    endRemoveRows();
+    if (ok)
+        setSlotInUse(slot, false);
+}
+
+void AlarmCatalogue::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_slotInUse.fill(false);
+    endResetModel();
+}
+
+bool AlarmCatalogue::isSlotInUse(int slot) const
+{
+    return slot >= 0 && slot < SlotCount && m_slotInUse[slot];
+}
+
+void AlarmCatalogue::setSlotInUse(int slot, bool inUse)
+{
+    if (slot >= 0 && slot < SlotCount)
+        m_slotInUse[slot] = inUse;
+}
+
+std::optional<int> AlarmCatalogue::lowestFreeSlot() const
+{
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        if (!m_slotInUse[slot])
+            return slot;
+    }
+    return std::nullopt;
+}
+
+void AlarmCatalogue::read(const QString &path)
+{
+    clear();
+    if (!QFileInfo::exists(path))
+        return;
+    LineReader in(TextFile::readLines(path));
+    try {
+        const int count = Conversions::toInteger(in.next());
+        for (int i = 0; i < count; ++i) {
+            CatalogueRow row;
+            row.caption = in.next();
+            row.frequencyName = in.next();
+            row.timeText = in.next();
+            row.dateText = in.next();
+            row.timeKey = in.next();
+            checkTimeKey(row.timeKey);
+            row.dateKey = in.next();
+            checkDateKey(row.dateKey);
+            row.weekdayMask = in.next();
+            row.slot = in.next();
+            checkedSlot(row.slot);
+            // A row joins the list only when all of it has been read and checked.
+            appendRow(row);
+        }
+    } catch (const AppError &error) {
+        const QString backup = path + QStringLiteral(".bak");
+        QFile::remove(backup);
+        const bool kept = QFile::copy(path, backup);
+        QString message = QStringLiteral("%1\n\nThe alarm list %2 could not be read past line %3. The %4 alarm(s) "
+                                         "read before it are kept.")
+                              .arg(error.message(), QDir::toNativeSeparators(path))
+                              .arg(in.lineNumber())
+                              .arg(m_rows.size());
+        message += kept ? QStringLiteral(" The unreadable file is kept as %1.").arg(QDir::toNativeSeparators(backup))
+                        : QStringLiteral(" A copy of the unreadable file could not be made as %1; save your alarms "
+                                         "elsewhere before leaving the program.")
+                              .arg(QDir::toNativeSeparators(backup));
+        throw AppError(message);
+    }
+}
+
+QByteArray AlarmCatalogue::encode(const QList<CatalogueRow> &rows)
+{
+    QStringList lines{QString::number(rows.size())};
+    for (const CatalogueRow &row : rows)
+        lines << row.fields();
+    return TextFile::encodeLines(lines);
+}
+
+void AlarmCatalogue::write(const QString &path) const
+{
+    TextFile::writeAtomically(path, encode(m_rows));
+}

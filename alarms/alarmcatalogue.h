@@ -1,0 +1,57 @@
+#pragma once
+
+#include "cataloguerow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+#include <array>
+#include <optional>
+
+// The list of all alarms, in list order, and the table of slots in use. It is
+// the model the manager's list shows (four visible columns; the keys and the
+// slot ride along in the rows) and the rows the scheduler tests.
+class AlarmCatalogue final : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SlotCount = 256;
+    enum Column { CaptionColumn, FrequencyColumn, TimeColumn, DateColumn, ColumnCount };
+
+    explicit AlarmCatalogue(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const QList<CatalogueRow> &rows() const { return m_rows; }
+    const CatalogueRow &row(int index) const { return m_rows.at(index); }
+    int size() const { return int(m_rows.size()); }
+
+    // Appending marks the row's slot in use; removing frees it.
+    void appendRow(const CatalogueRow &row);
+    void replaceRow(int index, const CatalogueRow &row);
+    void removeRowAt(int index);
+    void clear();
+
+    bool isSlotInUse(int slot) const;
+    void setSlotInUse(int slot, bool inUse);
+    // The lowest slot not in use, or nothing when all 256 are taken.
+    std::optional<int> lowestFreeSlot() const;
+
+    // Replaces the rows with those of the file; a missing file is an empty
+    // catalogue. On a malformed file the complete rows before the bad line are
+    // kept, the file is copied to "<path>.bak" so that the next write can't
+    // lose it, and AppError says both.
+    void read(const QString &path);
+    // Writes all rows, atomically.
+    void write(const QString &path) const;
+
+    static QByteArray encode(const QList<CatalogueRow> &rows);
+
+private:
+    QList<CatalogueRow> m_rows;
+    std::array<bool, SlotCount> m_slotInUse{};
+};

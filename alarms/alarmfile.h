@@ -1,0 +1,29 @@
+#pragma once
+
+#include "alarmrecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The line-oriented alarm file: one value a line at a fixed position, marker
+// lines between the groups, CR LF line ends. Reading fills the record field by
+// field in file order; when a line fails, the fields read before it keep their
+// new values and the rest keep what the caller had, and AppError says why.
+namespace AlarmFile {
+
+enum class ReadMode {
+    // Builds the alarm time and date and checks the minute fields, as the
+    // editor needs them.
+    Editing,
+    // Takes what ringing needs: lines 4 to 9 must be numbers but are dropped,
+    // the frequency and the day flags are skipped.
+    Ringing,
+};
+
+QByteArray encode(const AlarmRecord &record);
+void write(const QString &path, const AlarmRecord &record);
+
+void decode(const QStringList &lines, ReadMode mode, AlarmRecord &record);
+void read(const QString &path, ReadMode mode, AlarmRecord &record);
+
+} // namespace AlarmFile

@@ -1,0 +1,40 @@
+#include "alarmrecord.h"
+
+const QStringList &frequencyNames()
+{
+    static const QStringList names{QStringLiteral("Once"),   QStringLiteral("Hourly"),  QStringLiteral("Daily"),
+                                   QStringLiteral("Weekly"), QStringLiteral("Monthly"), QStringLiteral("Yearly")};
+    return names;
+}
+
+AlarmRecord AlarmRecord::newAlarm(const QDateTime &opened)
+{
+    AlarmRecord record;
+    const QTime t = opened.time();
+    record.alarmTime = QTime(t.hour(), t.minute(), t.second());
+    record.alarmDate = opened.date();
+    return record;
+}
+
+QString AlarmRecord::weekdayMask() const
+{
+    QString mask;
+    for (bool on : dayFlags)
+        mask += on ? u'1' : u'0';
+    return mask;
+}
+
+int AlarmRecord::closingMethod() const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (closingFlags[i])
+            return i + 1;
+    }
+    return 1;
+}
+
+void AlarmRecord::setClosingMethod(int method)
+{
+    for (int i = 0; i < 3; ++i)
+        closingFlags[i] = (i + 1 == method);
+}

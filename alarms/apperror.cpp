@@ -1,0 +1,5 @@
+#include "apperror.h"
+
+AppError::AppError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8())
+{
+}

@@ -1,0 +1,55 @@
+#include "cataloguerow.h"
+
+#include "alarmrecord.h"
+
+QStringList CatalogueRow::fields() const
+{
+    return {caption, frequencyName, timeText, dateText, timeKey, dateKey, weekdayMask, slot};
+}
+
+CatalogueRow CatalogueRow::fromFields(const QStringList &f)
+{
+    const auto at = [&f](int i) { return i < f.size() ? f[i] : QString(); };
+    return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)};
+}
+
+QString CatalogueRow::timeTextFor(const QString &frequencyName, const QTime &time, const DateTimeFormatter &formatter)
+{
+    if (frequencyName == frequencyNames()[int(Frequency::Hourly)])
+        return formatter.format(u"nn:ss", time) + QStringLiteral(" of every hour");
+    return formatter.format(u"hh:nn:ss AM/PM", time);
+}
+
+QString CatalogueRow::dateTextFor(const QString &frequencyName, const QDate &date, const DateTimeFormatter &formatter)
+{
+    const QStringList &names = frequencyNames();
+    if (frequencyName == names[int(Frequency::Once)])
+        return formatter.shortDate(date);
+    if (frequencyName == names[int(Frequency::Monthly)])
+        return QString::number(date.day()) + QStringLiteral(" of every month");
+    if (frequencyName == names[int(Frequency::Yearly)])
+        return formatter.format(u"mm/dd", date);
+    return QStringLiteral("--");
+}
+
+CatalogueRow CatalogueRow::fromEditorResult(const EditorResult &result, int slot, const DateTimeFormatter &formatter)
+{
+    const QStringList &names = frequencyNames();
+    const QString name =
+        result.frequencyCode >= 0 && result.frequencyCode < names.size() ? names[result.frequencyCode] : QString();
+    CatalogueRow row;
+    row.caption = result.caption;
+    row.frequencyName = name;
+    row.timeText = timeTextFor(name, result.alarmTime, formatter);
+    row.dateText = dateTextFor(name, result.alarmDate, formatter);
+    row.timeKey = formatter.format(u"hhnnss", result.alarmTime);
+    row.dateKey = formatter.format(u"ddmmyyyy", result.alarmDate);
+    row.weekdayMask = result.weekdayMask;
+    row.slot = QString::number(slot);
+    return row;
+}
+
+QString slotFileName(int slot)
+{
+    return QString::number(slot) + QStringLiteral(".ini");
+}

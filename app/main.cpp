@@ -1,0 +1,68 @@
+// Start-up and shutdown of Chronelle: one copy per user and program folder,
+// the three long-lived windows in their fixed order, and an orderly end on
+// "Exit", on a termination signal and at the end of the desktop session.
+
+#include "clock.h"
+#include "datetimeformatter.h"
+#include "formabout.h"
+#include "formalarmlist.h"
+#include "formmain.h"
+#include "instanceguard.h"
+#include "localeformats.h"
+#include "terminationsignals.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QSessionManager>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Sound goes through GStreamer unless the user chose another backend.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Chronelle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Chronelle"));
+    QApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
+    // The clock lives on with every window hidden; only "Exit" ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
+
+    InstanceGuard guard(programFolder);
+    switch (guard.claim()) {
+    case InstanceGuard::Outcome::FirstCopy:
+        break;
+    case InstanceGuard::Outcome::OtherNotified:
+        return 0;
+    case InstanceGuard::Outcome::OtherSilent:
+        std::fprintf(stderr, "chronelle: another copy is running but did not answer\n");
+        return 0;
+    }
+    if (!guard.warning().isEmpty())
+        std::fprintf(stderr, "chronelle: %s\n", qPrintable(guard.warning()));
+
+    SystemClock clock;
+    const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
+
+    TFormMain formMain(programFolder);
+    TFormAlarmList formAlarmList(programFolder, formMain, clock, formatter);
+    TFormAbout formAbout;
+    formMain.setCompanions(&formAlarmList, &formAbout);
+
+    QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList, &TFormAlarmList::showAndRaise);
+
+    TerminationSignals signals_;
+    QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
+    // At the end of the session save everything at once and never object:
+    // the session manager ends the process afterwards.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &formMain,
+                     [&formMain](QSessionManager &) { formMain.exitUnattended(); });
+
+    formMain.show();
+    return QApplication::exec();
+}

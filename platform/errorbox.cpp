@@ -1,0 +1,47 @@
+#include "errorbox.h"
+
+#include "apperror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace ErrorBox {
+
+namespace {
+Recorder &recorder()
+{
+    static Recorder instance;
+    return instance;
+}
+} // namespace
+
+void show(QWidget *parent, const QString &message)
+{
+    if (recorder()) {
+        recorder()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setRecorder(Recorder r)
+{
+    recorder() = std::move(r);
+}
+
+bool guard(QWidget *parent, const std::function<void()> &body)
+{
+    try {
+        body();
+        return true;
+    } catch (const AppError &error) {
+        show(parent, error.message());
+    } catch (const std::exception &error) {
+        show(parent, QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+} // namespace ErrorBox

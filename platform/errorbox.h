@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The standard error box. Every handler that can fail reports through it, once.
+// Tests install a recorder so that no modal box ever blocks them.
+namespace ErrorBox {
+
+void show(QWidget *parent, const QString &message);
+
+// While a recorder is set, messages go to it instead of a modal box.
+using Recorder = std::function<void(const QString &message)>;
+void setRecorder(Recorder recorder);
+
+// Runs body; an error that escapes it is shown in the error box and ends the
+// handler there, so Qt never sees an exception. Returns whether body finished.
+bool guard(QWidget *parent, const std::function<void()> &body);
+
+} // namespace ErrorBox

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// Keeps one copy of the program per user and program folder. The first copy
+// holds a lock file and listens on a local socket; a later copy finds the
+// lock taken, asks the first one over the socket to show itself, and ends.
+// A lock or socket left behind by a killed copy doesn't stop the next start.
+class InstanceGuard final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        FirstCopy,     // this copy runs; activationRequested() tells of later starts
+        OtherNotified, // another copy runs and has been asked to show itself
+        OtherSilent,   // another copy holds the lock but could not be reached
+    };
+
+    explicit InstanceGuard(const QString &programFolder, QObject *parent = nullptr);
+    ~InstanceGuard() override;
+
+    Outcome claim();
+    // Set when claim() ran as the first copy but could not provide everything
+    // (no lock or no socket); the program runs all the same.
+    QString warning() const { return m_warning; }
+
+    // The key that names the lock and the socket of a program folder.
+    static QString keyFor(const QString &programFolder);
+
+signals:
+    void activationRequested();
+
+private:
+    void listen();
+    bool notifyRunningCopy();
+
+    QString m_key;
+    QString m_lockPath;
+    QString m_socketPath;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer m_server;
+    QString m_warning;
+};

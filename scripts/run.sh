@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Sets Chronelle up and runs it. Without a display it runs the program on a
+# virtual X server for a few seconds, saves a screenshot of what it shows and
+# prints where the screenshot is.
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${CHRONELLE_BUILD_DIR:-$ROOT/build}
+"$ROOT/scripts/setup.sh" run
+APP="$BUILD_DIR/bin/chronelle"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$APP"
+fi
+
+echo "== no display: starting a virtual X server"
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+trap cleanup EXIT
+display_number=90
+while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
+  display_number=$((display_number + 1))
+done
+Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$display_number"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+chmod 700 "$XDG_RUNTIME_DIR"
+
+"$APP" &
+app_pid=$!
+sleep 4
+mkdir -p "$BUILD_DIR/screenshots"
+shot="$BUILD_DIR/screenshots/chronelle.png"
+import -window root "$shot"
+kill -TERM "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+echo "== Chronelle ran on the virtual display; screenshot saved to $shot"

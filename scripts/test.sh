@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Sets Chronelle up, starts every service the tests need (a virtual X server
+# with a notification area, a sound server with a null sink, private D-Bus
+# system and session buses) and runs the whole suite. The services are private
+# to this run and are stopped at its end; nothing reaches the machine's own.
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${CHRONELLE_BUILD_DIR:-$ROOT/build}
+"$ROOT/scripts/setup.sh" test
+
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+trap cleanup EXIT
+
+RUN_DIR=$(mktemp -d /tmp/chronelle-test.XXXXXX)
+chmod 700 "$RUN_DIR"
+export XDG_RUNTIME_DIR="$RUN_DIR"
+export CHRONELLE_TEST_SERVICES=1
+
+# X server with a notification area
+display_number=91
+while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
+  display_number=$((display_number + 1))
+done
+Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >"$RUN_DIR/xvfb.log" 2>&1 &
+pids+=($!)
+export CHRONELLE_TEST_DISPLAY=":$display_number"
+for _ in $(seq 50); do DISPLAY=$CHRONELLE_TEST_DISPLAY xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+DISPLAY=$CHRONELLE_TEST_DISPLAY trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+  >"$RUN_DIR/trayer.log" 2>&1 &
+pids+=($!)
+
+# sound server with a null sink whose monitor the tests record
+mkdir -p "$RUN_DIR/pulse"
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no --log-target=stderr \
+  -L "module-null-sink sink_name=test rate=48000 channels=2" \
+  -L "module-native-protocol-unix auth-anonymous=1 socket=$RUN_DIR/pulse/native" \
+  >"$RUN_DIR/pulseaudio.log" 2>&1 &
+pids+=($!)
+export PULSE_SERVER="unix:$RUN_DIR/pulse/native"
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-sink test >/dev/null 2>&1 || true
+
+# private buses: the tests put their mock services on these
+start_bus() {
+  local info
+  info=$(dbus-daemon --session --print-address=1 --print-pid=1 --fork --nopidfile)
+  bus_address=$(echo "$info" | sed -n 1p)
+  pids+=("$(echo "$info" | sed -n 2p)")
+}
+start_bus; export DBUS_SYSTEM_BUS_ADDRESS="$bus_address"
+start_bus; export DBUS_SESSION_BUS_ADDRESS="$bus_address"
+
+cd "$BUILD_DIR"
+set +e
+ctest --output-on-failure --timeout 300 -j2 2>&1 | tee "$RUN_DIR/ctest.log" | grep -v '^Total Test time'
+status=${PIPESTATUS[0]}
+set -e
+cleanup
+trap - EXIT
+exit "$status"
