@@ -17,12 +17,16 @@ QStringList readLines(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
 
+    return decodeLines(data);
+}
+
+QStringList decodeLines(const QByteArray &data)
+{
     QStringList lines;
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
-        const bool lastLine = end < 0;
-        if (lastLine)
+        if (end < 0)
             end = data.size();
         qsizetype stop = end;
         if (stop > start && data[stop - 1] == '\r')

@@ -13,6 +13,9 @@ namespace TextFile {
 // Throws AppError when the file can't be opened or read.
 QStringList readLines(const QString &path);
 
+// Splits file contents into lines the same way.
+QStringList decodeLines(const QByteArray &data);
+
 // Joins lines with CR LF after each one, in the local 8-bit encoding.
 QByteArray encodeLines(const QStringList &lines);
 
