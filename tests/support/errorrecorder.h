@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 // Collects what would have been shown in the error box while it lives.
 class ErrorRecorder final
 {
