@@ -53,9 +53,12 @@ start_bus; export DBUS_SESSION_BUS_ADDRESS="$bus_address"
 
 cd "$BUILD_DIR"
 set +e
-ctest --output-on-failure --timeout 300 -j2 2>&1 | tee "$RUN_DIR/ctest.log" | grep -v '^Total Test time'
-status=${PIPESTATUS[0]}
+ctest --output-on-failure --timeout 300 -j2 >"$RUN_DIR/ctest.log" 2>&1
+status=$?
 set -e
 cleanup
 trap - EXIT
+# Everything CTest said, then its summary line as the last line.
+grep -v -e '^Total Test time' "$RUN_DIR/ctest.log" | sed -e '/^[0-9]*% tests passed/d'
+grep -E '^[0-9]+% tests passed' "$RUN_DIR/ctest.log" | tail -1
 exit "$status"
