@@ -1,19 +1,26 @@
 #pragma once
 
 #include "alarmcatalogue.h"
+#include "alarmscheduler.h"
 #include "cataloguerow.h"
 
+#include <QDateTime>
 #include <QWidget>
+
+#include <functional>
 
 class ClockFace;
 class Clock;
 class DateTimeFormatter;
 class QTableView;
 class QPushButton;
+class QTimer;
 
 // The alarm manager window. It holds the catalogue for the whole run and
 // writes it back only when it really closes; every other close request only
-// hides it, so the alarms keep ringing while it is out of sight.
+// hides it, so the alarms keep ringing while it is out of sight. Its timer is
+// the scheduler: five times a second it refreshes the clock's lines and rings
+// what fell due, one ringing window at a time.
 class TFormAlarmList final : public QWidget
 {
     Q_OBJECT
@@ -38,8 +45,26 @@ public:
     const EditorResult &editorResult() const { return m_editorResult; }
     void setEditorResult(const EditorResult &result) { m_editorResult = result; }
 
+    // The wall-clock second the ringing alarm was due in.
+    const QDateTime &currentDueMoment() const { return m_currentDueMoment; }
+
     // Writes "al.ini"; throws AppError when it can't.
     void saveCatalogue() const;
+
+    AlarmScheduler &scheduler() { return m_scheduler; }
+    QTimer *timer() const { return Timer; }
+
+    // How a due occurrence is rung; by default a modal ringing window. The
+    // ringing flag is set around the call.
+    using Ringer = std::function<void(TFormAlarmList &, const Occurrence &)>;
+    void setRinger(Ringer ringer) { m_ringer = std::move(ringer); }
+
+    // Writes the clock line and the "Next Alarm:" line, and the caption while
+    // an Hourly alarm exists.
+    void refreshNextAlarm();
+
+signals:
+    void alarmMissed(const QString &caption, const QDateTime &due);
 
 public slots:
     void FormCreate();
@@ -47,6 +72,7 @@ public slots:
     void ButtonOKClick();
     // Shows the window and brings it to the front, as a second start asks.
     void showAndRaise();
+    void TimerTimer();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,12 +80,17 @@ protected:
 private:
     void FormCloseQuery(bool &canClose);
     bool FormClose();
+    void ringOccurrence(const Occurrence &occurrence);
+    void reportRowError(const QString &message);
 
     QString m_programFolder;
     ClockFace &m_clockFace;
     const Clock &m_clock;
     const DateTimeFormatter &m_formatter;
     AlarmCatalogue m_catalogue;
+    AlarmScheduler m_scheduler;
+    Ringer m_ringer;
+    QDateTime m_currentDueMoment;
 
     bool m_exitFlag = false;
     bool m_ringingFlag = false;
@@ -69,4 +100,5 @@ private:
 
     QTableView *AlarmList = nullptr;
     QPushButton *ButtonOK = nullptr;
+    QTimer *Timer = nullptr;
 };

@@ -1,0 +1,156 @@
+#include "alarmscheduler.h"
+
+#include "alarmcatalogue.h"
+#include "alarmrecord.h"
+#include "apperror.h"
+#include "clock.h"
+
+#include <algorithm>
+
+using namespace ScheduleRules;
+
+namespace {
+
+qint64 wallSeconds(const QDateTime &wall)
+{
+    return wall.toSecsSinceEpoch();
+}
+
+} // namespace
+
+AlarmScheduler::AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clock, const DateTimeFormatter &formatter,
+                               QObject *parent)
+    : QObject(parent), m_catalogue(catalogue), m_clock(clock), m_formatter(formatter)
+{
+}
+
+std::optional<RowKeys> AlarmScheduler::keysOf(int row)
+{
+    try {
+        return parse(m_catalogue.row(row));
+    } catch (const AppError &error) {
+        const QString signature = m_catalogue.row(row).fields().join(u'\n');
+        if (!m_reportedRows.contains(signature)) {
+            m_reportedRows.insert(signature);
+            emit rowError(QStringLiteral("The alarm \"%1\" can't be scheduled and is skipped: %2")
+                              .arg(m_catalogue.row(row).caption, error.message()));
+        }
+        return std::nullopt;
+    }
+}
+
+AlarmScheduler::Display AlarmScheduler::refresh()
+{
+    const QDateTime now = m_clock.now();
+    Display display;
+    std::optional<QDateTime> next;
+    const QString &hourly = frequencyNames()[int(Frequency::Hourly)];
+    for (int row = 0; row < m_catalogue.size(); ++row) {
+        const std::optional<RowKeys> keys = keysOf(row);
+        if (!keys)
+            continue;
+        if (keys->frequencyName == hourly) {
+            display.managerCaption = minutesPassed(*keys, now.time()) ? QStringLiteral("Minutes Passed")
+                                                                      : QStringLiteral("Minutes have not Passed");
+        }
+        const std::optional<QDateTime> occurrence = nextOccurrence(*keys, now);
+        if (occurrence && (!next || *occurrence < *next))
+            next = occurrence;
+    }
+    display.clockLine = clockLine(now, m_formatter);
+    m_marqueePosition = m_marqueePosition + 1 > MarqueePositions - 1 ? 0 : m_marqueePosition + 1;
+    display.marqueeLine = marqueeWindow(nextAlarmMessage(next, m_formatter), m_marqueePosition);
+    return display;
+}
+
+bool AlarmScheduler::markHandled(int slot, const QDateTime &due)
+{
+    const QPair<int, qint64> key(slot, wallSeconds(due));
+    if (m_handled.contains(key))
+        return false;
+    m_handled.insert(key);
+    return true;
+}
+
+void AlarmScheduler::forgetOldHandled(const QDateTime &wallNow)
+{
+    // An hour repeated when the clocks go back is the longest the wall clock
+    // runs backwards on its own; two days is plenty and keeps the set small.
+    if (wallNow.time().hour() == m_handledHour)
+        return;
+    m_handledHour = wallNow.time().hour();
+    const qint64 oldest = wallSeconds(wallNow) - 2 * 24 * 3600;
+    m_handled.removeIf([oldest](const QPair<int, qint64> &key) { return key.second < oldest; });
+}
+
+void AlarmScheduler::collectDue()
+{
+    const QDateTime now = m_clock.now();
+    const qint64 instant = now.toSecsSinceEpoch();
+    const QDateTime wall = wallMomentOf(now);
+    if (m_lastInstant && instant == *m_lastInstant)
+        return;
+
+    // The wall-clock seconds to test now, and those that passed unseen.
+    QDateTime from = wall;
+    std::optional<QDateTime> missedFrom;
+    if (m_lastInstant && instant > *m_lastInstant) {
+        if (instant - *m_lastInstant > CatchUpSeconds) {
+            if (wall > m_lastWall.addSecs(1))
+                missedFrom = m_lastWall.addSecs(1);
+        } else if (wall > m_lastWall) {
+            // Normally one second; the whole skipped hour when clocks go forward.
+            from = m_lastWall.addSecs(1);
+        }
+    }
+    m_lastInstant = instant;
+    m_lastWall = wall;
+    forgetOldHandled(wall);
+
+    struct Found
+    {
+        Occurrence occurrence;
+        int row;
+    };
+    QList<Found> due;
+    QList<Found> missedOnes;
+    for (int row = 0; row < m_catalogue.size(); ++row) {
+        const std::optional<RowKeys> keys = keysOf(row);
+        if (!keys)
+            continue;
+        const QString &caption = m_catalogue.row(row).caption;
+        if (missedFrom) {
+            const QDateTime lastMissed = wall.addSecs(-1);
+            for (auto at = firstDueAtOrAfter(*keys, *missedFrom);
+                 at && *at <= lastMissed && missedOnes.size() < MaxMissedPerGap;
+                 at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
+                if (markHandled(keys->slot, *at))
+                    missedOnes.append({{keys->slot, caption, *at}, row});
+            }
+        }
+        for (auto at = firstDueAtOrAfter(*keys, from); at && *at <= wall; at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
+            if (isDue(*keys, *at) && markHandled(keys->slot, *at))
+                due.append({{keys->slot, caption, *at}, row});
+        }
+    }
+    const auto byTimeThenList = [](const Found &a, const Found &b) {
+        return a.occurrence.due != b.occurrence.due ? a.occurrence.due < b.occurrence.due : a.row < b.row;
+    };
+    std::stable_sort(due.begin(), due.end(), byTimeThenList);
+    std::stable_sort(missedOnes.begin(), missedOnes.end(), byTimeThenList);
+    for (const Found &found : due)
+        m_pending.append(found.occurrence);
+    for (const Found &found : missedOnes)
+        emit missed(found.occurrence.caption, found.occurrence.due);
+}
+
+std::optional<Occurrence> AlarmScheduler::takeNext()
+{
+    while (!m_pending.isEmpty()) {
+        const Occurrence next = m_pending.takeFirst();
+        // A row deleted while its ringing waited has nothing left to ring.
+        if (m_catalogue.isSlotInUse(next.slot))
+            return next;
+    }
+    return std::nullopt;
+}

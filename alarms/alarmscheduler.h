@@ -1,0 +1,83 @@
+#pragma once
+
+#include "schedulerules.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class AlarmCatalogue;
+class Clock;
+class DateTimeFormatter;
+
+// One ringing that fell due: which slot, what it says, and the wall-clock
+// second it was due in.
+struct Occurrence
+{
+    int slot = -1;
+    QString caption;
+    QDateTime due; // wall clock, see ScheduleRules
+};
+
+// Watches the catalogue against the clock. Each call of collectDue() looks at
+// every second since the previous call, so a late tick loses nothing; what
+// fell due waits in a queue, in order of due time and then list order, until
+// the ringing of the previous one is over. Every (slot, due second) is handled
+// once, also when the clock repeats an hour. A gap of more than a minute (the
+// machine slept, the clock was set) is not rung late: each occurrence inside
+// it is announced through missed() instead.
+class AlarmScheduler final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CatchUpSeconds = 60;
+    // Announcements of one gap stop here; a clock set years ahead would
+    // otherwise flood the user.
+    static constexpr int MaxMissedPerGap = 200;
+
+    AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clock, const DateTimeFormatter &formatter,
+                   QObject *parent = nullptr);
+
+    struct Display
+    {
+        QString clockLine;
+        QString marqueeLine;
+        // Set while the catalogue holds an Hourly row.
+        std::optional<QString> managerCaption;
+    };
+    // The next-alarm refresh: the clock line, the marquee one step further on.
+    Display refresh();
+    int marqueePosition() const { return m_marqueePosition; }
+
+    void collectDue();
+    // The oldest waiting occurrence whose slot is still in the catalogue.
+    std::optional<Occurrence> takeNext();
+    int pendingCount() const { return int(m_pending.size()); }
+
+signals:
+    void missed(const QString &caption, const QDateTime &due);
+    // A row whose keys can't be read; said once per row, and the row is skipped.
+    void rowError(const QString &message);
+
+private:
+    std::optional<ScheduleRules::RowKeys> keysOf(int row);
+    bool markHandled(int slot, const QDateTime &due);
+    void forgetOldHandled(const QDateTime &wallNow);
+
+    const AlarmCatalogue &m_catalogue;
+    const Clock &m_clock;
+    const DateTimeFormatter &m_formatter;
+
+    int m_marqueePosition = 0;
+    std::optional<qint64> m_lastInstant; // seconds since the epoch
+    QDateTime m_lastWall;
+    QList<Occurrence> m_pending;
+    QSet<QPair<int, qint64>> m_handled; // slot, wall-clock second
+    int m_handledHour = -1;
+    QSet<QString> m_reportedRows;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "cataloguerow.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// The rules that decide when a catalogue row rings, as pure functions of the
+// row and a wall-clock moment. Wall-clock moments are held in QDateTime with
+// the UTC time spec so that comparing and stepping them never consults a time
+// zone: 02:30 on the night clocks go forward is a moment like any other here.
+namespace ScheduleRules {
+
+// The keys of a row, parsed from its texts.
+struct RowKeys
+{
+    QString frequencyName;
+    QTime keyTime;
+    int keyDay = 0;
+    int keyMonth = 0;
+    int keyYear = 0;
+    QString weekdayMask;
+    int slot = -1;
+};
+
+// Throws AppError when a key is no number, the time key no valid time, the
+// date key no valid date or the slot no number.
+RowKeys parse(const CatalogueRow &row);
+
+// A wall-clock moment made from a date and a time (seconds precision).
+QDateTime wallMoment(const QDate &date, const QTime &time);
+// The wall-clock moment of a real local time, cut to the second.
+QDateTime wallMomentOf(const QDateTime &localTime);
+
+// The row rings in this wall-clock second.
+bool isDue(const RowKeys &keys, const QDateTime &wall);
+
+// The first wall-clock second at or after `from` in which the row is due, or
+// nothing when it never is again (a Once row in the past, a Weekly row with no
+// day, an unknown frequency). Consistent with isDue: a Monthly row on the 31st
+// skips months without one, a Yearly row on 29 February waits for a leap year.
+std::optional<QDateTime> firstDueAtOrAfter(const RowKeys &keys, const QDateTime &from);
+
+// The next occurrence that lies strictly after now.
+std::optional<QDateTime> nextOccurrence(const RowKeys &keys, const QDateTime &now);
+
+// For an Hourly row: its minute and second of this hour have gone by.
+bool minutesPassed(const RowKeys &keys, const QTime &now);
+
+// " mm/dd/yy hh:nn:ss AM/PM" with the user's separators.
+QString clockLine(const QDateTime &now, const DateTimeFormatter &formatter);
+
+// The scrolling text: 20 spaces, then "Next Alarm: " and the moment, or "None".
+QString nextAlarmMessage(const std::optional<QDateTime> &next, const DateTimeFormatter &formatter);
+
+// The 21 characters of the message seen at a marquee position 0..55.
+QString marqueeWindow(const QString &message, int position);
+
+constexpr int MarqueeWidth = 21;
+constexpr int MarqueePositions = 56;
+
+} // namespace ScheduleRules
