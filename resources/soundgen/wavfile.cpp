@@ -62,8 +62,11 @@ void writeWave(const std::filesystem::path &path, const std::vector<std::int16_t
             throw std::runtime_error("cannot create " + temporary.string());
         out.write(file.data(), static_cast<std::streamsize>(file.size()));
         out.close();
-        if (!out)
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
             throw std::runtime_error("cannot write " + temporary.string());
+        }
     }
     std::error_code error;
     std::filesystem::rename(temporary, path, error);
