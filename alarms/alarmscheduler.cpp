@@ -22,38 +22,55 @@ AlarmScheduler::AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clo
                                QObject *parent)
     : QObject(parent), m_catalogue(catalogue), m_clock(clock), m_formatter(formatter)
 {
+    const auto stale = [this]() { m_keysStale = true; };
+    connect(&catalogue, &QAbstractItemModel::rowsInserted, this, stale);
+    connect(&catalogue, &QAbstractItemModel::rowsRemoved, this, stale);
+    connect(&catalogue, &QAbstractItemModel::dataChanged, this, stale);
+    connect(&catalogue, &QAbstractItemModel::modelReset, this, stale);
 }
 
-std::optional<RowKeys> AlarmScheduler::keysOf(int row)
+void AlarmScheduler::parseAllRows()
 {
-    try {
-        return parse(m_catalogue.row(row));
-    } catch (const AppError &error) {
-        const QString signature = m_catalogue.row(row).fields().join(u'\n');
-        if (!m_reportedRows.contains(signature)) {
-            m_reportedRows.insert(signature);
-            emit rowError(QStringLiteral("The alarm \"%1\" can't be scheduled and is skipped: %2")
-                              .arg(m_catalogue.row(row).caption, error.message()));
+    m_keys.clear();
+    for (int row = 0; row < m_catalogue.size(); ++row) {
+        try {
+            m_keys.append(parse(m_catalogue.row(row)));
+        } catch (const AppError &error) {
+            m_keys.append(std::nullopt);
+            const QString signature = m_catalogue.row(row).fields().join(u'\n');
+            if (!m_reportedRows.contains(signature)) {
+                m_reportedRows.insert(signature);
+                emit rowError(QStringLiteral("The alarm \"%1\" can't be scheduled and is skipped: %2")
+                                  .arg(m_catalogue.row(row).caption, error.message()));
+            }
         }
-        return std::nullopt;
     }
+    m_keysStale = false;
+}
+
+const std::optional<RowKeys> &AlarmScheduler::keysOf(int row)
+{
+    if (m_keysStale || m_keys.size() != m_catalogue.size())
+        parseAllRows();
+    return m_keys[row];
 }
 
 AlarmScheduler::Display AlarmScheduler::refresh()
 {
     const QDateTime now = m_clock.now();
+    const QDateTime wallNow = wallMomentOf(now);
     Display display;
     std::optional<QDateTime> next;
     const QString &hourly = frequencyNames()[int(Frequency::Hourly)];
     for (int row = 0; row < m_catalogue.size(); ++row) {
-        const std::optional<RowKeys> keys = keysOf(row);
+        const std::optional<RowKeys> &keys = keysOf(row);
         if (!keys)
             continue;
         if (keys->frequencyName == hourly) {
             display.managerCaption = minutesPassed(*keys, now.time()) ? QStringLiteral("Minutes Passed")
                                                                       : QStringLiteral("Minutes have not Passed");
         }
-        const std::optional<QDateTime> occurrence = nextOccurrence(*keys, now);
+        const std::optional<QDateTime> occurrence = nextOccurrence(*keys, wallNow);
         if (occurrence && (!next || *occurrence < *next))
             next = occurrence;
     }
@@ -115,7 +132,7 @@ void AlarmScheduler::collectDue()
     QList<Found> due;
     QList<Found> missedOnes;
     for (int row = 0; row < m_catalogue.size(); ++row) {
-        const std::optional<RowKeys> keys = keysOf(row);
+        const std::optional<RowKeys> &keys = keysOf(row);
         if (!keys)
             continue;
         const QString &caption = m_catalogue.row(row).caption;

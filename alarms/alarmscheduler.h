@@ -65,7 +65,8 @@ signals:
     void rowError(const QString &message);
 
 private:
-    std::optional<ScheduleRules::RowKeys> keysOf(int row);
+    const std::optional<ScheduleRules::RowKeys> &keysOf(int row);
+    void parseAllRows();
     bool markHandled(int slot, const QDateTime &due);
     void forgetOldHandled(const QDateTime &wallNow);
 
@@ -80,4 +81,7 @@ private:
     QSet<QPair<int, qint64>> m_handled; // slot, wall-clock second
     int m_handledHour = -1;
     QSet<QString> m_reportedRows;
+    // The keys of every row, parsed again whenever the catalogue changes.
+    QList<std::optional<ScheduleRules::RowKeys>> m_keys;
+    bool m_keysStale = true;
 };

@@ -131,10 +131,9 @@ std::optional<QDateTime> firstDueAtOrAfter(const RowKeys &keys, const QDateTime 
     return std::nullopt;
 }
 
-std::optional<QDateTime> nextOccurrence(const RowKeys &keys, const QDateTime &now)
+std::optional<QDateTime> nextOccurrence(const RowKeys &keys, const QDateTime &wallNow)
 {
-    // Strictly after now: the current second has begun, so it is no longer ahead.
-    return firstDueAtOrAfter(keys, wallMomentOf(now).addSecs(1));
+    return firstDueAtOrAfter(keys, wallNow.addSecs(1));
 }
 
 bool minutesPassed(const RowKeys &keys, const QTime &now)

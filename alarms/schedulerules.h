@@ -43,8 +43,9 @@ bool isDue(const RowKeys &keys, const QDateTime &wall);
 // skips months without one, a Yearly row on 29 February waits for a leap year.
 std::optional<QDateTime> firstDueAtOrAfter(const RowKeys &keys, const QDateTime &from);
 
-// The next occurrence that lies strictly after now.
-std::optional<QDateTime> nextOccurrence(const RowKeys &keys, const QDateTime &now);
+// The next occurrence that lies strictly after the wall-clock second `wallNow`
+// (the present second has begun, so it is no longer ahead).
+std::optional<QDateTime> nextOccurrence(const RowKeys &keys, const QDateTime &wallNow);
 
 // For an Hourly row: its minute and second of this hour have gone by.
 bool minutesPassed(const RowKeys &keys, const QTime &now);
