@@ -9,6 +9,7 @@
 #include "formmain.h"
 #include "instanceguard.h"
 #include "localeformats.h"
+#include "poweractions.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
@@ -51,6 +52,8 @@ int main(int argc, char *argv[])
 
     TFormMain formMain(programFolder);
     TFormAlarmList formAlarmList(programFolder, formMain, clock, formatter);
+    const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
+    formAlarmList.setPowerActions(powerActions.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);
 

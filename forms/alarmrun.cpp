@@ -1,32 +1,104 @@
 #include "alarmrun.h"
 
+#include "alarmfile.h"
+#include "apperror.h"
+#include "clock.h"
+#include "datetimeformatter.h"
+#include "errorbox.h"
 #include "formalarmlist.h"
+#include "mediaplayer.h"
+#include "outputlevel.h"
+#include "poweractions.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QTimer>
 
-TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence) : QDialog(&owner), m_owner(owner)
+namespace {
+constexpr qint64 kMinuteMs = 60'000;
+}
+
+const QStringList &TAlarmRun::soundFileNames()
+{
+    static const QStringList names{QStringLiteral("start.wav"), QStringLiteral("ringout.wav"),
+                                   QStringLiteral("ringin.wav"), QStringLiteral("recycle.wav")};
+    return names;
+}
+
+TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
+    : QDialog(&owner), m_owner(owner), m_clock(owner.clock()), m_formatter(owner.formatter()),
+      m_occurrence(occurrence)
 {
     setObjectName(QStringLiteral("AlarmRun"));
     setWindowTitle(QStringLiteral("Alarm"));
     setModal(true);
-    m_owner.setRingingFlag(true);
+    setFixedSize(361, 288);
 
-    LabelTime = new QLabel(occurrence.due.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), this);
+    LabelTime = new QLabel(this);
     LabelTime->setObjectName(QStringLiteral("LabelTime"));
-    Memo = new QLabel(occurrence.caption, this);
+    LabelTime->setGeometry(8, 8, 345, 41);
+    LabelTime->setAlignment(Qt::AlignCenter);
+    QFont timeFont = LabelTime->font();
+    timeFont.setBold(true);
+    timeFont.setPixelSize(32);
+    LabelTime->setFont(timeFont);
+
+    LabelDate = new QLabel(this);
+    LabelDate->setObjectName(QStringLiteral("LabelDate"));
+    LabelDate->setGeometry(8, 56, 345, 17);
+    LabelDate->setAlignment(Qt::AlignCenter);
+    QFont dateFont = LabelDate->font();
+    dateFont.setPixelSize(15);
+    LabelDate->setFont(dateFont);
+
+    Label1 = new QLabel(QStringLiteral("Remember:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 85, 120, 17);
+
+    // When the alarm waited for another one, say when it was really due.
+    LabelDue = new QLabel(this);
+    LabelDue->setObjectName(QStringLiteral("LabelDue"));
+    LabelDue->setGeometry(130, 85, 223, 17);
+    LabelDue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QDateTime openedWall = ScheduleRules::wallMomentOf(m_clock.now());
+    if (occurrence.due.isValid() && occurrence.due != openedWall) {
+        LabelDue->setText(QStringLiteral("Due at %1").arg(m_formatter.longTime(occurrence.due.time())));
+    }
+
+    Memo = new QPlainTextEdit(this);
     Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setGeometry(16, 104, 329, 137);
+    Memo->setReadOnly(true);
+    Memo->setFrameShape(QFrame::NoFrame);
+    Memo->setBackgroundRole(QPalette::Button);
+    Memo->viewport()->setBackgroundRole(QPalette::Button);
+    Memo->setFocusPolicy(Qt::NoFocus);
+
+    Button1 = new QPushButton(QStringLiteral("Snooze"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(200, 256, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, &TAlarmRun::Button1Click);
     ButtonOK = new QPushButton(QStringLiteral("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
-    ButtonOK->setDefault(true);
+    ButtonOK->setGeometry(288, 256, 59, 25);
     connect(ButtonOK, &QPushButton::clicked, this, &TAlarmRun::ButtonOKClick);
+    setTabOrder(Button1, ButtonOK);
+    Button1->setDefault(true);
+    Button1->setFocus();
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(LabelTime);
-    layout->addWidget(Memo);
-    layout->addWidget(ButtonOK);
+    M = owner.makePlayer(this);
+    M->setObjectName(QStringLiteral("M"));
+    connect(M, &MediaPlayer::OnNotify, this, &TAlarmRun::MNotify);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(200);
+    connect(Timer, &QTimer::timeout, this, &TAlarmRun::TimerTimer);
+
+    FormCreate();
 }
 
 TAlarmRun::~TAlarmRun()
@@ -34,9 +106,200 @@ TAlarmRun::~TAlarmRun()
     FormClose();
 }
 
+void TAlarmRun::FormCreate()
+{
+    m_levelBefore = OutputLevel::instance().packed();
+    showClock();
+    m_owner.setRingingFlag(true);
+    m_snoozing = false;
+    ActionReadAlarmInfoExecute();
+}
+
+void TAlarmRun::ActionReadAlarmInfoExecute()
+{
+    M->close();
+    m_silent = false;
+    m_cycleStart = m_clock.monotonicMs();
+    Timer->start();
+    m_playIndex = 0;
+    // Whatever was read before a bad line is used; the switches after it stay off.
+    AlarmRecord record;
+    record.playListOn = false;
+    record.soundOn = false;
+    record.fadeInOn = false;
+    record.autoSnoozeOn = false;
+    record.reminder.clear();
+    record.setClosingMethod(0);
+    const QString path = m_owner.programFolder() + m_owner.currentAlarmFileName();
+    ErrorBox::guard(this, [&]() { AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record); });
+    m_settings = record;
+    Memo->setPlainText(m_settings.reminder);
+}
+
+void TAlarmRun::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TAlarmRun::FormShow()
+{
+    setVolume(100);
+}
+
+void TAlarmRun::setVolume(int percent)
+{
+    // Integer arithmetic gives exactly Trunc(p / 100 * 255 * V / 100).
+    const qint64 level = qint64(percent) * OutputLevel::maxLevel * m_settings.volume / 10000;
+    OutputLevel::instance().setLevel(int(qBound<qint64>(0, level, qint64(OutputLevel::maxLevel))));
+}
+
+qint64 TAlarmRun::cycleElapsedMs() const
+{
+    return m_clock.monotonicMs() - m_cycleStart;
+}
+
+void TAlarmRun::showClock()
+{
+    const QDateTime now = m_clock.now();
+    LabelTime->setText(m_formatter.longTime(now.time()));
+    LabelDate->setText(m_formatter.format(u"ddd, mmmm,dd, yyyy", now.date()));
+}
+
+void TAlarmRun::showCycleClock()
+{
+    // The time rung or kept silent so far, shown like a time of day.
+    LabelDate->setText(m_formatter.longTime(QTime(0, 0).addMSecs(int(cycleElapsedMs() % (24 * 3600 * 1000LL)))));
+}
+
+void TAlarmRun::TimerTimer()
+{
+    if (m_closed)
+        return;
+    showClock();
+    if (stepPlayList())
+        return;
+    stepAlarmSound();
+
+    const qint64 elapsed = cycleElapsedMs();
+    const qint64 elapsedMinutes = elapsed / kMinuteMs;
+    const qint64 elapsedSeconds = elapsed / 1000;
+    const int fadeMinutes = m_settings.fadeInMinutes;
+    if (m_settings.fadeInOn && elapsedMinutes < fadeMinutes)
+        setVolume(int(elapsedSeconds * 100 / (qint64(fadeMinutes) * 60)));
+
+    if (m_snoozing) {
+        showCycleClock();
+        if (!m_silent) {
+            M->close();
+            m_silent = true;
+            m_playIndex = 0;
+        }
+        if (elapsedMinutes >= m_settings.snoozeMinutes && m_silent) {
+            m_silent = false;
+            m_snoozing = false;
+            m_cycleStart = m_clock.monotonicMs();
+        }
+    }
+
+    if (m_settings.autoSnoozeOn) {
+        showCycleClock();
+        const qint64 ring = m_settings.autoSnoozeMinutes;
+        if (elapsedMinutes >= ring && !m_silent) {
+            M->close();
+            m_silent = true;
+            m_playIndex = 0;
+        }
+        if (elapsedMinutes >= ring + m_settings.snoozeMinutes && m_silent) {
+            m_silent = false;
+            m_cycleStart = m_clock.monotonicMs();
+        }
+    }
+}
+
+bool TAlarmRun::stepPlayList()
+{
+    // An empty play list rings the first built-in sound instead (stepAlarmSound).
+    if (!m_settings.playListOn || m_settings.playList.isEmpty() || m_silent || M->isPlaying())
+        return false;
+    if (m_playIndex >= m_settings.playList.size()) {
+        runPowerAction();
+        close();
+        return true;
+    }
+    M->close();
+    M->setFileName(m_settings.playList[m_playIndex]);
+    try {
+        M->open();
+        M->play();
+        M->setNotify(true);
+    } catch (const std::exception &) {
+        // A song that can't be played is skipped on the next tick.
+    }
+    ++m_playIndex;
+    return false;
+}
+
+void TAlarmRun::stepAlarmSound()
+{
+    const bool emptyPlayList = m_settings.playListOn && m_settings.playList.isEmpty();
+    if ((!m_settings.soundOn && !emptyPlayList) || m_silent || M->isPlaying() || m_reported)
+        return;
+    const int number = m_settings.soundOn ? m_settings.soundNumber : 0;
+    if (number < 0 || number >= soundFileNames().size()) {
+        reportOnce(QStringLiteral("The alarm sound number %1 does not exist; the alarm rings without sound.")
+                       .arg(number));
+        return;
+    }
+    M->close();
+    M->setFileName(m_owner.programFolder() + QStringLiteral("sounds/") + soundFileNames()[number]);
+    try {
+        M->open();
+        M->play();
+    } catch (const std::exception &error) {
+        reportOnce(QStringLiteral("%1\n\nThe alarm rings without sound.").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+void TAlarmRun::reportOnce(const QString &message)
+{
+    if (m_reported)
+        return;
+    m_reported = true;
+    ErrorBox::notify(&m_owner, message);
+}
+
+void TAlarmRun::runPowerAction()
+{
+    PowerActions *power = m_owner.powerActions();
+    if (PowerActions::actionFromCode(m_settings.powerAction) == PowerAction::DoNothing)
+        return;
+    if (!power) {
+        ErrorBox::notify(&m_owner, powerFailureText(PowerActions::actionFromCode(m_settings.powerAction),
+                                                    QStringLiteral("not supported here")));
+        return;
+    }
+    const PowerResult result = power->run(m_settings.powerAction);
+    if (!result.done)
+        ErrorBox::notify(&m_owner, result.message);
+}
+
+void TAlarmRun::Button1Click()
+{
+    m_settings.autoSnoozeOn = false;
+    m_snoozing = true;
+    // The silence lasts the full snooze from the press.
+    m_cycleStart = m_clock.monotonicMs();
+}
+
 void TAlarmRun::ButtonOKClick()
 {
     close();
+}
+
+void TAlarmRun::MNotify()
+{
+    M->close();
 }
 
 void TAlarmRun::closeEvent(QCloseEvent *event)
@@ -47,5 +310,11 @@ void TAlarmRun::closeEvent(QCloseEvent *event)
 
 void TAlarmRun::FormClose()
 {
+    if (m_closed)
+        return;
+    m_closed = true;
+    Timer->stop();
+    M->close();
+    OutputLevel::instance().setPacked(m_levelBefore);
     m_owner.setRingingFlag(false);
 }

@@ -1,34 +1,88 @@
 #pragma once
 
+#include "alarmrecord.h"
 #include "alarmscheduler.h"
 
 #include <QDialog>
 
+class Clock;
+class DateTimeFormatter;
+class MediaPlayer;
+class PowerActions;
 class TFormAlarmList;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
-// The window that rings one alarm. While it is open the manager's ringing
-// flag is set, so no second ringing window opens over it.
+// The window that rings one alarm. It reads the alarm's file itself, shows
+// the time, the date and the reminder, plays the play list (or loops a
+// built-in sound) at the alarm's volume with its fade-in, snoozes on request
+// or by itself, and after the last song of the list carries out the alarm's
+// power action and closes. While it is open the manager's ringing flag is
+// set; when it closes, the output level it found is put back.
 class TAlarmRun final : public QDialog
 {
     Q_OBJECT
 
 public:
+    // The built-in sounds, by sound number.
+    static const QStringList &soundFileNames();
+
     TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence);
     ~TAlarmRun() override;
 
+    const AlarmRecord &settings() const { return m_settings; }
+    MediaPlayer &player() const { return *M; }
+    bool silent() const { return m_silent; }
+    bool snoozing() const { return m_snoozing; }
+    int playIndex() const { return m_playIndex; }
+    // Minutes and seconds of the running cycle.
+    qint64 cycleElapsedMs() const;
+
 public slots:
+    void TimerTimer();
+    void Button1Click();
     void ButtonOKClick();
+    void MNotify();
+    void ActionReadAlarmInfoExecute();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void FormCreate();
+    void FormShow();
     void FormClose();
+    void setVolume(int percent);
+    void showClock();
+    void showCycleClock();
+    bool stepPlayList();
+    void stepAlarmSound();
+    void runPowerAction();
+    void reportOnce(const QString &message);
 
     TFormAlarmList &m_owner;
+    const Clock &m_clock;
+    const DateTimeFormatter &m_formatter;
+    Occurrence m_occurrence;
+    AlarmRecord m_settings;
+    quint32 m_levelBefore = 0;
+    int m_playIndex = 0;
+    bool m_silent = false;
+    bool m_snoozing = false;
+    bool m_closed = false;
+    bool m_reported = false;
+    qint64 m_cycleStart = 0;
+
     QLabel *LabelTime = nullptr;
-    QLabel *Memo = nullptr;
+    QLabel *LabelDate = nullptr;
+    QLabel *LabelDue = nullptr;
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Memo = nullptr;
+    QPushButton *Button1 = nullptr;
     QPushButton *ButtonOK = nullptr;
+    MediaPlayer *M = nullptr;
+    QTimer *Timer = nullptr;
 };

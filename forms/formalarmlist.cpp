@@ -3,6 +3,7 @@
 #include "alarmrun.h"
 #include "clockface.h"
 #include "errorbox.h"
+#include "tmediaplayer.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -47,12 +48,18 @@ TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFac
     connect(Timer, &QTimer::timeout, this, &TFormAlarmList::TimerTimer);
     connect(&m_scheduler, &AlarmScheduler::missed, this, &TFormAlarmList::alarmMissed);
     connect(&m_scheduler, &AlarmScheduler::rowError, this, &TFormAlarmList::reportRowError);
+    m_playerFactory = [](QObject *owner) -> MediaPlayer * { return new TMediaPlayer(owner); };
     m_ringer = [](TFormAlarmList &owner, const Occurrence &occurrence) {
         TAlarmRun window(owner, occurrence);
         window.exec();
     };
 
     FormCreate();
+}
+
+MediaPlayer *TFormAlarmList::makePlayer(QObject *parent) const
+{
+    return m_playerFactory(parent);
 }
 
 QString TFormAlarmList::cataloguePath() const

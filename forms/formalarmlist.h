@@ -12,6 +12,8 @@
 class ClockFace;
 class Clock;
 class DateTimeFormatter;
+class MediaPlayer;
+class PowerActions;
 class QTableView;
 class QPushButton;
 class QTimer;
@@ -52,6 +54,17 @@ public:
     void saveCatalogue() const;
 
     AlarmScheduler &scheduler() { return m_scheduler; }
+    const Clock &clock() const { return m_clock; }
+    const DateTimeFormatter &formatter() const { return m_formatter; }
+
+    // The players of the ringing window and the editor; by default real ones.
+    using PlayerFactory = std::function<MediaPlayer *(QObject *parent)>;
+    void setPlayerFactory(PlayerFactory factory) { m_playerFactory = std::move(factory); }
+    MediaPlayer *makePlayer(QObject *parent) const;
+
+    // The power actions that end an alarm; none means "not supported".
+    void setPowerActions(PowerActions *actions) { m_powerActions = actions; }
+    PowerActions *powerActions() const { return m_powerActions; }
     QTimer *timer() const { return Timer; }
 
     // How a due occurrence is rung; by default a modal ringing window. The
@@ -90,6 +103,8 @@ private:
     AlarmCatalogue m_catalogue;
     AlarmScheduler m_scheduler;
     Ringer m_ringer;
+    PlayerFactory m_playerFactory;
+    PowerActions *m_powerActions = nullptr;
     QDateTime m_currentDueMoment;
 
     bool m_exitFlag = false;

@@ -26,6 +26,19 @@ void show(QWidget *parent, const QString &message)
     box.exec();
 }
 
+void notify(QWidget *parent, const QString &message)
+{
+    if (recorder()) {
+        recorder()(message);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), message,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 void setRecorder(Recorder r)
 {
     recorder() = std::move(r);
