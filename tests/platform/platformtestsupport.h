@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDBusConnection>
+#include <QLockFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+// Helpers of the platform tests: the services of the test command (a sound
+// server with a null sink "test", private D-Bus buses, an X server), the mock
+// services these tests start on them, and test files made on the spot.
+
+// Whether the test command promised its services: then a missing one fails
+// the test instead of skipping it.
+bool servicesExpected();
+
+// Ends the current test when `missing` names a missing service: a failure
+// under the test command, a skip elsewhere.
+#define REQUIRE_SERVICE(missing)                                                                                       \
+    do {                                                                                                               \
+        const QString chronelleMissing = (missing);                                                                    \
+        if (!chronelleMissing.isEmpty()) {                                                                             \
+            if (servicesExpected())                                                                                    \
+                FAIL() << "missing service: " << chronelleMissing.toStdString();                                       \
+            GTEST_SKIP() << "missing service: " << chronelleMissing.toStdString();                                     \
+        }                                                                                                              \
+    } while (false)
+
+// Runs the event loop until `done` holds or the time is up; says whether it held.
+bool waitUntil(const std::function<bool()> &done, int timeoutMs);
+
+// Empty when the program is on PATH, else a line naming it and its package.
+QString missingProgram(const QString &program, const QString &package);
+
+// A 1 kHz sine, 48 kHz, 16-bit stereo WAV; amplitude 0..1 of full scale.
+QByteArray toneWav(double seconds, double amplitude);
+// A type-0 MIDI file: a few seconds of piano notes.
+QByteArray pianoMidi();
+
+// The largest sample of raw 16-bit little-endian audio, as a fraction of full scale.
+double peakOf(const QByteArray &raw);
+
+// A file lock that serialises the tests which share one service object (the
+// null sink, a mock's well-known bus name) across test processes.
+class ServiceLock final
+{
+public:
+    ServiceLock(const QString &what, const QString &serviceAddress);
+    // Waits for the lock, generously; false if it never came.
+    bool acquire();
+
+private:
+    QLockFile m_lock;
+};
+
+// Records the null sink's monitor with parec for as long as it lives.
+class SinkRecorder final
+{
+public:
+    SinkRecorder();
+    ~SinkRecorder();
+    // Empty on success, else why the recording could not start.
+    QString start();
+    QByteArray stop();
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_parec;
+};
+
+// Empty when the sound server of the test command answers.
+QString missingSoundServer();
+
+// Runs the named test of this test program in a child process with the given
+// environment; true if it ran and passed. A child that hangs is killed.
+bool runTestInChild(const QString &testName, const QProcessEnvironment &environment, QByteArray *output);
+
+// Empty when the address names a private bus, not the machine's own.
+QString notPrivateBus(const QString &variable);
+
+// A python3-dbusmock process on one of the private buses, stopped by its PID
+// when this goes.
+class DBusMock final
+{
+public:
+    ~DBusMock();
+    // Starts /usr/bin/python3 -m dbusmock with these arguments and waits until
+    // `name` is on the bus. Empty on success, else why not.
+    QString start(const QStringList &arguments, const QDBusConnection &bus, const QString &name);
+    void stop();
+
+private:
+    QProcess m_process;
+};
+
+// Calls a method of the mock interface org.freedesktop.DBus.Mock; empty on
+// success, else the error.
+QString callMock(const QDBusConnection &bus, const QString &service, const QString &path, const QString &method,
+                 const QVariantList &arguments);
+// The argument lists of every recorded call of `method` on the mock object;
+// `error` says why there are none when the mock could not be asked.
+QList<QVariantList> mockCalls(const QDBusConnection &bus, const QString &service, const QString &path,
+                              const QString &method, QString *error);
