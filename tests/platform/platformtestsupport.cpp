@@ -132,6 +132,28 @@ double peakOf(const QByteArray &raw)
     return peak / 32768.0;
 }
 
+double toneAmplitudeOf(const QByteArray &raw)
+{
+    // 480 frames at 48 kHz hold exactly ten periods of 1 kHz, so one DFT bin
+    // measures the tone's amplitude exactly.
+    constexpr int block = 480;
+    constexpr int frameBytes = 4;
+    const qsizetype frames = raw.size() / frameBytes;
+    double loudest = 0;
+    for (qsizetype start = 0; start + block <= frames; start += block) {
+        double re = 0;
+        double im = 0;
+        for (int n = 0; n < block; ++n) {
+            const double x = qFromLittleEndian<qint16>(raw.constData() + (start + n) * frameBytes) / 32768.0;
+            const double phase = 2.0 * std::numbers::pi * 10 * n / block;
+            re += x * std::cos(phase);
+            im -= x * std::sin(phase);
+        }
+        loudest = std::max(loudest, 2.0 * std::hypot(re, im) / block);
+    }
+    return loudest;
+}
+
 ServiceLock::ServiceLock(const QString &what, const QString &serviceAddress)
     : m_lock(QDir::temp().filePath(
           QStringLiteral("chronelle-test-%1-%2.lock")

@@ -42,8 +42,12 @@ QByteArray toneWav(double seconds, double amplitude);
 // A type-0 MIDI file: a few seconds of piano notes.
 QByteArray pianoMidi();
 
-// The largest sample of raw 16-bit little-endian audio, as a fraction of full scale.
+// The largest sample of raw 16-bit little-endian stereo audio, as a fraction of full scale.
 double peakOf(const QByteArray &raw);
+// The largest amplitude of the 1 kHz tone in any 10 ms of the left channel of
+// raw 48 kHz 16-bit stereo audio, as a fraction of full scale. Sound that
+// another program plays at the same time hardly counts.
+double toneAmplitudeOf(const QByteArray &raw);
 
 // A file lock that serialises the tests which share one service object (the
 // null sink, a mock's well-known bus name) across test processes.
