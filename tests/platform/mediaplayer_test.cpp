@@ -244,6 +244,31 @@ TEST_F(PlayerTest, LevelScalesTheAmplitudeLinearly)
     EXPECT_NEAR(half / full, 127.0 / 255.0, 0.02);
 }
 
+// The ringing window's fade-in changes the level while the player plays.
+TEST_F(PlayerTest, LevelChangeReachesAPlayingPlayer)
+{
+    SinkRecorder recorder;
+    const QString failure = recorder.start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    TMediaPlayer player;
+    QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+    player.setFileName(tone(6.0, 0.5));
+    player.open();
+    player.play();
+    ASSERT_TRUE(
+        waitUntil([&] { return toneAmplitudeOf(recorder.recordedSoFar().right(48000)) > 0.45; }, playbackBoundMs))
+        << "the tone never reached the sink at full level";
+    const qsizetype changedAt = recorder.recordedSoFar().size();
+    OutputLevel::instance().setLevel(64);
+    ASSERT_TRUE(notified.wait(playbackBoundMs));
+    const QByteArray recorded = recorder.stop();
+    // Skip half a second after the change: sound already on its way to the
+    // server keeps the old level.
+    const qsizetype afterwards = changedAt + 48000 * 4 / 2;
+    ASSERT_GT(recorded.size(), afterwards + 48000 * 4 / 2) << "the tone ended too soon after the change";
+    EXPECT_NEAR(toneAmplitudeOf(recorded.mid(afterwards)), 0.5 * 64 / 255, 0.02);
+}
+
 struct FormatRow
 {
     const char *name;

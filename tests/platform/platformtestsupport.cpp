@@ -199,6 +199,14 @@ QString SinkRecorder::start()
     return {};
 }
 
+QByteArray SinkRecorder::recordedSoFar() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("sink.raw")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
 QByteArray SinkRecorder::stop()
 {
     m_parec.terminate();

@@ -70,6 +70,8 @@ public:
     ~SinkRecorder();
     // Empty on success, else why the recording could not start.
     QString start();
+    // What has been recorded up to now; the recording goes on.
+    QByteArray recordedSoFar() const;
     QByteArray stop();
 
 private:
