@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -500,6 +501,15 @@ void TLCDScreen::BuildCellImages()
         m_glyphDot.fill(m_litColor);
         m_inverseDot.fill(m_unlitColor);
     }
+    // A frame draws each cell as one block from this cache; cells too big for
+    // it (large dots) are drawn dot by dot instead.
+    constexpr std::size_t kCacheBudgetBytes = 4 * 1024 * 1024;
+    const std::size_t cellBytes = std::size_t(m_cellWidth) * std::size_t(m_cellHeight) * sizeof(QRgb);
+    m_cellCached.assign(512, false);
+    if (cellBytes * 512 <= kCacheBudgetBytes)
+        m_cellCache.resize(cellBytes * 512 / sizeof(QRgb));
+    else
+        std::vector<QRgb>().swap(m_cellCache);
     m_frameStale = true;
 }
 
@@ -545,75 +555,110 @@ QImage TLCDScreen::grabFrame()
     return frame;
 }
 
-// Draws every cell. An inverse (blink) region runs from an on-code to the next
+// Decides what every cell of a line shows and hands it to sink(column, code,
+// inverse). An inverse (blink) region runs from an on-code to the next
 // off-code of its line; characters before a line's first off-code belong to a
 // region when that off-code comes before the line's first on-code (or the line
 // has an on-code and no off-code), so the last region wraps around from the end
 // of the line to its start and survives horizontal scrolling.
-void TLCDScreen::DrawLines(uchar *bits, qsizetype bytesPerLine) const
+template <typename CellSink> void TLCDScreen::resolveLine(int line, CellSink &&sink) const
 {
     const bool inverseEffect = m_specialEffects.testFlag(spInverse);
     const bool blinkEffect = m_specialEffects.testFlag(spBlinking);
     const bool blinkHidden = m_blinkPhase && m_sweepColumn == 0;
+    const QString *entry = line < m_displayLines.size() ? &m_displayLines.at(line) : nullptr;
+    const qsizetype length = entry ? entry->size() : 0;
+    // 1-based position of the first code 10, 11, 12 and 13 (0: none).
+    qsizetype first[4] = {0, 0, 0, 0};
+    for (qsizetype i = 0; i < length; ++i) {
+        const int code = codeOf(entry->at(i));
+        if (code >= 10 && code <= 13 && first[code - 10] == 0)
+            first[code - 10] = i + 1;
+    }
+    const bool inverseWraps = first[1] < first[0];
+    const bool blinkWraps = first[3] < first[2];
+
+    bool inverseActive = false;
+    bool blinkActive = false;
+    bool inverseOffPassed = false;
+    bool blinkOffPassed = false;
+    int column = 0;
+    qsizetype last = m_noOfChars;
+    for (qsizetype p = 1; p <= last; ++p) {
+        if (p > length) {
+            sink(column++, int(' '), inverseActive);
+            continue;
+        }
+        const int code = codeOf(entry->at(p - 1));
+        if (isZeroWidth(code)) {
+            switch (code) {
+            case 10:
+                inverseActive = inverseActive || inverseEffect;
+                break;
+            case 11:
+                inverseActive = false;
+                inverseOffPassed = true;
+                break;
+            case 12:
+                blinkActive = blinkActive || blinkEffect;
+                blinkOffPassed = false;
+                break;
+            case 13:
+                blinkActive = false;
+                blinkOffPassed = true;
+                break;
+            default:
+                break;
+            }
+            ++last; // the code takes no cell
+            continue;
+        }
+        if (inverseWraps && !inverseOffPassed && inverseEffect)
+            inverseActive = true;
+        if (blinkWraps && blinkEffect)
+            blinkActive = true;
+        const bool hidden = blinkActive && !blinkOffPassed && blinkHidden;
+        sink(column++, hidden ? int(' ') : code, inverseActive);
+    }
+}
+
+// Draws every cell. With cached cells, each pixel row of a line is put
+// together from the cells' rows; otherwise each cell is drawn on its own.
+void TLCDScreen::DrawLines(uchar *bits, qsizetype bytesPerLine) const
+{
     const int step = m_cellWidth + m_charSpacing;
+    const int left = m_borderSpace + 1;
+    const std::size_t rowBytes = std::size_t(m_cellWidth) * sizeof(QRgb);
+    std::array<const QRgb *, 255> cells{};
     int y = m_borderSpace + 1;
     for (int l = 0; l < m_noOfLines; ++l, y += m_cellHeight + m_lineSpacing) {
-        const QString *entry = l < m_displayLines.size() ? &m_displayLines.at(l) : nullptr;
-        const qsizetype length = entry ? entry->size() : 0;
-        // 1-based position of the first code 10, 11, 12 and 13 (0: none).
-        qsizetype first[4] = {0, 0, 0, 0};
-        for (qsizetype i = 0; i < length; ++i) {
-            const int code = codeOf(entry->at(i));
-            if (code >= 10 && code <= 13 && first[code - 10] == 0)
-                first[code - 10] = i + 1;
+        if (m_cellCache.empty()) {
+            resolveLine(l, [&](int column, int code, bool inverse) {
+                DrawCell(bits, bytesPerLine, left + column * step, y, code, inverse);
+            });
+            continue;
         }
-        const bool inverseWraps = first[1] < first[0];
-        const bool blinkWraps = first[3] < first[2];
-
-        bool inverseActive = false;
-        bool blinkActive = false;
-        bool inverseOffPassed = false;
-        bool blinkOffPassed = false;
-        int x = m_borderSpace + 1;
-        qsizetype last = m_noOfChars;
-        for (qsizetype p = 1; p <= last; ++p, x += step) {
-            if (p > length) {
-                DrawCell(bits, bytesPerLine, x, y, ' ', inverseActive);
-                continue;
-            }
-            const int code = codeOf(entry->at(p - 1));
-            if (isZeroWidth(code)) {
-                switch (code) {
-                case 10:
-                    inverseActive = inverseActive || inverseEffect;
-                    break;
-                case 11:
-                    inverseActive = false;
-                    inverseOffPassed = true;
-                    break;
-                case 12:
-                    blinkActive = blinkActive || blinkEffect;
-                    blinkOffPassed = false;
-                    break;
-                case 13:
-                    blinkActive = false;
-                    blinkOffPassed = true;
-                    break;
-                default:
-                    break;
-                }
-                x -= step; // the code takes no cell
-                ++last;
-                continue;
-            }
-            if (inverseWraps && !inverseOffPassed && inverseEffect)
-                inverseActive = true;
-            if (blinkWraps && blinkEffect)
-                blinkActive = true;
-            const bool hidden = blinkActive && !blinkOffPassed && blinkHidden;
-            DrawCell(bits, bytesPerLine, x, y, hidden ? ' ' : code, inverseActive);
+        resolveLine(l, [&](int column, int code, bool inverse) { cells[column] = cachedCell(code, inverse); });
+        for (int r = 0; r < m_cellHeight; ++r) {
+            QRgb *target = pixelRow(bits, bytesPerLine, y + r) + left;
+            const qsizetype offset = qsizetype(r) * m_cellWidth;
+            for (int k = 0; k < m_noOfChars; ++k, target += step)
+                std::memcpy(target, cells[k] + offset, rowBytes);
         }
     }
+}
+
+const QRgb *TLCDScreen::cachedCell(int code, bool inverse) const
+{
+    const std::size_t index = std::size_t(code) + (inverse && code != 255 ? 256 : 0);
+    const std::size_t cellPixels = std::size_t(m_cellWidth) * std::size_t(m_cellHeight);
+    QRgb *cell = m_cellCache.data() + index * cellPixels;
+    if (!m_cellCached[index]) {
+        DrawCell(reinterpret_cast<uchar *>(cell), qsizetype(m_cellWidth) * qsizetype(sizeof(QRgb)), 0, 0, code,
+                 inverse);
+        m_cellCached[index] = true;
+    }
+    return cell;
 }
 
 // One cell: a block copy of the unlit (lit, when inverse or code 255) cell

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class QTimer;
 
@@ -199,6 +200,8 @@ private:
     void BuildCellImages();
     void DrawLines(uchar *bits, qsizetype bytesPerLine) const;
     void DrawCell(uchar *bits, qsizetype bytesPerLine, int x, int y, int code, bool inverse) const;
+    template <typename CellSink> void resolveLine(int line, CellSink &&sink) const;
+    const QRgb *cachedCell(int code, bool inverse) const;
     void refuse(const QString &message);
     void updateTimer();
     void startWipe(TickTarget wipe);
@@ -253,6 +256,10 @@ private:
     QImage m_inverseDot; // one glyph dot (unlit colour) over a lit dot
     QImage m_frame;      // reused by the paint event
     bool m_frameStale = true;
+    // Every cell a frame may show (256 codes, plain and inverse), drawn on
+    // first use, while that fits a small budget; empty when cells are larger.
+    mutable std::vector<QRgb> m_cellCache;
+    mutable std::vector<bool> m_cellCached;
 
     // animation
     QTimer *m_timer = nullptr;

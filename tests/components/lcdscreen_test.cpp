@@ -597,3 +597,33 @@ TEST(LcdScreenEvents, MouseEventsReachTheHost)
     EXPECT_GE(click.count(), 1);
     EXPECT_EQ(doubleClick.count(), 1);
 }
+
+TEST(LcdScreenDrawing, EveryDotSizeAndMatrixDrawsTheSameCells)
+{
+    // small cells are drawn from a cache of whole cells, large ones dot by dot
+    const QString line = text({'A', 'g', 10, '0', ' ', 255, 11, '~'});
+    for (TDotMatrix matrix : {mat5x7, mat7x9, mat9x12}) {
+        for (TPixelSize size : {pix1x1, pix2x2, pix5x5, pix16x16}) {
+            SCOPED_TRACE(testing::Message() << "matrix " << matrix << ", dots of " << size);
+            TLCDScreen screen;
+            screen.setNoOfChars(7);
+            screen.setDotMatrix(matrix);
+            screen.setPixelSize(size);
+            screen.setSpecialEffects(spInverse);
+            screen.setLines({line});
+            EXPECT_EQ(lineDots(screen.grabFrame(), screen, 0),
+                      expectedLine(screen, text({'A', 'g', '0', ' ', 255, '~'}), "..III."));
+        }
+    }
+}
+
+TEST(LcdScreenDrawing, ThePaintEventShowsTheRenderedFrame)
+{
+    TLCDScreen screen;
+    applyClockSettings(screen);
+    screen.setLines({QString(), QStringLiteral("painted")});
+    screen.show();
+    screen.setLine(2, QStringLiteral("and again"));
+    const QImage shown = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, screen.grabFrame());
+}
