@@ -744,10 +744,11 @@ void TLCDScreen::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     switch (event->type()) {
-    case QEvent::EnabledChange:
-    case QEvent::PaletteChange:
-        // System colours come from the palette; enabled decides about dots.
+    case QEvent::PaletteChange: // system colours come from the palette
         UpdateDotColors();
+        Paint();
+        break;
+    case QEvent::EnabledChange: // a disabled control shows no dots
         Paint();
         break;
     default:
