@@ -519,6 +519,8 @@ void TLCDScreen::renderFrame(QImage &frame) const
     const int h = m_lastHeight;
     if (frame.width() != w || frame.height() != h || frame.format() != QImage::Format_RGB32)
         frame = QImage(w, h, QImage::Format_RGB32);
+    if (frame.isNull())
+        return; // a size beyond what memory holds: nothing to draw into
     frame.fill(toRgb(m_color));
     uchar *bits = frame.bits();
     const qsizetype bytesPerLine = frame.bytesPerLine();
@@ -543,7 +545,7 @@ void TLCDScreen::renderFrame(QImage &frame) const
             pixelRow(bits, bytesPerLine, y)[0] = topLeft;
     }
 
-    if (isEnabled())
+    if (isEnabled() && !m_unlitCell.isNull() && !m_litCell.isNull())
         DrawLines(bits, bytesPerLine);
 }
 

@@ -6,6 +6,7 @@
 #include "lcdscreen.h"
 #include "lcdtext.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 #include <limits>
 
@@ -114,6 +115,7 @@ void TLCDScreen::animationTick()
     if (m_inTick)
         return;
     m_inTick = true;
+    const auto leaveTick = qScopeGuard([this] { m_inTick = false; });
     ErrorBox::guard(this, [this] {
         switch (m_tickTarget) {
         case TickTarget::Script:
@@ -127,7 +129,6 @@ void TLCDScreen::animationTick()
             break;
         }
     });
-    m_inTick = false;
 }
 
 void TLCDScreen::ExecuteScriptLine()
