@@ -92,6 +92,12 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
     M = owner.makePlayer(this);
     M->setObjectName(QStringLiteral("M"));
     connect(M, &MediaPlayer::OnNotify, this, &TAlarmRun::MNotify);
+    // A built-in sound that fails while playing would fail again at every
+    // tick; say so once. A song of the play list is skipped silently.
+    connect(M, &MediaPlayer::playbackFailed, this, [this](const QString &message) {
+        if (m_playingBuiltInSound)
+            reportOnce(QStringLiteral("%1\n\nThe alarm rings without sound.").arg(message));
+    });
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -228,6 +234,7 @@ bool TAlarmRun::stepPlayList()
         return true;
     }
     M->close();
+    m_playingBuiltInSound = false;
     M->setFileName(m_settings.playList[m_playIndex]);
     try {
         M->open();
@@ -252,6 +259,7 @@ void TAlarmRun::stepAlarmSound()
         return;
     }
     M->close();
+    m_playingBuiltInSound = true;
     M->setFileName(m_owner.programFolder() + QStringLiteral("sounds/") + soundFileNames()[number]);
     try {
         M->open();

@@ -74,6 +74,7 @@ private:
     bool m_snoozing = false;
     bool m_closed = false;
     bool m_reported = false;
+    bool m_playingBuiltInSound = false;
     qint64 m_cycleStart = 0;
 
     QLabel *LabelTime = nullptr;
