@@ -28,7 +28,9 @@ struct TScriptCommand
 // Drawing is a pure function of the published state and the display buffer
 // into a QImage (renderFrame); the paint event copies that image to the screen
 // in one block. Two pre-rendered cell images (all dots unlit, all dots lit) and
-// two pre-rendered glyph dots make a cell one block copy plus its lit dots.
+// two pre-rendered glyph dots make a cell one block copy plus its lit dots;
+// cells of moderate size are kept whole after their first use, so a frame is
+// put together from block copies alone and allocates nothing but itself.
 //
 // With an animator attached and the animation timer running, every tick runs
 // one line of the animator's script (scrolling, intensity, wipes).
@@ -138,7 +140,8 @@ public:
     void Paint();
 
     // Renders the control as it stands now into a Width x Height image (reused
-    // when it already has that size and format). Pure: no state changes.
+    // when it already has that size and format). Changes no state (apart from
+    // remembering cells it has drawn).
     void renderFrame(QImage &frame) const;
     // Brings the geometry up to date, then renders into a new image; what a
     // screenshot of the control shows.
