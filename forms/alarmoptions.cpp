@@ -500,39 +500,13 @@ void TAlarmOptions::buildOthersPage()
 
 void TAlarmOptions::buildTabOrder()
 {
-    const QList<QWidget *> chain{Table,
-                                 Memo,
-                                 Frequency,
-                                 TimePicker,
-                                 DatePicker,
-                                 m_dayBoxes[0],
-                                 m_dayBoxes[1],
-                                 m_dayBoxes[2],
-                                 m_dayBoxes[3],
-                                 m_dayBoxes[4],
-                                 m_dayBoxes[5],
-                                 m_dayBoxes[6],
-                                 RadioButtonPlayMusic,
-                                 SongList,
-                                 AddMusic,
-                                 DeleteMusic,
-                                 UpMusic,
-                                 DownMusic,
-                                 PlayMusic,
-                                 RadioButtonPlaySound,
-                                 SoundComboBox,
-                                 PlayAlarmSound,
-                                 FadeIn,
-                                 FadeOut,
-                                 AlarmVolume,
-                                 SnoozeTimePicker,
-                                 FadeOutTimePicker,
-                                 FadeInTimePicker,
-                                 RadioButton1,
-                                 RadioButton2,
-                                 PowerComboBox,
-                                 OK,
-                                 Cancel};
+    QList<QWidget *> chain{Table, Memo, Frequency, TimePicker, DatePicker};
+    for (QCheckBox *box : m_dayBoxes)
+        chain << box;
+    chain << RadioButtonPlayMusic << SongList << AddMusic << DeleteMusic << UpMusic << DownMusic << PlayMusic
+          << RadioButtonPlaySound << SoundComboBox << PlayAlarmSound;
+    chain << FadeIn << FadeOut << AlarmVolume << SnoozeTimePicker << FadeOutTimePicker << FadeInTimePicker;
+    chain << RadioButton1 << RadioButton2 << PowerComboBox << OK << Cancel;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }

@@ -101,6 +101,7 @@ protected:
         return record;
     }
     FakePlayer &player() const { return static_cast<FakePlayer &>(m_dialog->player()); }
+    void checkLayout();
     QStringList rows() const
     {
         QStringList names;
@@ -687,11 +688,24 @@ TEST_F(AlarmOptions, RunsModallyAndEscapeCancels)
     EXPECT_FALSE(QFile::exists(workingCopyPath()));
 }
 
-// With the font of the test machine, no text is cut off and no control lies
-// on another.
+// No text is cut off and no control lies on another, with the font of the
+// test machine and with a desktop font far larger than the pages allow for.
 TEST_F(AlarmOptions, EveryPageShowsItsTextsWholeAndNothingOverlaps)
 {
-    open();
+    const QFont desktopFont = QApplication::font();
+    QFont large = desktopFont;
+    large.setPixelSize(20);
+    for (const QFont &font : {desktopFont, large}) {
+        SCOPED_TRACE(font.toString().toStdString());
+        QApplication::setFont(font);
+        open();
+        checkLayout();
+    }
+    QApplication::setFont(desktopFont);
+}
+
+void AlarmOptions::checkLayout()
+{
     auto *table = child<QTabWidget>("Table");
     for (int page = 0; page < table->count(); ++page) {
         table->setCurrentIndex(page);
