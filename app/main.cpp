@@ -10,6 +10,7 @@
 #include "instanceguard.h"
 #include "localeformats.h"
 #include "poweractions.h"
+#include "skin.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Chronelle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Chronelle"));
     QApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
+    QApplication::setWindowIcon(Skin::applicationIcon());
     // The clock lives on with every window hidden; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -58,6 +60,7 @@ int main(int argc, char *argv[])
     formMain.setCompanions(&formAlarmList, &formAbout);
 
     QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList, &TFormAlarmList::showAndRaise);
+    QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
 
     TerminationSignals signals_;
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);

@@ -5,13 +5,22 @@
 #include "errorbox.h"
 #include "tmediaplayer.h"
 
+#include "alarmoptions.h"
+#include "apperror.h"
+#include "helplauncher.h"
+#include "textfile.h"
+
+#include <QAction>
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QTableView>
+#include <QShortcut>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QTreeView>
 
 TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFace, const Clock &clock,
                                const DateTimeFormatter &formatter, QWidget *parent)
@@ -21,26 +30,62 @@ TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFac
     setObjectName(QStringLiteral("FormAlarmList"));
     setWindowTitle(QStringLiteral("Alarm Manager"));
 
-    AlarmList = new QTableView(this);
+    setFixedSize(467, 297);
+    QFont designFont = font();
+    designFont.setPointSize(8);
+    setFont(designFont);
+
+    AlarmList = new QTreeView(this);
     AlarmList->setObjectName(QStringLiteral("AlarmList"));
+    AlarmList->setGeometry(8, 16, 449, 233);
     AlarmList->setModel(&m_catalogue);
+    AlarmList->setRootIsDecorated(false);
+    AlarmList->setItemsExpandable(false);
+    AlarmList->setUniformRowHeights(true);
+    AlarmList->setAllColumnsShowFocus(true);
+    AlarmList->setSortingEnabled(false);
     AlarmList->setSelectionBehavior(QAbstractItemView::SelectRows);
     AlarmList->setSelectionMode(QAbstractItemView::SingleSelection);
     AlarmList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    AlarmList->verticalHeader()->hide();
-    AlarmList->setShowGrid(false);
+    AlarmList->header()->setSectionsMovable(false);
+    AlarmList->header()->setStretchLastSection(false);
+    const int widths[] = {180, 65, 90, 90};
+    for (int column = 0; column < AlarmCatalogue::ColumnCount; ++column)
+        AlarmList->setColumnWidth(column, widths[column]);
+    // A double click anywhere in the list, on a row or below the last one.
+    AlarmList->viewport()->installEventFilter(this);
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
-    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+    const auto button = [this](QPushButton *&member, const QString &name, const QString &caption, QRect place) {
+        member = new QPushButton(caption, this);
+        member->setObjectName(name);
+        member->setGeometry(place);
+    };
+    button(ButtonAdd, QStringLiteral("ButtonAdd"), QStringLiteral("Add"), QRect(16, 264, 57, 25));
+    button(buttonEdit, QStringLiteral("buttonEdit"), QStringLiteral("Edit"), QRect(80, 264, 59, 25));
+    button(ButtonDelete, QStringLiteral("ButtonDelete"), QStringLiteral("Delete"), QRect(144, 264, 59, 25));
+    button(ButtonOK, QStringLiteral("ButtonOK"), QStringLiteral("OK"), QRect(376, 264, 75, 25));
+    connect(ButtonAdd, &QPushButton::clicked, this, &TFormAlarmList::ButtonAddClick);
+    connect(buttonEdit, &QPushButton::clicked, this, &TFormAlarmList::buttonEditClick);
+    connect(ButtonDelete, &QPushButton::clicked, this, &TFormAlarmList::ButtonDeleteClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAlarmList::ButtonOKClick);
+    setTabOrder(AlarmList, ButtonAdd);
+    setTabOrder(ButtonAdd, buttonEdit);
+    setTabOrder(buttonEdit, ButtonDelete);
+    setTabOrder(ButtonDelete, ButtonOK);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ButtonOK);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(AlarmList);
-    layout->addLayout(buttons);
-    resize(467, 297);
+    // The table that turns a frequency code into its name; never shown.
+    Frequency = new QComboBox(this);
+    Frequency->setObjectName(QStringLiteral("Frequency"));
+    Frequency->addItems(frequencyNames());
+    Frequency->hide();
+
+    ActionSystemTray = new QAction(this);
+    ActionSystemTray->setObjectName(QStringLiteral("ActionSystemTray"));
+    connect(ActionSystemTray, &QAction::triggered, this, &TFormAlarmList::ActionSystemTrayExecute);
+
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this]() { FormKeyDown(Qt::Key_F1); });
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -52,6 +97,10 @@ TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFac
     m_ringer = [](TFormAlarmList &owner, const Occurrence &occurrence) {
         TAlarmRun window(owner, occurrence);
         window.exec();
+    };
+    m_editorRunner = [](TFormAlarmList &owner) {
+        TAlarmOptions editor(owner);
+        return editor.exec() == QDialog::Accepted;
     };
 
     FormCreate();
@@ -157,4 +206,140 @@ void TFormAlarmList::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+int TFormAlarmList::selectedRow() const
+{
+    const QModelIndexList rows = AlarmList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TFormAlarmList::selectRow(int row)
+{
+    if (row < 0 || row >= m_catalogue.size()) {
+        AlarmList->selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex index = m_catalogue.index(row, 0);
+    AlarmList->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool TFormAlarmList::runEditor()
+{
+    bool accepted = false;
+    ErrorBox::guard(this, [this, &accepted]() { accepted = m_editorRunner(*this); });
+    return accepted;
+}
+
+void TFormAlarmList::copyAlarmFile(const QString &from, const QString &to) const
+{
+    QFile source(m_programFolder + from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        throw AppError(QStringLiteral("Could not read %1: %2")
+                           .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
+    }
+    TextFile::writeAtomically(m_programFolder + to, source.readAll());
+}
+
+void TFormAlarmList::saveAfterChange()
+{
+    ErrorBox::guard(this, [this]() { saveCatalogue(); });
+}
+
+void TFormAlarmList::ButtonAddClick()
+{
+    QDir::setCurrent(m_programFolder);
+    // Say so at once rather than after the user has filled in a whole alarm.
+    if (!m_catalogue.lowestFreeSlot()) {
+        ErrorBox::show(this, QStringLiteral("All %1 alarms are in use. Delete an alarm before adding a new one.")
+                                 .arg(AlarmCatalogue::SlotCount));
+        return;
+    }
+    m_newAlarmFlag = true;
+    m_currentAlarmFileName = QStringLiteral("alarm.ini");
+    const bool accepted = runEditor();
+    QDir::setCurrent(m_programFolder);
+    if (accepted) {
+        ErrorBox::guard(this, [this]() {
+            const int slot = *m_catalogue.lowestFreeSlot();
+            copyAlarmFile(m_currentAlarmFileName, slotFileName(slot));
+            m_catalogue.appendRow(CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter));
+        });
+        saveAfterChange();
+    }
+    refreshNextAlarm();
+}
+
+void TFormAlarmList::buttonEditClick()
+{
+    QDir::setCurrent(m_programFolder);
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QString slotText = m_catalogue.row(row).slot;
+    const int slot = slotText.toInt();
+    const QString workingCopy = QStringLiteral("alarm.ini");
+    try {
+        copyAlarmFile(slotFileName(slot), workingCopy);
+    } catch (const AppError &) {
+        // Never show another alarm's settings: without its file the editor
+        // reports the missing file and starts from its defaults.
+        QFile::remove(m_programFolder + workingCopy);
+    }
+    m_catalogue.setSlotInUse(slot, true);
+    m_newAlarmFlag = false;
+    m_currentAlarmFileName = workingCopy;
+    const bool accepted = runEditor();
+    QDir::setCurrent(m_programFolder);
+    if (accepted) {
+        ErrorBox::guard(this, [&]() {
+            copyAlarmFile(workingCopy, slotFileName(slot));
+            m_catalogue.setSlotInUse(slot, true);
+            CatalogueRow changed = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
+            changed.slot = slotText;
+            m_catalogue.replaceRow(row, changed);
+        });
+        saveAfterChange();
+    }
+    refreshNextAlarm();
+}
+
+void TFormAlarmList::ButtonDeleteClick()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    QFile::remove(m_programFolder + slotFileName(m_catalogue.row(row).slot.toInt()));
+    m_catalogue.removeRowAt(row);
+    saveAfterChange();
+}
+
+void TFormAlarmList::AlarmListDblClick()
+{
+    buttonEditClick();
+    if (selectedRow() < 0 && m_catalogue.size() > 0) {
+        selectRow(m_catalogue.size() - 1);
+        AlarmList->setFocus();
+    }
+}
+
+bool TFormAlarmList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == AlarmList->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        // A click below the last row selects nothing, as in every list.
+        if (!AlarmList->indexAt(mouse->position().toPoint()).isValid())
+            selectRow(-1);
+        AlarmListDblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFormAlarmList::FormKeyDown(int key)
+{
+    if (key != Qt::Key_F1)
+        return;
+    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_programFolder + QStringLiteral("help.qch")); });
 }

@@ -14,8 +14,10 @@ class Clock;
 class DateTimeFormatter;
 class MediaPlayer;
 class PowerActions;
-class QTableView;
+class QComboBox;
+class QTreeView;
 class QPushButton;
+class QAction;
 class QTimer;
 
 // The alarm manager window. It holds the catalogue for the whole run and
@@ -76,6 +78,15 @@ public:
     // an Hourly alarm exists.
     void refreshNextAlarm();
 
+    // How the editor is shown; returns whether the user pressed "OK". By
+    // default the modal "Alarm Options" dialog.
+    using EditorRunner = std::function<bool(TFormAlarmList &)>;
+    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
+
+    // The selected row, or -1.
+    int selectedRow() const;
+    void selectRow(int row);
+
 signals:
     void alarmMissed(const QString &caption, const QDateTime &due);
 
@@ -86,6 +97,11 @@ public slots:
     // Shows the window and brings it to the front, as a second start asks.
     void showAndRaise();
     void TimerTimer();
+    void ButtonAddClick();
+    void buttonEditClick();
+    void ButtonDeleteClick();
+    void AlarmListDblClick();
+    void FormKeyDown(int key);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -94,6 +110,12 @@ private:
     void FormCloseQuery(bool &canClose);
     bool FormClose();
     void ringOccurrence(const Occurrence &occurrence);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool runEditor();
+    // Replaces `to` with a copy of `from`, atomically; throws AppError.
+    void copyAlarmFile(const QString &from, const QString &to) const;
+    // The catalogue is saved after every change, so no added alarm is lost.
+    void saveAfterChange();
     void reportRowError(const QString &message);
 
     QString m_programFolder;
@@ -103,6 +125,7 @@ private:
     AlarmCatalogue m_catalogue;
     AlarmScheduler m_scheduler;
     Ringer m_ringer;
+    EditorRunner m_editorRunner;
     PlayerFactory m_playerFactory;
     PowerActions *m_powerActions = nullptr;
     QDateTime m_currentDueMoment;
@@ -113,7 +136,12 @@ private:
     QString m_currentAlarmFileName;
     EditorResult m_editorResult;
 
-    QTableView *AlarmList = nullptr;
+    QTreeView *AlarmList = nullptr;
+    QPushButton *ButtonAdd = nullptr;
+    QPushButton *buttonEdit = nullptr;
+    QPushButton *ButtonDelete = nullptr;
     QPushButton *ButtonOK = nullptr;
+    QComboBox *Frequency = nullptr;
+    QAction *ActionSystemTray = nullptr;
     QTimer *Timer = nullptr;
 };

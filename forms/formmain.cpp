@@ -2,53 +2,189 @@
 
 #include "apperror.h"
 #include "errorbox.h"
+#include "formabout.h"
 #include "formalarmlist.h"
+#include "helplauncher.h"
+#include "lcdscreen.h"
+#include "skin.h"
+#include "systray.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QVBoxLayout>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
 namespace {
 constexpr int kDisplayLineCount = 5;
+const QString kHint = QStringLiteral("Double click here to change LCD size");
+} // namespace
+
+const std::array<TFormMain::ColourScheme, 6> &TFormMain::colourSchemes()
+{
+    static const std::array<ColourScheme, 6> schemes{{
+        {"Blue", 0x800000, 0xFFFF00, 0x000000},
+        {"Gray", 0xAAAAAA, 0x000000, 0xC0C0C0},
+        {"Green", 0x008000, 0x00FF00, 0x000000},
+        {"Pink", 0x800080, 0xFF00FF, 0x000000},
+        {"Red", 0x000080, 0x0000FF, 0x000000},
+        {"Yellow", 0x008080, 0x00FFFF, 0x000000},
+    }};
+    return schemes;
 }
 
-TFormMain::TFormMain(const QString &programFolder, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_programFolder(programFolder)
+const std::array<TFormMain::SizeLayout, 3> &TFormMain::sizeLayouts()
+{
+    static const std::array<SizeLayout, 3> layouts{{
+        {"Half Size", Lcd::pix1x1, 0, QSize(184, 68), QPoint(-1, -1)},
+        {"Normal Size", Lcd::pix1x1, 1, QSize(272, 105), QPoint(130, 83)},
+        {"Double Size", Lcd::pix2x2, 1, QSize(382, 133), QPoint(238, 112)},
+    }};
+    return layouts;
+}
+
+TFormMain::TFormMain(const QString &programFolder, const QString &autostartConfigHome, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_programFolder(programFolder),
+      m_autostart(QApplication::applicationFilePath(), autostartConfigHome)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Chronelle"));
-    m_lines = QStringList(kDisplayLineCount, QString());
+    setWindowIcon(Skin::applicationIcon());
 
-    // Stand-in face until the dot-matrix display arrives: the same lines, as text.
-    LCDScreen1 = new QLabel(this);
+    const std::array<QSize, 3> skinSizes{QSize(184, 68), QSize(272, 105), QSize(382, 133)};
+    for (int i = 0; i < 3; ++i) {
+        auto *image = new QLabel(this);
+        image->setObjectName(QStringLiteral("Image%1").arg(i));
+        image->setPixmap(QPixmap::fromImage(Skin::panel(skinSizes[i])));
+        image->setGeometry(QRect(QPoint(0, 0), skinSizes[i]));
+        image->setToolTip(kHint);
+        image->installEventFilter(this);
+        image->hide();
+        m_images[i] = image;
+    }
+
+    // The designed face: 4 lines of 22 characters, 5x7 dots, grey on silver.
+    LCDScreen1 = new TLCDScreen(this);
     LCDScreen1->setObjectName(QStringLiteral("LCDScreen1"));
-    LCDScreen1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    LCDScreen1->setTextFormat(Qt::PlainText);
-    LCDScreen1->setStyleSheet(QStringLiteral("background: black; color: cyan; padding: 6px;"));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(LCDScreen1);
+    LCDScreen1->move(13, 12);
+    LCDScreen1->setNoOfLines(4);
+    LCDScreen1->setNoOfChars(22);
+    LCDScreen1->setDotMatrix(Lcd::mat5x7);
+    LCDScreen1->setPixelShape(Lcd::psSquare);
+    LCDScreen1->setPixelSize(Lcd::pix1x1);
+    LCDScreen1->setPixelSpacing(1);
+    LCDScreen1->setCharSpacing(2);
+    LCDScreen1->setLineSpacing(2);
+    LCDScreen1->setBorderSpace(2);
+    LCDScreen1->setBorderStyle(Lcd::bsLowered);
+    LCDScreen1->setBorderColor(Lcd::clNavy);
+    LCDScreen1->setColor(Lcd::clSilver);
+    LCDScreen1->setPixelOn(Lcd::clBlack);
+    LCDScreen1->setPixelOff(0xAAAAAA);
+    LCDScreen1->setIntensity(127);
+    LCDScreen1->setHorzScrollMode(Lcd::smIndependant);
+    LCDScreen1->setAnimationEnabled(false);
+    LCDScreen1->setAnimationRepeating(false);
+    LCDScreen1->setAnimationDelay(250);
+    LCDScreen1->setLines(QStringList(kDisplayLineCount, QString()));
+    LCDScreen1->setToolTip(QStringLiteral("Double click here to change LCD color"));
+    LCDScreen1->installEventFilter(this);
+    LCDScreen1->raise();
 
+    LabelLogo = new QLabel(QStringLiteral("Chronelle"), this);
+    LabelLogo->setObjectName(QStringLiteral("LabelLogo"));
+    QFont logoFont(QStringLiteral("Verdana"));
+    logoFont.setBold(true);
+    logoFont.setPixelSize(12);
+    LabelLogo->setFont(logoFont);
+    LabelLogo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    LabelLogo->setToolTip(QStringLiteral("About Chronelle"));
+    LabelLogo->setCursor(Qt::PointingHandCursor);
+    LabelLogo->adjustSize();
+    LabelLogo->installEventFilter(this);
+    LabelLogo->hide();
+
+    buildMenu();
+
+    SysTray = new TSysTray(this);
+    SysTray->setObjectName(QStringLiteral("SysTray"));
+    SysTray->setIcon(Skin::applicationIcon());
+    SysTray->setHint(QStringLiteral("Chronelle"));
+    SysTray->setPopupMenu(PopupMenu);
+    SysTray->setPopupMode(TSysTray::pmRightClick);
+    SysTray->setPopupAlign(TSysTray::paRight);
+    connect(SysTray, &TSysTray::OnIconDoubleClick, this, &TFormMain::SysTrayIconDoubleClick);
+    SysTray->setActive(true);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(100);
+    connect(Timer, &QTimer::timeout, this, &TFormMain::TimerTimer);
+
+    // The design-time look until the settings say otherwise.
+    applySize(1);
+    applyColour(QStringLiteral("Gray"));
+    FormCreate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    Timer->start();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::buildMenu()
+{
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-    QAction *manager = PopupMenu->addAction(QStringLiteral("Alarms Manager"), this, &TFormMain::AlarmsManager1Click);
-    manager->setObjectName(QStringLiteral("AlarmsManager1"));
-    PopupMenu->addSeparator();
-    QAction *exitAction = PopupMenu->addAction(QStringLiteral("E&xit"), this, &TFormMain::Exit1Click);
-    exitAction->setObjectName(QStringLiteral("Exit1"));
-    exitAction->setShortcut(QKeySequence::Quit);
-    exitAction->setShortcutContext(Qt::WindowShortcut);
-    addAction(exitAction);
+    connect(PopupMenu, &QMenu::aboutToShow, this, &TFormMain::PopupMenuPopup);
 
-    FormCreate();
-    showLines();
+    Hide1 = PopupMenu->addAction(QStringLiteral("&Hide to system tray"), this, &TFormMain::Hide1Click);
+    Hide1->setObjectName(QStringLiteral("Hide1"));
+    QAction *manager = PopupMenu->addAction(QStringLiteral("&Alarms Manager"), this, &TFormMain::AlarmsManager1Click);
+    manager->setObjectName(QStringLiteral("AlarmsManager1"));
+    // On this platform programs start with the desktop session, not with Windows.
+    AutoRun = PopupMenu->addAction(QStringLiteral("&Start at Login"), this, &TFormMain::AutoRunClick);
+    AutoRun->setObjectName(QStringLiteral("AutoRun"));
+    AutoRun->setCheckable(true);
+
+    QMenu *sizes = PopupMenu->addMenu(QStringLiteral("Alarm &Clock Size"));
+    sizes->menuAction()->setObjectName(QStringLiteral("LCDSize1"));
+    auto *sizeGroup = new QActionGroup(this);
+    for (int i = 0; i < int(sizeLayouts().size()); ++i) {
+        QAction *item = sizes->addAction(QString::fromLatin1(sizeLayouts()[i].caption), this, [this, i]() { applySize(i); });
+        item->setCheckable(true);
+        item->setActionGroup(sizeGroup);
+        m_sizeActions << item;
+    }
+    QMenu *colours = PopupMenu->addMenu(QStringLiteral("LCD C&olor"));
+    colours->menuAction()->setObjectName(QStringLiteral("Color1"));
+    auto *colourGroup = new QActionGroup(this);
+    for (const ColourScheme &scheme : colourSchemes()) {
+        const QString name = QString::fromLatin1(scheme.name);
+        QAction *item = colours->addAction(name, this, [this, name]() { applyColour(name); });
+        item->setCheckable(true);
+        item->setActionGroup(colourGroup);
+        m_colourActions << item;
+    }
+    PopupMenu->addSeparator();
+    QAction *help = PopupMenu->addAction(QStringLiteral("H&elp"), this, &TFormMain::Help1Click);
+    help->setObjectName(QStringLiteral("Help1"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction *about = PopupMenu->addAction(QStringLiteral("A&bout"), this, &TFormMain::About1Click);
+    about->setObjectName(QStringLiteral("About1"));
+    PopupMenu->addSeparator();
+    QAction *exitItem = PopupMenu->addAction(QStringLiteral("E&xit"), this, &TFormMain::Exit1Click);
+    exitItem->setObjectName(QStringLiteral("Exit1"));
 }
 
 void TFormMain::setCompanions(TFormAlarmList *alarmList, TFormAbout *about)
@@ -64,6 +200,7 @@ QString TFormMain::settingsPath() const
 
 void TFormMain::FormCreate()
 {
+    m_hideAtStart = true;
     QString error;
     m_settings = ClockSettings::read(settingsPath(), &error);
     if (!error.isEmpty()) {
@@ -71,25 +208,176 @@ void TFormMain::FormCreate()
                                             "\"Blue\" are used and a correct file is written at exit.")
                                  .arg(error, settingsPath()));
     }
+    // Unknown values apply nothing and are written back as they were read.
+    const ClockSettings read = m_settings;
+    if (read.sizeIndex >= 0 && read.sizeIndex < int(sizeLayouts().size()))
+        applySize(read.sizeIndex);
+    applyColour(read.colourName);
+    m_settings = read;
+    AutoRun->setChecked(m_autostart.isEnabled());
+    keepOnScreen();
+}
+
+void TFormMain::applySize(int sizeIndex)
+{
+    if (sizeIndex < 0 || sizeIndex >= int(sizeLayouts().size()))
+        return;
+    const SizeLayout &layout = sizeLayouts()[sizeIndex];
+    m_settings.sizeIndex = sizeIndex;
+    LCDScreen1->setPixelSize(layout.pixelSize);
+    LCDScreen1->setPixelSpacing(quint8(layout.pixelSpacing));
+    for (int i = 0; i < 3; ++i) {
+        m_images[i]->setVisible(i == sizeIndex);
+        if (i == sizeIndex)
+            m_images[i]->move(0, 0);
+    }
+    if (layout.logo.x() >= 0) {
+        LabelLogo->move(layout.logo);
+        LabelLogo->show();
+    }
+    setFixedSize(layout.window);
+    LCDScreen1->raise();
+    LabelLogo->raise();
+    m_sizeActions[sizeIndex]->setChecked(true);
+}
+
+void TFormMain::applyColour(const QString &name)
+{
+    for (int i = 0; i < int(colourSchemes().size()); ++i) {
+        const ColourScheme &scheme = colourSchemes()[i];
+        if (name != QLatin1String(scheme.name))
+            continue;
+        LCDScreen1->setPixelOff(scheme.pixelOff);
+        LCDScreen1->setPixelOn(scheme.pixelOn);
+        LCDScreen1->setColor(scheme.color);
+        m_settings.colourName = name;
+        m_colourActions[i]->setChecked(true);
+        return;
+    }
+}
+
+void TFormMain::stepSize()
+{
+    const int next = m_settings.sizeIndex + 1;
+    applySize(next >= int(sizeLayouts().size()) || next < 0 ? 0 : next);
+}
+
+void TFormMain::stepColour()
+{
+    for (int i = 0; i < int(colourSchemes().size()); ++i) {
+        if (m_settings.colourName == QLatin1String(colourSchemes()[i].name)) {
+            applyColour(QString::fromLatin1(colourSchemes()[(i + 1) % colourSchemes().size()].name));
+            return;
+        }
+    }
 }
 
 void TFormMain::setDisplayLine(int index, const QString &text)
 {
-    if (index < 0 || index >= m_lines.size() || m_lines[index] == text)
-        return;
-    m_lines[index] = text;
-    showLines();
+    LCDScreen1->setLine(index, text);
 }
 
-void TFormMain::showLines()
+void TFormMain::TimerTimer()
 {
-    LCDScreen1->setText(m_lines.mid(0, 4).join(u'\n'));
+    if (m_hideAtStart) {
+        m_hideAtStart = false;
+        // Without a notification area a hidden clock could never be reached again.
+        if (TSysTray::isAvailable() && SysTray->isShown()) {
+            hide();
+            Hide1->setText(QStringLiteral("&Restore"));
+        }
+    }
+    keepOnScreen();
+}
+
+void TFormMain::keepOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    QPoint place = pos();
+    if (place.x() < area.left())
+        place.setX(area.left());
+    if (place.y() < area.top())
+        place.setY(area.top());
+    if (place.x() > area.right() + 1 - width())
+        place.setX(area.right() + 1 - width());
+    if (place.y() > area.bottom() + 1 - height())
+        place.setY(area.bottom() + 1 - height());
+    if (place != pos())
+        move(place);
+}
+
+void TFormMain::PopupMenuPopup()
+{
+    Hide1->setText(isVisible() ? QStringLiteral("&Hide to system tray") : QStringLiteral("&Restore"));
+    AutoRun->setChecked(m_autostart.isEnabled());
+}
+
+void TFormMain::Hide1Click()
+{
+    if (Hide1->text() == QStringLiteral("&Hide to system tray")) {
+        hide();
+        Hide1->setText(QStringLiteral("&Restore"));
+    } else {
+        show();
+        raise();
+        Hide1->setText(QStringLiteral("&Hide to system tray"));
+    }
+}
+
+void TFormMain::toggleVisible()
+{
+    if (isVisible()) {
+        hide();
+        Hide1->setText(QStringLiteral("&Restore"));
+    } else {
+        show();
+        raise();
+        activateWindow();
+        Hide1->setText(QStringLiteral("&Hide to system tray"));
+    }
+}
+
+void TFormMain::SysTrayIconDoubleClick()
+{
+    toggleVisible();
 }
 
 void TFormMain::AlarmsManager1Click()
 {
     if (m_alarmList)
         m_alarmList->showAndRaise();
+}
+
+void TFormMain::AutoRunClick()
+{
+    const bool wanted = !m_autostart.isEnabled();
+    ErrorBox::guard(this, [this, wanted]() { m_autostart.setEnabled(wanted); });
+    // The mark shows what the desktop will really do.
+    AutoRun->setChecked(m_autostart.isEnabled());
+}
+
+void TFormMain::Help1Click()
+{
+    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_programFolder + QStringLiteral("help.qch")); });
+}
+
+void TFormMain::About1Click()
+{
+    if (!m_about)
+        return;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void TFormMain::showMissedAlarm(const QString &caption, const QDateTime &due)
+{
+    const QString text = QStringLiteral("\"%1\" was due at %2 while the computer was not watching the clock.")
+                             .arg(caption, due.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    SysTray->showMessage(QStringLiteral("Missed alarm"), text);
 }
 
 void TFormMain::Exit1Click()
@@ -105,6 +393,7 @@ void TFormMain::Exit1Click()
         m_closing = false;
         return;
     }
+    SysTray->setActive(false);
     QApplication::quit();
 }
 
@@ -123,16 +412,17 @@ void TFormMain::exitUnattended()
         m_alarmList->hide();
     }
     logged("the clock settings", [this]() { m_settings.write(settingsPath()); });
+    SysTray->setActive(false);
     QApplication::quit();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
-    // Only "Exit" closes the clock; anything else (a window manager's close
-    // button on a desktop that draws one) leaves it running in the background.
+    // Only "Exit" closes the clock; any other close request hides it.
     if (!m_closing) {
         event->ignore();
         hide();
+        Hide1->setText(QStringLiteral("&Restore"));
         return;
     }
     if (ErrorBox::guard(this, [this]() { m_settings.write(settingsPath()); }))
@@ -141,7 +431,53 @@ void TFormMain::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TFormMain::contextMenuEvent(QContextMenuEvent *event)
+void TFormMain::keyPressEvent(QKeyEvent *event)
 {
-    PopupMenu->popup(event->globalPos());
+    if (event->key() == Qt::Key_F1) {
+        Help1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TFormMain::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool onSkin = std::find(m_images.begin(), m_images.end(), watched) != m_images.end();
+    const bool onFace = watched == LCDScreen1;
+    if (watched == LabelLogo && event->type() == QEvent::MouseButtonRelease) {
+        About1Click();
+        return true;
+    }
+    if (!onSkin && !onFace)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (onSkin)
+            stepSize();
+        else
+            stepColour();
+        return true;
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        // Let the window manager move the borderless window; without one, move it ourselves.
+        m_manualDrag = !(windowHandle() && windowHandle()->startSystemMove());
+        m_dragOffset = mouse->globalPosition().toPoint() - pos();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (m_manualDrag) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            move(mouse->globalPosition().toPoint() - m_dragOffset);
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+        m_manualDrag = false;
+        return false;
+    default:
+        return false;
+    }
 }

@@ -1,31 +1,71 @@
 #pragma once
 
+#include "autostart.h"
 #include "clockface.h"
 #include "clocksettings.h"
+#include "lcdtypes.h"
 
+#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+
+class QAction;
 class QLabel;
 class QMenu;
-class TFormAlarmList;
+class QTimer;
 class TFormAbout;
+class TFormAlarmList;
+class TLCDScreen;
+class TSysTray;
 
-// The clock window, the program's main window. Closing it for real ends the
-// program; "Exit" first closes the manager (which saves the catalogue) and
-// then this window (which saves its own settings).
+// The clock window, the program's main window: a borderless skinned desk
+// clock whose face is the dot-matrix LCD. It lives in the notification area
+// (it hides itself at its first tick when there is one), can be dragged,
+// switched between three sizes and six colours (kept in "LCD.ini"), and
+// offers the program's menu. Closing it for real ends the program; "Exit"
+// first closes the manager (which saves the catalogue) and then this window
+// (which saves its own settings).
 class TFormMain final : public QWidget, public ClockFace
 {
     Q_OBJECT
 
 public:
-    explicit TFormMain(const QString &programFolder, QWidget *parent = nullptr);
+    struct ColourScheme
+    {
+        const char *name;
+        Lcd::TColor pixelOff;
+        Lcd::TColor pixelOn;
+        Lcd::TColor color;
+    };
+    static const std::array<ColourScheme, 6> &colourSchemes();
+
+    struct SizeLayout
+    {
+        const char *caption;
+        Lcd::TPixelSize pixelSize;
+        int pixelSpacing;
+        QSize window;
+        QPoint logo; // (-1, -1): the logo keeps its place
+    };
+    static const std::array<SizeLayout, 3> &sizeLayouts();
+
+    // autostartConfigHome: where the autostart entry lives (empty: the
+    // desktop's own configuration folder).
+    explicit TFormMain(const QString &programFolder, const QString &autostartConfigHome = {},
+                       QWidget *parent = nullptr);
+    ~TFormMain() override;
 
     // The windows created after this one; set once at start-up.
     void setCompanions(TFormAlarmList *alarmList, TFormAbout *about);
 
     void setDisplayLine(int index, const QString &text) override;
-    const QStringList &lines() const { return m_lines; }
+    TLCDScreen *lcd() const { return LCDScreen1; }
+    TSysTray *sysTray() const { return SysTray; }
+    QMenu *popupMenu() const { return PopupMenu; }
+    QAction *hideAction() const { return Hide1; }
+    QAction *autoRunAction() const { return AutoRun; }
 
     const ClockSettings &settings() const { return m_settings; }
     QString settingsPath() const;
@@ -37,22 +77,49 @@ public:
 
 public slots:
     void FormCreate();
+    void TimerTimer();
+    void PopupMenuPopup();
+    void Hide1Click();
     void AlarmsManager1Click();
+    void AutoRunClick();
+    void applySize(int sizeIndex);
+    void applyColour(const QString &name);
+    void stepSize();
+    void stepColour();
+    void Help1Click();
+    void About1Click();
     void Exit1Click();
+    void SysTrayIconDoubleClick();
+    void showMissedAlarm(const QString &caption, const QDateTime &due);
+    void keepOnScreen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showLines();
+    void buildMenu();
+    void toggleVisible();
 
     QString m_programFolder;
     ClockSettings m_settings;
-    QStringList m_lines;
+    Autostart m_autostart;
+    bool m_hideAtStart = true;
     bool m_closing = false;
+    QPoint m_dragOffset;
+    bool m_manualDrag = false;
     TFormAlarmList *m_alarmList = nullptr;
     TFormAbout *m_about = nullptr;
-    QLabel *LCDScreen1 = nullptr;
+
+    std::array<QLabel *, 3> m_images{};
+    TLCDScreen *LCDScreen1 = nullptr;
+    QLabel *LabelLogo = nullptr;
     QMenu *PopupMenu = nullptr;
+    QAction *Hide1 = nullptr;
+    QAction *AutoRun = nullptr;
+    QList<QAction *> m_sizeActions;
+    QList<QAction *> m_colourActions;
+    TSysTray *SysTray = nullptr;
+    QTimer *Timer = nullptr;
 };
