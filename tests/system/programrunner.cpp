@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QThread>
 
+namespace SystemTest {
+
 ProgramFolder::ProgramFolder()
 {
     if (!m_dir.isValid())
@@ -75,3 +77,5 @@ bool waitUntil(const std::function<bool()> &predicate, int timeoutMs)
     }
     return predicate();
 }
+
+} // namespace SystemTest

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
+namespace SystemTest {
+
 // Runs the real chronelle executable from a private program folder of its
 // own (a copy of the executable in a temporary folder), on the test display.
 class ProgramFolder final
@@ -36,3 +40,5 @@ QString commandOutput(const QString &program, const QStringList &arguments, int 
 
 // Waits, handling events, until the predicate holds or the time is up.
 bool waitUntil(const std::function<bool()> &predicate, int timeoutMs);
+
+} // namespace SystemTest

@@ -7,6 +7,8 @@
 
 #include <csignal>
 
+using namespace SystemTest;
+
 namespace {
 
 const QByteArray kCatalogue = "1\r\nWake up\r\nDaily\r\n07:30:00 AM\r\n--\r\n073000\r\n22062004\r\n0111110\r\n0\r\n";
