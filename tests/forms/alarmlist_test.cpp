@@ -1,0 +1,258 @@
+#include "alarmfile.h"
+#include "clock.h"
+#include "clockface.h"
+#include "datetimeformatter.h"
+#include "errorrecorder.h"
+#include "formalarmlist.h"
+#include "qtprint.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoFace final : public ClockFace
+{
+public:
+    void setDisplayLine(int index, const QString &text) override { lines[index] = text; }
+    QMap<int, QString> lines;
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Manager : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_manager.timer()->stop();
+        m_manager.setEditorRunner([this](TFormAlarmList &owner) {
+            ++m_editorRuns;
+            m_workingCopySeen = readAll(path(owner.currentAlarmFileName()));
+            m_newAlarmSeen = owner.newAlarmFlag();
+            if (!m_accept)
+                return false;
+            AlarmRecord record = AlarmRecord::newAlarm(m_clock.now());
+            record.frequencyCode = m_frequency;
+            record.reminder = m_caption + u'\n';
+            AlarmFile::write(path(QStringLiteral("alarm.ini")), record);
+            owner.setEditorResult({m_caption, m_frequency, record.alarmTime, record.alarmDate, record.weekdayMask()});
+            return true;
+        });
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void addAlarm(const QString &caption, int frequency = 2)
+    {
+        m_caption = caption;
+        m_frequency = frequency;
+        m_accept = true;
+        m_manager.ButtonAddClick();
+    }
+    QTreeView *list() const { return m_manager.findChild<QTreeView *>(QStringLiteral("AlarmList")); }
+
+    QTemporaryDir m_dir;
+    NoFace m_face;
+    ManualClock m_clock{QDateTime(QDate(2026, 12, 7), QTime(7, 0, 0))};
+    DateTimeFormatter m_formatter{LocaleFormats::usEnglish()};
+    TFormAlarmList m_manager{m_dir.path() + u'/', m_face, m_clock, m_formatter};
+    int m_editorRuns = 0;
+    bool m_accept = false;
+    bool m_newAlarmSeen = false;
+    QByteArray m_workingCopySeen;
+    QString m_caption;
+    int m_frequency = 2;
+};
+
+} // namespace
+
+TEST_F(Manager, AddThenCancelChangesNothingButTheDisplay)
+{
+    const int marquee = m_manager.scheduler().marqueePosition();
+    m_manager.ButtonAddClick();
+    EXPECT_EQ(m_editorRuns, 1);
+    EXPECT_TRUE(m_newAlarmSeen);
+    EXPECT_EQ(m_manager.currentAlarmFileName(), QStringLiteral("alarm.ini"));
+    EXPECT_EQ(m_manager.catalogue().size(), 0);
+    EXPECT_FALSE(m_manager.catalogue().isSlotInUse(0));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("0.ini"))));
+    EXPECT_EQ(m_manager.scheduler().marqueePosition(), marquee + 1) << "no refresh after the editor";
+}
+
+TEST_F(Manager, AddTakesTheLowestFreeSlotAppendsAndSavesAtOnce)
+{
+    addAlarm(QStringLiteral("zero"));
+    addAlarm(QStringLiteral("one"));
+    addAlarm(QStringLiteral("two"));
+    m_manager.selectRow(1);
+    m_manager.ButtonDeleteClick();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("1.ini")))) << "Delete left the alarm file";
+
+    addAlarm(QStringLiteral("new"), 4);
+    ASSERT_EQ(m_manager.catalogue().size(), 3);
+    const CatalogueRow &row = m_manager.catalogue().row(2);
+    EXPECT_EQ(row.caption, QStringLiteral("new"));
+    EXPECT_EQ(row.slot, QStringLiteral("1"));
+    EXPECT_EQ(row.frequencyName, QStringLiteral("Monthly"));
+    EXPECT_EQ(row.dateText, QStringLiteral("7 of every month"));
+    EXPECT_EQ(readAll(path(QStringLiteral("1.ini"))), readAll(path(QStringLiteral("alarm.ini"))));
+
+    // Saved already: a crash now loses nothing.
+    AlarmCatalogue onDisk;
+    onDisk.read(path(QStringLiteral("al.ini")));
+    EXPECT_EQ(onDisk.rows(), m_manager.catalogue().rows());
+}
+
+TEST_F(Manager, EditKeepsSlotFileAndPosition)
+{
+    addAlarm(QStringLiteral("first"));
+    addAlarm(QStringLiteral("second"), 4);
+    const QByteArray slotFile = readAll(path(QStringLiteral("1.ini")));
+    m_manager.selectRow(1);
+    m_caption = QStringLiteral("changed");
+    m_manager.buttonEditClick();
+    EXPECT_FALSE(m_newAlarmSeen);
+    EXPECT_EQ(m_workingCopySeen, slotFile) << "the editor did not get the alarm's own file";
+    ASSERT_EQ(m_manager.catalogue().size(), 2);
+    EXPECT_EQ(m_manager.catalogue().row(1).caption, QStringLiteral("changed"));
+    EXPECT_EQ(m_manager.catalogue().row(1).slot, QStringLiteral("1"));
+    EXPECT_EQ(m_manager.catalogue().row(1).dateText, QStringLiteral("7 of every month"));
+    EXPECT_EQ(m_manager.catalogue().row(0).caption, QStringLiteral("first"));
+
+    // Cancel leaves the row and its file alone.
+    m_accept = false;
+    const QByteArray before = readAll(path(QStringLiteral("1.ini")));
+    m_manager.buttonEditClick();
+    EXPECT_EQ(m_manager.catalogue().row(1).caption, QStringLiteral("changed"));
+    EXPECT_EQ(readAll(path(QStringLiteral("1.ini"))), before);
+}
+
+TEST_F(Manager, EditAndDeleteWithoutSelectionDoNothing)
+{
+    addAlarm(QStringLiteral("only"));
+    m_manager.selectRow(-1);
+    const int runs = m_editorRuns;
+    m_manager.buttonEditClick();
+    m_manager.ButtonDeleteClick();
+    EXPECT_EQ(m_editorRuns, runs);
+    EXPECT_EQ(m_manager.catalogue().size(), 1);
+}
+
+TEST_F(Manager, EditingAnAlarmWhoseFileIsGoneNeverShowsAnotherAlarm)
+{
+    addAlarm(QStringLiteral("lost"));
+    QFile::remove(path(QStringLiteral("0.ini")));
+    m_accept = false;
+    m_manager.selectRow(0);
+    m_manager.buttonEditClick();
+    EXPECT_TRUE(m_workingCopySeen.isEmpty()) << "the working copy of the last edit was shown";
+}
+
+TEST_F(Manager, DoubleClickBelowTheLastRowSelectsItAndEditsNothing)
+{
+    m_manager.show();
+    addAlarm(QStringLiteral("a"));
+    addAlarm(QStringLiteral("b"));
+    m_manager.selectRow(0);
+    const int runs = m_editorRuns;
+    QWidget *viewport = list()->viewport();
+    const QPoint below(10, viewport->height() - 5);
+    ASSERT_FALSE(list()->indexAt(below).isValid());
+    QMouseEvent click(QEvent::MouseButtonDblClick, below, viewport->mapToGlobal(below), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &click);
+    EXPECT_EQ(m_editorRuns, runs);
+    EXPECT_EQ(m_manager.selectedRow(), 1);
+    EXPECT_TRUE(list()->hasFocus() || !QApplication::focusWidget());
+
+    // On a row it edits that row.
+    const QPoint onFirst = list()->visualRect(m_manager.catalogue().index(0, 0)).center();
+    QMouseEvent onRow(QEvent::MouseButtonDblClick, onFirst, viewport->mapToGlobal(onFirst), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    m_manager.selectRow(0);
+    m_accept = false;
+    QApplication::sendEvent(viewport, &onRow);
+    EXPECT_EQ(m_editorRuns, runs + 1);
+}
+
+TEST_F(Manager, CloseAndOKHideAndKeepRowsAndSelection)
+{
+    addAlarm(QStringLiteral("a"));
+    addAlarm(QStringLiteral("b"));
+    m_manager.showAndRaise();
+    m_manager.selectRow(1);
+    m_manager.close();
+    EXPECT_FALSE(m_manager.isVisible());
+    m_manager.showAndRaise();
+    EXPECT_EQ(m_manager.selectedRow(), 1);
+    m_manager.ButtonOKClick();
+    EXPECT_FALSE(m_manager.isVisible());
+    EXPECT_EQ(m_manager.catalogue().size(), 2);
+}
+
+TEST_F(Manager, FailuresAreReportedAndLeaveTheListAsItWas)
+{
+    // A folder in the way of the slot's file: the copy fails, no row is added.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("0.ini")));
+    ErrorRecorder errors;
+    addAlarm(QStringLiteral("blocked"));
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("0.ini"))) << errors.messages[0].toStdString();
+    EXPECT_EQ(m_manager.catalogue().size(), 0);
+    EXPECT_FALSE(m_manager.catalogue().isSlotInUse(0));
+
+    // All slots taken: "Add" says so and opens no editor.
+    for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
+        m_manager.catalogue().setSlotInUse(slot, true);
+    const int runs = m_editorRuns;
+    m_manager.ButtonAddClick();
+    EXPECT_EQ(m_editorRuns, runs);
+    ASSERT_EQ(errors.messages.size(), 2);
+    EXPECT_TRUE(errors.messages[1].contains(QStringLiteral("256")));
+}
+
+// The real editor, answered through its own buttons.
+TEST(ManagerWithEditor, AddThroughTheAlarmOptionsDialog)
+{
+    QTemporaryDir dir;
+    NoFace face;
+    ManualClock clock(QDateTime(QDate(2026, 12, 7), QTime(7, 0, 0)));
+    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
+    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    manager.timer()->stop();
+    bool answered = false;
+    std::function<void()> answer = [&]() {
+        QWidget *editor = QApplication::activeModalWidget();
+        if (!editor) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("Alarm Options"));
+        auto *ok = editor->findChild<QPushButton *>(QStringLiteral("OK"));
+        ASSERT_NE(ok, nullptr);
+        ok->click();
+        answered = true;
+    };
+    QTimer::singleShot(10, answer);
+    manager.ButtonAddClick();
+    ASSERT_TRUE(answered);
+    ASSERT_EQ(manager.catalogue().size(), 1);
+    const CatalogueRow &row = manager.catalogue().row(0);
+    EXPECT_EQ(row.caption, QStringLiteral("Don't for get to ..."));
+    EXPECT_EQ(row.frequencyName, QStringLiteral("Weekly"));
+    EXPECT_EQ(row.timeKey, QStringLiteral("070000"));
+    EXPECT_EQ(row.weekdayMask, QStringLiteral("0111110"));
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("0.ini"))),
+              AlarmFile::encode(AlarmRecord::newAlarm(clock.now())));
+}
