@@ -18,6 +18,13 @@
 #endif
 
 namespace {
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
 TFormAbout::LinkOpener &linkOpener()
 {
     static TFormAbout::LinkOpener instance;
@@ -56,7 +63,7 @@ TFormAbout::TFormAbout(const QString &homePage, const QString &supportMail, QWid
     titleFont.setBold(true);
     titleFont.setPixelSize(19);
     Label1->setFont(titleFont);
-    Label1->setStyleSheet(QStringLiteral("color: navy;"));
+    setTextColour(Label1, QColor(0, 0, 128));
 
     // The version the program was built as (main sets it from the build).
     const QString version = QCoreApplication::applicationVersion();
@@ -104,7 +111,7 @@ QLabel *TFormAbout::addLabel(const char *name, const QRect &place, const QString
 
 void TFormAbout::makeLink(QLabel *label)
 {
-    label->setStyleSheet(QStringLiteral("color: blue;"));
+    setTextColour(label, QColor(0, 0, 255));
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
