@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -20,7 +21,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -161,7 +161,8 @@ void TFormMain::buildMenu()
     sizes->menuAction()->setObjectName(QStringLiteral("LCDSize1"));
     auto *sizeGroup = new QActionGroup(this);
     for (int i = 0; i < int(sizeLayouts().size()); ++i) {
-        QAction *item = sizes->addAction(QString::fromLatin1(sizeLayouts()[i].caption), this, [this, i]() { applySize(i); });
+        QAction *item =
+            sizes->addAction(QString::fromLatin1(sizeLayouts()[i].caption), this, [this, i]() { applySize(i); });
         item->setCheckable(true);
         item->setActionGroup(sizeGroup);
         m_sizeActions << item;
@@ -429,6 +430,13 @@ void TFormMain::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void TFormMain::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The same menu as on the tray icon, its right edge at the cursor.
+    PopupMenu->popup(event->globalPos() - QPoint(PopupMenu->sizeHint().width(), 0));
+    event->accept();
 }
 
 void TFormMain::keyPressEvent(QKeyEvent *event)

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
-
 #include <array>
 
 class QAction;
@@ -96,6 +95,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -348,6 +349,23 @@ TEST_F(ClockWindow, HideAndRestoreCaptions)
     EXPECT_FALSE(m_main->close());
     EXPECT_FALSE(m_main->isVisible());
     EXPECT_FALSE(QFile::exists(lcdIni()));
+}
+
+TEST_F(ClockWindow, RightClickOnTheClockOpensTheMenuAlignedRight)
+{
+    create();
+    QMenu *menu = m_main->popupMenu();
+    const QWidget *targets[] = {&lcd(), visibleSkin()};
+    for (const QWidget *target : targets) {
+        SCOPED_TRACE(target->objectName().toStdString());
+        const QPoint global = target->mapToGlobal(QPoint(40, 30));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(40, 30), global);
+        QApplication::sendEvent(const_cast<QWidget *>(target), &event);
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_EQ(menu->pos(), global - QPoint(menu->sizeHint().width(), 0));
+        EXPECT_EQ(m_main->hideAction()->text(), QStringLiteral("&Hide to system tray"));
+        menu->hide();
+    }
 }
 
 TEST_F(ClockWindow, LeftButtonDragsTheWindowOthersDoNot)

@@ -324,6 +324,13 @@ TEST_F(Tray, IconMenuRestoreAndTheLcdOnTheScreen)
 
     EXPECT_EQ(compareFace(clock->id, false), 0);
 
+    // The clock offers the same menu on a right click of its own.
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), clock->id, QStringLiteral("60"),
+             QStringLiteral("30"), QStringLiteral("click"), QStringLiteral("3")});
+    EXPECT_TRUE(waitUntil([&] { return menuIsOpen(); }, 5000)) << "a right click on the clock opened no menu";
+    xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(waitUntil([&] { return !menuIsOpen(); }, 5000)) << "Escape left the menu open";
+
     // A double click on the skin steps to double size; the face follows.
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), clock->id, QStringLiteral("4"),
              QStringLiteral("4"), QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
