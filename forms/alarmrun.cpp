@@ -91,11 +91,17 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
 
     M = owner.makePlayer(this);
     M->setObjectName(QStringLiteral("M"));
-    connect(M, &MediaPlayer::OnNotify, this, &TAlarmRun::MNotify);
+    connect(M, &MediaPlayer::OnNotify, this, [this](MediaPlayer::NotifyReason reason) {
+        if (!m_playingBuiltInSound && reason == MediaPlayer::NotifyReason::Ended && !m_songFailed)
+            m_songHeard = true;
+        MNotify();
+    });
     // A built-in sound that fails while playing would fail again at every
     // tick; say so once. A song of the play list is skipped silently.
     connect(M, &MediaPlayer::playbackFailed, this, [this](const QString &message) {
-        if (m_playingBuiltInSound)
+        if (!m_playingBuiltInSound)
+            m_songFailed = true;
+        else
             reportOnce(QStringLiteral("%1\n\nThe alarm rings without sound.").arg(message));
     });
 
@@ -226,15 +232,22 @@ void TAlarmRun::TimerTimer()
 bool TAlarmRun::stepPlayList()
 {
     // An empty play list rings the first built-in sound instead (stepAlarmSound).
-    if (!m_settings.playListOn || m_settings.playList.isEmpty() || m_silent || M->isPlaying())
+    if (!m_settings.playListOn || ringsFirstSoundInstead() || m_silent || M->isPlaying())
         return false;
     if (m_playIndex >= m_settings.playList.size()) {
+        // A list none of whose songs could be played must not end the alarm
+        // unheard, nor suspend or shut down the machine.
+        if (!m_songHeard && !M->isPlaying()) {
+            m_fallBackToSound = true;
+            return false;
+        }
         runPowerAction();
         close();
         return true;
     }
     M->close();
     m_playingBuiltInSound = false;
+    m_songFailed = false;
     M->setFileName(m_settings.playList[m_playIndex]);
     try {
         M->open();
@@ -247,10 +260,14 @@ bool TAlarmRun::stepPlayList()
     return false;
 }
 
+bool TAlarmRun::ringsFirstSoundInstead() const
+{
+    return m_settings.playListOn && (m_settings.playList.isEmpty() || m_fallBackToSound);
+}
+
 void TAlarmRun::stepAlarmSound()
 {
-    const bool emptyPlayList = m_settings.playListOn && m_settings.playList.isEmpty();
-    if ((!m_settings.soundOn && !emptyPlayList) || m_silent || M->isPlaying() || m_reported)
+    if ((!m_settings.soundOn && !ringsFirstSoundInstead()) || m_silent || M->isPlaying() || m_reported)
         return;
     const int number = m_settings.soundOn ? m_settings.soundNumber : 0;
     if (number < 0 || number >= soundFileNames().size()) {

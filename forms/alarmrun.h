@@ -60,6 +60,7 @@ private:
     void showCycleClock();
     bool stepPlayList();
     void stepAlarmSound();
+    bool ringsFirstSoundInstead() const;
     void runPowerAction();
     void reportOnce(const QString &message);
 
@@ -75,6 +76,11 @@ private:
     bool m_closed = false;
     bool m_reported = false;
     bool m_playingBuiltInSound = false;
+    // Some song of the play list has really played in this ringing; without
+    // one the alarm would end unheard, so it rings the first sound instead.
+    bool m_songHeard = false;
+    bool m_songFailed = false;
+    bool m_fallBackToSound = false;
     qint64 m_cycleStart = 0;
 
     QLabel *LabelTime = nullptr;

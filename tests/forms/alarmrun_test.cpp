@@ -143,6 +143,18 @@ TEST_F(RingingWindow, AnEmptyPlayListLoopsTheFirstSoundUntilOK)
     EXPECT_TRUE(m_power.requests.isEmpty());
 }
 
+TEST_F(RingingWindow, APlayListOfUnplayableSongsRingsTheFirstSoundAndNeverSuspends)
+{
+    m_record.playList = {QStringLiteral("/gone.mp3"), QStringLiteral("/broken.ogg")};
+    m_record.powerAction = int(PowerAction::Suspend);
+    open();
+    player().unplayable << QStringLiteral("/gone.mp3") << QStringLiteral("/broken.ogg");
+    run(2000);
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(m_power.requests.isEmpty());
+    EXPECT_EQ(player().played().last(), sound("start.wav"));
+}
+
 TEST_F(RingingWindow, SoundModeNeverEndsByItself)
 {
     m_record.playListOn = false;
