@@ -69,9 +69,24 @@ bool TSysTray::isShown() const
     return m_trayIcon->isVisible();
 }
 
+namespace {
+std::optional<bool> &availabilityOverride()
+{
+    static std::optional<bool> instance;
+    return instance;
+}
+} // namespace
+
 bool TSysTray::isAvailable()
 {
+    if (availabilityOverride())
+        return *availabilityOverride();
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TSysTray::overrideAvailability(std::optional<bool> available)
+{
+    availabilityOverride() = available;
 }
 
 void TSysTray::showMessage(const QString &title, const QString &text)

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -77,6 +78,8 @@ public:
     bool isShown() const;
     // The desktop has a notification area at all.
     static bool isAvailable();
+    // Decides isAvailable() in place of the desktop (for tests); nullopt asks the desktop again.
+    static void overrideAvailability(std::optional<bool> available);
 
     // Shows a passing message next to the icon (used for missed alarms).
     void showMessage(const QString &title, const QString &text);

@@ -283,7 +283,7 @@ void TFormMain::TimerTimer()
     if (m_hideAtStart) {
         m_hideAtStart = false;
         // Without a notification area a hidden clock could never be reached again.
-        if (TSysTray::isAvailable() && SysTray->isShown()) {
+        if (trayUsable()) {
             hide();
             Hide1->setText(QStringLiteral("&Restore"));
         }
@@ -310,15 +310,24 @@ void TFormMain::keepOnScreen()
         move(place);
 }
 
+bool TFormMain::trayUsable() const
+{
+    return TSysTray::isAvailable() && SysTray->isShown();
+}
+
 void TFormMain::PopupMenuPopup()
 {
     Hide1->setText(isVisible() ? QStringLiteral("&Hide to system tray") : QStringLiteral("&Restore"));
+    // Hiding where there is no notification area would lose the clock for good.
+    Hide1->setEnabled(!isVisible() || trayUsable());
     AutoRun->setChecked(m_autostart.isEnabled());
 }
 
 void TFormMain::Hide1Click()
 {
     if (Hide1->text() == QStringLiteral("&Hide to system tray")) {
+        if (!trayUsable())
+            return;
         hide();
         Hide1->setText(QStringLiteral("&Restore"));
     } else {
@@ -422,8 +431,13 @@ void TFormMain::closeEvent(QCloseEvent *event)
     // Only "Exit" closes the clock; any other close request hides it.
     if (!m_closing) {
         event->ignore();
-        hide();
-        Hide1->setText(QStringLiteral("&Restore"));
+        if (trayUsable()) {
+            hide();
+            Hide1->setText(QStringLiteral("&Restore"));
+        } else {
+            // Nowhere to hide to: out of the way, but still on the taskbar.
+            showMinimized();
+        }
         return;
     }
     if (ErrorBox::guard(this, [this]() { m_settings.write(settingsPath()); }))

@@ -101,6 +101,8 @@ protected:
 private:
     void buildMenu();
     void toggleVisible();
+    // The icon is in a notification area, so a hidden clock can be brought back.
+    bool trayUsable() const;
 
     QString m_programFolder;
     ClockSettings m_settings;

@@ -76,6 +76,7 @@ protected:
     }
     void TearDown() override
     {
+        TSysTray::overrideAvailability(std::nullopt);
         // A folder made read-only by a test must not outlive it.
         QFile::setPermissions(autostartFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -316,38 +317,60 @@ TEST_F(ClockWindow, KeptOnTheScreenAfterAMovePastEachEdge)
     }
 }
 
-TEST_F(ClockWindow, HideAndRestoreCaptions)
+TEST_F(ClockWindow, HiddenAtTheFirstTickAndRestoredWithCaptions)
 {
+    TSysTray::overrideAvailability(true);
     create();
     QAction *hide = m_main->hideAction();
-    ASSERT_FALSE(TSysTray::isAvailable()) << "this test expects a desktop without a notification area";
-    // Without a notification area the first tick must not hide the only way in.
     m_main->TimerTimer();
-    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_main->isVisible()) << "the first tick did not hide the clock";
+    m_main->PopupMenuPopup();
+    EXPECT_EQ(hide->text(), QStringLiteral("&Restore"));
+    m_main->TimerTimer();
+    EXPECT_FALSE(m_main->isVisible());
 
+    hide->trigger();
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_EQ(hide->text(), QStringLiteral("&Hide to system tray"));
+    m_main->TimerTimer();
+    EXPECT_TRUE(m_main->isVisible()) << "a later tick hid the clock again";
     m_main->PopupMenuPopup();
     EXPECT_EQ(hide->text(), QStringLiteral("&Hide to system tray"));
+    EXPECT_TRUE(hide->isEnabled());
     hide->trigger();
     EXPECT_FALSE(m_main->isVisible());
     EXPECT_EQ(hide->text(), QStringLiteral("&Restore"));
-    m_main->PopupMenuPopup();
-    EXPECT_EQ(hide->text(), QStringLiteral("&Restore"));
-    hide->trigger();
-    EXPECT_TRUE(m_main->isVisible());
-    EXPECT_EQ(hide->text(), QStringLiteral("&Hide to system tray"));
 
     // A double click on the tray icon swaps too, and opens no menu.
     m_main->sysTray()->handleActivation(TSysTray::Activation::DoubleClick, QPoint(10, 10));
-    EXPECT_FALSE(m_main->isVisible());
+    EXPECT_TRUE(m_main->isVisible());
     EXPECT_FALSE(m_main->popupMenu()->isVisible());
+    m_main->sysTray()->handleActivation(TSysTray::Activation::DoubleClick, QPoint(10, 10));
+    EXPECT_FALSE(m_main->isVisible());
     m_main->PopupMenuPopup();
     EXPECT_EQ(hide->text(), QStringLiteral("&Restore"));
     m_main->sysTray()->handleActivation(TSysTray::Activation::DoubleClick, QPoint(10, 10));
-    EXPECT_TRUE(m_main->isVisible());
 
     // Closing the window any other way than "Exit" only hides it.
     EXPECT_FALSE(m_main->close());
     EXPECT_FALSE(m_main->isVisible());
+    EXPECT_FALSE(QFile::exists(lcdIni()));
+}
+
+TEST_F(ClockWindow, WithoutANotificationAreaTheClockNeverHides)
+{
+    TSysTray::overrideAvailability(false);
+    create();
+    QAction *hide = m_main->hideAction();
+    m_main->TimerTimer();
+    EXPECT_TRUE(m_main->isVisible());
+    m_main->PopupMenuPopup();
+    EXPECT_EQ(hide->text(), QStringLiteral("&Hide to system tray"));
+    EXPECT_FALSE(hide->isEnabled());
+    m_main->Hide1Click();
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_main->close());
+    EXPECT_TRUE(m_main->isVisible()) << "closing hid a clock that could not be brought back";
     EXPECT_FALSE(QFile::exists(lcdIni()));
 }
 
