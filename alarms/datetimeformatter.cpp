@@ -1,27 +1,7 @@
 #include "datetimeformatter.h"
 
-namespace {
+#include "datetimepattern.h"
 
-QString twoDigits(int value)
-{
-    return QString::number(value).rightJustified(2, u'0');
-}
-
-qsizetype runLength(QStringView s, qsizetype i)
-{
-    const QChar c = s[i].toLower();
-    qsizetype run = 1;
-    while (i + run < s.size() && s[i + run].toLower() == c)
-        ++run;
-    return run;
-}
-
-bool holdsTwelveHourMarker(QStringView pattern)
-{
-    return pattern.contains(u"am/pm", Qt::CaseInsensitive) || pattern.contains(u"ampm", Qt::CaseInsensitive);
-}
-
-} // namespace
 
 DateTimeFormatter::DateTimeFormatter(LocaleFormats formats) : m_formats(std::move(formats))
 {
@@ -41,100 +21,67 @@ QString DateTimeFormatter::format(QStringView pattern, const QDateTime &moment) 
 {
     const QDate date = moment.date();
     const QTime time = moment.time();
-    const bool twelveHour = holdsTwelveHourMarker(pattern);
+    const bool twelveHour = DateTimePattern::isTwelveHour(pattern);
     const auto nameAt = [](const QStringList &names, int index) {
         return index >= 0 && index < names.size() ? names[index] : QString();
     };
+    const auto number = [](int value, int width) { return QString::number(value).rightJustified(width, u'0'); };
 
     QString out;
-    bool afterHour = false;
-    for (qsizetype i = 0; i < pattern.size();) {
-        const QChar c = pattern[i];
-        const QChar lower = c.toLower();
-        if (c == u'"' || c == u'\'') {
-            const qsizetype end = pattern.indexOf(c, i + 1);
-            const qsizetype stop = end < 0 ? pattern.size() : end;
-            out += pattern.mid(i + 1, stop - i - 1);
-            i = stop + 1;
-            continue;
-        }
-        if (lower == u'a') {
-            const QStringView rest = pattern.mid(i);
-            if (rest.startsWith(u"am/pm", Qt::CaseInsensitive)) {
-                const bool upper = c.isUpper();
-                const QString text = time.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm");
-                out += upper ? text.toUpper() : text;
-                i += 5;
-                continue;
-            }
-            if (rest.startsWith(u"ampm", Qt::CaseInsensitive)) {
-                out += time.hour() < 12 ? m_formats.amText : m_formats.pmText;
-                i += 4;
-                continue;
-            }
-            out += c;
-            ++i;
-            continue;
-        }
-        const qsizetype run = runLength(pattern, i);
-        switch (lower.unicode()) {
-        case 'y':
-            out += run <= 2 ? twoDigits(date.year() % 100) : QString::number(date.year()).rightJustified(4, u'0');
-            afterHour = false;
+    for (const PatternToken &token : DateTimePattern::tokenize(pattern)) {
+        switch (token.kind) {
+        case PatternToken::Literal:
+            out += token.text;
             break;
-        case 'm':
-            if (afterHour && run <= 2) {
-                out += run == 2 ? twoDigits(time.minute()) : QString::number(time.minute());
-            } else if (run <= 2) {
-                out += run == 2 ? twoDigits(date.month()) : QString::number(date.month());
-            } else {
-                out += nameAt(run == 3 ? m_formats.shortMonthNames : m_formats.longMonthNames, date.month() - 1);
-            }
-            afterHour = false;
+        case PatternToken::Year:
+            out += token.width == 2 ? number(date.year() % 100, 2) : number(date.year(), 4);
             break;
-        case 'd':
-            if (run <= 2)
-                out += run == 2 ? twoDigits(date.day()) : QString::number(date.day());
+        case PatternToken::Month:
+            if (token.width <= 2)
+                out += number(date.month(), token.width);
             else
-                out += nameAt(run == 3 ? m_formats.shortDayNames : m_formats.longDayNames, date.dayOfWeek() % 7);
-            afterHour = false;
+                out += nameAt(token.width == 3 ? m_formats.shortMonthNames : m_formats.longMonthNames, date.month() - 1);
             break;
-        case 'h': {
+        case PatternToken::Day:
+            if (token.width <= 2)
+                out += number(date.day(), token.width);
+            else
+                out += nameAt(token.width == 3 ? m_formats.shortDayNames : m_formats.longDayNames, date.dayOfWeek() % 7);
+            break;
+        case PatternToken::Hour: {
             int hour = time.hour();
             if (twelveHour) {
                 hour %= 12;
                 if (hour == 0)
                     hour = 12;
             }
-            out += run >= 2 ? twoDigits(hour) : QString::number(hour);
-            afterHour = true;
+            out += number(hour, token.width);
             break;
         }
-        case 'n':
-            out += run >= 2 ? twoDigits(time.minute()) : QString::number(time.minute());
-            afterHour = false;
+        case PatternToken::Minute:
+            out += number(time.minute(), token.width);
             break;
-        case 's':
-            out += run >= 2 ? twoDigits(time.second()) : QString::number(time.second());
-            afterHour = false;
+        case PatternToken::Second:
+            out += number(time.second(), token.width);
             break;
-        case 'z':
-            out += run >= 3 ? QString::number(time.msec()).rightJustified(3, u'0') : QString::number(time.msec());
-            afterHour = false;
+        case PatternToken::Millisecond:
+            out += number(time.msec(), token.width);
             break;
-        case '/':
-            for (qsizetype k = 0; k < run; ++k)
-                out += m_formats.dateSeparator;
-            break;
-        case ':':
-            for (qsizetype k = 0; k < run; ++k)
-                out += m_formats.timeSeparator;
-            break;
-        default:
-            out += pattern.mid(i, run);
+        case PatternToken::AmPm: {
+            const QString text = time.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm");
+            out += token.upper ? text.toUpper() : text;
             break;
         }
-        i += run;
+        case PatternToken::AmPmLocale:
+            out += time.hour() < 12 ? m_formats.amText : m_formats.pmText;
+            break;
+        case PatternToken::DateSeparator:
+            out += m_formats.dateSeparator;
+            break;
+        case PatternToken::TimeSeparator:
+            out += m_formats.timeSeparator;
+            break;
+        }
     }
     return out;
 }

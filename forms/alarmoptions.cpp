@@ -4,6 +4,7 @@
 #include "alarmrun.h"
 #include "clock.h"
 #include "datetimeformatter.h"
+#include "datetimepattern.h"
 #include "errorbox.h"
 #include "formalarmlist.h"
 #include "outputlevel.h"
@@ -129,80 +130,45 @@ QString quotedLiteral(const QString &text)
 QString qtDisplayFormat(QStringView pattern, const LocaleFormats &formats)
 {
     QString out;
-    bool afterHour = false;
-    for (qsizetype i = 0; i < pattern.size();) {
-        const QChar c = pattern[i];
-        const QChar lower = c.toLower();
-        if (c == u'"' || c == u'\'') {
-            const qsizetype end = pattern.indexOf(c, i + 1);
-            const qsizetype stop = end < 0 ? pattern.size() : end;
-            out += quotedLiteral(pattern.mid(i + 1, stop - i - 1).toString());
-            i = stop + 1;
-            continue;
-        }
-        if (lower == u'a') {
-            const QStringView rest = pattern.mid(i);
-            if (rest.startsWith(u"am/pm", Qt::CaseInsensitive)) {
-                out += c.isUpper() ? QStringLiteral("AP") : QStringLiteral("ap");
-                i += 5;
-                continue;
-            }
-            if (rest.startsWith(u"ampm", Qt::CaseInsensitive)) {
-                out += QStringLiteral("AP");
-                i += 4;
-                continue;
-            }
-        }
-        qsizetype run = 1;
-        while (i + run < pattern.size() && pattern[i + run].toLower() == lower)
-            ++run;
-        switch (lower.unicode()) {
-        case 'y':
-            out += run <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
-            afterHour = false;
+    for (const PatternToken &token : DateTimePattern::tokenize(pattern)) {
+        switch (token.kind) {
+        case PatternToken::Literal:
+            out += quotedLiteral(token.text);
             break;
-        case 'm':
-            if (afterHour && run <= 2)
-                out += QString(run, u'm');
-            else
-                out += QString(qMin<qsizetype>(run, 4), u'M');
-            afterHour = false;
+        case PatternToken::Year:
+            out += QString(token.width, u'y');
             break;
-        case 'd':
-            out += QString(qMin<qsizetype>(run, 4), u'd');
-            afterHour = false;
+        case PatternToken::Month:
+            out += QString(token.width, u'M');
             break;
-        case 'h':
-            out += run >= 2 ? QStringLiteral("hh") : QStringLiteral("h");
-            afterHour = true;
+        case PatternToken::Day:
+            out += QString(token.width, u'd');
             break;
-        case 'n':
-            out += run >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
-            afterHour = false;
+        case PatternToken::Hour:
+            out += QString(token.width, u'h');
             break;
-        case 's':
-            out += run >= 2 ? QStringLiteral("ss") : QStringLiteral("s");
-            afterHour = false;
+        case PatternToken::Minute:
+            out += QString(token.width, u'm');
             break;
-        case 'z':
-            out += run >= 3 ? QStringLiteral("zzz") : QStringLiteral("z");
-            afterHour = false;
+        case PatternToken::Second:
+            out += QString(token.width, u's');
             break;
-        case '/':
-            for (qsizetype k = 0; k < run; ++k)
-                out += quotedLiteral(formats.dateSeparator);
+        case PatternToken::Millisecond:
+            out += QString(token.width, u'z');
             break;
-        case ':':
-            for (qsizetype k = 0; k < run; ++k)
-                out += quotedLiteral(formats.timeSeparator);
+        case PatternToken::AmPm:
+            out += token.upper ? QStringLiteral("AP") : QStringLiteral("ap");
             break;
-        default: {
-            const QString text = pattern.mid(i, run).toString();
-            out += c.isLetter() ? quotedLiteral(text) : QString(text).replace(u'\'', QStringLiteral("''"));
+        case PatternToken::AmPmLocale:
+            out += QStringLiteral("AP");
+            break;
+        case PatternToken::DateSeparator:
+            out += quotedLiteral(formats.dateSeparator);
+            break;
+        case PatternToken::TimeSeparator:
+            out += quotedLiteral(formats.timeSeparator);
             break;
         }
-        }
-        i += run;
     }
     return out;
 }
