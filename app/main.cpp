@@ -49,6 +49,10 @@ int main(int argc, char *argv[])
     if (!guard.warning().isEmpty())
         std::fprintf(stderr, "chronelle: %s\n", qPrintable(guard.warning()));
 
+    // Caught from here on; a request that comes while the windows are being
+    // made is carried out as soon as the program runs.
+    TerminationSignals signals_;
+
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
 
@@ -62,13 +66,18 @@ int main(int argc, char *argv[])
     QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList, &TFormAlarmList::showAndRaise);
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
 
-    TerminationSignals signals_;
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
     // At the end of the session save everything at once and never object:
     // the session manager ends the process afterwards.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &formMain,
                      [&formMain](QSessionManager &) { formMain.exitUnattended(); });
 
+    // A termination that arrived while the windows were being made is carried
+    // out now; the loop it would have ended has not begun.
+    if (signals_.received() != 0)
+        formMain.exitUnattended();
+    if (formMain.exitRequested())
+        return 0;
     formMain.show();
     return QApplication::exec();
 }

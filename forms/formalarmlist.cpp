@@ -197,8 +197,19 @@ bool TFormAlarmList::FormClose()
     return ErrorBox::guard(this, [this]() { saveCatalogue(); });
 }
 
+void TFormAlarmList::beginUnattendedEnd()
+{
+    m_exitFlag = true;
+    m_endingUnattended = true;
+    hide();
+}
+
 void TFormAlarmList::closeEvent(QCloseEvent *event)
 {
+    if (m_endingUnattended) {
+        event->accept();
+        return;
+    }
     bool canClose = true;
     FormCloseQuery(canClose);
     // A close that fails to save the catalogue is no close: the exit stops here.

@@ -54,6 +54,9 @@ public:
 
     // Writes "al.ini"; throws AppError when it can't.
     void saveCatalogue() const;
+    // The program ends without asking (a signal, the session's end): from
+    // now on every close is allowed and writes nothing more.
+    void beginUnattendedEnd();
 
     AlarmScheduler &scheduler() { return m_scheduler; }
     const Clock &clock() const { return m_clock; }
@@ -131,6 +134,7 @@ private:
     QDateTime m_currentDueMoment;
 
     bool m_exitFlag = false;
+    bool m_endingUnattended = false;
     bool m_ringingFlag = false;
     bool m_newAlarmFlag = false;
     QString m_currentAlarmFileName;

@@ -409,6 +409,9 @@ void TFormMain::Exit1Click()
 
 void TFormMain::exitUnattended()
 {
+    if (m_exitRequested)
+        return;
+    m_exitRequested = true;
     const auto logged = [](const char *what, const std::function<void()> &save) {
         try {
             save();
@@ -417,17 +420,23 @@ void TFormMain::exitUnattended()
         }
     };
     if (m_alarmList) {
-        m_alarmList->setExitFlag(true);
+        m_alarmList->beginUnattendedEnd();
         logged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
-        m_alarmList->hide();
     }
     logged("the clock settings", [this]() { m_settings.write(settingsPath()); });
     SysTray->setActive(false);
+    // Quitting asks every window to close; this one has saved already.
+    m_closing = true;
+    hide();
     QApplication::quit();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
+    if (m_exitRequested) {
+        event->accept();
+        return;
+    }
     // Only "Exit" closes the clock; any other close request hides it.
     if (!m_closing) {
         event->ignore();

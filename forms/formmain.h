@@ -73,6 +73,8 @@ public:
     // asks: the same files in the same order as "Exit", but errors go to the
     // log instead of a box, and nothing can hold the ending up.
     void exitUnattended();
+    // An ending was asked for; set for good once it has begun.
+    bool exitRequested() const { return m_exitRequested; }
 
 public slots:
     void FormCreate();
@@ -109,6 +111,7 @@ private:
     Autostart m_autostart;
     bool m_hideAtStart = true;
     bool m_closing = false;
+    bool m_exitRequested = false;
     QPoint m_dragOffset;
     bool m_manualDrag = false;
     TFormAlarmList *m_alarmList = nullptr;

@@ -26,8 +26,10 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this]() {
         unsigned char byte = 0;
-        if (::read(g_signalPipe[1], &byte, 1) == 1)
+        if (::read(g_signalPipe[1], &byte, 1) == 1) {
+            m_received = byte;
             emit terminationRequested(byte);
+        }
     });
     struct sigaction action = {};
     action.sa_handler = forwardSignal;

@@ -14,9 +14,14 @@ public:
     explicit TerminationSignals(QObject *parent = nullptr);
     ~TerminationSignals() override;
 
+    // The last signal that arrived, or 0: a request made before anyone
+    // listened is not lost.
+    int received() const { return m_received; }
+
 signals:
     void terminationRequested(int signalNumber);
 
 private:
     QSocketNotifier *m_notifier = nullptr;
+    int m_received = 0;
 };

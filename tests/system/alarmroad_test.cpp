@@ -25,10 +25,12 @@ QString fakeTimeLibrary()
     return QStringLiteral(CHRONELLE_FAKETIME_LIBRARY);
 }
 
-QString windowId(const QString &title)
+// The visible window of the program (by its process id) with exactly this title.
+QString windowId(const QProcess &program, const QString &title)
 {
-    return SystemTest::commandOutput(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                                 QStringLiteral("--name"), u'^' + title + u'$'})
+    return SystemTest::commandOutput(QStringLiteral("xdotool"),
+                                     {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                      QString::number(program.processId()), QStringLiteral("--name"), u'^' + title + u'$'})
         .section(u'\n', 0, 0);
 }
 
@@ -125,7 +127,7 @@ TEST_F(AlarmRoad, DueAlarmRingsItsPlayListRunsItsPowerActionAndCloses)
     ASSERT_TRUE(recording.isEmpty()) << recording.toStdString();
     startAt(QStringLiteral("2026-12-07 07:29:56"));
 
-    ASSERT_TRUE(SystemTest::waitUntil([] { return !windowId(QStringLiteral("Alarm")).isEmpty(); }, 20000))
+    ASSERT_TRUE(SystemTest::waitUntil([&] { return !windowId(m_program, QStringLiteral("Alarm")).isEmpty(); }, 20000))
         << "no ringing window";
     // Due four seconds after the start, and the program needs a moment to start itself.
     EXPECT_LT(m_started.elapsed(), 9000);
@@ -137,7 +139,7 @@ TEST_F(AlarmRoad, DueAlarmRingsItsPlayListRunsItsPowerActionAndCloses)
     const QList<QVariantList> calls = suspendCalls();
     ASSERT_EQ(calls.size(), 1);
     EXPECT_EQ(calls[0].value(0).toBool(), false);
-    EXPECT_TRUE(SystemTest::waitUntil([] { return windowId(QStringLiteral("Alarm")).isEmpty(); }, 5000))
+    EXPECT_TRUE(SystemTest::waitUntil([&] { return windowId(m_program, QStringLiteral("Alarm")).isEmpty(); }, 5000))
         << "the ringing window stayed open after its power action";
     // Both songs were played: the first one alone lasts three seconds.
     EXPECT_GT(recorder.stop().size(), 48000 * 4 * 5);
@@ -160,7 +162,7 @@ TEST_F(AlarmRoad, OKClosesARingingSoundAndNoPowerActionRuns)
 
     startAt(QStringLiteral("2026-12-07 07:29:57"));
     QString window;
-    ASSERT_TRUE(SystemTest::waitUntil([&] { return !(window = windowId(QStringLiteral("Alarm"))).isEmpty(); }, 20000));
+    ASSERT_TRUE(SystemTest::waitUntil([&] { return !(window = windowId(m_program, QStringLiteral("Alarm"))).isEmpty(); }, 20000));
     SystemTest::waitUntil([] { return false; }, 1500); // it rings a while
     const QString geometry = SystemTest::commandOutput(QStringLiteral("xdotool"),
                                                        {QStringLiteral("getwindowgeometry"), window});
@@ -168,7 +170,7 @@ TEST_F(AlarmRoad, OKClosesARingingSoundAndNoPowerActionRuns)
     SystemTest::commandOutput(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
                                                           QStringLiteral("310"), QStringLiteral("268"),
                                                           QStringLiteral("click"), QStringLiteral("1")});
-    EXPECT_TRUE(SystemTest::waitUntil([] { return windowId(QStringLiteral("Alarm")).isEmpty(); }, 5000))
+    EXPECT_TRUE(SystemTest::waitUntil([&] { return windowId(m_program, QStringLiteral("Alarm")).isEmpty(); }, 5000))
         << "OK did not close the ringing window (" << geometry.toStdString() << ")";
     EXPECT_TRUE(suspendCalls().isEmpty());
     EXPECT_EQ(m_program.state(), QProcess::Running);

@@ -13,9 +13,10 @@ namespace {
 
 const QByteArray kCatalogue = "1\r\nWake up\r\nDaily\r\n07:30:00 AM\r\n--\r\n073000\r\n22062004\r\n0111110\r\n0\r\n";
 
-bool windowExists(const QString &title, bool visibleOnly)
+// A window of the given program (by its process id) with exactly this title.
+bool windowExists(qint64 pid, const QString &title, bool visibleOnly)
 {
-    QStringList args{QStringLiteral("search")};
+    QStringList args{QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--pid"), QString::number(pid)};
     if (visibleOnly)
         args << QStringLiteral("--onlyvisible");
     args << QStringLiteral("--name") << u'^' + title + u'$';
@@ -53,10 +54,11 @@ protected:
         process.start(m_folder.executable(), {});
         ASSERT_TRUE(process.waitForStarted());
     }
-    // The clock window of this test's copy is up (one copy at a time runs per test).
-    void waitForClock()
+    // The clock window of this copy is up.
+    void waitForClock(const QProcess &process)
     {
-        ASSERT_TRUE(waitUntil([] { return windowExists(QStringLiteral("Chronelle"), false); }, 15000))
+        const qint64 pid = process.processId();
+        ASSERT_TRUE(waitUntil([pid] { return windowExists(pid, QStringLiteral("Chronelle"), false); }, 15000))
             << "the clock window never appeared";
     }
 
@@ -70,14 +72,15 @@ protected:
 TEST_F(Startup, SecondStartShowsTheRunningManagerAndEnds)
 {
     start(m_first);
-    waitForClock();
-    EXPECT_FALSE(windowExists(QStringLiteral("Alarm Manager"), true));
+    waitForClock(m_first);
+    const qint64 pid = m_first.processId();
+    EXPECT_FALSE(windowExists(pid, QStringLiteral("Alarm Manager"), true));
 
     start(m_second);
     ASSERT_TRUE(m_second.waitForFinished(15000));
     EXPECT_EQ(m_second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_second.exitCode(), 0);
-    EXPECT_TRUE(waitUntil([] { return windowExists(QStringLiteral("Alarm Manager"), true); }, 10000))
+    EXPECT_TRUE(waitUntil([pid] { return windowExists(pid, QStringLiteral("Alarm Manager"), true); }, 10000))
         << "the running copy did not show its manager";
     EXPECT_EQ(m_first.state(), QProcess::Running);
 }
@@ -85,7 +88,7 @@ TEST_F(Startup, SecondStartShowsTheRunningManagerAndEnds)
 TEST_F(Startup, TerminationSignalSavesBothFilesAndEnds)
 {
     start(m_first);
-    waitForClock();
+    waitForClock(m_first);
     // What the program read is in memory; the files it writes at the end must come from there.
     QFile::remove(m_folder.filePath(QStringLiteral("al.ini")));
     QFile::remove(m_folder.filePath(QStringLiteral("LCD.ini")));
@@ -100,16 +103,15 @@ TEST_F(Startup, TerminationSignalSavesBothFilesAndEnds)
 TEST_F(Startup, KilledCopyLeavesWholeFilesAndDoesNotBlockTheNextStart)
 {
     start(m_first);
-    waitForClock();
+    waitForClock(m_first);
     m_first.kill();
     ASSERT_TRUE(m_first.waitForFinished(10000));
     EXPECT_EQ(m_folder.readFile(QStringLiteral("al.ini")), kCatalogue);
     EXPECT_EQ(m_folder.readFile(QStringLiteral("LCD.ini")), QByteArray("2\r\nGreen\r\n"));
-    ASSERT_TRUE(waitUntil([] { return !windowExists(QStringLiteral("Chronelle"), false); }, 10000));
 
     // The lock and the socket of the killed copy are still there; the next start runs anyway.
     start(m_second);
-    waitForClock();
+    waitForClock(m_second);
     EXPECT_FALSE(m_second.waitForFinished(1000)) << "the next start ended at once";
     EXPECT_EQ(m_second.state(), QProcess::Running);
 }
