@@ -223,20 +223,39 @@ protected:
         }
     }
 
+    // The windows of this test's copy of the program (other copies may share the display).
+    QStringList ownWindows(bool visibleOnly) const
+    {
+        QStringList args{QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--pid"),
+                         QString::number(m_program.processId())};
+        if (visibleOnly)
+            args << QStringLiteral("--onlyvisible");
+        args << QStringLiteral("--name") << QStringLiteral(".*");
+        return commandOutput(QStringLiteral("xdotool"), args).split(u'\n', Qt::SkipEmptyParts);
+    }
+    std::vector<WindowInfo> ownWindowsBelow(const QRegularExpression &root) const
+    {
+        static const QRegularExpression anyWindow(QStringLiteral("^\\s*0x"));
+        const QStringList own = ownWindows(false);
+        std::vector<WindowInfo> found;
+        for (const WindowInfo &w : windowsBelow(rootTree(), root, anyWindow)) {
+            if (own.contains(QString::number(w.id.toULongLong(nullptr, 16))))
+                found.push_back(w);
+        }
+        return found;
+    }
     // The program's icon inside the tray host's window tree.
     std::optional<WindowInfo> trayIcon() const
     {
         static const QRegularExpression host(QStringLiteral(R"(\("[^"]*" "[Tt]rayer"\))"));
-        static const QRegularExpression icon(QStringLiteral(R"(\("chronelle" "Chronelle"\))"));
-        const std::vector<WindowInfo> found = windowsBelow(rootTree(), host, icon);
+        const std::vector<WindowInfo> found = ownWindowsBelow(host);
         return found.empty() ? std::nullopt : std::optional(found.front());
     }
-    // The clock window: the program's top-level window of one of the clock's sizes.
+    // The clock window: the program's window of one of the clock's sizes.
     std::optional<WindowInfo> clockWindow() const
     {
         static const QRegularExpression anything(QStringLiteral("."));
-        static const QRegularExpression clock(QStringLiteral(R"("Chronelle": \("chronelle" "Chronelle"\))"));
-        for (const WindowInfo &w : windowsBelow(rootTree(), anything, clock)) {
+        for (const WindowInfo &w : ownWindowsBelow(anything)) {
             const QSize size = w.geometry.size();
             if (size == QSize(272, 105) || size == QSize(382, 133) || size == QSize(184, 68))
                 return w;
@@ -245,11 +264,7 @@ protected:
     }
     bool menuIsOpen() const
     {
-        const QStringList ids =
-            commandOutput(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                      QStringLiteral("--class"), QStringLiteral("^chronelle$")})
-                .split(u'\n', Qt::SkipEmptyParts);
-        for (const QString &id : ids) {
+        for (const QString &id : ownWindows(true)) {
             if (isPopup(id))
                 return true;
         }
