@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QTreeView>
@@ -31,6 +32,8 @@ TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFac
     setWindowTitle(QStringLiteral("Alarm Manager"));
 
     setFixedSize(467, 297);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
     QFont designFont = font();
     designFont.setPointSize(8);
     setFont(designFont);
