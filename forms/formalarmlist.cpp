@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
