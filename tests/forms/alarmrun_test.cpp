@@ -184,6 +184,21 @@ TEST_F(RingingWindow, ABadSoundIsReportedOnceAndTheWindowStillRings)
     EXPECT_TRUE(m_window->isVisible());
 }
 
+TEST_F(RingingWindow, ASoundThatFailsWhilePlayingIsReportedOnceNotAtEveryTick)
+{
+    m_record.playListOn = false;
+    m_record.soundOn = true;
+    open();
+    ErrorRecorder errors;
+    for (int round = 0; round < 5; ++round) {
+        tick();
+        player().failWhilePlaying(QStringLiteral("cannot decode start.wav"));
+    }
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("cannot decode"))) << errors.messages[0].toStdString();
+    EXPECT_TRUE(m_window->isVisible());
+}
+
 TEST_F(RingingWindow, SnoozeSilencesForTheFullSnoozeThenRestartsTheList)
 {
     m_record.playList = {QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3")};

@@ -53,6 +53,14 @@ public:
         m_mode = Mode::Stopped;
         playbackEnded(NotifyReason::Ended);
     }
+    // The backend gives up on the file while it plays.
+    void failWhilePlaying(const QString &message)
+    {
+        if (m_mode != Mode::Playing)
+            return;
+        m_mode = Mode::Stopped;
+        playbackEnded(NotifyReason::Aborted, message);
+    }
     // The files played so far, in order.
     QStringList played() const
     {
