@@ -19,27 +19,28 @@ int keyField(const QString &key, qsizetype from, qsizetype length)
 
 void checkTimeKey(const QString &key)
 {
-    Conversions::encodeTime(keyField(key, 0, 2), keyField(key, 2, 2), keyField(key, qMax<qsizetype>(0, key.size() - 2), 2));
+    Conversions::encodeTime(keyField(key, 0, 2), keyField(key, 2, 2),
+                            keyField(key, qMax<qsizetype>(0, key.size() - 2), 2));
 }
 
 void checkDateKey(const QString &key)
 {
-    Conversions::encodeDate(keyField(key, qMax<qsizetype>(0, key.size() - 4), 4), keyField(key, 2, 2), keyField(key, 0, 2));
+    Conversions::encodeDate(keyField(key, qMax<qsizetype>(0, key.size() - 4), 4), keyField(key, 2, 2),
+                            keyField(key, 0, 2));
 }
 
 int checkedSlot(const QString &text)
 {
     const int slot = Conversions::toInteger(text);
     if (slot < 0 || slot >= AlarmCatalogue::SlotCount)
-        throw AppError(QStringLiteral("'%1' is not a valid alarm slot (0 to %2)").arg(text).arg(AlarmCatalogue::SlotCount - 1));
+        throw AppError(
+            QStringLiteral("'%1' is not a valid alarm slot (0 to %2)").arg(text).arg(AlarmCatalogue::SlotCount - 1));
     return slot;
 }
 
 } // namespace
 
-AlarmCatalogue::AlarmCatalogue(QObject *parent) : QAbstractTableModel(parent)
-{
-}
+AlarmCatalogue::AlarmCatalogue(QObject *parent) : QAbstractTableModel(parent) {}
 
 int AlarmCatalogue::rowCount(const QModelIndex &parent) const
 {

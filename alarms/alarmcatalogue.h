@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <QList>
-
 #include <array>
 #include <optional>
 
@@ -17,7 +16,14 @@ class AlarmCatalogue final : public QAbstractTableModel
 
 public:
     static constexpr int SlotCount = 256;
-    enum Column { CaptionColumn, FrequencyColumn, TimeColumn, DateColumn, ColumnCount };
+    enum Column
+    {
+        CaptionColumn,
+        FrequencyColumn,
+        TimeColumn,
+        DateColumn,
+        ColumnCount
+    };
 
     explicit AlarmCatalogue(QObject *parent = nullptr);
 

@@ -31,8 +31,7 @@ QByteArray encode(const AlarmRecord &r)
     QStringList lines;
     lines << QStringLiteral("***Frequency***") << num(r.frequencyCode);
     lines << QStringLiteral("***Date time***") << num(r.alarmTime.hour()) << num(r.alarmTime.minute())
-          << num(r.alarmTime.second()) << num(r.alarmDate.year()) << num(r.alarmDate.month())
-          << num(r.alarmDate.day());
+          << num(r.alarmTime.second()) << num(r.alarmDate.year()) << num(r.alarmDate.month()) << num(r.alarmDate.day());
     lines << QStringLiteral("***Days of week***");
     for (bool on : r.dayFlags)
         lines << flagText(on);

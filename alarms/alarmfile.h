@@ -11,7 +11,8 @@
 // new values and the rest keep what the caller had, and AppError says why.
 namespace AlarmFile {
 
-enum class ReadMode {
+enum class ReadMode
+{
     // Builds the alarm time and date and checks the minute fields, as the
     // editor needs them.
     Editing,

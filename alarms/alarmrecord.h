@@ -5,14 +5,27 @@
 #include <QString>
 #include <QStringList>
 #include <QTime>
-
 #include <array>
 
 // Recurrence codes, in the order of the editor's frequency list.
-enum class Frequency : int { Once = 0, Hourly = 1, Daily = 2, Weekly = 3, Monthly = 4, Yearly = 5 };
+enum class Frequency : int
+{
+    Once = 0,
+    Hourly = 1,
+    Daily = 2,
+    Weekly = 3,
+    Monthly = 4,
+    Yearly = 5
+};
 
 // What to do after an alarm's play list has been played through.
-enum class PowerAction : int { DoNothing = 0, MonitorOff = 1, Suspend = 2, PowerOff = 3 };
+enum class PowerAction : int
+{
+    DoNothing = 0,
+    MonitorOff = 1,
+    Suspend = 2,
+    PowerOff = 3
+};
 
 // The names the catalogue and the scheduler use for the frequency codes.
 const QStringList &frequencyNames();

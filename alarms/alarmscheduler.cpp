@@ -145,7 +145,8 @@ void AlarmScheduler::collectDue()
                     missedOnes.append({{keys->slot, caption, *at}, row});
             }
         }
-        for (auto at = firstDueAtOrAfter(*keys, from); at && *at <= wall; at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
+        for (auto at = firstDueAtOrAfter(*keys, from); at && *at <= wall;
+             at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
             if (isDue(*keys, *at) && markHandled(keys->slot, *at))
                 due.append({{keys->slot, caption, *at}, row});
         }

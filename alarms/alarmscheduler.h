@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
-
 #include <optional>
 
 class AlarmCatalogue;

@@ -15,9 +15,7 @@ qint64 SystemClock::monotonicMs() const
     return m_started.elapsed();
 }
 
-ManualClock::ManualClock(QDateTime start) : m_now(std::move(start))
-{
-}
+ManualClock::ManualClock(QDateTime start) : m_now(std::move(start)) {}
 
 void ManualClock::advance(qint64 ms)
 {

@@ -2,10 +2,7 @@
 
 #include "datetimepattern.h"
 
-
-DateTimeFormatter::DateTimeFormatter(LocaleFormats formats) : m_formats(std::move(formats))
-{
-}
+DateTimeFormatter::DateTimeFormatter(LocaleFormats formats) : m_formats(std::move(formats)) {}
 
 QString DateTimeFormatter::format(QStringView pattern, const QDate &date) const
 {
@@ -40,13 +37,15 @@ QString DateTimeFormatter::format(QStringView pattern, const QDateTime &moment) 
             if (token.width <= 2)
                 out += number(date.month(), token.width);
             else
-                out += nameAt(token.width == 3 ? m_formats.shortMonthNames : m_formats.longMonthNames, date.month() - 1);
+                out +=
+                    nameAt(token.width == 3 ? m_formats.shortMonthNames : m_formats.longMonthNames, date.month() - 1);
             break;
         case PatternToken::Day:
             if (token.width <= 2)
                 out += number(date.day(), token.width);
             else
-                out += nameAt(token.width == 3 ? m_formats.shortDayNames : m_formats.longDayNames, date.dayOfWeek() % 7);
+                out +=
+                    nameAt(token.width == 3 ? m_formats.shortDayNames : m_formats.longDayNames, date.dayOfWeek() % 7);
             break;
         case PatternToken::Hour: {
             int hour = time.hour();

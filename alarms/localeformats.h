@@ -15,8 +15,8 @@ struct LocaleFormats
     QString longTimeFormat;  // e.g. "h:nn:ss ampm"; never carries a time zone
     QString amText;
     QString pmText;
-    QStringList shortDayNames; // seven names, Sunday first
-    QStringList longDayNames;  // seven names, Sunday first
+    QStringList shortDayNames;   // seven names, Sunday first
+    QStringList longDayNames;    // seven names, Sunday first
     QStringList shortMonthNames; // twelve names, January first
     QStringList longMonthNames;  // twelve names, January first
 

@@ -87,8 +87,7 @@ std::optional<QDateTime> firstDueAtOrAfter(const RowKeys &keys, const QDateTime 
         return once >= start ? std::optional(once) : std::nullopt;
     }
     if (frequency == name(Frequency::Hourly)) {
-        QDateTime candidate =
-            wallMoment(day, QTime(start.time().hour(), keys.keyTime.minute(), keys.keyTime.second()));
+        QDateTime candidate = wallMoment(day, QTime(start.time().hour(), keys.keyTime.minute(), keys.keyTime.second()));
         if (candidate < start)
             candidate = candidate.addSecs(3600);
         return candidate;

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 // The rules that decide when a catalogue row rings, as pure functions of the

@@ -51,7 +51,8 @@ void writeAtomically(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);
     const auto fail = [&path, &file]() {
-        return AppError(QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return AppError(
+            QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     };
     if (!file.open(QIODevice::WriteOnly))
         throw fail();

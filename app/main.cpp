@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QSessionManager>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])

@@ -29,8 +29,7 @@ const QStringList &TAlarmRun::soundFileNames()
 }
 
 TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
-    : QDialog(&owner), m_owner(owner), m_clock(owner.clock()), m_formatter(owner.formatter()),
-      m_occurrence(occurrence)
+    : QDialog(&owner), m_owner(owner), m_clock(owner.clock()), m_formatter(owner.formatter()), m_occurrence(occurrence)
 {
     setObjectName(QStringLiteral("AlarmRun"));
     setWindowTitle(QStringLiteral("Alarm"));
@@ -271,8 +270,8 @@ void TAlarmRun::stepAlarmSound()
         return;
     const int number = m_settings.soundOn ? m_settings.soundNumber : 0;
     if (number < 0 || number >= soundFileNames().size()) {
-        reportOnce(QStringLiteral("The alarm sound number %1 does not exist; the alarm rings without sound.")
-                       .arg(number));
+        reportOnce(
+            QStringLiteral("The alarm sound number %1 does not exist; the alarm rings without sound.").arg(number));
         return;
     }
     M->close();

@@ -1,24 +1,23 @@
 #include "formalarmlist.h"
 
+#include "alarmoptions.h"
 #include "alarmrun.h"
+#include "apperror.h"
 #include "clockface.h"
 #include "errorbox.h"
-#include "tmediaplayer.h"
-
-#include "alarmoptions.h"
-#include "apperror.h"
 #include "helplauncher.h"
 #include "textfile.h"
+#include "tmediaplayer.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -236,8 +235,8 @@ void TFormAlarmList::selectRow(int row)
         return;
     }
     const QModelIndex index = m_catalogue.index(row, 0);
-    AlarmList->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    AlarmList->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool TFormAlarmList::runEditor()

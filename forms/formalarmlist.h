@@ -6,7 +6,6 @@
 
 #include <QDateTime>
 #include <QWidget>
-
 #include <functional>
 
 class ClockFace;

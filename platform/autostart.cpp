@@ -30,7 +30,8 @@ bool Autostart::isEnabled() const
     try {
         for (const QString &line : TextFile::readLines(path)) {
             const QString trimmed = line.trimmed();
-            if (trimmed == QStringLiteral("Hidden=true") || trimmed == QStringLiteral("X-GNOME-Autostart-enabled=false"))
+            if (trimmed == QStringLiteral("Hidden=true") ||
+                trimmed == QStringLiteral("X-GNOME-Autostart-enabled=false"))
                 return false;
         }
     } catch (const AppError &) {

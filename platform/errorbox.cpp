@@ -32,8 +32,8 @@ void notify(QWidget *parent, const QString &message)
         recorder()(message);
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), message,
-                                QMessageBox::Ok, parent);
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

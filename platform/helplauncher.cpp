@@ -96,7 +96,8 @@ void showTopic(QWidget *owner, const QString &helpFile, const QString &topic)
     HelpState &s = state();
     const QUrl url(topicUrl(topic));
     if (s.engine->fileData(url).isEmpty())
-        throw AppError(QStringLiteral("The help file %1 has no page %2.").arg(QDir::toNativeSeparators(helpFile), topic));
+        throw AppError(
+            QStringLiteral("The help file %1 has no page %2.").arg(QDir::toNativeSeparators(helpFile), topic));
     if (!s.window) {
         s.window = new HelpWindow(s.engine);
         s.window->setAttribute(Qt::WA_DeleteOnClose);

@@ -5,7 +5,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
-
 #include <unistd.h>
 
 namespace {

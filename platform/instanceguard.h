@@ -4,7 +4,6 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
-
 #include <memory>
 
 // Keeps one copy of the program per user and program folder. The first copy
@@ -16,7 +15,8 @@ class InstanceGuard final : public QObject
     Q_OBJECT
 
 public:
-    enum class Outcome {
+    enum class Outcome
+    {
         FirstCopy,     // this copy runs; activationRequested() tells of later starts
         OtherNotified, // another copy runs and has been asked to show itself
         OtherSilent,   // another copy holds the lock but could not be reached

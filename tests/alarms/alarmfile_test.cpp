@@ -1,12 +1,10 @@
 #include "alarmfile.h"
 #include "apperror.h"
+#include "qtprint.h"
 #include "textfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-
-#include "qtprint.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,15 +97,18 @@ TEST(AlarmFile, MalformedLinesStopTheReadWithTheirMessage)
     };
     using M = AlarmFile::ReadMode;
     const Case cases[] = {
-        {"frequency not a number", 2, QStringLiteral("x3"), M::Editing, QStringLiteral("'x3' is not a valid integer value")},
+        {"frequency not a number", 2, QStringLiteral("x3"), M::Editing,
+         QStringLiteral("'x3' is not a valid integer value")},
         {"empty hour", 4, QString(), M::Editing, QStringLiteral("'' is not a valid integer value")},
         {"hour 24", 4, QStringLiteral("24"), M::Editing, QStringLiteral("Invalid argument to time encode")},
         {"second 60", 6, QStringLiteral("60"), M::Editing, QStringLiteral("Invalid argument to time encode")},
         {"31 November", 9, QStringLiteral("31"), M::Editing, QStringLiteral("Invalid argument to date encode")},
         {"month 13", 8, QStringLiteral("13"), M::Editing, QStringLiteral("Invalid argument to date encode")},
         {"snooze minutes 60", 30, QStringLiteral("60"), M::Editing, QStringLiteral("Invalid argument to time encode")},
-        {"year with spaces", 7, QStringLiteral(" 2026"), M::Ringing, QStringLiteral("' 2026' is not a valid integer value")},
-        {"volume decimal", 34, QStringLiteral("50.5"), M::Ringing, QStringLiteral("'50.5' is not a valid integer value")},
+        {"year with spaces", 7, QStringLiteral(" 2026"), M::Ringing,
+         QStringLiteral("' 2026' is not a valid integer value")},
+        {"volume decimal", 34, QStringLiteral("50.5"), M::Ringing,
+         QStringLiteral("'50.5' is not a valid integer value")},
         {"integer overflow", 41, QStringLiteral("2147483648"), M::Ringing,
          QStringLiteral("'2147483648' is not a valid integer value")},
     };
@@ -147,9 +148,9 @@ TEST(AlarmFile, RingingTakesWhatItNeedsAndSkipsTheRest)
     source.volume = 250; // out of range values are used as they stand
     QStringList lines = splitCrLf(AlarmFile::encode(source));
     lines[1] = QStringLiteral("not a code"); // skipped when ringing
-    lines[3] = QStringLiteral("99");          // converted and dropped: no time is built
-    lines[10] = QStringLiteral("garbage");    // day flags are skipped
-    lines[29] = QStringLiteral("75");         // snooze minutes are not checked when ringing
+    lines[3] = QStringLiteral("99");         // converted and dropped: no time is built
+    lines[10] = QStringLiteral("garbage");   // day flags are skipped
+    lines[29] = QStringLiteral("75");        // snooze minutes are not checked when ringing
 
     AlarmRecord record;
     record.frequencyCode = -1;
@@ -216,7 +217,8 @@ TEST(AlarmFile, ShortOrHandEditedFiles)
     QStringList huge = lines.mid(0, 19);
     huge << QStringLiteral("2000000000") << QStringLiteral("/x.wav");
     AlarmRecord hugeRecord;
-    EXPECT_EQ(errorOf(huge, AlarmFile::ReadMode::Ringing, hugeRecord), QStringLiteral("'' is not a valid integer value"));
+    EXPECT_EQ(errorOf(huge, AlarmFile::ReadMode::Ringing, hugeRecord),
+              QStringLiteral("'' is not a valid integer value"));
     EXPECT_EQ(hugeRecord.playList, QStringList{QStringLiteral("/x.wav")});
 }
 

@@ -1,12 +1,10 @@
 #include "alarmcatalogue.h"
 #include "apperror.h"
+#include "qtprint.h"
 #include "textfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-
-#include "qtprint.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -102,7 +100,8 @@ TEST_F(CatalogueFile, MalformedLinesKeepTheCompleteRowsAndTheOriginal)
         QStringList second = dailyRow(QStringLiteral("second"), 1).fields();
         second[c.fieldOfSecondRow] = c.text;
         QStringList lines{QStringLiteral("3")};
-        lines << dailyRow(QStringLiteral("first"), 0).fields() << second << dailyRow(QStringLiteral("third"), 2).fields();
+        lines << dailyRow(QStringLiteral("first"), 0).fields() << second
+              << dailyRow(QStringLiteral("third"), 2).fields();
         const QByteArray original = TextFile::encodeLines(lines);
         writeRaw(original);
         QFile::remove(path() + QStringLiteral(".bak"));

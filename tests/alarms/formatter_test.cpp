@@ -1,12 +1,10 @@
-#include "alarmrecord.h"
 #include "alarmcatalogue.h"
+#include "alarmrecord.h"
 #include "cataloguerow.h"
 #include "datetimeformatter.h"
-
-#include <QTemporaryDir>
-
 #include "qtprint.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,8 +75,9 @@ TEST(LocaleFormats, QtFormatsBecomePatternLetters)
               QStringLiteral("yyyy/mm/dd\" week\""));
 
     // Whatever the machine's language, the system formats give sensible texts.
-    for (const QLocale &locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedKingdom),
-                                  QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c()}) {
+    for (const QLocale &locale :
+         {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedKingdom),
+          QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c()}) {
         const DateTimeFormatter f(LocaleFormats::fromLocale(locale));
         const QString text = f.standard(kEvening);
         EXPECT_TRUE(text.contains(QStringLiteral("22"))) << text.toStdString();
@@ -97,8 +96,8 @@ TEST(CatalogueRow, DisplayTextsAndKeysByFrequency)
         const char *dateText;
     };
     const Case cases[] = {
-        {0, "07:05:09 AM", "3/9/2026"},   {1, "05:09 of every hour", "--"}, {2, "07:05:09 AM", "--"},
-        {3, "07:05:09 AM", "--"},         {4, "07:05:09 AM", "9 of every month"}, {5, "07:05:09 AM", "03/09"},
+        {0, "07:05:09 AM", "3/9/2026"}, {1, "05:09 of every hour", "--"},       {2, "07:05:09 AM", "--"},
+        {3, "07:05:09 AM", "--"},       {4, "07:05:09 AM", "9 of every month"}, {5, "07:05:09 AM", "03/09"},
     };
     for (const Case &c : cases) {
         const EditorResult result{QStringLiteral("Wake"), c.code, QTime(7, 5, 9), QDate(2026, 3, 9),

@@ -5,7 +5,6 @@
 #include "timezone.h"
 
 #include <QSignalSpy>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -4,7 +4,6 @@
 #include "schedulerules.h"
 
 #include <QRandomGenerator>
-
 #include <gtest/gtest.h>
 
 using namespace ScheduleRules;
@@ -13,8 +12,13 @@ namespace {
 
 RowKeys keys(const char *frequency, const char *timeKey, const char *dateKey, const char *mask = "0111110")
 {
-    return parse(CatalogueRow{QStringLiteral("row"), QString::fromLatin1(frequency), {}, {},
-                              QString::fromLatin1(timeKey), QString::fromLatin1(dateKey), QString::fromLatin1(mask),
+    return parse(CatalogueRow{QStringLiteral("row"),
+                              QString::fromLatin1(frequency),
+                              {},
+                              {},
+                              QString::fromLatin1(timeKey),
+                              QString::fromLatin1(dateKey),
+                              QString::fromLatin1(mask),
                               QStringLiteral("0")});
 }
 
@@ -73,8 +77,7 @@ TEST(ScheduleRules, NextOccurrenceByFrequency)
          at(2026, 12, 8, 7, 0, 0)},
         {"weekly only Wednesday, seen after its time", keys("Weekly", "070000", "01012020", "0001000"),
          at(2026, 12, 9, 8, 0, 0), at(2026, 12, 16, 7, 0, 0)},
-        {"weekly with no day", keys("Weekly", "070000", "01012020", "0000000"), at(2026, 12, 9, 8, 0, 0),
-         std::nullopt},
+        {"weekly with no day", keys("Weekly", "070000", "01012020", "0000000"), at(2026, 12, 9, 8, 0, 0), std::nullopt},
         {"monthly seen after its day", keys("Monthly", "100000", "15012026"), at(2026, 12, 20, 0, 0, 0),
          at(2027, 1, 15, 10, 0, 0)},
         {"monthly 31 skips February", keys("Monthly", "100000", "31012027"), at(2027, 1, 31, 11, 0, 0),
@@ -102,9 +105,12 @@ TEST(ScheduleRules, NextOccurrenceByFrequency)
 TEST(ScheduleRules, NextOccurrenceAgreesWithTheDueTest)
 {
     const RowKeys rows[] = {
-        keys("Hourly", "005959", "01012000"),  keys("Daily", "235959", "01012000"),
-        keys("Weekly", "120000", "01012000", "1000001"), keys("Monthly", "000000", "31012000"),
-        keys("Yearly", "060000", "29022000"), keys("Once", "060000", "01032027"),
+        keys("Hourly", "005959", "01012000"),
+        keys("Daily", "235959", "01012000"),
+        keys("Weekly", "120000", "01012000", "1000001"),
+        keys("Monthly", "000000", "31012000"),
+        keys("Yearly", "060000", "29022000"),
+        keys("Once", "060000", "01032027"),
     };
     QRandomGenerator random(20261207);
     for (const RowKeys &row : rows) {
@@ -121,7 +127,8 @@ TEST(ScheduleRules, NextOccurrenceAgreesWithTheDueTest)
             const int step = row.frequencyName == QStringLiteral("Hourly") ? 3600 : 24 * 3600;
             for (QDateTime day = wallMoment(now.date(), row.keyTime); day < *next; day = day.addSecs(step)) {
                 if (day > now) {
-                    EXPECT_FALSE(isDue(row, day)) << row.frequencyName.toStdString() << " " << day.toString().toStdString();
+                    EXPECT_FALSE(isDue(row, day))
+                        << row.frequencyName.toStdString() << " " << day.toString().toStdString();
                 }
             }
         }

@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -169,8 +168,8 @@ TEST_F(Manager, DoubleClickBelowTheLastRowSelectsItAndEditsNothing)
     QWidget *viewport = list()->viewport();
     const QPoint below(10, viewport->height() - 5);
     ASSERT_FALSE(list()->indexAt(below).isValid());
-    QMouseEvent click(QEvent::MouseButtonDblClick, below, viewport->mapToGlobal(below), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent click(QEvent::MouseButtonDblClick, below, viewport->mapToGlobal(below), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(viewport, &click);
     EXPECT_EQ(m_editorRuns, runs);
     EXPECT_EQ(m_manager.selectedRow(), 1);
@@ -253,6 +252,5 @@ TEST(ManagerWithEditor, AddThroughTheAlarmOptionsDialog)
     EXPECT_EQ(row.frequencyName, QStringLiteral("Weekly"));
     EXPECT_EQ(row.timeKey, QStringLiteral("070000"));
     EXPECT_EQ(row.weekdayMask, QStringLiteral("0111110"));
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("0.ini"))),
-              AlarmFile::encode(AlarmRecord::newAlarm(clock.now())));
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("0.ini"))), AlarmFile::encode(AlarmRecord::newAlarm(clock.now())));
 }

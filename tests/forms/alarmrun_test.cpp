@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,7 +68,10 @@ protected:
         for (qint64 t = 0; t < ms; t += 200)
             tick();
     }
-    QString sound(const char *name) const { return m_dir.path() + QStringLiteral("/sounds/") + QString::fromLatin1(name); }
+    QString sound(const char *name) const
+    {
+        return m_dir.path() + QStringLiteral("/sounds/") + QString::fromLatin1(name);
+    }
 
     QTemporaryDir m_dir;
     NoFace m_face;
@@ -85,7 +87,8 @@ protected:
 
 TEST_F(RingingWindow, ThePlayListPlaysInOrderThenThePowerActionRunsAndTheWindowCloses)
 {
-    m_record.playList = {QStringLiteral("/music/a.mp3"), QStringLiteral("/music/broken.ogg"), QStringLiteral("/music/c.flac")};
+    m_record.playList = {QStringLiteral("/music/a.mp3"), QStringLiteral("/music/broken.ogg"),
+                         QStringLiteral("/music/c.flac")};
     m_record.powerAction = int(PowerAction::Suspend);
     m_record.setClosingMethod(1); // the closing method changes nothing here
     open();

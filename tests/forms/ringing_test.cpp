@@ -1,7 +1,7 @@
+#include "alarmfile.h"
 #include "clock.h"
 #include "clockface.h"
 #include "datetimeformatter.h"
-#include "alarmfile.h"
 #include "fakeplayer.h"
 #include "formalarmlist.h"
 #include "qtprint.h"
@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,8 +23,14 @@ public:
 
 CatalogueRow daily(const QString &caption, const char *timeKey, int slot)
 {
-    return {caption, QStringLiteral("Daily"), {}, {}, QString::fromLatin1(timeKey), QStringLiteral("01012020"),
-            QStringLiteral("0000000"), QString::number(slot)};
+    return {caption,
+            QStringLiteral("Daily"),
+            {},
+            {},
+            QString::fromLatin1(timeKey),
+            QStringLiteral("01012020"),
+            QStringLiteral("0000000"),
+            QString::number(slot)};
 }
 
 class Scheduling : public ::testing::Test
@@ -102,7 +107,8 @@ TEST_F(Scheduling, TheTickRefreshesTheClockLines)
     EXPECT_EQ(m_face.lines.value(1), QStringLiteral(" 12/07/26 07:29:59 AM"));
     // The window starts one character further on with every refresh.
     const int position = m_manager.scheduler().marqueePosition();
-    EXPECT_EQ(m_face.lines.value(2), QString(21 - position, u' ') + QStringLiteral("Next Alarm: 12/7/2026").left(position));
+    EXPECT_EQ(m_face.lines.value(2),
+              QString(21 - position, u' ') + QStringLiteral("Next Alarm: 12/7/2026").left(position));
     while (m_manager.scheduler().marqueePosition() != 21)
         m_manager.refreshNextAlarm();
     EXPECT_EQ(m_face.lines.value(2), QStringLiteral("Next Alarm: 12/7/2026"));

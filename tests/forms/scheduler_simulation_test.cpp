@@ -13,7 +13,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,8 +106,8 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
         EXPECT_FALSE(windowOpen) << "a second ringing window opened";
         EXPECT_TRUE(owner.ringingFlag());
         EXPECT_EQ(owner.currentAlarmFileName(), QStringLiteral("%1.ini").arg(occurrence.slot));
-        const bool heldUp = lastWindowClosed.isValid() &&
-                            ScheduleRules::wallMomentOf(lastWindowClosed) >= occurrence.due;
+        const bool heldUp =
+            lastWindowClosed.isValid() && ScheduleRules::wallMomentOf(lastWindowClosed) >= occurrence.due;
         rings.append({occurrence.slot, occurrence.due, clock.now(), heldUp});
         windowOpen = true;
         // Now and then the window stays open while the ticks go on inside it.
@@ -146,7 +145,8 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
     QSet<QPair<int, qint64>> rung;
     for (const Ring &ring : rings) {
         const QPair<int, qint64> key(ring.slot, ring.due.toSecsSinceEpoch());
-        EXPECT_FALSE(rung.contains(key)) << "rang twice: slot " << ring.slot << " " << ring.due.toString().toStdString();
+        EXPECT_FALSE(rung.contains(key)) << "rang twice: slot " << ring.slot << " "
+                                         << ring.due.toString().toStdString();
         rung.insert(key);
     }
     const qint64 lastTick = ScheduleRules::wallMomentOf(clock.now()).toSecsSinceEpoch();

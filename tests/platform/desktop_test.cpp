@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,7 +3,6 @@
 #include "errorbox.h"
 
 #include <QStringList>
-
 #include <gtest/gtest.h>
 
 // Collects what would have been shown in the error box while it lives.
@@ -16,9 +15,8 @@ public:
     }
     ~ErrorRecorder()
     {
-        ErrorBox::setRecorder([](const QString &message) {
-            ADD_FAILURE() << "unexpected error box: " << message.toStdString();
-        });
+        ErrorBox::setRecorder(
+            [](const QString &message) { ADD_FAILURE() << "unexpected error box: " << message.toStdString(); });
     }
     ErrorRecorder(const ErrorRecorder &) = delete;
     ErrorRecorder &operator=(const ErrorRecorder &) = delete;

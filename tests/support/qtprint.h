@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <ostream>
 
 // Readable Qt values in GoogleTest failure messages.

@@ -5,7 +5,6 @@
 #include "errorbox.h"
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -22,9 +21,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronelle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Chronelle"));
-    ErrorBox::setRecorder([](const QString &message) {
-        ADD_FAILURE() << "unexpected error box: " << message.toStdString();
-    });
+    ErrorBox::setRecorder(
+        [](const QString &message) { ADD_FAILURE() << "unexpected error box: " << message.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-
 #include <ctime>
 
 // Puts the process into another time zone for the life of the object.

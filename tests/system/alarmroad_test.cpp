@@ -12,7 +12,6 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,8 +28,10 @@ QString fakeTimeLibrary()
 QString windowId(const QProcess &program, const QString &title)
 {
     return SystemTest::commandOutput(QStringLiteral("xdotool"),
-                                     {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                      QString::number(program.processId()), QStringLiteral("--name"), u'^' + title + u'$'})
+                                     {QStringLiteral("search"), QStringLiteral("--all"),
+                                      QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                      QString::number(program.processId()), QStringLiteral("--name"),
+                                      u'^' + title + u'$'})
         .section(u'\n', 0, 0);
 }
 
@@ -158,18 +159,20 @@ TEST_F(AlarmRoad, OKClosesARingingSoundAndNoPowerActionRuns)
     record.powerAction = int(PowerAction::Suspend);
     placeAlarm(record);
     QDir().mkpath(m_folder.filePath(QStringLiteral("sounds")));
-    QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/sounds/ringout.wav"), m_folder.filePath(QStringLiteral("sounds/ringout.wav")));
+    QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/sounds/ringout.wav"),
+                m_folder.filePath(QStringLiteral("sounds/ringout.wav")));
 
     startAt(QStringLiteral("2026-12-07 07:29:57"));
     QString window;
-    ASSERT_TRUE(SystemTest::waitUntil([&] { return !(window = windowId(m_program, QStringLiteral("Alarm"))).isEmpty(); }, 20000));
+    ASSERT_TRUE(SystemTest::waitUntil(
+        [&] { return !(window = windowId(m_program, QStringLiteral("Alarm"))).isEmpty(); }, 20000));
     SystemTest::waitUntil([] { return false; }, 1500); // it rings a while
-    const QString geometry = SystemTest::commandOutput(QStringLiteral("xdotool"),
-                                                       {QStringLiteral("getwindowgeometry"), window});
+    const QString geometry =
+        SystemTest::commandOutput(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), window});
     // "OK" sits at 288,256 (59 x 25) inside the window.
-    SystemTest::commandOutput(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                                                          QStringLiteral("310"), QStringLiteral("268"),
-                                                          QStringLiteral("click"), QStringLiteral("1")});
+    SystemTest::commandOutput(QStringLiteral("xdotool"),
+                              {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("310"),
+                               QStringLiteral("268"), QStringLiteral("click"), QStringLiteral("1")});
     EXPECT_TRUE(SystemTest::waitUntil([&] { return windowId(m_program, QStringLiteral("Alarm")).isEmpty(); }, 5000))
         << "OK did not close the ringing window (" << geometry.toStdString() << ")";
     EXPECT_TRUE(suspendCalls().isEmpty());

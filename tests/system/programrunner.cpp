@@ -34,7 +34,8 @@ QProcessEnvironment ProgramFolder::environment()
 QString ProgramFolder::missingService()
 {
     if (qEnvironmentVariableIsEmpty("CHRONELLE_TEST_DISPLAY"))
-        return QStringLiteral("no test X server (CHRONELLE_TEST_DISPLAY is not set; run the tests through scripts/test.sh)");
+        return QStringLiteral(
+            "no test X server (CHRONELLE_TEST_DISPLAY is not set; run the tests through scripts/test.sh)");
     if (commandOutput(QStringLiteral("xdotool"), {QStringLiteral("version")}).isEmpty())
         return QStringLiteral("xdotool is not installed");
     return {};

@@ -4,7 +4,6 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <functional>
 
 namespace SystemTest {

@@ -2,10 +2,8 @@
 #include "qtprint.h"
 
 #include <QProcess>
-
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 
 using namespace SystemTest;
 
