@@ -101,20 +101,6 @@ TEST(LcdScreenGeometry, SizesFollowFromCellsDotsAndSpacings)
     }
 }
 
-TEST(LcdScreenGeometry, DefaultCellsAndColours)
-{
-    TLCDScreen screen;
-    EXPECT_EQ(screen.cellWidth(), 14);
-    EXPECT_EQ(screen.cellHeight(), 20);
-    EXPECT_EQ(screen.NoOfLines(), 1);
-    EXPECT_EQ(screen.NoOfChars(), 10);
-    EXPECT_EQ(screen.litColor(), qRgb(3, 3, 3));
-    EXPECT_EQ(screen.unlitColor(), qRgb(170, 170, 170));
-    EXPECT_EQ(screen.About(), QStringLiteral("About LCDScreen"));
-    screen.setAbout(QStringLiteral("something else"));
-    EXPECT_EQ(screen.About(), QStringLiteral("About LCDScreen"));
-}
-
 TEST(LcdScreenGeometry, ResizingFromOutsideChangesCellCountsAndSnapsToTheExactFit)
 {
     struct Row
@@ -194,9 +180,11 @@ TEST(LcdScreenProperties, ZeroValuesAreRefusedWithAMessage)
     }
 }
 
-TEST(LcdScreenProperties, PublishedAsQtProperties)
+TEST(LcdScreenProperties, PublishedAsQtPropertiesAboutIsReadOnly)
 {
     TLCDScreen screen;
+    screen.setAbout(QStringLiteral("something else"));
+    EXPECT_EQ(screen.About(), QStringLiteral("About LCDScreen"));
     EXPECT_TRUE(screen.setProperty("NoOfChars", 22));
     EXPECT_TRUE(screen.setProperty("DotMatrix", QStringLiteral("mat7x9")));
     EXPECT_TRUE(screen.setProperty("Color", clBlack));
@@ -255,22 +243,25 @@ TEST(LcdScreenColours, NegativeIntensityDrawsGlyphsInPixelOff)
     EXPECT_EQ(cellDots(frame, screen, 0, 0), expectedDots(screen, 'A'));
 }
 
-TEST(LcdScreenDrawing, ClockDisplayShowsItsLines)
+// The frame drawn is also what the paint event puts on the screen.
+TEST(LcdScreenDrawing, ClockDisplayShowsItsLinesAndPaintsTheFrame)
 {
     TLCDScreen screen;
     applyClockSettings(screen);
-    const QString clockLine = QStringLiteral(" 12/07/26 07:29:55 AM");
-    const QString alarmLine = QStringLiteral("Next Alarm: Wake up!!");
-    screen.setLines({QString(), clockLine, alarmLine, QString()});
+    const QStringList lines{QString(), QStringLiteral(" 12/07/26 07:29:55 AM"), QStringLiteral("Next Alarm: Wake up!!"),
+                            QString()};
+    screen.setLines(lines);
     const QImage frame = screen.grabFrame();
-    EXPECT_EQ(lineDots(frame, screen, 0), expectedLine(screen, {}));
-    EXPECT_EQ(lineDots(frame, screen, 1), expectedLine(screen, clockLine));
-    EXPECT_EQ(lineDots(frame, screen, 2), expectedLine(screen, alarmLine));
-    EXPECT_EQ(lineDots(frame, screen, 3), expectedLine(screen, {}));
+    for (int line = 0; line < 4; ++line)
+        EXPECT_EQ(lineDots(frame, screen, line), expectedLine(screen, lines[line])) << line;
     // pix1x1: the dot of the "N" at its top-left is exactly one pixel
     const QPoint n = cellOrigin(screen, 2, 0);
     EXPECT_EQ(frame.pixel(n), qRgb(3, 3, 3));
     EXPECT_EQ(frame.pixel(n + QPoint(1, 0)), toRgb(clSilver));
+
+    screen.show();
+    screen.setLine(3, QStringLiteral("and again"));
+    EXPECT_EQ(screen.grab().toImage().convertToFormat(QImage::Format_RGB32), screen.grabFrame());
 }
 
 TEST(LcdScreenDrawing, DisabledControlShowsFrameAndBackgroundOnly)
@@ -361,9 +352,8 @@ TEST(LcdScreenDrawing, BlankAndCode255CellsLookTheSameInsideAnInverseRegion)
     screen.setLines({text({255, 10, ' ', 255, 11, ' '})});
     const QImage frame = screen.grabFrame();
     const QString allLit = expectedDots(screen, 255);
-    EXPECT_EQ(cellDots(frame, screen, 0, 0), allLit);
-    EXPECT_EQ(cellDots(frame, screen, 0, 1), allLit);
-    EXPECT_EQ(cellDots(frame, screen, 0, 2), allLit);
+    for (int cell = 0; cell < 3; ++cell)
+        EXPECT_EQ(cellDots(frame, screen, 0, cell), allLit) << cell;
     EXPECT_EQ(cellDots(frame, screen, 0, 3), expectedDots(screen, ' '));
     EXPECT_FALSE(allLit.contains(u'.'));
 }
@@ -571,12 +561,8 @@ TEST(LcdScreenLines, WritingOneEntryResetsScrollingOnlyWhenTheTextChanges)
     screen.setLine(3, QStringLiteral("MNOP"));
     EXPECT_EQ(screen.Lines(),
               (QStringList{QStringLiteral("ABCD"), QStringLiteral("IJKL"), QString(), QStringLiteral("MNOP")}));
-}
 
-TEST(LcdScreenLines, AssigningTheSameListStillResetsTheDisplay)
-{
-    TLCDScreen screen;
-    screen.setNoOfChars(4);
+    // Assigning the same list as a whole still resets the display.
     screen.setLines({QStringLiteral("ABCD")});
     screen.ScrollHorizontal(1);
     screen.setLines({QStringLiteral("ABCD")});
@@ -615,15 +601,4 @@ TEST(LcdScreenDrawing, EveryDotSizeAndMatrixDrawsTheSameCells)
                       expectedLine(screen, text({'A', 'g', '0', ' ', 255, '~'}), "..III."));
         }
     }
-}
-
-TEST(LcdScreenDrawing, ThePaintEventShowsTheRenderedFrame)
-{
-    TLCDScreen screen;
-    applyClockSettings(screen);
-    screen.setLines({QString(), QStringLiteral("painted")});
-    screen.show();
-    screen.setLine(2, QStringLiteral("and again"));
-    const QImage shown = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, screen.grabFrame());
 }
