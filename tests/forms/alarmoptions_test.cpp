@@ -116,11 +116,6 @@ protected:
         const QList<QTreeWidgetItem *> selected = list->selectedItems();
         return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
     }
-    void addSongs(const QStringList &paths)
-    {
-        m_chosen = paths;
-        m_dialog->AddMusicClick();
-    }
     static QStringList songs(int count)
     {
         QStringList paths;
@@ -305,6 +300,8 @@ TEST_F(AlarmOptions, EditingAnAlarmRewritesItsValuesAndTheReminderGainsAFinalLin
     EXPECT_TRUE(child<QRadioButton>("RadioButton3")->isChecked());
     EXPECT_FALSE(child<QRadioButton>("RadioButton1")->isChecked());
     EXPECT_EQ(child<QComboBox>("PowerComboBox")->currentText(), QStringLiteral("Shut down PC"));
+    EXPECT_TRUE(child<QTimeEdit>("FadeInTimePicker")->isEnabled());
+    EXPECT_EQ(child<QTimeEdit>("FadeInTimePicker")->text(), QStringLiteral("07"));
 
     m_dialog->OKClick();
     AlarmRecord expected = original;
@@ -317,6 +314,15 @@ TEST_F(AlarmOptions, EditingAnAlarmRewritesItsValuesAndTheReminderGainsAFinalLin
     edit(saved());
     m_dialog->OKClick();
     EXPECT_EQ(workingCopy(), AlarmFile::encode(expected));
+
+    // Unticking the fade-in greys its own minutes only, and keeps them.
+    edit(saved());
+    child<QCheckBox>("FadeIn")->click();
+    EXPECT_FALSE(child<QTimeEdit>("FadeInTimePicker")->isEnabled());
+    EXPECT_TRUE(child<QTimeEdit>("FadeOutTimePicker")->isEnabled());
+    m_dialog->OKClick();
+    EXPECT_FALSE(saved().fadeInOn);
+    EXPECT_EQ(saved().fadeInMinutes, 7);
 }
 
 TEST_F(AlarmOptions, CaptionEndsWhereTheMemoWrapsTheFirstLine)
@@ -338,25 +344,6 @@ TEST_F(AlarmOptions, CaptionEndsWhereTheMemoWrapsTheFirstLine)
     EXPECT_LE(metrics.horizontalAdvance(caption.trimmed()), room);
     const QString nextWord = firstLine.mid(caption.size()).section(u' ', 0, 0);
     EXPECT_GT(metrics.horizontalAdvance(caption + nextWord), room);
-}
-
-TEST_F(AlarmOptions, ReadingAFileWithTheFadeInOnEnablesItsMinutes)
-{
-    AlarmRecord r = AlarmRecord::newAlarm(m_clock.now());
-    r.fadeInOn = true;
-    r.fadeInMinutes = 7;
-    edit(r);
-    EXPECT_TRUE(child<QCheckBox>("FadeIn")->isChecked());
-    auto *minutes = child<QTimeEdit>("FadeInTimePicker");
-    EXPECT_TRUE(minutes->isEnabled());
-    EXPECT_EQ(minutes->text(), QStringLiteral("07"));
-    EXPECT_FALSE(child<QTimeEdit>("FadeOutTimePicker")->isEnabled());
-
-    child<QCheckBox>("FadeIn")->click();
-    EXPECT_FALSE(minutes->isEnabled());
-    m_dialog->OKClick();
-    EXPECT_FALSE(saved().fadeInOn);
-    EXPECT_EQ(saved().fadeInMinutes, 7);
 }
 
 TEST_F(AlarmOptions, AFileInSoundModeGreysThePlayListAndTheSoundCanBeTried)
@@ -516,7 +503,8 @@ TEST_F(AlarmOptions, TestPlaysTheSelectedSongAndStopsAgain)
     test->click(); // nothing in the list
     EXPECT_TRUE(player().log.isEmpty());
 
-    addSongs({QStringLiteral("/music/broken.mp3"), QStringLiteral("/music/fine.mp3")});
+    m_chosen = {QStringLiteral("/music/broken.mp3"), QStringLiteral("/music/fine.mp3")};
+    m_dialog->AddMusicClick();
     player().unplayable << QStringLiteral("/music/broken.mp3");
     {
         ErrorRecorder errors;
