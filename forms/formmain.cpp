@@ -53,6 +53,29 @@ const std::array<TFormMain::SizeLayout, 3> &TFormMain::sizeLayouts()
     return layouts;
 }
 
+void TFormMain::applyLcdDesign(TLCDScreen &lcd)
+{
+    lcd.setNoOfLines(4);
+    lcd.setNoOfChars(22);
+    lcd.setDotMatrix(Lcd::mat5x7);
+    lcd.setPixelShape(Lcd::psSquare);
+    lcd.setPixelSize(Lcd::pix1x1);
+    lcd.setPixelSpacing(1);
+    lcd.setCharSpacing(2);
+    lcd.setLineSpacing(2);
+    lcd.setBorderSpace(2);
+    lcd.setBorderStyle(Lcd::bsLowered);
+    lcd.setBorderColor(Lcd::clNavy);
+    lcd.setColor(Lcd::clSilver);
+    lcd.setPixelOn(Lcd::clBlack);
+    lcd.setPixelOff(0xAAAAAA);
+    lcd.setIntensity(127);
+    lcd.setHorzScrollMode(Lcd::smIndependant);
+    lcd.setAnimationEnabled(false);
+    lcd.setAnimationRepeating(false);
+    lcd.setAnimationDelay(250);
+}
+
 TFormMain::TFormMain(const QString &programFolder, const QString &autostartConfigHome, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_programFolder(programFolder),
       m_autostart(QApplication::applicationFilePath(), autostartConfigHome)
@@ -77,25 +100,7 @@ TFormMain::TFormMain(const QString &programFolder, const QString &autostartConfi
     LCDScreen1 = new TLCDScreen(this);
     LCDScreen1->setObjectName(QStringLiteral("LCDScreen1"));
     LCDScreen1->move(13, 12);
-    LCDScreen1->setNoOfLines(4);
-    LCDScreen1->setNoOfChars(22);
-    LCDScreen1->setDotMatrix(Lcd::mat5x7);
-    LCDScreen1->setPixelShape(Lcd::psSquare);
-    LCDScreen1->setPixelSize(Lcd::pix1x1);
-    LCDScreen1->setPixelSpacing(1);
-    LCDScreen1->setCharSpacing(2);
-    LCDScreen1->setLineSpacing(2);
-    LCDScreen1->setBorderSpace(2);
-    LCDScreen1->setBorderStyle(Lcd::bsLowered);
-    LCDScreen1->setBorderColor(Lcd::clNavy);
-    LCDScreen1->setColor(Lcd::clSilver);
-    LCDScreen1->setPixelOn(Lcd::clBlack);
-    LCDScreen1->setPixelOff(0xAAAAAA);
-    LCDScreen1->setIntensity(127);
-    LCDScreen1->setHorzScrollMode(Lcd::smIndependant);
-    LCDScreen1->setAnimationEnabled(false);
-    LCDScreen1->setAnimationRepeating(false);
-    LCDScreen1->setAnimationDelay(250);
+    applyLcdDesign(*LCDScreen1);
     LCDScreen1->setLines(QStringList(kDisplayLineCount, QString()));
     LCDScreen1->setToolTip(QStringLiteral("Double click here to change LCD color"));
     LCDScreen1->installEventFilter(this);

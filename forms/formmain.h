@@ -50,6 +50,10 @@ public:
     };
     static const std::array<SizeLayout, 3> &sizeLayouts();
 
+    // Gives an LCD the clock's designed face at normal size: 4 lines of 22
+    // characters, 5x7 dots, grey on silver.
+    static void applyLcdDesign(TLCDScreen &lcd);
+
     // autostartConfigHome: where the autostart entry lives (empty: the
     // desktop's own configuration folder).
     explicit TFormMain(const QString &programFolder, const QString &autostartConfigHome = {},

@@ -4,6 +4,7 @@
 // ratio LCD / drawText for every pair at the end (goal: 1.0 or less), and
 // counts heap allocations per frame (goal: none beyond the frame image).
 
+#include "formmain.h"
 #include "lcdscreen.h"
 
 #include <QApplication>
@@ -80,21 +81,9 @@ const Content &content(int index)
 
 void setUpClock(TLCDScreen &screen, const ClockSize &size)
 {
-    screen.setNoOfLines(4);
-    screen.setNoOfChars(22);
-    screen.setDotMatrix(mat5x7);
-    screen.setPixelShape(psSquare);
+    TFormMain::applyLcdDesign(screen);
     screen.setPixelSize(size.pixelSize);
     screen.setPixelSpacing(size.pixelSpacing);
-    screen.setCharSpacing(2);
-    screen.setLineSpacing(2);
-    screen.setBorderSpace(2);
-    screen.setBorderStyle(bsLowered);
-    screen.setBorderColor(clNavy);
-    screen.setColor(clSilver);
-    screen.setPixelOn(clBlack);
-    screen.setPixelOff(0xAAAAAA);
-    screen.setIntensity(127);
 }
 
 void reportAllocations(benchmark::State &state, long before)

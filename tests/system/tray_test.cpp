@@ -6,6 +6,7 @@
 // and time line stands still.
 
 #include "datetimeformatter.h"
+#include "formmain.h"
 #include "lcdscreen.h"
 #include "localeformats.h"
 #include "programrunner.h"
@@ -137,18 +138,9 @@ QImage screenshot(const QString &id)
 // The clock's LCD as it is designed, in one of its sizes, with the "Blue" scheme.
 void applyDesign(TLCDScreen &lcd, bool doubleSize)
 {
-    lcd.setNoOfLines(4);
-    lcd.setNoOfChars(22);
-    lcd.setDotMatrix(mat5x7);
-    lcd.setPixelShape(psSquare);
-    lcd.setPixelSize(doubleSize ? pix2x2 : pix1x1);
-    lcd.setPixelSpacing(1);
-    lcd.setCharSpacing(2);
-    lcd.setLineSpacing(2);
-    lcd.setBorderSpace(2);
-    lcd.setBorderStyle(bsLowered);
-    lcd.setBorderColor(clNavy);
-    lcd.setIntensity(127);
+    TFormMain::applyLcdDesign(lcd);
+    if (doubleSize)
+        lcd.setPixelSize(pix2x2);
     lcd.setPixelOff(0x800000);
     lcd.setPixelOn(0xFFFF00);
     lcd.setColor(0x000000);
