@@ -37,7 +37,13 @@ void TMediaPlayer::open()
     file.close();
 
     m_openFile = info.absoluteFilePath();
+    load();
+}
+
+void TMediaPlayer::load()
+{
     m_error.clear();
+    m_spent = false;
     m_player = new QMediaPlayer(this);
     m_output = new QAudioOutput(m_player);
     const OutputLevel &level = OutputLevel::instance();
@@ -69,8 +75,18 @@ void TMediaPlayer::play()
         return;
     if (!m_error.isEmpty())
         throw EMCIDeviceError(describe(m_error));
+    if (m_spent) {
+        // GStreamer's rewind after the end of a stream does not always start
+        // the stream again, and then no end is ever reported: a playback
+        // after the first one gets a fresh backend player on the same file.
+        const QString file = m_openFile;
+        release();
+        m_openFile = file;
+        load();
+    }
 
     m_mode = Mode::Playing;
+    m_spent = true;
     armNotify();
     m_inBackendCall = true;
     m_callError.clear();

@@ -15,8 +15,9 @@ class QAudioOutput;
 // never waits for the backend: it checks the file itself (present, a readable,
 // non-empty file) and hands it over. A file that turns out not to be playable
 // makes play() throw when the backend has already said so, and otherwise ends
-// the playback as Aborted a moment later. Each open() gets a fresh backend
-// player, so a late message about an earlier file can never stop a later one.
+// the playback as Aborted a moment later. Each open(), and each play() after
+// the first on the same file, gets a fresh backend player, so a late message
+// about an earlier playback can never stop a later one.
 class TMediaPlayer final : public MediaPlayer
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
     QString lastError() const { return m_error; }
 
 private:
+    void load();
     void release();
     void failed(const QString &text);
     void mediaStatusChanged(QMediaPlayer::MediaStatus status);
@@ -49,6 +51,7 @@ private:
     Mode m_mode = Mode::NotOpen;
     QString m_openFile; // the file as it was opened; FileName may change meanwhile
     QString m_error;
+    bool m_spent = false;         // a playback has run on the current backend player
     bool m_inBackendCall = false; // errors raised inside setSource()/play() are thrown, not reported
     QString m_callError;
 };
