@@ -1,31 +1,105 @@
 #include "alarmcatalogue.h"
 #include "alarmscheduler.h"
+#include "apperror.h"
 #include "clock.h"
 #include "qtprint.h"
-#include "timezone.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+using namespace ScheduleRules;
+
 namespace {
 
-CatalogueRow row(const QString &caption, const char *frequency, const char *timeKey, int slot,
-                 const char *dateKey = "01012020")
+CatalogueRow row(const char *caption, const char *frequency, const char *timeKey, int slot = 0,
+                 const char *dateKey = "01012020", const char *mask = "0111110")
 {
-    return {caption,
+    return {QString::fromLatin1(caption),
             QString::fromLatin1(frequency),
             {},
             {},
             QString::fromLatin1(timeKey),
             QString::fromLatin1(dateKey),
-            QStringLiteral("1111111"),
+            QString::fromLatin1(mask),
             QString::number(slot)};
 }
 
-QDateTime wall(int y, int mo, int d, int h, int mi, int s)
+RowKeys keys(const char *frequency, const char *timeKey, const char *dateKey = "01012020", const char *mask = "0111110")
 {
-    return ScheduleRules::wallMoment(QDate(y, mo, d), QTime(h, mi, s));
+    return parse(row("row", frequency, timeKey, 0, dateKey, mask));
 }
+
+QDateTime at(int y, int mo, int d, int h, int mi, int s)
+{
+    return wallMoment(QDate(y, mo, d), QTime(h, mi, s));
+}
+
+} // namespace
+
+TEST(ScheduleRules, DueTestByFrequency)
+{
+    const auto expectDue = [](const char *name, const RowKeys &row, const QDateTime &moment, bool due) {
+        EXPECT_EQ(isDue(row, moment), due) << name;
+    };
+    // 2026-12-07 is a Monday.
+    expectDue("daily at its second", keys("Daily", "073000"), at(2026, 12, 7, 7, 30, 0), true);
+    expectDue("daily a second late", keys("Daily", "073000"), at(2026, 12, 7, 7, 30, 1), false);
+    expectDue("hourly ignores the key hour", keys("Hourly", "093000"), at(2026, 12, 7, 23, 30, 0), true);
+    expectDue("hourly other minute", keys("Hourly", "093000"), at(2026, 12, 7, 23, 31, 0), false);
+    expectDue("weekly on Monday", keys("Weekly", "070000"), at(2026, 12, 7, 7, 0, 0), true);
+    expectDue("weekly not on Sunday", keys("Weekly", "070000"), at(2026, 12, 13, 7, 0, 0), false);
+    expectDue("weekly short mask reads missing days as off", keys("Weekly", "070000", "01012020", "01"),
+              at(2026, 12, 8, 7, 0, 0), false);
+    expectDue("once on its date", keys("Once", "120000", "07122026"), at(2026, 12, 7, 12, 0, 0), true);
+    expectDue("once a year later", keys("Once", "120000", "07122026"), at(2027, 12, 7, 12, 0, 0), false);
+    expectDue("monthly on its day", keys("Monthly", "100000", "15012026"), at(2026, 12, 15, 10, 0, 0), true);
+    expectDue("yearly whatever its year", keys("Yearly", "080000", "24121990"), at(2026, 12, 24, 8, 0, 0), true);
+    expectDue("yearly other month", keys("Yearly", "080000", "24121990"), at(2026, 11, 24, 8, 0, 0), false);
+    expectDue("unknown frequency", keys("daily", "073000"), at(2026, 12, 7, 7, 30, 0), false);
+}
+
+TEST(ScheduleRules, NextOccurrenceByFrequency)
+{
+    const auto expectNext = [](const char *name, const RowKeys &row, const QDateTime &now,
+                               const std::optional<QDateTime> &next) {
+        EXPECT_EQ(nextOccurrence(row, now), next) << name;
+    };
+    expectNext("weekly only Wednesday, seen after its time", keys("Weekly", "070000", "01012020", "0001000"),
+               at(2026, 12, 9, 8, 0, 0), at(2026, 12, 16, 7, 0, 0));
+    expectNext("weekly with no day", keys("Weekly", "070000", "01012020", "0000000"), at(2026, 12, 9, 8, 0, 0),
+               std::nullopt);
+    expectNext("monthly seen after its day", keys("Monthly", "100000", "15012026"), at(2026, 12, 20, 0, 0, 0),
+               at(2027, 1, 15, 10, 0, 0));
+    expectNext("monthly 31 skips February", keys("Monthly", "100000", "31012027"), at(2027, 1, 31, 11, 0, 0),
+               at(2027, 3, 31, 10, 0, 0));
+    expectNext("yearly 29 February waits for a leap year", keys("Yearly", "090000", "29022024"),
+               at(2026, 3, 1, 0, 0, 0), at(2028, 2, 29, 9, 0, 0));
+    expectNext("hourly across midnight", keys("Hourly", "093000"), at(2026, 12, 7, 23, 45, 0),
+               at(2026, 12, 8, 0, 30, 0));
+    expectNext("daily at its very second is tomorrow", keys("Daily", "073000"), at(2026, 12, 7, 7, 30, 0),
+               at(2026, 12, 8, 7, 30, 0));
+    expectNext("once in the past", keys("Once", "120000", "07122025"), at(2026, 12, 7, 8, 0, 0), std::nullopt);
+    expectNext("once ahead", keys("Once", "120000", "07122027"), at(2026, 12, 7, 8, 0, 0), at(2027, 12, 7, 12, 0, 0));
+    expectNext("unknown frequency", keys("Fortnightly", "120000"), at(2026, 12, 7, 8, 0, 0), std::nullopt);
+
+    for (const char *bad : {"0730xx", "250000"})
+        EXPECT_THROW(keys("Daily", bad), AppError) << bad;
+    EXPECT_THROW(keys("Daily", "073000", "31022004"), AppError);
+}
+
+TEST(ScheduleRules, MarqueeWindowOverTheNextAlarmMessage)
+{
+    const QString none = nextAlarmMessage(std::nullopt, DateTimeFormatter(LocaleFormats::usEnglish()));
+    EXPECT_EQ(none, QString(20, u' ') + QStringLiteral("Next Alarm: None"));
+    EXPECT_EQ(marqueeWindow(none, 0), QString(20, u' ') + u'N');
+    EXPECT_EQ(marqueeWindow(none, 1), marqueeWindow(none, 0));
+    EXPECT_EQ(marqueeWindow(none, 21), QStringLiteral("Next Alarm: None"));
+    EXPECT_EQ(marqueeWindow(none, 36), QStringLiteral("e"));
+    EXPECT_EQ(marqueeWindow(none, 37), QString());
+    EXPECT_EQ(marqueeWindow(none, 55), QString());
+}
+
+namespace {
 
 class Scheduler : public ::testing::Test
 {
@@ -48,23 +122,20 @@ protected:
 
 } // namespace
 
-TEST_F(Scheduler, ALateTickStillRingsWhatFellDue)
+TEST_F(Scheduler, ALateTickStillRingsWhatFellDueAndEachOccurrenceOnce)
 {
-    m_catalogue.appendRow(row(QStringLiteral("Wake"), "Daily", "073000", 4));
+    m_catalogue.appendRow(row("Wake", "Daily", "073000", 4));
     EXPECT_TRUE(collect().isEmpty());
     m_clock.advance(45'000); // no tick for 45 seconds
     const QList<Occurrence> rung = collect();
     ASSERT_EQ(rung.size(), 1);
     EXPECT_EQ(rung[0].slot, 4);
     EXPECT_EQ(rung[0].caption, QStringLiteral("Wake"));
-    EXPECT_EQ(rung[0].due, wall(2026, 12, 7, 7, 30, 0));
-}
+    EXPECT_EQ(rung[0].due, at(2026, 12, 7, 7, 30, 0));
 
-TEST_F(Scheduler, EachOccurrenceIsHandledOnce)
-{
-    m_catalogue.appendRow(row(QStringLiteral("Wake"), "Daily", "073000", 0));
-    collect();
-    m_clock.advance(100); // 07:30:00.000
+    m_clock.advance(24 * 3600 * 1000LL - 45'000); // the next day, on time
+    EXPECT_TRUE(collect().isEmpty());
+    m_clock.advance(100);
     EXPECT_EQ(collect().size(), 1);
     m_clock.advance(400); // the same second again, after a quick close
     EXPECT_TRUE(collect().isEmpty());
@@ -72,39 +143,39 @@ TEST_F(Scheduler, EachOccurrenceIsHandledOnce)
     EXPECT_TRUE(collect().isEmpty());
     m_clock.advance(5'000);
     EXPECT_TRUE(collect().isEmpty());
-    m_clock.advance(24 * 3600 * 1000LL - 10'000); // and tomorrow it rings again
-    collect();
-    m_clock.advance(10'000);
-    EXPECT_EQ(collect().size(), 1);
 }
 
-TEST_F(Scheduler, OccurrencesWaitInDueOrderThenListOrder)
+TEST_F(Scheduler, OccurrencesWaitInDueOrderThenListOrderAndDeletedRowsDropOut)
 {
-    m_catalogue.appendRow(row(QStringLiteral("second in list"), "Daily", "073010", 0));
-    m_catalogue.appendRow(row(QStringLiteral("first in list"), "Daily", "073010", 1));
-    m_catalogue.appendRow(row(QStringLiteral("earlier"), "Daily", "073005", 2));
+    m_catalogue.appendRow(row("second in list", "Daily", "073010", 0));
+    m_catalogue.appendRow(row("first in list", "Daily", "073010", 1));
+    m_catalogue.appendRow(row("earlier", "Daily", "073005", 2));
+    m_catalogue.appendRow(row("deleted while waiting", "Daily", "073010", 3));
     collect();
     m_clock.advance(20'000);
-    const QList<Occurrence> rung = collect();
-    ASSERT_EQ(rung.size(), 3);
-    EXPECT_EQ(rung[0].caption, QStringLiteral("earlier"));
-    EXPECT_EQ(rung[1].caption, QStringLiteral("second in list"));
-    EXPECT_EQ(rung[2].caption, QStringLiteral("first in list"));
+    m_scheduler.collectDue();
+    ASSERT_EQ(m_scheduler.pendingCount(), 4);
+    m_catalogue.removeRowAt(3);
+    QStringList rung;
+    while (auto next = m_scheduler.takeNext())
+        rung << next->caption;
+    EXPECT_EQ(rung, (QStringList{QStringLiteral("earlier"), QStringLiteral("second in list"),
+                                 QStringLiteral("first in list")}));
 }
 
 TEST_F(Scheduler, AGapIsAnnouncedAsMissedNotRungLate)
 {
-    m_catalogue.appendRow(row(QStringLiteral("Wake"), "Daily", "073000", 0));
-    m_catalogue.appendRow(row(QStringLiteral("Every hour"), "Hourly", "001500", 1));
+    m_catalogue.appendRow(row("Wake", "Daily", "073000", 0));
+    m_catalogue.appendRow(row("Every hour", "Hourly", "001500", 1));
     QSignalSpy missed(&m_scheduler, &AlarmScheduler::missed);
     collect();
     m_clock.advance(2 * 3600 * 1000LL); // asleep until 09:29:59.9
     EXPECT_TRUE(collect().isEmpty());
     ASSERT_EQ(missed.size(), 3);
     EXPECT_EQ(missed[0][0].toString(), QStringLiteral("Wake"));
-    EXPECT_EQ(missed[0][1].toDateTime(), wall(2026, 12, 7, 7, 30, 0));
-    EXPECT_EQ(missed[1][1].toDateTime(), wall(2026, 12, 7, 8, 15, 0));
-    EXPECT_EQ(missed[2][1].toDateTime(), wall(2026, 12, 7, 9, 15, 0));
+    EXPECT_EQ(missed[0][1].toDateTime(), at(2026, 12, 7, 7, 30, 0));
+    EXPECT_EQ(missed[1][1].toDateTime(), at(2026, 12, 7, 8, 15, 0));
+    EXPECT_EQ(missed[2][1].toDateTime(), at(2026, 12, 7, 9, 15, 0));
     m_clock.advance(200);
     collect();
     EXPECT_EQ(missed.size(), 3);
@@ -112,8 +183,8 @@ TEST_F(Scheduler, AGapIsAnnouncedAsMissedNotRungLate)
 
 TEST_F(Scheduler, ABadRowIsReportedOnceAndTheOthersStillRing)
 {
-    m_catalogue.appendRow(row(QStringLiteral("broken"), "Daily", "07h000", 0));
-    m_catalogue.appendRow(row(QStringLiteral("fine"), "Daily", "073000", 1));
+    m_catalogue.appendRow(row("broken", "Daily", "07h000", 0));
+    m_catalogue.appendRow(row("fine", "Daily", "073000", 1));
     QSignalSpy errors(&m_scheduler, &AlarmScheduler::rowError);
     QList<Occurrence> rung;
     for (int tick = 0; tick < 10; ++tick) {
@@ -127,19 +198,6 @@ TEST_F(Scheduler, ABadRowIsReportedOnceAndTheOthersStillRing)
     EXPECT_TRUE(errors[0][0].toString().contains(QStringLiteral("broken")));
 }
 
-TEST_F(Scheduler, ARowDeletedWhileWaitingIsNotRung)
-{
-    m_catalogue.appendRow(row(QStringLiteral("kept"), "Daily", "073000", 0));
-    m_catalogue.appendRow(row(QStringLiteral("deleted"), "Daily", "073000", 1));
-    collect();
-    m_clock.advance(200);
-    m_scheduler.collectDue();
-    ASSERT_EQ(m_scheduler.pendingCount(), 2);
-    m_catalogue.removeRowAt(1);
-    EXPECT_EQ(m_scheduler.takeNext()->caption, QStringLiteral("kept"));
-    EXPECT_EQ(m_scheduler.takeNext(), std::nullopt);
-}
-
 TEST_F(Scheduler, RefreshShowsTheNextAlarmAndTheHourlyCaption)
 {
     AlarmScheduler::Display display = m_scheduler.refresh();
@@ -147,7 +205,7 @@ TEST_F(Scheduler, RefreshShowsTheNextAlarmAndTheHourlyCaption)
     EXPECT_EQ(display.managerCaption, std::nullopt);
     EXPECT_EQ(m_scheduler.marqueePosition(), 1);
 
-    m_catalogue.appendRow(row(QStringLiteral("Every hour"), "Hourly", "001500", 1));
+    m_catalogue.appendRow(row("Every hour", "Hourly", "001500", 1));
     for (int i = 0; i < 20; ++i)
         display = m_scheduler.refresh();
     EXPECT_EQ(m_scheduler.marqueePosition(), 21);
@@ -156,44 +214,4 @@ TEST_F(Scheduler, RefreshShowsTheNextAlarmAndTheHourlyCaption)
     for (int i = 0; i < 35; ++i)
         m_scheduler.refresh();
     EXPECT_EQ(m_scheduler.marqueePosition(), 0);
-}
-
-TEST(SchedulerDaylightSaving, SkippedHourRingsOnceAtTheJump)
-{
-    ScopedTimeZone berlin("Europe/Berlin");
-    AlarmCatalogue catalogue;
-    catalogue.appendRow(row(QStringLiteral("in the gap"), "Daily", "023000", 0));
-    ManualClock clock(QDateTime(QDate(2027, 3, 28), QTime(1, 59, 59, 100)));
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    AlarmScheduler scheduler(catalogue, clock, formatter);
-    scheduler.collectDue();
-    EXPECT_EQ(scheduler.pendingCount(), 0);
-    clock.advance(1000);
-    EXPECT_EQ(clock.now().time().hour(), 3) << "the zone did not jump";
-    scheduler.collectDue();
-    ASSERT_EQ(scheduler.pendingCount(), 1);
-    EXPECT_EQ(scheduler.takeNext()->due, wall(2027, 3, 28, 2, 30, 0));
-    for (int i = 0; i < 4000; ++i) {
-        clock.advance(1000);
-        scheduler.collectDue();
-    }
-    EXPECT_EQ(scheduler.pendingCount(), 0);
-}
-
-TEST(SchedulerDaylightSaving, RepeatedHourRingsOnce)
-{
-    ScopedTimeZone berlin("Europe/Berlin");
-    AlarmCatalogue catalogue;
-    catalogue.appendRow(row(QStringLiteral("in the repeated hour"), "Daily", "023000", 0));
-    ManualClock clock(QDateTime(QDate(2027, 10, 31), QTime(1, 59, 0)));
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    AlarmScheduler scheduler(catalogue, clock, formatter);
-    int rings = 0;
-    for (int i = 0; i < 3 * 3600; ++i) { // past both 02:30s
-        scheduler.collectDue();
-        while (scheduler.takeNext())
-            ++rings;
-        clock.advance(1000);
-    }
-    EXPECT_EQ(rings, 1);
 }

@@ -6,22 +6,23 @@ namespace LcdTest {
 
 namespace {
 
-struct Matrix
-{
-    int columns;
-    int rows;
-    int left; // dots before the glyph's first column
-    int top;  // rows above the glyph's first row
-};
-
-Matrix matrixOf(const TLCDScreen &screen)
+// Walks a cell's dot grid, the glyph with its matrix borders, row by row;
+// dot(r, c, y, x) gets the glyph position (from 1, borders at 0 and one past
+// the glyph) and the place in the grid (from 0).
+template <typename Dot> QString walkCell(const TLCDScreen &screen, Dot dot)
 {
     const Lcd::GlyphSize glyph = Lcd::glyphSize(screen.DotMatrix());
     const Lcd::TDotMatrixBorders borders = screen.DotMatrixBorders();
-    const int left = borders.testFlag(Lcd::mbLeft123) ? 1 : 0;
-    const int top = borders.testFlag(Lcd::mbTop) ? 1 : 0;
-    return {glyph.columns + left + (borders.testFlag(Lcd::mbRight) ? 1 : 0),
-            glyph.rows + top + (borders.testFlag(Lcd::mbBottom) ? 1 : 0), left, top};
+    const int top = borders & Lcd::mbTop ? 0 : 1, bottom = glyph.rows + (borders & Lcd::mbBottom ? 1 : 0);
+    const int left = borders & Lcd::mbLeft123 ? 0 : 1, right = glyph.columns + (borders & Lcd::mbRight ? 1 : 0);
+    QString dots;
+    for (int r = top; r <= bottom; ++r) {
+        if (r > top)
+            dots += u'/';
+        for (int c = left; c <= right; ++c)
+            dots += dot(r, c, r - top, c - left);
+    }
+    return dots;
 }
 
 } // namespace
@@ -35,43 +36,23 @@ QPoint cellOrigin(const TLCDScreen &screen, int line, int column)
 
 QString cellDots(const QImage &frame, const TLCDScreen &screen, int line, int column)
 {
-    const Matrix matrix = matrixOf(screen);
     const QPoint origin = cellOrigin(screen, line, column);
-    const int stepX = screen.PixelWidth() + screen.PixelSpacing();
-    const int stepY = screen.PixelHeight() + screen.PixelSpacing();
-    QString dots;
-    for (int r = 0; r < matrix.rows; ++r) {
-        if (r > 0)
-            dots += u'/';
-        for (int c = 0; c < matrix.columns; ++c) {
-            const QPoint centre =
-                origin + QPoint(c * stepX + screen.PixelWidth() / 2, r * stepY + screen.PixelHeight() / 2);
-            const QRgb pixel = frame.pixel(centre) | 0xFF000000u;
-            dots += pixel == screen.litColor() ? u'#' : pixel == screen.unlitColor() ? u'.' : u'?';
-        }
-    }
-    return dots;
+    const int w = screen.PixelWidth();
+    const int h = screen.PixelHeight();
+    return walkCell(screen, [&](int, int, int y, int x) {
+        const QRgb pixel = frame.pixel(origin + QPoint(x * (w + screen.PixelSpacing()) + w / 2,
+                                                       y * (h + screen.PixelSpacing()) + h / 2)) |
+                           0xFF000000u;
+        return pixel == screen.litColor() ? u'#' : pixel == screen.unlitColor() ? u'.' : u'?';
+    });
 }
 
 QString expectedDots(const TLCDScreen &screen, int code, bool inverse)
 {
-    const Matrix matrix = matrixOf(screen);
-    const Lcd::GlyphSize glyph = Lcd::glyphSize(screen.DotMatrix());
-    QString dots;
-    for (int r = 0; r < matrix.rows; ++r) {
-        if (r > 0)
-            dots += u'/';
-        for (int c = 0; c < matrix.columns; ++c) {
-            const int gr = r - matrix.top + 1;
-            const int gc = c - matrix.left + 1;
-            const bool inGlyph = gr >= 1 && gr <= glyph.rows && gc >= 1 && gc <= glyph.columns;
-            bool lit = code == 255 || (code != 32 && inGlyph && Lcd::GlyphDot(screen.DotMatrix(), code, gr, gc));
-            if (inverse)
-                lit = !lit || code == 255;
-            dots += lit ? u'#' : u'.';
-        }
-    }
-    return dots;
+    return walkCell(screen, [&](int r, int c, int, int) {
+        const bool lit = code == 255 || (code != 32 && Lcd::GlyphDot(screen.DotMatrix(), code, r, c));
+        return lit != (inverse && code != 255) ? u'#' : u'.';
+    });
 }
 
 QString lineDots(const QImage &frame, const TLCDScreen &screen, int line)
@@ -87,8 +68,7 @@ QString expectedLine(const TLCDScreen &screen, const QString &visibleText, const
     QStringList cells;
     for (int column = 0; column < screen.NoOfChars(); ++column) {
         const int code = column < visibleText.size() ? visibleText.at(column).unicode() : 32;
-        const bool inverse = column < inverseMask.size() && inverseMask.at(column) == u'I';
-        cells << expectedDots(screen, code, inverse);
+        cells << expectedDots(screen, code, column < inverseMask.size() && inverseMask.at(column) == u'I');
     }
     return cells.join(QStringLiteral(" | "));
 }

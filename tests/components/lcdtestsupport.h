@@ -6,25 +6,22 @@
 #include <QString>
 
 // Reads rendered LCD frames back as dots, so that pixel tests compare readable
-// patterns: one text row per dot row, '#' a dot in the lit colour, '.' a dot in
-// the unlit colour, '?' anything else. Positions follow the control's geometry
-// (cells from the top-left inside border space and frame line).
+// patterns: '#' lit, '.' unlit, '?' anything else; '/' ends a dot row, " | " a cell.
 namespace LcdTest {
 
-// The dots of the cell at line `line`, column `column` (both from 0), sampled
-// at each dot's centre pixel.
+// Top-left pixel of a cell (line and column from 0).
+QPoint cellOrigin(const TLCDScreen &screen, int line, int column);
+
+// The dots of one cell, sampled at each dot's centre pixel.
 QString cellDots(const QImage &frame, const TLCDScreen &screen, int line, int column);
 
-// What a cell showing `code` looks like on `screen`: its glyph (with the matrix
-// borders around it), colours swapped when inverse. Code 32 is a blank cell,
-// 255 an all-lit one.
+// What a cell showing `code` looks like on `screen`: its glyph inside the
+// matrix borders, swapped when inverse; code 32 is blank, 255 all lit.
 QString expectedDots(const TLCDScreen &screen, int code, bool inverse = false);
 
-// The dots of a whole line, one cell pattern per column, separated by " | ".
+// A whole line: what is drawn, and what `visibleText` (missing cells blank)
+// with the cells marked 'I' in `inverseMask` inverted should look like.
 QString lineDots(const QImage &frame, const TLCDScreen &screen, int line);
 QString expectedLine(const TLCDScreen &screen, const QString &visibleText, const QString &inverseMask = {});
-
-// Top-left pixel of a cell.
-QPoint cellOrigin(const TLCDScreen &screen, int line, int column);
 
 } // namespace LcdTest

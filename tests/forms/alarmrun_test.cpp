@@ -1,27 +1,16 @@
+// The ringing window's cycle, on a fake clock and a fake player.
+
 #include "alarmfile.h"
 #include "alarmrun.h"
-#include "clock.h"
-#include "clockface.h"
-#include "datetimeformatter.h"
 #include "errorrecorder.h"
-#include "fakeplayer.h"
-#include "formalarmlist.h"
+#include "formstestsupport.h"
 #include "outputlevel.h"
 #include "poweractions.h"
-#include "qtprint.h"
+#include "schedulerules.h"
 
 #include <QLabel>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
-
-class NoFace final : public ClockFace
-{
-public:
-    void setDisplayLine(int, const QString &) override {}
-};
 
 class RecordingPower final : public PowerActions
 {
@@ -36,142 +25,162 @@ public:
     bool refuse = false;
 };
 
-class RingingWindow : public ::testing::Test
+class RingingWindow : public ManagerTest
 {
 protected:
-    void SetUp() override
+    RingingWindow() : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(23, 50, 0)))
     {
-        m_manager.timer()->stop();
-        m_manager.setPlayerFactory([](QObject *parent) { return new FakePlayer(parent); });
         m_manager.setPowerActions(&m_power);
         m_manager.setCurrentAlarmFileName(QStringLiteral("7.ini"));
         OutputLevel::instance().setLevel(33);
-        m_record = AlarmRecord::newAlarm(m_clock.now());
+        m_record.playList = {QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3")};
     }
     void TearDown() override { m_window.reset(); }
 
     void open()
     {
-        AlarmFile::write(m_dir.filePath(QStringLiteral("7.ini")), m_record);
+        AlarmFile::write(path(QStringLiteral("7.ini")), m_record);
         m_window = std::make_unique<TAlarmRun>(m_manager, Occurrence{7, QStringLiteral("x"), {}});
         m_window->show();
     }
     FakePlayer &player() { return static_cast<FakePlayer &>(m_window->player()); }
-    void tick(qint64 ms = 200)
+    // Ticks at the window's pace for the given time.
+    void run(qint64 ms = 200)
     {
-        m_clock.advance(ms);
-        m_window->TimerTimer();
-    }
-    // Ticks for a while at the window's pace.
-    void run(qint64 ms)
-    {
-        for (qint64 t = 0; t < ms; t += 200)
-            tick();
-    }
-    QString sound(const char *name) const
-    {
-        return m_dir.path() + QStringLiteral("/sounds/") + QString::fromLatin1(name);
+        for (qint64 t = 0; t < ms; t += 200) {
+            m_clock.advance(200);
+            m_window->TimerTimer();
+        }
     }
 
-    QTemporaryDir m_dir;
-    NoFace m_face;
-    ManualClock m_clock{QDateTime(QDate(2026, 12, 7), QTime(23, 50, 0))};
-    DateTimeFormatter m_formatter{LocaleFormats::usEnglish()};
-    TFormAlarmList m_manager{m_dir.path() + u'/', m_face, m_clock, m_formatter};
     RecordingPower m_power;
-    AlarmRecord m_record;
+    AlarmRecord m_record = AlarmRecord::newAlarm(m_clock.now());
     std::unique_ptr<TAlarmRun> m_window;
 };
 
 } // namespace
 
+// A refused power action is reported, and the window closes all the same.
 TEST_F(RingingWindow, ThePlayListPlaysInOrderThenThePowerActionRunsAndTheWindowCloses)
 {
-    m_record.playList = {QStringLiteral("/music/a.mp3"), QStringLiteral("/music/broken.ogg"),
-                         QStringLiteral("/music/c.flac")};
+    m_record.playList.insert(1, QStringLiteral("/broken.ogg"));
     m_record.powerAction = int(PowerAction::Suspend);
-    m_record.setClosingMethod(1); // the closing method changes nothing here
-    open();
-    player().unplayable << QStringLiteral("/music/broken.ogg");
-    EXPECT_TRUE(m_manager.ringingFlag());
-    EXPECT_EQ(OutputLevel::instance().level(), 255);
-
-    tick();
-    EXPECT_EQ(player().played(), QStringList{QStringLiteral("/music/a.mp3")});
-    run(1000);
-    player().finish();
-    tick(); // the broken song is skipped
-    tick();
-    EXPECT_EQ(player().played(), (QStringList{QStringLiteral("/music/a.mp3"), QStringLiteral("/music/c.flac")}));
-    EXPECT_TRUE(m_power.requests.isEmpty());
-    player().finish();
-    tick();
-    EXPECT_EQ(m_power.requests, QList<PowerAction>{PowerAction::Suspend});
-    EXPECT_FALSE(m_window->isVisible());
-    EXPECT_FALSE(m_manager.ringingFlag());
-    EXPECT_EQ(OutputLevel::instance().level(), 33) << "the level found at opening was not put back";
-    tick();
-    EXPECT_EQ(m_power.requests.size(), 1) << "the power action ran twice";
-}
-
-TEST_F(RingingWindow, ARefusedPowerActionIsReportedWithoutBlocking)
-{
-    m_record.playList = {QStringLiteral("/music/a.mp3")};
-    m_record.powerAction = int(PowerAction::PowerOff);
-    m_power.refuse = true;
-    open();
-    ErrorRecorder errors;
-    tick();
-    player().finish();
-    tick();
-    ASSERT_EQ(errors.messages.size(), 1);
-    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("refused by the test"))) << errors.messages[0].toStdString();
-    EXPECT_FALSE(m_window->isVisible());
-}
-
-TEST_F(RingingWindow, AnEmptyPlayListLoopsTheFirstSoundUntilOK)
-{
-    m_record.powerAction = int(PowerAction::PowerOff);
-    open();
-    for (int round = 0; round < 3; ++round) {
-        tick();
+    for (const bool refuse : {false, true}) {
+        SCOPED_TRACE(refuse ? "refused" : "carried out");
+        m_power.refuse = refuse;
+        m_power.requests.clear();
+        open();
+        player().unplayable << QStringLiteral("/broken.ogg");
+        EXPECT_TRUE(m_manager.ringingFlag());
+        EXPECT_EQ(OutputLevel::instance().level(), 255);
+        run(1000);
         player().finish();
-    }
-    tick();
-    EXPECT_EQ(player().played(), QStringList(4, sound("start.wav")));
-    EXPECT_TRUE(m_window->isVisible());
-    EXPECT_TRUE(m_power.requests.isEmpty());
-    m_window->ButtonOKClick();
-    EXPECT_FALSE(m_manager.ringingFlag());
-    EXPECT_TRUE(m_power.requests.isEmpty());
-}
-
-TEST_F(RingingWindow, APlayListOfUnplayableSongsRingsTheFirstSoundAndNeverSuspends)
-{
-    m_record.playList = {QStringLiteral("/gone.mp3"), QStringLiteral("/broken.ogg")};
-    m_record.powerAction = int(PowerAction::Suspend);
-    open();
-    player().unplayable << QStringLiteral("/gone.mp3") << QStringLiteral("/broken.ogg");
-    run(2000);
-    EXPECT_TRUE(m_window->isVisible());
-    EXPECT_TRUE(m_power.requests.isEmpty());
-    EXPECT_EQ(player().played().last(), sound("start.wav"));
-}
-
-TEST_F(RingingWindow, SoundModeNeverEndsByItself)
-{
-    m_record.playListOn = false;
-    m_record.soundOn = true;
-    m_record.soundNumber = 2;
-    m_record.powerAction = int(PowerAction::Suspend);
-    open();
-    for (int round = 0; round < 5; ++round) {
-        tick();
+        run(400); // the broken song is skipped
+        EXPECT_EQ(player().played(), (QStringList{QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3")}));
+        EXPECT_TRUE(m_power.requests.isEmpty());
+        ErrorRecorder errors;
         player().finish();
+        run();
+        EXPECT_EQ(m_power.requests, QList<PowerAction>{PowerAction::Suspend});
+        EXPECT_EQ(errors.messages.size(), refuse ? 1 : 0);
+        EXPECT_EQ(errors.messages.filter(QStringLiteral("refused by the test")).size(), errors.messages.size());
+        EXPECT_FALSE(m_window->isVisible());
+        EXPECT_FALSE(m_manager.ringingFlag());
+        EXPECT_EQ(OutputLevel::instance().level(), 33) << "the level found at opening was not put back";
+        run();
+        EXPECT_EQ(m_power.requests.size(), 1) << "the power action ran twice";
     }
-    EXPECT_EQ(player().played(), QStringList(5, sound("ringin.wav")));
-    EXPECT_TRUE(m_window->isVisible());
-    EXPECT_TRUE(m_power.requests.isEmpty());
+}
+
+// An empty play list (a new alarm without songs) must not flash, run its
+// power action and vanish: like sound mode it loops a sound until "OK".
+TEST_F(RingingWindow, AnEmptyPlayListAndSoundModeLoopTheirSoundAndRunNoPowerAction)
+{
+    const std::tuple<const char *, bool, const char *> rows[] = {
+        {"empty play list", true, "start.wav"},
+        {"sound mode, sound 2", false, "ringin.wav"},
+    };
+    for (const auto &[name, playListOn, sound] : rows) {
+        SCOPED_TRACE(name);
+        m_record.playList.clear();
+        m_record.playListOn = playListOn;
+        m_record.soundOn = !playListOn;
+        m_record.soundNumber = 2;
+        m_record.powerAction = int(PowerAction::Suspend);
+        open();
+        for (int round = 0; round < 4; ++round) {
+            run(1000);
+            player().finish();
+        }
+        EXPECT_EQ(player().played(), QStringList(4, path(QStringLiteral("sounds/")) + QString::fromLatin1(sound)));
+        EXPECT_TRUE(m_window->isVisible());
+        m_window->ButtonOKClick();
+        EXPECT_FALSE(m_manager.ringingFlag());
+        EXPECT_TRUE(m_power.requests.isEmpty());
+    }
+}
+
+// Snooze silences for its full minutes from the press (0: it is over at the
+// next tick), turns the automatic snooze off and starts the list again.
+TEST_F(RingingWindow, SnoozeSilencesForItsMinutesAndRestartsTheList)
+{
+    struct Row
+    {
+        int minutes;
+        qint64 silentAt, overAt; // after the press
+        const char *cycleClock;
+    };
+    for (const Row &row : {Row{2, 119'200, 121'200, "12:01:59 AM"}, Row{0, 200, 600, nullptr}}) {
+        SCOPED_TRACE(row.minutes);
+        m_record.snoozeMinutes = row.minutes;
+        m_record.autoSnoozeOn = true;
+        m_record.autoSnoozeMinutes = 5;
+        open();
+        run();
+        player().finish();
+        run(90'000); // a minute and a half into the cycle
+        m_window->Button1Click();
+        run(row.silentAt);
+        EXPECT_EQ(m_window->silent(), row.minutes > 0) << "the snooze did not last its minutes";
+        EXPECT_FALSE(m_window->settings().autoSnoozeOn) << "Snooze leaves the automatic snooze on";
+        if (row.cycleClock) {
+            EXPECT_EQ(m_window->findChild<QLabel *>(QStringLiteral("LabelDate"))->text(), row.cycleClock);
+        }
+        run(row.overAt - row.silentAt);
+        EXPECT_FALSE(m_window->silent());
+        EXPECT_FALSE(m_window->snoozing());
+        EXPECT_EQ(player().played().last(), QStringLiteral("/a.mp3")) << "the list did not start again";
+    }
+}
+
+TEST_F(RingingWindow, FadeInRisesInSecondStepsAndStopsJustUnderTheVolume)
+{
+    m_record.fadeInOn = true;
+    m_record.fadeInMinutes = 1;
+    open();
+    run();
+    EXPECT_EQ(OutputLevel::instance().level(), 0);
+    run(30'000 - 200);
+    EXPECT_EQ(OutputLevel::instance().level(), 50 * 255 / 100);
+    run(60'000);
+    EXPECT_EQ(OutputLevel::instance().level(), 249);
+}
+
+TEST_F(RingingWindow, AnAutomaticSnoozeLongerThanAnHourEndsAcrossMidnight)
+{
+    m_record.playList.removeLast();
+    m_record.autoSnoozeOn = true;
+    m_record.autoSnoozeMinutes = 50; // from 23:50, past midnight
+    m_record.snoozeMinutes = 20;
+    open();
+    run(200 + 50 * 60'000);
+    EXPECT_TRUE(m_window->silent());
+    run(20 * 60'000 - 1000);
+    EXPECT_TRUE(m_window->silent());
+    run(2'000);
+    EXPECT_FALSE(m_window->silent()) << "the pause did not end after 70 minutes";
+    run();
+    EXPECT_EQ(player().played().last(), QStringLiteral("/a.mp3"));
 }
 
 TEST_F(RingingWindow, ABadSoundIsReportedOnceAndTheWindowStillRings)
@@ -183,105 +192,19 @@ TEST_F(RingingWindow, ABadSoundIsReportedOnceAndTheWindowStillRings)
     ErrorRecorder errors;
     run(3000);
     ASSERT_EQ(errors.messages.size(), 1);
-    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("9")));
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("9"))) << errors.messages[0].toStdString();
     EXPECT_TRUE(m_window->isVisible());
 }
 
-TEST_F(RingingWindow, ASoundThatFailsWhilePlayingIsReportedOnceNotAtEveryTick)
+// An alarm queued behind another one rings late; the window says when it was due.
+TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
 {
-    m_record.playListOn = false;
-    m_record.soundOn = true;
-    open();
-    ErrorRecorder errors;
-    for (int round = 0; round < 5; ++round) {
-        tick();
-        player().failWhilePlaying(QStringLiteral("cannot decode start.wav"));
+    AlarmFile::write(path(QStringLiteral("7.ini")), m_record);
+    const QDateTime now = ScheduleRules::wallMomentOf(m_clock.now());
+    const std::pair<QDateTime, QString> rows[] = {{now, QString()},
+                                                  {now.addSecs(-125), QStringLiteral("Due at 11:47:55 PM")}};
+    for (const auto &[due, shown] : rows) {
+        TAlarmRun window(m_manager, Occurrence{7, QStringLiteral("x"), due});
+        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LabelDue"))->text(), shown);
     }
-    ASSERT_EQ(errors.messages.size(), 1);
-    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("cannot decode"))) << errors.messages[0].toStdString();
-    EXPECT_TRUE(m_window->isVisible());
-}
-
-TEST_F(RingingWindow, SnoozeSilencesForTheFullSnoozeThenRestartsTheList)
-{
-    m_record.playList = {QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3")};
-    m_record.snoozeMinutes = 2;
-    m_record.autoSnoozeOn = true;
-    m_record.autoSnoozeMinutes = 5;
-    open();
-    tick();
-    player().finish();
-    run(90'000); // a minute and a half into the cycle
-    m_window->Button1Click();
-    tick();
-    EXPECT_TRUE(m_window->silent());
-    EXPECT_FALSE(m_window->settings().autoSnoozeOn) << "Snooze leaves the automatic snooze on";
-    run(119'000);
-    EXPECT_TRUE(m_window->silent()) << "the snooze ended before its two minutes";
-    EXPECT_EQ(m_window->findChild<QLabel *>(QStringLiteral("LabelDate"))->text(), QStringLiteral("12:01:59 AM"));
-    run(2'000);
-    EXPECT_FALSE(m_window->silent());
-    EXPECT_FALSE(m_window->snoozing());
-    const QStringList played = player().played();
-    EXPECT_EQ(played.last(), QStringLiteral("/a.mp3")) << "the list did not start again from its first song";
-}
-
-TEST_F(RingingWindow, SnoozeZeroEndsOnTheNextTick)
-{
-    m_record.playList = {QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3")};
-    m_record.snoozeMinutes = 0;
-    open();
-    tick();
-    player().finish();
-    tick(); // b plays
-    m_window->Button1Click();
-    tick(); // silent
-    tick(); // the snooze is over
-    tick();
-    EXPECT_EQ(player().played().last(), QStringLiteral("/a.mp3"));
-    EXPECT_FALSE(m_window->snoozing());
-}
-
-TEST_F(RingingWindow, FadeInRisesInSecondStepsAndStopsJustUnderTheVolume)
-{
-    m_record.playList = {QStringLiteral("/long.mp3")};
-    m_record.fadeInOn = true;
-    m_record.fadeInMinutes = 1;
-    open();
-    tick();
-    EXPECT_EQ(OutputLevel::instance().level(), 0);
-    run(30'000 - 200);
-    EXPECT_EQ(OutputLevel::instance().level(), 50 * 255 / 100);
-    run(60'000);
-    EXPECT_EQ(OutputLevel::instance().level(), 249);
-}
-
-TEST_F(RingingWindow, AnAutomaticSnoozeLongerThanAnHourEndsAcrossMidnight)
-{
-    m_record.playList = {QStringLiteral("/a.mp3")};
-    m_record.autoSnoozeOn = true;
-    m_record.autoSnoozeMinutes = 50; // from 23:50, past midnight
-    m_record.snoozeMinutes = 20;
-    open();
-    tick();
-    run(50 * 60'000);
-    EXPECT_TRUE(m_window->silent());
-    run(20 * 60'000 - 1000);
-    EXPECT_TRUE(m_window->silent());
-    run(2'000);
-    EXPECT_FALSE(m_window->silent()) << "the pause did not end after 70 minutes";
-    tick();
-    EXPECT_EQ(player().played().last(), QStringLiteral("/a.mp3"));
-}
-
-TEST_F(RingingWindow, AMissingFileGivesASilentWindowThatOnlyOKCloses)
-{
-    ErrorRecorder errors;
-    m_window = std::make_unique<TAlarmRun>(m_manager, Occurrence{7, QStringLiteral("x"), {}});
-    EXPECT_EQ(errors.messages.size(), 1);
-    run(2000);
-    EXPECT_TRUE(player().played().isEmpty());
-    EXPECT_TRUE(m_manager.ringingFlag());
-    m_window->ButtonOKClick();
-    EXPECT_FALSE(m_manager.ringingFlag());
 }

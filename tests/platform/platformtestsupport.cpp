@@ -1,14 +1,11 @@
 #include "platformtestsupport.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDeadlineTimer>
+#include <QDataStream>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QTest>
 #include <QtEndian>
 #include <cmath>
@@ -16,120 +13,42 @@
 
 namespace {
 
-void appendLe16(QByteArray &out, quint16 value)
+// Asks a child of ours to end, then makes it.
+void endProcess(QProcess &process)
 {
-    out.append(char(value & 0xFF)).append(char(value >> 8));
-}
-
-void appendLe32(QByteArray &out, quint32 value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(char((value >> shift) & 0xFF));
-}
-
-void appendBe16(QByteArray &out, quint16 value)
-{
-    out.append(char(value >> 8)).append(char(value & 0xFF));
-}
-
-void appendBe32(QByteArray &out, quint32 value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.append(char((value >> shift) & 0xFF));
-}
-
-QString commandFailure(QProcess &process)
-{
-    return QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+    }
 }
 
 } // namespace
 
-bool servicesExpected()
-{
-    return qEnvironmentVariable("CHRONELLE_TEST_SERVICES") == u"1";
-}
-
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
-QString missingProgram(const QString &program, const QString &package)
-{
-    if (!QStandardPaths::findExecutable(program).isEmpty())
-        return {};
-    return QStringLiteral("%1 (package %2)").arg(program, package);
-}
-
 QByteArray toneWav(double seconds, double amplitude)
 {
-    constexpr int rate = 48000;
-    constexpr int channels = 2;
-    constexpr int frequency = 1000;
-    const int frames = int(seconds * rate);
-    const quint32 dataBytes = quint32(frames * channels * 2);
-
-    QByteArray wav("RIFF");
-    appendLe32(wav, 36 + dataBytes);
-    wav.append("WAVEfmt ");
-    appendLe32(wav, 16);
-    appendLe16(wav, 1); // PCM
-    appendLe16(wav, channels);
-    appendLe32(wav, rate);
-    appendLe32(wav, rate * channels * 2);
-    appendLe16(wav, channels * 2);
-    appendLe16(wav, 16);
-    wav.append("data");
-    appendLe32(wav, dataBytes);
-    for (int i = 0; i < frames; ++i) {
-        const double value = amplitude * 32767.0 * std::sin(2.0 * std::numbers::pi * frequency * i / rate);
-        const auto sample = quint16(qint16(std::lround(value)));
-        for (int c = 0; c < channels; ++c)
-            appendLe16(wav, sample);
+    constexpr quint32 rate = 48000;
+    constexpr quint16 channels = 2;
+    const auto frames = quint32(seconds * rate);
+    const quint32 dataBytes = frames * channels * 2;
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8); // a PCM format chunk, then the samples
+    out << quint32(16) << quint16(1) << channels << rate << quint32(rate * channels * 2) << quint16(channels * 2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << dataBytes;
+    for (quint32 i = 0; i < frames; ++i) {
+        const auto sample =
+            qint16(std::lround(amplitude * 32767.0 * std::sin(2.0 * std::numbers::pi * 1000 * i / rate)));
+        out << sample << sample;
     }
     return wav;
-}
-
-QByteArray pianoMidi()
-{
-    constexpr int ticksPerBeat = 480; // at the default 120 beats a minute: 0.5 s a beat
-    QByteArray events;
-    events.append('\0').append(char(0xC0)).append('\0'); // channel 0: acoustic grand piano
-    const int notes[] = {69, 72, 76, 81, 76, 72};
-    for (int note : notes) {
-        events.append('\0').append(char(0x90)).append(char(note)).append(char(120));
-        // delta time 480 as a variable-length quantity
-        events.append(char(0x80 | (ticksPerBeat >> 7))).append(char(ticksPerBeat & 0x7F));
-        events.append(char(0x80)).append(char(note)).append('\0');
-    }
-    events.append('\0').append(char(0xFF)).append(char(0x2F)).append('\0'); // end of track
-
-    QByteArray midi("MThd");
-    appendBe32(midi, 6);
-    appendBe16(midi, 0); // one track
-    appendBe16(midi, 1);
-    appendBe16(midi, ticksPerBeat);
-    midi.append("MTrk");
-    appendBe32(midi, quint32(events.size()));
-    midi.append(events);
-    return midi;
-}
-
-double peakOf(const QByteArray &raw)
-{
-    int peak = 0;
-    for (qsizetype i = 0; i + 1 < raw.size(); i += 2) {
-        const int sample = qFromLittleEndian<qint16>(raw.constData() + i);
-        peak = std::max(peak, std::abs(sample));
-    }
-    return peak / 32768.0;
 }
 
 double toneAmplitudeOf(const QByteArray &raw)
@@ -169,100 +88,53 @@ bool ServiceLock::acquire()
     return m_lock.tryLock(300000);
 }
 
-SinkRecorder::SinkRecorder() = default;
-
 SinkRecorder::~SinkRecorder()
 {
-    if (m_parec.state() != QProcess::NotRunning) {
-        m_parec.kill();
-        m_parec.waitForFinished();
-    }
+    endProcess(m_parec);
 }
 
 QString SinkRecorder::start()
 {
-    if (!m_dir.isValid())
-        return QStringLiteral("no temporary folder");
-    const QString file = m_dir.filePath(QStringLiteral("sink.raw"));
-    m_parec.setStandardOutputFile(file);
     // Short fragments, so that nothing waits in parec's buffer when it stops.
     m_parec.start(QStringLiteral("parec"),
                   {QStringLiteral("--latency-msec=50"), QStringLiteral("-d"), QStringLiteral("test.monitor"),
                    QStringLiteral("--format=s16le"), QStringLiteral("--rate=48000"), QStringLiteral("--channels=2"),
                    QStringLiteral("--raw")});
     if (!m_parec.waitForStarted())
-        return QStringLiteral("parec did not start: %1").arg(m_parec.errorString());
+        return QStringLiteral("parec (package pulseaudio-utils) did not start: %1").arg(m_parec.errorString());
     // The monitor delivers silence while nothing plays: data means recording.
-    if (!waitUntil([&] { return QFileInfo(file).size() > 0 || m_parec.state() == QProcess::NotRunning; }, 20000) ||
+    if (!QTest::qWaitFor([&] { return m_parec.bytesAvailable() > 0 || m_parec.state() == QProcess::NotRunning; },
+                         20000) ||
         m_parec.state() == QProcess::NotRunning)
-        return QStringLiteral("parec records nothing from test.monitor: %1").arg(commandFailure(m_parec));
+        return QStringLiteral("parec records nothing from test.monitor: %1")
+            .arg(QString::fromLocal8Bit(m_parec.readAllStandardError()).trimmed());
     return {};
 }
 
-QByteArray SinkRecorder::recordedSoFar() const
+QByteArray SinkRecorder::recordedSoFar()
 {
-    QFile file(m_dir.filePath(QStringLiteral("sink.raw")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    m_recorded += m_parec.readAllStandardOutput();
+    return m_recorded;
 }
 
 QByteArray SinkRecorder::stop()
 {
-    m_parec.terminate();
-    if (!m_parec.waitForFinished(10000)) {
-        m_parec.kill();
-        m_parec.waitForFinished();
-    }
-    QFile file(m_dir.filePath(QStringLiteral("sink.raw")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    endProcess(m_parec);
+    return recordedSoFar();
 }
 
 QString missingSoundServer()
 {
-    for (const auto &[program, package] :
-         {std::pair{"parec", "pulseaudio-utils"}, std::pair{"pactl", "pulseaudio-utils"}}) {
-        const QString missing = missingProgram(QString::fromLatin1(program), QString::fromLatin1(package));
-        if (!missing.isEmpty())
-            return missing;
-    }
-    if (qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+    const QString server = qEnvironmentVariable("PULSE_SERVER");
+    if (server.isEmpty())
         return QStringLiteral("PULSE_SERVER is not set (a PulseAudio server with a null sink \"test\")");
     QProcess pactl;
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")});
     if (!pactl.waitForFinished(15000) || pactl.exitCode() != 0)
-        return QStringLiteral("no sound server answers at %1").arg(qEnvironmentVariable("PULSE_SERVER"));
-    const QByteArray sinks = pactl.readAllStandardOutput();
-    if (!sinks.contains("\ttest\t"))
-        return QStringLiteral("the sound server at %1 has no null sink \"test\"")
-            .arg(qEnvironmentVariable("PULSE_SERVER"));
+        return QStringLiteral("no sound server answers pactl (package pulseaudio-utils) at %1").arg(server);
+    if (!pactl.readAllStandardOutput().contains("\ttest\t"))
+        return QStringLiteral("the sound server at %1 has no null sink \"test\"").arg(server);
     return {};
-}
-
-bool runTestInChild(const QString &testName, const QProcessEnvironment &environment, QByteArray *output)
-{
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=") + testName, QStringLiteral("--gtest_also_run_disabled_tests")});
-    if (!child.waitForStarted()) {
-        *output = child.errorString().toLocal8Bit();
-        return false;
-    }
-    // A bound against a hang, far above the few seconds the child needs.
-    const bool finished = child.waitForFinished(90000);
-    if (!finished) {
-        child.kill();
-        child.waitForFinished();
-    }
-    *output = child.readAll();
-    if (!finished)
-        output->append("\n(the child hung and was killed)");
-    return finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
-           output->contains("[  PASSED  ] 1 test");
 }
 
 QString notPrivateBus(const QString &variable)
@@ -293,7 +165,7 @@ QString DBusMock::start(const QStringList &arguments, const QDBusConnection &bus
                     QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock")} + arguments);
     if (!m_process.waitForStarted())
         return QStringLiteral("/usr/bin/python3 did not start: %1").arg(m_process.errorString());
-    const bool up = waitUntil(
+    const bool up = QTest::qWaitFor(
         [&] { return bus.interface()->isServiceRegistered(name) || m_process.state() == QProcess::NotRunning; }, 30000);
     if (!up || !bus.interface()->isServiceRegistered(name))
         return QStringLiteral("python3-dbusmock did not provide %1: %2")
@@ -303,13 +175,7 @@ QString DBusMock::start(const QStringList &arguments, const QDBusConnection &bus
 
 void DBusMock::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    endProcess(m_process);
 }
 
 QString callMock(const QDBusConnection &bus, const QString &service, const QString &path, const QString &method,
@@ -319,7 +185,7 @@ QString callMock(const QDBusConnection &bus, const QString &service, const QStri
         QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method);
     call.setArguments(arguments);
     const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
-    if (reply.type() == QDBusMessage::ErrorMessage)
+    if (reply.type() != QDBusMessage::ReplyMessage)
         return reply.errorName() + u": " + reply.errorMessage();
     return {};
 }
@@ -332,11 +198,9 @@ QList<QVariantList> mockCalls(const QDBusConnection &bus, const QString &service
     call << method;
     const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
     QList<QVariantList> calls;
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        *error = reply.errorName() + u": " + reply.errorMessage();
+    *error = reply.type() == QDBusMessage::ReplyMessage ? QString() : reply.errorName() + u": " + reply.errorMessage();
+    if (!error->isEmpty())
         return calls;
-    }
-    error->clear();
     const auto argument = reply.arguments().value(0).value<QDBusArgument>();
     argument.beginArray();
     while (!argument.atEnd()) {

@@ -4,46 +4,26 @@
 #include <QDBusConnection>
 #include <QLockFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <functional>
-#include <memory>
 
-// Helpers of the platform tests: the services of the test command (a sound
-// server with a null sink "test", private D-Bus buses, an X server), the mock
-// services these tests start on them, and test files made on the spot.
-
-// Whether the test command promised its services: then a missing one fails
-// the test instead of skipping it.
-bool servicesExpected();
+// Helpers of the platform and system tests: the services of the test command
+// (a sound server with a null sink "test", private D-Bus buses), mocks on them, tones.
 
 // Ends the current test when `missing` names a missing service: a failure
-// under the test command, a skip elsewhere.
+// when the test command promised its services, a skip elsewhere.
 #define REQUIRE_SERVICE(missing)                                                                                       \
     do {                                                                                                               \
         const QString chronelleMissing = (missing);                                                                    \
         if (!chronelleMissing.isEmpty()) {                                                                             \
-            if (servicesExpected())                                                                                    \
+            if (qEnvironmentVariable("CHRONELLE_TEST_SERVICES") == u"1")                                               \
                 FAIL() << "missing service: " << chronelleMissing.toStdString();                                       \
             GTEST_SKIP() << "missing service: " << chronelleMissing.toStdString();                                     \
         }                                                                                                              \
     } while (false)
 
-// Runs the event loop until `done` holds or the time is up; says whether it held.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs);
-
-// Empty when the program is on PATH, else a line naming it and its package.
-QString missingProgram(const QString &program, const QString &package);
-
 // A 1 kHz sine, 48 kHz, 16-bit stereo WAV; amplitude 0..1 of full scale.
 QByteArray toneWav(double seconds, double amplitude);
-// A type-0 MIDI file: a few seconds of piano notes.
-QByteArray pianoMidi();
-
-// The largest sample of raw 16-bit little-endian stereo audio, as a fraction of full scale.
-double peakOf(const QByteArray &raw);
 // The largest amplitude of the 1 kHz tone in any 10 ms of the left channel of
 // raw 48 kHz 16-bit stereo audio, as a fraction of full scale. Sound that
 // another program plays at the same time hardly counts.
@@ -66,27 +46,22 @@ private:
 class SinkRecorder final
 {
 public:
-    SinkRecorder();
     ~SinkRecorder();
     // Empty on success, else why the recording could not start.
     QString start();
     // What has been recorded up to now; the recording goes on.
-    QByteArray recordedSoFar() const;
+    QByteArray recordedSoFar();
     QByteArray stop();
 
 private:
-    QTemporaryDir m_dir;
     QProcess m_parec;
+    QByteArray m_recorded;
 };
 
-// Empty when the sound server of the test command answers.
+// Empty when the sound server of the test command answers with its sink "test".
 QString missingSoundServer();
 
-// Runs the named test of this test program in a child process with the given
-// environment; true if it ran and passed. A child that hangs is killed.
-bool runTestInChild(const QString &testName, const QProcessEnvironment &environment, QByteArray *output);
-
-// Empty when the address names a private bus, not the machine's own.
+// Empty when the address in `variable` names a private bus, not the machine's own.
 QString notPrivateBus(const QString &variable);
 
 // A python3-dbusmock process on one of the private buses, stopped by its PID

@@ -3,42 +3,26 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace SystemTest {
 
 ProgramFolder::ProgramFolder()
 {
-    if (!m_dir.isValid())
-        return;
-    const QString source = QStringLiteral(CHRONELLE_BIN_DIR "/chronelle");
     const QString target = m_dir.filePath(QStringLiteral("chronelle"));
-    if (QFile::copy(source, target))
+    if (m_dir.isValid() && QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/chronelle"), target))
         m_executable = target;
 }
 
-QProcessEnvironment ProgramFolder::environment()
+ProgramFolder::~ProgramFolder()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString display = env.value(QStringLiteral("CHRONELLE_TEST_DISPLAY"));
-    if (!display.isEmpty()) {
-        env.insert(QStringLiteral("DISPLAY"), display);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    } else {
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const std::unique_ptr<QProcess> &program : m_programs) {
+        if (program->state() != QProcess::NotRunning) {
+            program->kill();
+            program->waitForFinished();
+        }
     }
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    return env;
-}
-
-QString ProgramFolder::missingService()
-{
-    if (qEnvironmentVariableIsEmpty("CHRONELLE_TEST_DISPLAY"))
-        return QStringLiteral(
-            "no test X server (CHRONELLE_TEST_DISPLAY is not set; run the tests through scripts/test.sh)");
-    if (commandOutput(QStringLiteral("xdotool"), {QStringLiteral("version")}).isEmpty())
-        return QStringLiteral("xdotool is not installed");
-    return {};
 }
 
 void ProgramFolder::writeFile(const QString &name, const QByteArray &data) const
@@ -54,22 +38,92 @@ QByteArray ProgramFolder::readFile(const QString &name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString commandOutput(const QString &program, const QStringList &arguments, int timeoutMs)
+QProcessEnvironment ProgramFolder::environment(const QString &fakeTime)
 {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), env.value(QStringLiteral("CHRONELLE_TEST_DISPLAY")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (!fakeTime.isEmpty()) {
+        // Preloaded directly, so that the process is the program itself.
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(CHRONELLE_FAKETIME_LIBRARY));
+        env.insert(QStringLiteral("FAKETIME"), fakeTime);
+        env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    }
+    return env;
+}
+
+QProcess *ProgramFolder::start(const QProcessEnvironment &environment)
+{
+    auto &program = m_programs.emplace_back(std::make_unique<QProcess>());
+    program->setProcessEnvironment(environment);
+    program->setProcessChannelMode(QProcess::ForwardedChannels);
+    program->start(m_executable, {});
+    return program->waitForStarted() ? program.get() : nullptr;
+}
+
+QString missingService()
+{
+    if (qEnvironmentVariableIsEmpty("CHRONELLE_TEST_DISPLAY"))
+        return QStringLiteral(
+            "no test X server (CHRONELLE_TEST_DISPLAY is not set; run the tests through scripts/test.sh)");
+    if (commandOutput(QStringLiteral("xdotool version")).isEmpty())
+        return QStringLiteral("xdotool is not installed");
+    if (!QFile::exists(QStringLiteral(CHRONELLE_FAKETIME_LIBRARY)))
+        return QStringLiteral("libfaketime is not installed (package faketime)");
+    return {};
+}
+
+QByteArray commandOutput(const QString &commandLine)
+{
+    QStringList arguments = QProcess::splitCommand(commandLine);
     QProcess process;
     process.setProcessEnvironment(ProgramFolder::environment());
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
+    process.start(arguments.takeFirst(), arguments);
+    if (!process.waitForFinished(15000)) {
         process.kill();
         process.waitForFinished();
         return {};
     }
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    return process.readAllStandardOutput();
+}
+
+std::vector<Window> windowsOf(const QProcess &program, const QString &titlePattern)
+{
+    static const QRegularExpression childOfRoot(QStringLiteral(R"(Parent window id: \S+ \(the root window\))"));
+    const QString ids = QString::fromLocal8Bit(commandOutput(
+        QStringLiteral("xdotool search --all --pid %1 --name \"%2\"").arg(program.processId()).arg(titlePattern)));
+    std::vector<Window> found;
+    for (const QString &id : ids.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString info =
+            QString::fromLocal8Bit(commandOutput(QStringLiteral("xwininfo -id %1 -children -stats").arg(id)));
+        const auto number = [&info](const char *label) {
+            return QRegularExpression(QString::fromLatin1(label) + QStringLiteral(R"(:\s+(-?\d+))"))
+                .match(info)
+                .captured(1)
+                .toInt();
+        };
+        found.push_back(
+            {id,
+             QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")),
+             info.contains(u"Map State: IsViewable"), childOfRoot.match(info).hasMatch(),
+             info.contains(u"Override Redirect State: yes")});
+    }
+    return found;
+}
+
+std::optional<Window> viewableWindow(const QProcess &program, const QString &titlePattern)
+{
+    for (const Window &window : windowsOf(program, titlePattern)) {
+        if (window.viewable)
+            return window;
+    }
+    return std::nullopt;
 }
 
 bool waitUntil(const std::function<bool()> &predicate, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
         if (predicate())
             return true;
