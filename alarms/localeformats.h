@@ -26,7 +26,9 @@ struct LocaleFormats
     static LocaleFormats fromLocale(const QLocale &locale);
 
     // Turns a Qt date or time format ("dd.MM.yy", "h:mm:ss AP t") into the
-    // program's pattern letters. The first punctuation mark is taken as the
-    // separator, written as separatorLetter ('/' or ':') and reported.
+    // program's pattern letters. *separator is in and out: when it is empty,
+    // the first punctuation mark is taken as the separator and reported
+    // there; when it is already set, that mark is the separator. Every
+    // occurrence of the separator is written as separatorLetter ('/' or ':').
     static QString patternFromQtFormat(const QString &qtFormat, QChar separatorLetter, QString *separator);
 };
