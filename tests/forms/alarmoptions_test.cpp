@@ -12,6 +12,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -270,4 +271,26 @@ TEST_F(AlarmOptions, AWorkingCopyThatCannotBeWrittenKeepsTheDialogOpenWithoutARe
     EXPECT_NE(m_dialog->result(), QDialog::Accepted);
     EXPECT_EQ(m_manager.editorResult().caption, QStringLiteral("previous"));
     EXPECT_TRUE(QFileInfo(workingCopyPath()).isDir());
+}
+
+// The manager's "Alarm" column shows what the memo shows on its first row.
+TEST_F(AlarmOptions, CaptionEndsWhereTheMemoWrapsTheFirstLine)
+{
+    open();
+    auto *memo = child<QPlainTextEdit>("Memo");
+    const QString firstLine =
+        QStringLiteral("Take the blue folder to the meeting with the accountant and ask about the tax forms");
+    memo->setPlainText(firstLine + QStringLiteral("\nsecond line\n"));
+    QApplication::processEvents();
+    m_dialog->OKClick();
+
+    const QString caption = m_manager.editorResult().caption;
+    ASSERT_FALSE(caption.isEmpty());
+    ASSERT_LT(caption.size(), firstLine.size());
+    EXPECT_TRUE(firstLine.startsWith(caption));
+    const QFontMetricsF metrics(memo->font());
+    const qreal room = memo->viewport()->width() - 2 * memo->document()->documentMargin();
+    EXPECT_LE(metrics.horizontalAdvance(caption.trimmed()), room);
+    const QString nextWord = firstLine.mid(caption.size()).section(u' ', 0, 0);
+    EXPECT_GT(metrics.horizontalAdvance(caption + nextWord), room);
 }

@@ -9,8 +9,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <memory>
 
@@ -38,6 +41,24 @@ protected:
                 return action->trigger();
         }
         ADD_FAILURE() << "no menu item " << text;
+    }
+
+    QWidget *visibleSkin() const
+    {
+        for (int i = 0; i < 3; ++i) {
+            auto *image = m_main->findChild<QLabel *>(QStringLiteral("Image%1").arg(i));
+            if (image && image->isVisible())
+                return image;
+        }
+        ADD_FAILURE() << "no skin shows";
+        return m_main.get();
+    }
+    static void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, const QPoint &global)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
     }
 
     QTemporaryDir m_program;
@@ -136,6 +157,39 @@ TEST_F(ClockWindow, ExitSavesTheAlarmsFirstAndStaysOpenWhenThatFails)
     EXPECT_EQ(readAll(m_program.filePath(QStringLiteral("al.ini"))), QByteArray("0\r\n"));
     EXPECT_EQ(readAll(lcdIni()), QByteArray("1\r\nBlue\r\n"));
     m_main->setCompanions(nullptr, nullptr);
+}
+
+// The LCD and the skin both open the menu on a right click, aligned to its
+// right edge, and drag the window with the left button only.
+TEST_F(ClockWindow, RightClickOpensTheMenuAlignedRightAndOnlyTheLeftButtonDrags)
+{
+    create();
+    m_main->move(200, 200);
+    QMenu *menu = m_main->popupMenu();
+    QWidget *targets[] = {&lcd(), visibleSkin()};
+    for (QWidget *target : targets) {
+        SCOPED_TRACE(target->objectName().toStdString());
+        const QPoint global = target->mapToGlobal(QPoint(40, 30));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(40, 30), global);
+        QApplication::sendEvent(target, &event);
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_EQ(menu->pos(), global - QPoint(menu->sizeHint().width(), 0));
+        menu->hide();
+
+        const QPoint start = m_main->pos();
+        const QPoint grip = target->mapToGlobal(QPoint(30, 30));
+        // Different offsets, so that a drag by the right button shows in the end position.
+        const std::pair<Qt::MouseButton, QPoint> drags[] = {{Qt::RightButton, {25, 10}}, {Qt::LeftButton, {-30, 15}}};
+        for (const auto &[button, offset] : drags) {
+            sendMouse(target, QEvent::MouseButtonPress, button, grip);
+            sendMouse(target, QEvent::MouseMove, button, grip + offset);
+            sendMouse(target, QEvent::MouseButtonRelease, button, grip + offset);
+        }
+        EXPECT_EQ(m_main->pos(), start + QPoint(-30, 15)) << "moved by the right button or not by the left";
+        // After the release the mouse no longer drags.
+        sendMouse(target, QEvent::MouseMove, Qt::NoButton, grip + QPoint(100, 100));
+        EXPECT_EQ(m_main->pos(), start + QPoint(-30, 15));
+    }
 }
 
 TEST_F(ClockWindow, KeptOnTheScreenAfterAMovePastEachEdge)

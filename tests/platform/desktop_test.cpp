@@ -48,6 +48,15 @@ TEST(Autostart, EntryRunsExactlyTheProgramAndIsRemovedAgain)
     EXPECT_FALSE(blocked.isEnabled());
 }
 
+TEST(Autostart, WithoutAFolderGivenTheEntryGoesUnderXdgConfigHome)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const Autostart autostart(QStringLiteral("/x"));
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(autostart.entryPath(), config.path() + QStringLiteral("/autostart/chronelle.desktop"));
+}
+
 TEST(HelpLauncher, ShowsTheStartPageOrNamesTheMissingFile)
 {
     QTemporaryDir cache;
