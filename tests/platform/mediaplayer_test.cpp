@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +28,35 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(data) == data.size()) << path.toStdString();
     return path;
+}
+
+// A few piano notes as a standard MIDI file of one track.
+QByteArray pianoMidi()
+{
+    constexpr int ticksPerBeat = 480; // at the default 120 beats a minute: 0.5 s a beat
+    QByteArray events;
+    events.append('\0').append(char(0xC0)).append('\0'); // channel 0: acoustic grand piano
+    for (const int note : {69, 72, 76, 81}) {
+        events.append('\0').append(char(0x90)).append(char(note)).append(char(120));
+        // delta time 480 as a variable-length quantity
+        events.append(char(0x80 | (ticksPerBeat >> 7))).append(char(ticksPerBeat & 0x7F));
+        events.append(char(0x80)).append(char(note)).append('\0');
+    }
+    events.append('\0').append(char(0xFF)).append(char(0x2F)).append('\0'); // end of track
+    QByteArray midi("MThd\0\0\0\x06\0\0\0\x01", 12);
+    midi.append(char(ticksPerBeat >> 8)).append(char(ticksPerBeat & 0xFF)).append("MTrk");
+    const quint32 length = qToBigEndian(quint32(events.size()));
+    midi.append(reinterpret_cast<const char *>(&length), 4).append(events);
+    return midi;
+}
+
+// The loudest sample of raw 16-bit audio, as a fraction of full scale.
+double peakOf(const QByteArray &raw)
+{
+    int peak = 0;
+    for (qsizetype i = 0; i + 1 < raw.size(); i += 2)
+        peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(raw.constData() + i))));
+    return peak / 32768.0;
 }
 
 MediaPlayer::NotifyReason reasonAt(const QSignalSpy &spy, int i)
@@ -164,6 +195,57 @@ TEST_F(PlayerTest, LevelScalesTheAmplitudeOfAPlayingSound)
     EXPECT_NEAR(half, 0.5 * 127 / 255, 0.02);
     EXPECT_NEAR(full, 0.5, 0.02);
     EXPECT_NEAR(half / full, 127.0 / 255.0, 0.02);
+}
+
+// What decodes the kinds of file an alarm may name comes from the set-up's
+// packages: each one must reach the sound server.
+TEST_F(PlayerTest, EveryKindOfSongIsHeard)
+{
+    const QString wav = tone(2.0);
+    struct Row
+    {
+        const char *suffix;
+        const char *encoder; // a GStreamer element chain; nullptr: MIDI, written here
+    };
+    const Row rows[] = {{"flac", "flacenc"},
+                        {"ogg", "vorbisenc ! oggmux"},
+                        {"mp3", "lamemp3enc ! id3v2mux"},
+                        {"wma", "avenc_wmav2 ! asfmux"},
+                        {"mid", nullptr}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.suffix);
+        const QString file = m_dir.filePath(QStringLiteral("song.") + QLatin1String(row.suffix));
+        if (row.encoder) {
+            QProcess encoder;
+            encoder.start(QStringLiteral("gst-launch-1.0"),
+                          QStringList{QStringLiteral("-q"), QStringLiteral("filesrc"), u"location=" + wav,
+                                      QStringLiteral("!"), QStringLiteral("wavparse"), QStringLiteral("!"),
+                                      QStringLiteral("audioconvert"), QStringLiteral("!")} +
+                              QString::fromLatin1(row.encoder).split(u' ') +
+                              QStringList{QStringLiteral("!"), QStringLiteral("filesink"), u"location=" + file});
+            ASSERT_TRUE(encoder.waitForFinished(60000) && encoder.exitStatus() == QProcess::NormalExit &&
+                        encoder.exitCode() == 0)
+                << "gst-launch-1.0 (gstreamer1.0-tools): " << encoder.errorString().toStdString()
+                << QString::fromLocal8Bit(encoder.readAllStandardError()).toStdString();
+        } else {
+            writeFile(m_dir, QStringLiteral("song.mid"), pianoMidi());
+        }
+        SinkRecorder recorder;
+        ASSERT_EQ(recorder.start(), QString());
+        TMediaPlayer player;
+        QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+        player.setFileName(file);
+        player.open();
+        player.play();
+        ASSERT_TRUE(notified.wait(playbackBoundMs));
+        EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Ended);
+        const QByteArray recorded = recorder.stop();
+        // The SoundFont's piano is quiet, but not silent.
+        if (row.encoder)
+            EXPECT_GT(toneAmplitudeOf(recorded), 0.4);
+        else
+            EXPECT_GT(peakOf(recorded), 0.01);
+    }
 }
 
 // Run on its own by CTest with PULSE_SERVER naming a socket where nobody
