@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTest>
+#include <QUrl>
 #include <memory>
 
 using namespace Lcd;
@@ -249,4 +251,39 @@ TEST_F(ClockWindow, AStartAtLoginEntryThatCannotBeWrittenIsReportedAndLeavesNoMa
     EXPECT_FALSE(autoRun->isChecked());
     m_main->PopupMenuPopup();
     EXPECT_FALSE(autoRun->isChecked());
+}
+
+// The about box tells the running version; its links open their addresses, as
+// mail for the support address, and an address that was not configured shows
+// neither its heading nor its link.
+TEST(AboutBox, VersionAndLinksAndMissingAddressesHidden)
+{
+    const QString oldVersion = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.4.5"));
+    QList<QUrl> opened;
+    TFormAbout::setLinkOpener([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    const auto label = [](const TFormAbout &about, int n) {
+        return about.findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
+    };
+    {
+        TFormAbout about(QStringLiteral("https://clock.invalid/start"), QStringLiteral("help@clock.invalid"));
+        about.show();
+        EXPECT_EQ(label(about, 2)->text(), QStringLiteral("Version 3.4.5"));
+        QTest::mouseClick(label(about, 4), Qt::LeftButton);
+        QTest::mouseClick(label(about, 6), Qt::LeftButton);
+        QTest::mouseClick(label(about, 3), Qt::LeftButton); // a heading, no link
+        EXPECT_EQ(opened, (QList<QUrl>{QUrl(QStringLiteral("https://clock.invalid/start")),
+                                       QUrl(QStringLiteral("mailto:help@clock.invalid"))}));
+    }
+    {
+        TFormAbout about{QString(), QString()};
+        about.show();
+        for (int n = 3; n <= 6; ++n)
+            EXPECT_FALSE(label(about, n)->isVisible()) << n;
+    }
+    TFormAbout::setLinkOpener({});
+    QCoreApplication::setApplicationVersion(oldVersion);
 }
