@@ -141,8 +141,21 @@ void TFormAlarmList::TimerTimer()
 {
     refreshNextAlarm();
     m_scheduler.collectDue();
-    // Inside a ringing window's modal loop this tick only queues what fell
-    // due; the tick that opened the window rings the queue when it closes.
+    // A ringing window runs a modal loop of its own. Run from inside this
+    // slot, it would stop this very timer (Qt never fires a timer again while
+    // its slot runs): the clock would stand still, and what fell due in the
+    // meantime would be found a gap too late and only reported as missed. So
+    // the ringing starts from a posted call, outside the timer; the ticks
+    // during a ringing only queue what falls due.
+    if (!m_ringingFlag && !m_ringPosted && m_scheduler.pendingCount() > 0) {
+        m_ringPosted = true;
+        QMetaObject::invokeMethod(this, &TFormAlarmList::ringPending, Qt::QueuedConnection);
+    }
+}
+
+void TFormAlarmList::ringPending()
+{
+    m_ringPosted = false;
     while (!m_ringingFlag) {
         const std::optional<Occurrence> next = m_scheduler.takeNext();
         if (!next)
@@ -153,11 +166,15 @@ void TFormAlarmList::TimerTimer()
 
 void TFormAlarmList::ringOccurrence(const Occurrence &occurrence)
 {
+    // An alarm may ring while the editor is open on the working copy; the
+    // editor's file name must be the same again when the ringing is over.
+    const QString editorFileName = m_currentAlarmFileName;
     m_currentAlarmFileName = slotFileName(occurrence.slot);
     m_currentDueMoment = occurrence.due;
     m_ringingFlag = true;
     ErrorBox::guard(this, [this, &occurrence]() { m_ringer(*this, occurrence); });
     m_ringingFlag = false;
+    m_currentAlarmFileName = editorFileName;
 }
 
 void TFormAlarmList::reportRowError(const QString &message)
@@ -256,9 +273,9 @@ void TFormAlarmList::copyAlarmFile(const QString &from, const QString &to) const
     TextFile::writeAtomically(m_programFolder + to, source.readAll());
 }
 
-void TFormAlarmList::saveAfterChange()
+bool TFormAlarmList::saveAfterChange()
 {
-    ErrorBox::guard(this, [this]() { saveCatalogue(); });
+    return ErrorBox::guard(this, [this]() { saveCatalogue(); });
 }
 
 void TFormAlarmList::ButtonAddClick()
@@ -270,16 +287,17 @@ void TFormAlarmList::ButtonAddClick()
                                  .arg(AlarmCatalogue::SlotCount));
         return;
     }
+    const QString workingCopy = QStringLiteral("alarm.ini");
     m_newAlarmFlag = true;
-    m_currentAlarmFileName = QStringLiteral("alarm.ini");
+    m_currentAlarmFileName = workingCopy;
     const bool accepted = runEditor();
     QDir::setCurrent(m_programFolder);
-    if (accepted) {
-        ErrorBox::guard(this, [this]() {
+    // A failed copy leaves the list as it was: nothing new to save.
+    if (accepted && ErrorBox::guard(this, [&]() {
             const int slot = *m_catalogue.lowestFreeSlot();
-            copyAlarmFile(m_currentAlarmFileName, slotFileName(slot));
+            copyAlarmFile(workingCopy, slotFileName(slot));
             m_catalogue.appendRow(CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter));
-        });
+        })) {
         saveAfterChange();
     }
     refreshNextAlarm();
@@ -306,14 +324,13 @@ void TFormAlarmList::buttonEditClick()
     m_currentAlarmFileName = workingCopy;
     const bool accepted = runEditor();
     QDir::setCurrent(m_programFolder);
-    if (accepted) {
-        ErrorBox::guard(this, [&]() {
+    if (accepted && ErrorBox::guard(this, [&]() {
             copyAlarmFile(workingCopy, slotFileName(slot));
             m_catalogue.setSlotInUse(slot, true);
             CatalogueRow changed = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
             changed.slot = slotText;
             m_catalogue.replaceRow(row, changed);
-        });
+        })) {
         saveAfterChange();
     }
     refreshNextAlarm();
@@ -324,9 +341,11 @@ void TFormAlarmList::ButtonDeleteClick()
     const int row = selectedRow();
     if (row < 0)
         return;
-    QFile::remove(m_programFolder + slotFileName(m_catalogue.row(row).slot.toInt()));
+    const QString file = m_programFolder + slotFileName(m_catalogue.row(row).slot.toInt());
     m_catalogue.removeRowAt(row);
-    saveAfterChange();
+    // While the saved list still names the alarm, its file stays.
+    if (saveAfterChange())
+        QFile::remove(file);
 }
 
 void TFormAlarmList::AlarmListDblClick()

@@ -111,13 +111,16 @@ protected:
 private:
     void FormCloseQuery(bool &canClose);
     bool FormClose();
+    // Rings what waits, one window after the other; posted by the tick.
+    void ringPending();
     void ringOccurrence(const Occurrence &occurrence);
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool runEditor();
     // Replaces `to` with a copy of `from`, atomically; throws AppError.
     void copyAlarmFile(const QString &from, const QString &to) const;
-    // The catalogue is saved after every change, so no added alarm is lost.
-    void saveAfterChange();
+    // The catalogue is saved after every change, so no added alarm is lost;
+    // false (and reported) when it could not be.
+    bool saveAfterChange();
     void reportRowError(const QString &message);
 
     QString m_programFolder;
@@ -135,6 +138,7 @@ private:
     bool m_exitFlag = false;
     bool m_endingUnattended = false;
     bool m_ringingFlag = false;
+    bool m_ringPosted = false;
     bool m_newAlarmFlag = false;
     QString m_currentAlarmFileName;
     EditorResult m_editorResult;

@@ -120,6 +120,38 @@ TEST_F(Manager, EditKeepsSlotFileAndPosition)
     EXPECT_EQ(m_manager.catalogue().size(), 2);
 }
 
+// An alarm may ring while the editor is open: the new alarm still gets the
+// settings the editor wrote, not those of the alarm that rang.
+TEST_F(Manager, AnAlarmRingingDuringAddLeavesTheNewAlarmItsOwnSettings)
+{
+    addAlarm(QStringLiteral("other"));
+    AlarmRecord other = AlarmRecord::newAlarm(m_clock.now());
+    other.reminder = QStringLiteral("other\n");
+    other.powerAction = 3;
+    AlarmFile::write(path(QStringLiteral("0.ini")), other);
+    QStringList ringerSaw;
+    m_manager.setRinger([&](TFormAlarmList &owner, const Occurrence &) { ringerSaw << owner.currentAlarmFileName(); });
+    m_manager.setEditorRunner([this](TFormAlarmList &owner) {
+        // The other alarm (Daily, at the time it was made) falls due meanwhile.
+        m_clock.setNow(m_clock.now().addDays(1).addSecs(-2));
+        for (int tick = 0; tick < 3; ++tick, m_clock.advance(1000))
+            owner.TimerTimer();
+        QCoreApplication::sendPostedEvents(&owner, QEvent::MetaCall);
+        AlarmRecord mine = AlarmRecord::newAlarm(m_clock.now());
+        mine.reminder = QStringLiteral("mine\n");
+        AlarmFile::write(path(QStringLiteral("alarm.ini")), mine);
+        owner.setEditorResult({QStringLiteral("mine"), 2, mine.alarmTime, mine.alarmDate, mine.weekdayMask()});
+        return true;
+    });
+    m_manager.ButtonAddClick();
+    EXPECT_EQ(ringerSaw, QStringList{QStringLiteral("0.ini")});
+    ASSERT_EQ(m_manager.catalogue().size(), 2);
+    AlarmRecord saved;
+    AlarmFile::read(path(QStringLiteral("1.ini")), AlarmFile::ReadMode::Editing, saved);
+    EXPECT_EQ(saved.reminder, QStringLiteral("mine\n"));
+    EXPECT_EQ(saved.powerAction, 0);
+}
+
 TEST_F(Manager, DoubleClickEditsItsRowAndBelowTheRowsOnlySelectsTheLast)
 {
     m_manager.show();

@@ -5,8 +5,11 @@
 #include "formstestsupport.h"
 #include "timezone.h"
 
+#include <QEventLoop>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
@@ -66,9 +69,14 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
     const DateTimeFormatter formatter(LocaleFormats::usEnglish());
     TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
     manager.timer()->stop(); // this test is the timer
+    // A tick, and the ringing it posts.
+    const auto tick = [&manager]() {
+        manager.TimerTimer();
+        QCoreApplication::sendPostedEvents(&manager, QEvent::MetaCall);
+    };
     for (int i = 0; i < int(std::size(rows)); ++i)
         manager.catalogue().appendRow(rows[i].toRow(i));
-    manager.TimerTimer();
+    tick();
     EXPECT_EQ(face.lines.value(1), QStringLiteral(" 01/01/27 12:00:00 AM"));
     const int position = manager.scheduler().marqueePosition();
     EXPECT_EQ(face.lines.value(2),
@@ -106,7 +114,7 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
         lastWindowClosed = clock.now();
     });
     while (clock.now() < end) {
-        manager.TimerTimer();
+        tick();
         clock.advance(step());
     }
 
@@ -144,4 +152,46 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
     EXPECT_TRUE((rung - expected).isEmpty()) << (rung - expected).size() << " rings that should not have happened";
     EXPECT_GT(rings.size(), 9000);
     EXPECT_GT(onTime, 0);
+}
+
+// With the real timer: while one window rings for two minutes, the clock goes
+// on and the alarm that falls due meanwhile rings after it, not "missed".
+TEST(SchedulerSimulation, TheClockRunsOnAndAlarmsQueueWhileAWindowRings)
+{
+    QTemporaryDir dir;
+    LinesFace face;
+    ManualClock clock(QDateTime(QDate(2027, 1, 4), QTime(7, 0, 0)));
+    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
+    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    const SimpleRow first{"Daily", QTime(7, 0, 1), QDate(2020, 1, 1)};
+    const SimpleRow second{"Daily", QTime(7, 0, 30), QDate(2020, 1, 1)};
+    manager.catalogue().appendRow(first.toRow(0));
+    manager.catalogue().appendRow(second.toRow(1));
+    QSignalSpy missed(&manager, &TFormAlarmList::alarmMissed);
+    QList<int> rung;
+    QStringList clockLinesWhileRinging;
+    manager.setRinger([&](TFormAlarmList &, const Occurrence &occurrence) {
+        rung << occurrence.slot;
+        if (occurrence.slot != 0)
+            return;
+        // The window stays open for two minutes of the wall clock.
+        QEventLoop window;
+        QTimer minutes;
+        int seconds = 0;
+        QObject::connect(&minutes, &QTimer::timeout, [&]() {
+            clock.advance(1000);
+            if (++seconds % 40 == 0)
+                clockLinesWhileRinging << face.lines.value(1);
+            if (seconds == 120)
+                window.quit();
+        });
+        minutes.start(10);
+        window.exec();
+    });
+    clock.advance(1000);
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return rung.size() == 2; }, 10000));
+    EXPECT_EQ(rung, (QList<int>{0, 1}));
+    EXPECT_EQ(missed.count(), 0);
+    ASSERT_EQ(clockLinesWhileRinging.size(), 3);
+    EXPECT_NE(clockLinesWhileRinging[0], clockLinesWhileRinging[2]) << "the clock stood still while the window rang";
 }
