@@ -112,7 +112,9 @@ void AlarmScheduler::collectDue()
     QDateTime from = wall;
     std::optional<QDateTime> missedFrom;
     if (m_lastInstant && instant > *m_lastInstant) {
-        if (instant - *m_lastInstant > CatchUpSeconds) {
+        const qint64 elapsed = instant - *m_lastInstant;
+        const bool zoneChanged = m_lastWall.secsTo(wall) > elapsed + MaxDaylightShiftSeconds;
+        if (elapsed > CatchUpSeconds || zoneChanged) {
             if (wall > m_lastWall.addSecs(1))
                 missedFrom = m_lastWall.addSecs(1);
         } else if (wall > m_lastWall) {

@@ -28,13 +28,16 @@ struct Occurrence
 // the ringing of the previous one is over. Every (slot, due second) is handled
 // once, also when the clock repeats an hour. A gap of more than a minute (the
 // machine slept, the clock was set) is not rung late: each occurrence inside
-// it is announced through missed() instead.
+// it is announced through missed() instead. So is a jump of the wall clock
+// larger than any daylight-saving shift (the time zone was changed).
 class AlarmScheduler final : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int CatchUpSeconds = 60;
+    // The largest daylight-saving shift in use anywhere (two hours).
+    static constexpr int MaxDaylightShiftSeconds = 2 * 3600;
     // Announcements of one gap stop here; a clock set years ahead would
     // otherwise flood the user.
     static constexpr int MaxMissedPerGap = 200;

@@ -66,10 +66,12 @@ int main(int argc, char *argv[])
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
 
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
-    // At the end of the session save everything at once and never object:
-    // the session manager ends the process afterwards.
+    // The session manager asks for this before it ends the session, but also
+    // for a save that goes no further, or a log-out that is then cancelled:
+    // save everything and never object, but go on ringing. The session's
+    // real end follows as its own request to quit or a termination signal.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &formMain,
-                     [&formMain](QSessionManager &) { formMain.exitUnattended(); });
+                     [&formMain](QSessionManager &) { formMain.saveUnattended(); });
 
     // A termination that arrived while the windows were being made is carried
     // out now; the loop it would have ended has not begun.

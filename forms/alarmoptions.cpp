@@ -763,8 +763,20 @@ void TAlarmOptions::AddMusicClick()
     const QStringList files = m_fileChooser(this, audioFileFilter());
     if (files.isEmpty())
         return;
-    for (const QString &path : files)
-        appendEntry(path);
+    QStringList refused;
+    for (const QString &path : files) {
+        // The alarm file keeps one song per line: a line break in a name
+        // would shift every line after it and spoil the alarm.
+        if (path.contains(u'\n') || path.contains(u'\r'))
+            refused << QDir::toNativeSeparators(path);
+        else
+            appendEntry(path);
+    }
+    if (!refused.isEmpty()) {
+        ErrorBox::show(this, QStringLiteral("These files were not added, because their names contain a line "
+                                            "break. Rename them and add them again:\n%1")
+                                 .arg(refused.join(u'\n')));
+    }
     selectRow(before >= 0 ? before : 0);
     SongList->setFocus();
 }

@@ -142,7 +142,18 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     record.reminder.clear();
     record.setClosingMethod(0);
     const QString path = m_owner.programFolder() + m_owner.currentAlarmFileName();
-    ErrorBox::guard(this, [&]() { AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record); });
+    try {
+        AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record);
+    } catch (const AppError &error) {
+        // An alarm is due all the same: if what could be read makes no sound,
+        // it rings the first built-in sound. The report must not hold the
+        // ringing up, so its box waits for nobody.
+        if (!record.playListOn && !record.soundOn) {
+            record.soundOn = true;
+            record.soundNumber = 0;
+        }
+        ErrorBox::notify(this, error.message());
+    }
     m_settings = record;
     Memo->setPlainText(m_settings.reminder);
 }

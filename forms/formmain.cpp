@@ -412,11 +412,8 @@ void TFormMain::Exit1Click()
     QApplication::quit();
 }
 
-void TFormMain::exitUnattended()
+void TFormMain::saveUnattended()
 {
-    if (m_exitRequested)
-        return;
-    m_exitRequested = true;
     const auto logged = [](const char *what, const std::function<void()> &save) {
         try {
             save();
@@ -424,11 +421,19 @@ void TFormMain::exitUnattended()
             std::fprintf(stderr, "chronelle: could not save %s: %s\n", what, error.what());
         }
     };
-    if (m_alarmList) {
-        m_alarmList->beginUnattendedEnd();
+    if (m_alarmList)
         logged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
-    }
     logged("the clock settings", [this]() { m_settings.write(settingsPath()); });
+}
+
+void TFormMain::exitUnattended()
+{
+    if (m_exitRequested)
+        return;
+    m_exitRequested = true;
+    if (m_alarmList)
+        m_alarmList->beginUnattendedEnd();
+    saveUnattended();
     SysTray->setActive(false);
     // Quitting asks every window to close; this one has saved already.
     m_closing = true;

@@ -73,9 +73,11 @@ public:
     const ClockSettings &settings() const { return m_settings; }
     QString settingsPath() const;
 
-    // Ends the program in order, as the session's end or a termination signal
-    // asks: the same files in the same order as "Exit", but errors go to the
-    // log instead of a box, and nothing can hold the ending up.
+    // Writes the alarm list, then the clock settings, as "Exit" does, but
+    // errors go to the log instead of a box: nobody may be there to answer.
+    void saveUnattended();
+    // Ends the program in order, as a termination signal asks: saves as
+    // above, and nothing can hold the ending up.
     void exitUnattended();
     // An ending was asked for; set for good once it has begun.
     bool exitRequested() const { return m_exitRequested; }

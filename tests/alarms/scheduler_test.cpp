@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "clock.h"
 #include "qtprint.h"
+#include "timezone.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -179,6 +180,22 @@ TEST_F(Scheduler, AGapIsAnnouncedAsMissedNotRungLate)
     m_clock.advance(200);
     collect();
     EXPECT_EQ(missed.size(), 3);
+}
+
+// A new time zone moves the wall clock with no time passing: hours of an
+// Hourly alarm must not ring at once.
+TEST_F(Scheduler, AZoneChangeIsAnnouncedAsMissedNotRungAtOnce)
+{
+    m_catalogue.appendRow(row("Every hour", "Hourly", "003000", 0));
+    QSignalSpy missed(&m_scheduler, &AlarmScheduler::missed);
+    collect(); // 07:29:59 in UTC
+    const qint64 instant = m_clock.now().toSecsSinceEpoch();
+    const ScopedTimeZone tokyo("Asia/Tokyo");
+    m_clock.setNow(QDateTime::fromSecsSinceEpoch(instant + 2)); // 16:30:01 in Tokyo
+    EXPECT_TRUE(collect().isEmpty());
+    ASSERT_EQ(missed.size(), 10);
+    EXPECT_EQ(missed[0][1].toDateTime(), at(2026, 12, 7, 7, 30, 0));
+    EXPECT_EQ(missed[9][1].toDateTime(), at(2026, 12, 7, 16, 30, 0));
 }
 
 TEST_F(Scheduler, ABadRowIsReportedOnceAndTheOthersStillRing)

@@ -216,6 +216,15 @@ TEST_F(AlarmOptions, ListButtonsEditThePlayListAndFollowTheSelection)
         const QList<QTreeWidgetItem *> selected = list->selectedItems();
         EXPECT_EQ(selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first()), step.selected);
     }
+
+    // A line break in a name would spoil the alarm file: such a song is refused.
+    ErrorRecorder errors;
+    m_chosen = {QStringLiteral("/music/two\nlines.mp3"), QStringLiteral("/music/song5.mp3")};
+    m_dialog->AddMusicClick();
+    EXPECT_EQ(m_dialog->playList(), songs("14235"));
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("two\nlines.mp3")));
+
     m_dialog->OKClick();
     EXPECT_EQ(saved().playList, m_dialog->playList());
 }

@@ -196,6 +196,30 @@ TEST_F(RingingWindow, ABadSoundIsReportedOnceAndTheWindowStillRings)
     EXPECT_TRUE(m_window->isVisible());
 }
 
+// Whatever went wrong with its file, a due alarm makes itself heard, and the
+// report does not wait for an answer before the ringing starts.
+TEST_F(RingingWindow, AnAlarmWhoseFileCannotBeReadStillRingsTheFirstSound)
+{
+    const std::pair<const char *, QByteArray> rows[] = {
+        {"no file", QByteArray()},
+        {"bad line before the switches", "Alarm\r\n2\r\nx\r\n"},
+    };
+    for (const auto &[name, content] : rows) {
+        SCOPED_TRACE(name);
+        QFile::remove(path(QStringLiteral("7.ini")));
+        if (!content.isEmpty()) {
+            ASSERT_TRUE(writeAll(path(QStringLiteral("7.ini")), content));
+        }
+        ErrorRecorder errors;
+        m_window = std::make_unique<TAlarmRun>(m_manager, Occurrence{7, QStringLiteral("x"), {}});
+        m_window->show();
+        run(400);
+        EXPECT_EQ(errors.messages.size(), 1);
+        EXPECT_EQ(player().played(), QStringList{path(QStringLiteral("sounds/start.wav"))});
+        m_window->ButtonOKClick();
+    }
+}
+
 // An alarm queued behind another one rings late; the window says when it was due.
 TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
 {
