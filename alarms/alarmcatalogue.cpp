@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace {
 
@@ -130,34 +131,41 @@ void AlarmCatalogue::read(const QString &path)
     clear();
     if (!QFileInfo::exists(path))
         return;
-    LineReader in(TextFile::readLines(path));
+    std::optional<LineReader> in;
     try {
-        const int count = Conversions::toInteger(in.next());
+        in.emplace(TextFile::readLines(path));
+        const int count = Conversions::toInteger(in->next());
         for (int i = 0; i < count; ++i) {
             CatalogueRow row;
-            row.caption = in.next();
-            row.frequencyName = in.next();
-            row.timeText = in.next();
-            row.dateText = in.next();
-            row.timeKey = in.next();
+            row.caption = in->next();
+            row.frequencyName = in->next();
+            row.timeText = in->next();
+            row.dateText = in->next();
+            row.timeKey = in->next();
             checkTimeKey(row.timeKey);
-            row.dateKey = in.next();
+            row.dateKey = in->next();
             checkDateKey(row.dateKey);
-            row.weekdayMask = in.next();
-            row.slot = in.next();
-            checkedSlot(row.slot);
+            row.weekdayMask = in->next();
+            row.slot = in->next();
+            // Two rows on one slot would share one alarm file: deleting either
+            // would take the other's settings with it.
+            if (isSlotInUse(checkedSlot(row.slot)))
+                throw AppError(QStringLiteral("The alarm slot '%1' is used by two alarms").arg(row.slot));
             // A row joins the list only when all of it has been read and checked.
             appendRow(row);
         }
     } catch (const AppError &error) {
         const QString backup = path + QStringLiteral(".bak");
         QFile::remove(backup);
-        const bool kept = QFile::copy(path, backup);
-        QString message = QStringLiteral("%1\n\nThe alarm list %2 could not be read past line %3. The %4 alarm(s) "
-                                         "read before it are kept.")
-                              .arg(error.message(), QDir::toNativeSeparators(path))
-                              .arg(in.lineNumber())
-                              .arg(m_rows.size());
+        // A file that can't even be read can still be moved out of the way,
+        // so that the next save does not replace it.
+        const bool kept = QFile::copy(path, backup) || QFile::rename(path, backup);
+        QString message = in ? QStringLiteral("%1\n\nThe alarm list %2 could not be read past line %3. The %4 "
+                                              "alarm(s) read before it are kept.")
+                                   .arg(error.message(), QDir::toNativeSeparators(path))
+                                   .arg(in->lineNumber())
+                                   .arg(m_rows.size())
+                             : QStringLiteral("%1\n\nThe alarm list could not be read.").arg(error.message());
         message += kept ? QStringLiteral(" The unreadable file is kept as %1.").arg(QDir::toNativeSeparators(backup))
                         : QStringLiteral(" A copy of the unreadable file could not be made as %1; save your alarms "
                                          "elsewhere before leaving the program.")

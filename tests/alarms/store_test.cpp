@@ -8,7 +8,9 @@
 #include "qtprint.h"
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -247,6 +249,17 @@ TEST(AlarmCatalogue, MalformedLinesKeepTheCompleteRowsAndTheOriginal)
     expectError("slot past the table", "2", second(7, "256"), "'256' is not a valid alarm slot (0 to 255)", 1);
     expectError("count larger than the rows", "2", {}, "'' is not a valid integer value", 1);
     expectError("count not a number", "many", {}, "'many' is not a valid integer value", 0);
+    expectError("slot used twice", "2", second(7, "00"), "The alarm slot '00' is used by two alarms", 1);
+
+    // What can't be read at all is moved aside, so that the next save can't replace it.
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral(".bak"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("al.ini")));
+    AlarmCatalogue unreadable;
+    const QString error = errorOf([&] { unreadable.read(path); });
+    EXPECT_TRUE(error.contains(QStringLiteral("kept as"))) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(path + QStringLiteral(".bak")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(path));
 
     // A short weekday mask is accepted as it stands; the scheduler reads the missing days as off.
     TextFile::writeAtomically(path, TextFile::encodeLines(QStringList{QStringLiteral("1")} + second(6, "01")));
