@@ -390,9 +390,26 @@ void TFormMain::About1Click()
 
 void TFormMain::showMissedAlarm(const QString &caption, const QDateTime &due)
 {
-    const QString text = QStringLiteral("\"%1\" was due at %2 while the computer was not watching the clock.")
-                             .arg(caption, due.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
-    SysTray->showMessage(QStringLiteral("Missed alarm"), text);
+    // One gap (a sleep, a change of the clock) may have missed many alarms:
+    // they are told together, once.
+    if (m_missedAlarms.isEmpty())
+        QTimer::singleShot(0, this, &TFormMain::tellMissedAlarms);
+    m_missedAlarms << QStringLiteral("\"%1\" was due at %2").arg(caption, due.toString(u"yyyy-MM-dd hh:mm:ss"));
+}
+
+void TFormMain::tellMissedAlarms()
+{
+    const QString text =
+        QStringLiteral("While the computer was not watching the clock, %1 alarm(s) went by without ringing:\n%2")
+            .arg(m_missedAlarms.size())
+            .arg(m_missedAlarms.join(u'\n'));
+    m_missedAlarms.clear();
+    // Without a notification area a balloon would show nowhere; a box that
+    // waits for nobody does.
+    if (trayUsable())
+        SysTray->showMessage(QStringLiteral("Missed alarm"), text);
+    else
+        ErrorBox::notify(this, text);
 }
 
 void TFormMain::Exit1Click()

@@ -109,6 +109,7 @@ protected:
 private:
     void buildMenu();
     void toggleVisible();
+    void tellMissedAlarms();
     // The icon is in a notification area, so a hidden clock can be brought back.
     bool trayUsable() const;
 
@@ -116,6 +117,7 @@ private:
     ClockSettings m_settings;
     Autostart m_autostart;
     bool m_hideAtStart = true;
+    QStringList m_missedAlarms; // gathered until the next turn of the event loop
     bool m_closing = false;
     bool m_exitRequested = false;
     QPoint m_dragOffset;

@@ -194,6 +194,23 @@ TEST_F(ClockWindow, RightClickOpensTheMenuAlignedRightAndOnlyTheLeftButtonDrags)
     }
 }
 
+// Without a notification area a balloon would show nowhere: what one gap
+// missed is told in one box that waits for nobody.
+TEST_F(ClockWindow, MissedAlarmsAreToldTogetherAlsoWithoutANotificationArea)
+{
+    TSysTray::overrideAvailability(false);
+    create();
+    ErrorRecorder errors;
+    m_main->showMissedAlarm(QStringLiteral("Tea"), QDateTime(QDate(2027, 1, 2), QTime(16, 45)));
+    m_main->showMissedAlarm(QStringLiteral("Walk"), QDateTime(QDate(2027, 1, 2), QTime(17, 0)));
+    QCoreApplication::sendPostedEvents();
+    QTest::qWait(0);
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("2 alarm(s)"))) << errors.messages[0].toStdString();
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("\"Tea\" was due at 2027-01-02 16:45:00")));
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("\"Walk\"")));
+}
+
 TEST_F(ClockWindow, KeptOnTheScreenAfterAMovePastEachEdge)
 {
     create();
