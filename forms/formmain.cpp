@@ -166,8 +166,10 @@ void TFormMain::buildMenu()
     sizes->menuAction()->setObjectName(QStringLiteral("LCDSize1"));
     auto *sizeGroup = new QActionGroup(this);
     for (int i = 0; i < int(sizeLayouts().size()); ++i) {
-        QAction *item =
-            sizes->addAction(QString::fromLatin1(sizeLayouts()[i].caption), this, [this, i]() { applySize(i); });
+        QAction *item = sizes->addAction(QString::fromLatin1(sizeLayouts()[i].caption), this, [this, i]() {
+            applySize(i);
+            keepSettings();
+        });
         item->setCheckable(true);
         item->setActionGroup(sizeGroup);
         m_sizeActions << item;
@@ -177,7 +179,10 @@ void TFormMain::buildMenu()
     auto *colourGroup = new QActionGroup(this);
     for (const ColourScheme &scheme : colourSchemes()) {
         const QString name = QString::fromLatin1(scheme.name);
-        QAction *item = colours->addAction(name, this, [this, name]() { applyColour(name); });
+        QAction *item = colours->addAction(name, this, [this, name]() {
+            applyColour(name);
+            keepSettings();
+        });
         item->setCheckable(true);
         item->setActionGroup(colourGroup);
         m_colourActions << item;
@@ -266,6 +271,7 @@ void TFormMain::stepSize()
 {
     const int next = m_settings.sizeIndex + 1;
     applySize(next >= int(sizeLayouts().size()) || next < 0 ? 0 : next);
+    keepSettings();
 }
 
 void TFormMain::stepColour()
@@ -273,8 +279,20 @@ void TFormMain::stepColour()
     for (int i = 0; i < int(colourSchemes().size()); ++i) {
         if (m_settings.colourName == QLatin1String(colourSchemes()[i].name)) {
             applyColour(QString::fromLatin1(colourSchemes()[(i + 1) % colourSchemes().size()].name));
+            keepSettings();
             return;
         }
+    }
+}
+
+void TFormMain::keepSettings()
+{
+    // Written at once as well as at the end, so a crash or a power cut
+    // doesn't undo the choice. A failure here is told by the write at the end.
+    try {
+        m_settings.write(settingsPath());
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "chronelle: could not save the clock settings: %s\n", error.what());
     }
 }
 

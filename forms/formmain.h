@@ -110,6 +110,8 @@ private:
     void buildMenu();
     void toggleVisible();
     void tellMissedAlarms();
+    // The user chose a size or colour: LCD.ini is written now.
+    void keepSettings();
     // The icon is in a notification area, so a hidden clock can be brought back.
     bool trayUsable() const;
 

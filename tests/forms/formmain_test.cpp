@@ -91,6 +91,10 @@ TEST_F(ClockWindow, MenuSizesAndColoursSetTheWindowAndTheLcd)
         EXPECT_EQ(lcd().PixelOn(), colour.pixelOn);
         EXPECT_EQ(lcd().Color(), colour.color);
     }
+    // Kept at once, not only at the end: a crash does not undo the choice.
+    const QByteArray lastChoice = QByteArray::number(int(TFormMain::sizeLayouts().size()) - 1) + "\r\n" +
+                                  TFormMain::colourSchemes().back().name + "\r\n";
+    EXPECT_EQ(readAll(lcdIni()), lastChoice);
 }
 
 TEST_F(ClockWindow, SettingsFileIsReadAtCreationAndWrittenAtExit)
