@@ -115,7 +115,13 @@ void TLCDScreen::animationTick()
     if (m_inTick)
         return;
     m_inTick = true;
-    const auto leaveTick = qScopeGuard([this] { m_inTick = false; });
+    // A handler of the animator's signals, or the error box's own loop, may
+    // delete this screen: nothing of it is touched afterwards.
+    const QPointer<TLCDScreen> self(this);
+    const auto leaveTick = qScopeGuard([self] {
+        if (self)
+            self->m_inTick = false;
+    });
     ErrorBox::guard(this, [this] {
         switch (m_tickTarget) {
         case TickTarget::Script:
@@ -149,9 +155,12 @@ void TLCDScreen::ExecuteScriptLine()
     for (const TScriptCommand &command : commands)
         runCommand(command);
 
+    const QPointer<TLCDScreen> self(this);
     if (animator) {
         emit animator->OnLineExecuted(animator, quint16(animator->CurrentLine()));
     }
+    if (!self)
+        return;
     if (animator) {
         const qsizetype lines = animator->Code().size();
         if (animator->CurrentLine() == lines - 1) {
@@ -159,6 +168,8 @@ void TLCDScreen::ExecuteScriptLine()
             if (!m_animationRepeating)
                 setAnimationEnabled(false);
             emit animator->OnEndCode(animator);
+            if (!self)
+                return;
         } else {
             animator->setCurrentLine(qint16(animator->CurrentLine() + 1));
         }

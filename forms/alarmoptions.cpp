@@ -611,7 +611,7 @@ void TAlarmOptions::applyRecord(const AlarmRecord &r)
     PowerComboBox->setCurrentIndex(r.powerAction >= 0 && r.powerAction < PowerComboBox->count() ? r.powerAction : -1);
     showPowerNote();
 
-    if (Memo->toPlainText() != r.reminder)
+    if (memoText() != r.reminder)
         Memo->setPlainText(r.reminder);
 }
 
@@ -640,8 +640,17 @@ AlarmRecord TAlarmOptions::record() const
     r.closingFlags = {RadioButton1->isChecked(), RadioButton2->isChecked(), RadioButton3->isChecked()};
     r.autoCloseMinutes = AutoCloseTimePicker->time().minute();
     r.powerAction = PowerComboBox->currentIndex();
-    r.reminder = Memo->toPlainText();
+    r.reminder = memoText();
     return r;
+}
+
+QString TAlarmOptions::memoText() const
+{
+    // toPlainText() turns non-breaking spaces into plain ones (text pasted
+    // from a web page has them); the reminder is kept as it was written.
+    QString text = Memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
 }
 
 QStringList TAlarmOptions::playList() const

@@ -55,6 +55,8 @@ public:
 
     // The alarm as the controls hold it now.
     AlarmRecord record() const;
+    // The memo's text exactly as typed or read.
+    QString memoText() const;
     // The play list in play order, as full paths.
     QStringList playList() const;
     // What "OK" handed to the manager; valid only once the dialog was accepted.

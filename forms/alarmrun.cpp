@@ -95,13 +95,14 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
             m_songHeard = true;
         MNotify();
     });
-    // A built-in sound that fails while playing would fail again at every
-    // tick; say so once. A song of the play list is skipped silently.
+    // A song of the play list that fails is skipped silently. A built-in
+    // sound that fails is tried again a little later (the sound server may
+    // just have restarted, as after a resume), and said once.
     connect(M, &MediaPlayer::playbackFailed, this, [this](const QString &message) {
         if (!m_playingBuiltInSound)
             m_songFailed = true;
         else
-            reportOnce(QStringLiteral("%1\n\nThe alarm rings without sound.").arg(message));
+            builtInSoundFailed(message);
     });
 
     Timer = new QTimer(this);
@@ -161,6 +162,11 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
 void TAlarmRun::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Only the first showing sets the level: a window brought back from the
+    // task bar must not undo a fade-in.
+    if (m_shown)
+        return;
+    m_shown = true;
     FormShow();
 }
 
@@ -277,7 +283,8 @@ bool TAlarmRun::ringsFirstSoundInstead() const
 
 void TAlarmRun::stepAlarmSound()
 {
-    if ((!m_settings.soundOn && !ringsFirstSoundInstead()) || m_silent || M->isPlaying() || m_reported)
+    if ((!m_settings.soundOn && !ringsFirstSoundInstead()) || m_silent || M->isPlaying() ||
+        m_clock.monotonicMs() < m_soundRetryAtMs)
         return;
     const int number = m_settings.soundOn ? m_settings.soundNumber : 0;
     if (number < 0 || number >= soundFileNames().size()) {
@@ -292,8 +299,14 @@ void TAlarmRun::stepAlarmSound()
         M->open();
         M->play();
     } catch (const std::exception &error) {
-        reportOnce(QStringLiteral("%1\n\nThe alarm rings without sound.").arg(QString::fromLocal8Bit(error.what())));
+        builtInSoundFailed(QString::fromLocal8Bit(error.what()));
     }
+}
+
+void TAlarmRun::builtInSoundFailed(const QString &message)
+{
+    m_soundRetryAtMs = m_clock.monotonicMs() + SoundRetryMs;
+    reportOnce(QStringLiteral("%1\n\nThe alarm sound is tried again every few seconds.").arg(message));
 }
 
 void TAlarmRun::reportOnce(const QString &message)
@@ -301,7 +314,9 @@ void TAlarmRun::reportOnce(const QString &message)
     if (m_reported)
         return;
     m_reported = true;
-    ErrorBox::notify(&m_owner, message);
+    // This window is modal: a box of any other window could not be answered
+    // while it rings.
+    ErrorBox::notify(this, message);
 }
 
 void TAlarmRun::runPowerAction()

@@ -63,6 +63,7 @@ private:
     bool ringsFirstSoundInstead() const;
     void runPowerAction();
     void reportOnce(const QString &message);
+    void builtInSoundFailed(const QString &message);
 
     TFormAlarmList &m_owner;
     const Clock &m_clock;
@@ -75,6 +76,10 @@ private:
     bool m_snoozing = false;
     bool m_closed = false;
     bool m_reported = false;
+    bool m_shown = false;
+    // A built-in sound that failed is not tried again before this moment.
+    static constexpr qint64 SoundRetryMs = 5000;
+    qint64 m_soundRetryAtMs = 0;
     bool m_playingBuiltInSound = false;
     // Some song of the play list has really played in this ringing; without
     // one the alarm would end unheard, so it rings the first sound instead.

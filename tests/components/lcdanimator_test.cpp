@@ -7,6 +7,7 @@
 #include "lcdtestsupport.h"
 #include "qtprint.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -136,6 +137,26 @@ TEST_F(LcdAnimatorTest, AScriptShortenedUnderThePointerStartsOver)
     EXPECT_EQ(executed.first().at(1).toInt(), 0) << "the step ran line 0";
     EXPECT_EQ(screen.Intensity(), 7);
     EXPECT_EQ(animator.CurrentLine(), 1);
+}
+
+// A screen that closes itself when its script ends (a splash screen).
+TEST(LcdAnimator, AHandlerMayDeleteTheScreenItRunsOn)
+{
+    for (const bool atEnd : {false, true}) {
+        SCOPED_TRACE(atEnd ? "end of the script" : "line executed");
+        auto *screen = new TLCDScreen;
+        TLCDAnimator animator;
+        animator.setCode({QStringLiteral("[horzscroll(1);]")});
+        screen->setLCDAnimator(&animator);
+        QPointer<TLCDScreen> alive(screen);
+        const auto close = [&alive]() { delete alive.data(); };
+        if (atEnd)
+            QObject::connect(&animator, &TLCDAnimator::OnEndCode, close);
+        else
+            QObject::connect(&animator, &TLCDAnimator::OnLineExecuted, close);
+        screen->animationTick();
+        EXPECT_TRUE(alive.isNull());
+    }
 }
 
 TEST_F(LcdAnimatorTest, CommandsAreCaseInsensitiveTakeTheIntegerFormsAndUnknownOnesAreSkipped)

@@ -144,7 +144,7 @@ TEST_F(AlarmOptions, EditingAnAlarmRewritesItsValuesAndTheReminderGainsAFinalLin
         .soundOn = true, .soundNumber = 3, .soundMinutes = 44, .fadeInOn = true, .fadeInMinutes = 7, .fadeOutOn = true,
         .fadeOutMinutes = 59, .snoozeMinutes = 0, .autoSnoozeOn = true, .autoSnoozeMinutes = 3, .volume = 37,
         .closingFlags = {false, false, true}, .autoCloseMinutes = 12, .powerAction = int(PowerAction::PowerOff),
-        .reminder = QStringLiteral("first\n\nthird")};
+        .reminder = QString::fromUtf8("first\n\nthird\u00a0line")}; // a non-breaking space stays one
     // clang-format on
     AlarmFile::write(workingCopyPath(), original);
     m_manager.setNewAlarmFlag(false);

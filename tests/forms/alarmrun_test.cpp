@@ -220,6 +220,27 @@ TEST_F(RingingWindow, AnAlarmWhoseFileCannotBeReadStillRingsTheFirstSound)
     }
 }
 
+// The sound server may go away for a moment (a resume): a built-in sound that
+// fails is tried again a few seconds later, and said once.
+TEST_F(RingingWindow, AFailedSoundIsTriedAgainAndReportedOnce)
+{
+    m_record.playListOn = false;
+    m_record.soundOn = true;
+    open();
+    ErrorRecorder errors;
+    for (int failure = 0; failure < 3; ++failure) {
+        run();
+        ASSERT_TRUE(player().isPlaying()) << failure;
+        player().failWhilePlaying(QStringLiteral("connection to the sound server lost"));
+        run(4000);
+        EXPECT_FALSE(player().isPlaying()) << "tried again at once";
+        run(2000);
+    }
+    EXPECT_TRUE(player().isPlaying());
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("connection to the sound server lost")));
+}
+
 // An alarm queued behind another one rings late; the window says when it was due.
 TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
 {
