@@ -28,6 +28,16 @@
 namespace {
 constexpr int kDisplayLineCount = 5;
 const QString kHint = QStringLiteral("Double click here to change LCD size");
+
+// For saves that nobody may be there to answer: a failure goes to the log.
+void saveLogged(const char *what, const std::function<void()> &save)
+{
+    try {
+        save();
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "chronelle: could not save %s: %s\n", what, error.what());
+    }
+}
 } // namespace
 
 const std::array<TFormMain::ColourScheme, 6> &TFormMain::colourSchemes()
@@ -289,11 +299,7 @@ void TFormMain::keepSettings()
 {
     // Written at once as well as at the end, so a crash or a power cut
     // doesn't undo the choice. A failure here is told by the write at the end.
-    try {
-        m_settings.write(settingsPath());
-    } catch (const AppError &error) {
-        std::fprintf(stderr, "chronelle: could not save the clock settings: %s\n", error.what());
-    }
+    saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
 }
 
 void TFormMain::setDisplayLine(int index, const QString &text)
@@ -449,16 +455,9 @@ void TFormMain::Exit1Click()
 
 void TFormMain::saveUnattended()
 {
-    const auto logged = [](const char *what, const std::function<void()> &save) {
-        try {
-            save();
-        } catch (const AppError &error) {
-            std::fprintf(stderr, "chronelle: could not save %s: %s\n", what, error.what());
-        }
-    };
     if (m_alarmList)
-        logged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
-    logged("the clock settings", [this]() { m_settings.write(settingsPath()); });
+        saveLogged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
+    saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
 }
 
 void TFormMain::exitUnattended()
