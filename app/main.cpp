@@ -1,9 +1,11 @@
-// Start-up and shutdown of Chronelle: one copy per user and program folder,
+// Start-up and shutdown of Chronelle: one copy per user and data folder,
 // the three long-lived windows in their fixed order, and an orderly end on
 // "Exit", on a termination signal and at the end of the desktop session.
 
 #include "clock.h"
 #include "datetimeformatter.h"
+#include "errorbox.h"
+#include "filelocations.h"
 #include "formabout.h"
 #include "formalarmlist.h"
 #include "formmain.h"
@@ -14,7 +16,6 @@
 #include "terminationsignals.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
@@ -33,9 +34,10 @@ int main(int argc, char *argv[])
     // The clock lives on with every window hidden; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
+    const FileLocations locations =
+        FileLocations::forProgram(QApplication::applicationDirPath(), QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));
 
-    InstanceGuard guard(programFolder);
+    InstanceGuard guard(locations.dataFolder());
     switch (guard.claim()) {
     case InstanceGuard::Outcome::FirstCopy:
         break;
@@ -48,6 +50,8 @@ int main(int argc, char *argv[])
     if (!guard.warning().isEmpty())
         std::fprintf(stderr, "chronelle: %s\n", qPrintable(guard.warning()));
 
+    const QString dataProblem = locations.prepareDataFolder();
+
     // Caught from here on; a request that comes while the windows are being
     // made is carried out as soon as the program runs.
     TerminationSignals signals_;
@@ -55,8 +59,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
 
-    TFormMain formMain(programFolder);
-    TFormAlarmList formAlarmList(programFolder, formMain, clock, formatter);
+    TFormMain formMain(locations);
+    TFormAlarmList formAlarmList(locations, formMain, clock, formatter);
     const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
     formAlarmList.setPowerActions(powerActions.get());
     TFormAbout formAbout;
@@ -80,5 +84,10 @@ int main(int argc, char *argv[])
     if (formMain.exitRequested())
         return 0;
     formMain.show();
+    // Told once, in a box that holds nothing up: the clock and the alarms
+    // already read go on without the folder.
+    if (!dataProblem.isEmpty())
+        ErrorBox::notify(nullptr, dataProblem + QStringLiteral("\n\nThe alarms read at start ring as usual, but "
+                                                               "nothing changed from now on can be saved."));
     return QApplication::exec();
 }

@@ -559,7 +559,8 @@ void TAlarmOptions::ActionReadAlarmInfoExecute()
     AlarmRecord read = record();
     std::exception_ptr failure;
     try {
-        AlarmFile::read(m_owner.programFolder() + m_owner.currentAlarmFileName(), AlarmFile::ReadMode::Editing, read);
+        AlarmFile::read(m_owner.locations().dataFile(m_owner.currentAlarmFileName()), AlarmFile::ReadMode::Editing,
+                        read);
     } catch (...) {
         failure = std::current_exception();
     }
@@ -915,7 +916,7 @@ void TAlarmOptions::PlayAlarmSoundClick()
     }
     if (number < 0 || number >= sounds.size())
         return;
-    startTestPlayback(m_owner.programFolder() + QStringLiteral("sounds/") + sounds[number], PlayAlarmSound, kPlayText);
+    startTestPlayback(m_owner.locations().sound(sounds[number]), PlayAlarmSound, kPlayText);
 }
 
 void TAlarmOptions::MNotify()
@@ -971,7 +972,7 @@ void TAlarmOptions::OKClick()
     const AlarmRecord r = record();
     // A working copy that could not be written whole must not become an
     // alarm: the dialog stays open with everything the user entered.
-    if (!ErrorBox::guard(this, [this, &r]() { AlarmFile::write(m_owner.programFolder() + kWorkingCopy, r); }))
+    if (!ErrorBox::guard(this, [this, &r]() { AlarmFile::write(m_owner.locations().dataFile(kWorkingCopy), r); }))
         return;
     m_result = EditorResult{caption(), r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask()};
     m_owner.setEditorResult(m_result);

@@ -142,7 +142,7 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     record.autoSnoozeOn = false;
     record.reminder.clear();
     record.setClosingMethod(0);
-    const QString path = m_owner.programFolder() + m_owner.currentAlarmFileName();
+    const QString path = m_owner.locations().dataFile(m_owner.currentAlarmFileName());
     try {
         AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record);
     } catch (const AppError &error) {
@@ -294,7 +294,7 @@ void TAlarmRun::stepAlarmSound()
     }
     M->close();
     m_playingBuiltInSound = true;
-    M->setFileName(m_owner.programFolder() + QStringLiteral("sounds/") + soundFileNames()[number]);
+    M->setFileName(m_owner.locations().sound(soundFileNames()[number]));
     try {
         M->open();
         M->play();

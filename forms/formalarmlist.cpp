@@ -25,7 +25,13 @@
 
 TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFace, const Clock &clock,
                                const DateTimeFormatter &formatter, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_programFolder(programFolder), m_clockFace(clockFace), m_clock(clock),
+    : TFormAlarmList(FileLocations(programFolder), clockFace, clock, formatter, parent)
+{
+}
+
+TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockFace, const Clock &clock,
+                               const DateTimeFormatter &formatter, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_locations(locations), m_clockFace(clockFace), m_clock(clock),
       m_formatter(formatter), m_scheduler(m_catalogue, clock, formatter)
 {
     setObjectName(QStringLiteral("FormAlarmList"));
@@ -116,7 +122,7 @@ MediaPlayer *TFormAlarmList::makePlayer(QObject *parent) const
 
 QString TFormAlarmList::cataloguePath() const
 {
-    return m_programFolder + QStringLiteral("al.ini");
+    return m_locations.catalogue();
 }
 
 void TFormAlarmList::FormCreate()
@@ -265,12 +271,12 @@ bool TFormAlarmList::runEditor()
 
 void TFormAlarmList::copyAlarmFile(const QString &from, const QString &to) const
 {
-    QFile source(m_programFolder + from);
+    QFile source(m_locations.dataFile(from));
     if (!source.open(QIODevice::ReadOnly)) {
         throw AppError(QStringLiteral("Could not read %1: %2")
                            .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
     }
-    TextFile::writeAtomically(m_programFolder + to, source.readAll());
+    TextFile::writeAtomically(m_locations.dataFile(to), source.readAll());
 }
 
 bool TFormAlarmList::saveAfterChange()
@@ -280,7 +286,7 @@ bool TFormAlarmList::saveAfterChange()
 
 void TFormAlarmList::ButtonAddClick()
 {
-    QDir::setCurrent(m_programFolder);
+    QDir::setCurrent(m_locations.dataFolder());
     // Say so at once rather than after the user has filled in a whole alarm.
     if (!m_catalogue.lowestFreeSlot()) {
         ErrorBox::show(this, QStringLiteral("All %1 alarms are in use. Delete an alarm before adding a new one.")
@@ -291,7 +297,7 @@ void TFormAlarmList::ButtonAddClick()
     m_newAlarmFlag = true;
     m_currentAlarmFileName = workingCopy;
     const bool accepted = runEditor();
-    QDir::setCurrent(m_programFolder);
+    QDir::setCurrent(m_locations.dataFolder());
     // A failed copy leaves the list as it was: nothing new to save.
     if (accepted && ErrorBox::guard(this, [&]() {
             const int slot = *m_catalogue.lowestFreeSlot();
@@ -305,7 +311,7 @@ void TFormAlarmList::ButtonAddClick()
 
 void TFormAlarmList::buttonEditClick()
 {
-    QDir::setCurrent(m_programFolder);
+    QDir::setCurrent(m_locations.dataFolder());
     const int row = selectedRow();
     if (row < 0)
         return;
@@ -317,13 +323,13 @@ void TFormAlarmList::buttonEditClick()
     } catch (const AppError &) {
         // Never show another alarm's settings: without its file the editor
         // reports the missing file and starts from its defaults.
-        QFile::remove(m_programFolder + workingCopy);
+        QFile::remove(m_locations.dataFile(workingCopy));
     }
     m_catalogue.setSlotInUse(slot, true);
     m_newAlarmFlag = false;
     m_currentAlarmFileName = workingCopy;
     const bool accepted = runEditor();
-    QDir::setCurrent(m_programFolder);
+    QDir::setCurrent(m_locations.dataFolder());
     if (accepted && ErrorBox::guard(this, [&]() {
             copyAlarmFile(workingCopy, slotFileName(slot));
             m_catalogue.setSlotInUse(slot, true);
@@ -341,7 +347,7 @@ void TFormAlarmList::ButtonDeleteClick()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString file = m_programFolder + slotFileName(m_catalogue.row(row).slot.toInt());
+    const QString file = m_locations.dataFile(slotFileName(m_catalogue.row(row).slot.toInt()));
     m_catalogue.removeRowAt(row);
     // While the saved list still names the alarm, its file stays.
     if (saveAfterChange())
@@ -374,5 +380,5 @@ void TFormAlarmList::FormKeyDown(int key)
 {
     if (key != Qt::Key_F1)
         return;
-    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_programFolder + QStringLiteral("help.qch")); });
+    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_locations.helpFile()); });
 }

@@ -3,6 +3,7 @@
 #include "alarmcatalogue.h"
 #include "alarmscheduler.h"
 #include "cataloguerow.h"
+#include "filelocations.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -29,11 +30,14 @@ class TFormAlarmList final : public QWidget
     Q_OBJECT
 
 public:
+    TFormAlarmList(const FileLocations &locations, ClockFace &clockFace, const Clock &clock,
+                   const DateTimeFormatter &formatter, QWidget *parent = nullptr);
+    // Data and resources both in one program folder.
     TFormAlarmList(const QString &programFolder, ClockFace &clockFace, const Clock &clock,
                    const DateTimeFormatter &formatter, QWidget *parent = nullptr);
 
     AlarmCatalogue &catalogue() { return m_catalogue; }
-    const QString &programFolder() const { return m_programFolder; }
+    const FileLocations &locations() const { return m_locations; }
     QString cataloguePath() const;
 
     // Hand-off fields shared with the editor and the ringing window.
@@ -123,7 +127,7 @@ private:
     bool saveAfterChange();
     void reportRowError(const QString &message);
 
-    QString m_programFolder;
+    FileLocations m_locations;
     ClockFace &m_clockFace;
     const Clock &m_clock;
     const DateTimeFormatter &m_formatter;

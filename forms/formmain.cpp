@@ -87,7 +87,12 @@ void TFormMain::applyLcdDesign(TLCDScreen &lcd)
 }
 
 TFormMain::TFormMain(const QString &programFolder, const QString &autostartConfigHome, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_programFolder(programFolder),
+    : TFormMain(FileLocations(programFolder), autostartConfigHome, parent)
+{
+}
+
+TFormMain::TFormMain(const FileLocations &locations, const QString &autostartConfigHome, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_locations(locations),
       m_autostart(QApplication::applicationFilePath(), autostartConfigHome)
 {
     setObjectName(QStringLiteral("FormMain"));
@@ -216,7 +221,7 @@ void TFormMain::setCompanions(TFormAlarmList *alarmList, TFormAbout *about)
 
 QString TFormMain::settingsPath() const
 {
-    return m_programFolder + QStringLiteral("LCD.ini");
+    return m_locations.clockSettings();
 }
 
 void TFormMain::FormCreate()
@@ -400,7 +405,7 @@ void TFormMain::AutoRunClick()
 
 void TFormMain::Help1Click()
 {
-    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_programFolder + QStringLiteral("help.qch")); });
+    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_locations.helpFile()); });
 }
 
 void TFormMain::About1Click()
@@ -438,6 +443,10 @@ void TFormMain::tellMissedAlarms()
 
 void TFormMain::Exit1Click()
 {
+    if (const QString problem = m_locations.dataFolderProblem(); !problem.isEmpty()) {
+        exitWithUnwritableData(problem);
+        return;
+    }
     if (m_alarmList) {
         m_alarmList->setExitFlag(true);
         // The manager's close writes the catalogue; if that fails the exit ends here.
@@ -468,6 +477,34 @@ void TFormMain::exitUnattended()
     if (m_alarmList)
         m_alarmList->beginUnattendedEnd();
     saveUnattended();
+    endRun();
+}
+
+void TFormMain::exitWithUnwritableData(const QString &problem)
+{
+    m_exitRequested = true;
+    if (m_alarmList)
+        m_alarmList->beginUnattendedEnd();
+    QStringList lost;
+    const auto keep = [&lost](const QString &what, const std::function<void()> &save) {
+        try {
+            save();
+        } catch (const AppError &) {
+            lost << what;
+        }
+    };
+    if (m_alarmList)
+        keep(QStringLiteral("the alarm list (al.ini)"), [this]() { m_alarmList->saveCatalogue(); });
+    keep(QStringLiteral("the clock settings (LCD.ini)"), [this]() { m_settings.write(settingsPath()); });
+    if (!lost.isEmpty())
+        ErrorBox::show(
+            this,
+            QStringLiteral("%1\n\nChronelle ends without saving %2.").arg(problem, lost.join(QStringLiteral(" and "))));
+    endRun();
+}
+
+void TFormMain::endRun()
+{
     SysTray->setActive(false);
     // Quitting asks every window to close; this one has saved already.
     m_closing = true;

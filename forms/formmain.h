@@ -3,6 +3,7 @@
 #include "autostart.h"
 #include "clockface.h"
 #include "clocksettings.h"
+#include "filelocations.h"
 #include "lcdtypes.h"
 
 #include <QPoint>
@@ -56,6 +57,9 @@ public:
 
     // autostartConfigHome: where the autostart entry lives (empty: the
     // desktop's own configuration folder).
+    explicit TFormMain(const FileLocations &locations, const QString &autostartConfigHome = {},
+                       QWidget *parent = nullptr);
+    // Data and resources both in one program folder.
     explicit TFormMain(const QString &programFolder, const QString &autostartConfigHome = {},
                        QWidget *parent = nullptr);
     ~TFormMain() override;
@@ -114,8 +118,12 @@ private:
     void keepSettings();
     // The icon is in a notification area, so a hidden clock can be brought back.
     bool trayUsable() const;
+    // "Exit" with a data folder nothing can be written in: says what is lost
+    // and ends all the same, since no retry could succeed.
+    void exitWithUnwritableData(const QString &problem);
+    void endRun();
 
-    QString m_programFolder;
+    FileLocations m_locations;
     ClockSettings m_settings;
     Autostart m_autostart;
     bool m_hideAtStart = true;

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -307,4 +308,32 @@ TEST(AboutBox, VersionAndLinksAndMissingAddressesHidden)
     }
     TFormAbout::setLinkOpener({});
     QCoreApplication::setApplicationVersion(oldVersion);
+}
+
+// A data folder nothing can be written in can't be mended from the menu:
+// "Exit" says what is lost, once, and ends instead of refusing forever.
+TEST_F(ClockWindow, ExitWithAnUnwritableDataFolderSaysWhatIsLostAndEnds)
+{
+    const QString blocker = m_program.filePath(QStringLiteral("blocker"));
+    ASSERT_TRUE(writeAll(blocker, "a file where the data folder should be"));
+    const FileLocations locations(blocker + QStringLiteral("/Chronelle"), m_program.path(), true);
+    TFormMain main(locations, m_config.path());
+    main.show();
+    ManualClock clock{QDateTime(QDate(2027, 1, 2), QTime(9, 0))};
+    DateTimeFormatter formatter{LocaleFormats::usEnglish()};
+    TFormAbout about;
+    TFormAlarmList manager(locations, main, clock, formatter);
+    main.setCompanions(&manager, &about);
+    {
+        ErrorRecorder errors;
+        main.Exit1Click();
+        ASSERT_EQ(errors.messages.size(), 1) << errors.messages.join(u'\n').toStdString();
+        for (const QString &part :
+             {blocker, QStringLiteral("Not a directory"), QStringLiteral("al.ini"), QStringLiteral("LCD.ini")})
+            EXPECT_TRUE(errors.messages[0].contains(part)) << errors.messages[0].toStdString();
+    }
+    EXPECT_TRUE(main.exitRequested());
+    EXPECT_FALSE(main.isVisible()) << "the exit was refused";
+    EXPECT_FALSE(QFileInfo::exists(blocker + QStringLiteral("/Chronelle")));
+    main.setCompanions(nullptr, nullptr);
 }
