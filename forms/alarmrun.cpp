@@ -2,6 +2,7 @@
 
 #include "alarmfile.h"
 #include "apperror.h"
+#include "audibleguard.h"
 #include "clock.h"
 #include "datetimeformatter.h"
 #include "errorbox.h"
@@ -76,6 +77,16 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
     Memo->viewport()->setBackgroundRole(QPalette::Button);
     Memo->setFocusPolicy(Qt::NoFocus);
 
+    // What was done to make the alarm heard, or why that could not be checked.
+    LabelSound = new QLabel(this);
+    LabelSound->setObjectName(QStringLiteral("LabelSound"));
+    LabelSound->setGeometry(8, 246, 186, 38);
+    LabelSound->setWordWrap(true);
+    LabelSound->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont noteFont = LabelSound->font();
+    noteFont.setPixelSize(11);
+    LabelSound->setFont(noteFont);
+
     Button1 = new QPushButton(QStringLiteral("Snooze"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(200, 256, 75, 25);
@@ -104,6 +115,9 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
         else
             builtInSoundFailed(message);
     });
+
+    m_audible = owner.makeAudibleGuard(this);
+    connect(m_audible, &AudibleGuard::note, LabelSound, &QLabel::setText);
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -173,6 +187,30 @@ void TAlarmRun::showEvent(QShowEvent *event)
 void TAlarmRun::FormShow()
 {
     setVolume(100);
+    keepAudible();
+}
+
+void TAlarmRun::keepAudible()
+{
+    // A window that plays nothing has no reason to turn the desktop up.
+    if (m_settings.playListOn || m_settings.soundOn)
+        m_audible->engage();
+}
+
+void TAlarmRun::beginSilence()
+{
+    // For the silence the user's output is theirs again.
+    m_audible->release();
+    M->close();
+    m_silent = true;
+    m_playIndex = 0;
+}
+
+void TAlarmRun::endSilence()
+{
+    m_silent = false;
+    m_cycleStart = m_clock.monotonicMs();
+    keepAudible();
 }
 
 void TAlarmRun::setVolume(int percent)
@@ -218,30 +256,21 @@ void TAlarmRun::TimerTimer()
 
     if (m_snoozing) {
         showCycleClock();
-        if (!m_silent) {
-            M->close();
-            m_silent = true;
-            m_playIndex = 0;
-        }
+        if (!m_silent)
+            beginSilence();
         if (elapsedMinutes >= m_settings.snoozeMinutes && m_silent) {
-            m_silent = false;
             m_snoozing = false;
-            m_cycleStart = m_clock.monotonicMs();
+            endSilence();
         }
     }
 
     if (m_settings.autoSnoozeOn) {
         showCycleClock();
         const qint64 ring = m_settings.autoSnoozeMinutes;
-        if (elapsedMinutes >= ring && !m_silent) {
-            M->close();
-            m_silent = true;
-            m_playIndex = 0;
-        }
-        if (elapsedMinutes >= ring + m_settings.snoozeMinutes && m_silent) {
-            m_silent = false;
-            m_cycleStart = m_clock.monotonicMs();
-        }
+        if (elapsedMinutes >= ring && !m_silent)
+            beginSilence();
+        if (elapsedMinutes >= ring + m_settings.snoozeMinutes && m_silent)
+            endSilence();
     }
 }
 
@@ -257,6 +286,8 @@ bool TAlarmRun::stepPlayList()
             m_fallBackToSound = true;
             return false;
         }
+        // Put back before a suspend or a power-off, not after.
+        m_audible->release();
         runPowerAction();
         close();
         return true;
@@ -364,6 +395,9 @@ void TAlarmRun::FormClose()
         return;
     m_closed = true;
     Timer->stop();
+    // While the player still holds its stream, so that a stream unmuted for
+    // the alarm is muted again.
+    m_audible->release();
     M->close();
     OutputLevel::instance().setPacked(m_levelBefore);
     m_owner.setRingingFlag(false);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class AudibleGuard;
 class Clock;
 class DateTimeFormatter;
 class MediaPlayer;
@@ -20,7 +21,9 @@ class QTimer;
 // built-in sound) at the alarm's volume with its fade-in, snoozes on request
 // or by itself, and after the last song of the list carries out the alarm's
 // power action and closes. While it is open the manager's ringing flag is
-// set; when it closes, the output level it found is put back.
+// set; when it closes, the output level it found is put back. While it
+// sounds, the desktop's output is kept audible, and put back as the user had
+// it for a silence and when the window closes.
 class TAlarmRun final : public QDialog
 {
     Q_OBJECT
@@ -56,6 +59,9 @@ private:
     void FormShow();
     void FormClose();
     void setVolume(int percent);
+    void keepAudible();
+    void beginSilence();
+    void endSilence();
     void showClock();
     void showCycleClock();
     bool stepPlayList();
@@ -92,9 +98,11 @@ private:
     QLabel *LabelDate = nullptr;
     QLabel *LabelDue = nullptr;
     QLabel *Label1 = nullptr;
+    QLabel *LabelSound = nullptr;
     QPlainTextEdit *Memo = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *ButtonOK = nullptr;
     MediaPlayer *M = nullptr;
+    AudibleGuard *m_audible = nullptr;
     QTimer *Timer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "alarmoptions.h"
 #include "alarmrun.h"
 #include "apperror.h"
+#include "audibleguard.h"
 #include "clockface.h"
 #include "errorbox.h"
 #include "helplauncher.h"
@@ -103,6 +104,7 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     connect(&m_scheduler, &AlarmScheduler::missed, this, &TFormAlarmList::alarmMissed);
     connect(&m_scheduler, &AlarmScheduler::rowError, this, &TFormAlarmList::reportRowError);
     m_playerFactory = [](QObject *owner) -> MediaPlayer * { return new TMediaPlayer(owner); };
+    m_audibleGuardFactory = &AudibleGuard::create;
     m_ringer = [](TFormAlarmList &owner, const Occurrence &occurrence) {
         TAlarmRun window(owner, occurrence);
         window.exec();
@@ -118,6 +120,11 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
 MediaPlayer *TFormAlarmList::makePlayer(QObject *parent) const
 {
     return m_playerFactory(parent);
+}
+
+AudibleGuard *TFormAlarmList::makeAudibleGuard(QObject *parent) const
+{
+    return m_audibleGuardFactory(parent);
 }
 
 QString TFormAlarmList::cataloguePath() const

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+class AudibleGuard;
 class ClockFace;
 class Clock;
 class DateTimeFormatter;
@@ -69,6 +70,11 @@ public:
     using PlayerFactory = std::function<MediaPlayer *(QObject *parent)>;
     void setPlayerFactory(PlayerFactory factory) { m_playerFactory = std::move(factory); }
     MediaPlayer *makePlayer(QObject *parent) const;
+
+    // What keeps a ringing alarm audible; by default the desktop's sound server.
+    using AudibleGuardFactory = std::function<AudibleGuard *(QObject *parent)>;
+    void setAudibleGuardFactory(AudibleGuardFactory factory) { m_audibleGuardFactory = std::move(factory); }
+    AudibleGuard *makeAudibleGuard(QObject *parent) const;
 
     // The power actions that end an alarm; none means "not supported".
     void setPowerActions(PowerActions *actions) { m_powerActions = actions; }
@@ -136,6 +142,7 @@ private:
     Ringer m_ringer;
     EditorRunner m_editorRunner;
     PlayerFactory m_playerFactory;
+    AudibleGuardFactory m_audibleGuardFactory;
     PowerActions *m_powerActions = nullptr;
     QDateTime m_currentDueMoment;
 

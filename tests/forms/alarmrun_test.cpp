@@ -8,6 +8,7 @@
 #include "poweractions.h"
 #include "schedulerules.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -18,11 +19,14 @@ public:
     PowerResult perform(PowerAction action) override
     {
         requests << action;
+        if (onPerform)
+            onPerform();
         return refuse ? PowerResult::failure(action, QStringLiteral("refused by the test")) : PowerResult::success();
     }
     PowerAvailability availability(PowerAction) override { return {true, {}}; }
     QList<PowerAction> requests;
     bool refuse = false;
+    std::function<void()> onPerform;
 };
 
 class RingingWindow : public ManagerTest
@@ -251,5 +255,72 @@ TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
     for (const auto &[due, shown] : rows) {
         TAlarmRun window(m_manager, Occurrence{7, QStringLiteral("x"), due});
         EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LabelDue"))->text(), shown);
+    }
+}
+
+// The desktop's output is raised only while the alarm sounds: it is put back
+// for every silence, before the power action, when the window closes in any
+// way, and a window that plays nothing leaves it alone.
+TEST_F(RingingWindow, TheOutputIsKeptAudibleOnlyWhileTheAlarmSounds)
+{
+    struct Row
+    {
+        const char *name;
+        bool playListOn, soundOn, autoSnoozeOn;
+        std::function<void()> act;
+        QStringList log;
+    };
+    const QString engage = QStringLiteral("engage"), release = QStringLiteral("release");
+    const Row rows[] = {
+        {"OK", false, true, false, [this]() { m_window->ButtonOKClick(); }, {engage, release}},
+        {"closed with the program", false, true, false, [this]() { m_window.reset(); }, {engage, release}},
+        {"Snooze, then OK",
+         false,
+         true,
+         false,
+         [this]() {
+             m_window->Button1Click();
+             run();
+             EXPECT_EQ(m_audibleLog.last(), QStringLiteral("release")) << "the silence kept the output raised";
+             run(60'000);
+             m_window->ButtonOKClick();
+         },
+         {engage, release, engage, release}},
+        {"automatic snooze", false, true, true, [this]() { run(150'000); }, {engage, release, engage}},
+        {"end of the play list",
+         true,
+         false,
+         false,
+         [this]() {
+             m_power.onPerform = [this]() { m_audibleLog << QStringLiteral("power action"); };
+             for (int song = 0; song < 2; ++song) {
+                 run();
+                 player().finish();
+             }
+             run();
+         },
+         {engage, release, QStringLiteral("power action")}},
+        {"a window that plays nothing", false, false, false, [this]() { m_window->ButtonOKClick(); }, {}},
+    };
+    m_audibleNote = QStringLiteral("The sound was off; it is on for this alarm.");
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_audibleLog.clear();
+        m_record.playListOn = row.playListOn;
+        m_record.soundOn = row.soundOn;
+        m_record.autoSnoozeOn = row.autoSnoozeOn;
+        m_record.autoSnoozeMinutes = 1;
+        m_record.snoozeMinutes = 1;
+        m_record.powerAction = int(PowerAction::Suspend);
+        open();
+        EXPECT_EQ(m_audibleLog, row.log.mid(0, row.log.isEmpty() ? 0 : 1)) << "not engaged when shown";
+        QCoreApplication::processEvents();
+        if (!row.log.isEmpty()) {
+            EXPECT_EQ(m_window->findChild<QLabel *>(QStringLiteral("LabelSound"))->text(), m_audibleNote);
+        }
+        row.act();
+        EXPECT_EQ(m_audibleLog, row.log);
+        m_window.reset();
+        m_power.onPerform = nullptr;
     }
 }

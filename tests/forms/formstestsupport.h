@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "clockface.h"
 #include "datetimeformatter.h"
+#include "fakeaudibleguard.h"
 #include "fakeplayer.h"
 #include "formalarmlist.h"
 #include "qtprint.h"
@@ -35,7 +36,8 @@ inline bool writeAll(const QString &path, const QByteArray &data)
 }
 
 // A manager window in a program folder of its own, on a fake clock, with
-// fake players and its timer stopped: the test does the ticking.
+// fake players, a fake audible guard and its timer stopped: the test does
+// the ticking.
 class ManagerTest : public ::testing::Test
 {
 protected:
@@ -43,6 +45,8 @@ protected:
     {
         m_manager.timer()->stop();
         m_manager.setPlayerFactory([](QObject *parent) { return new FakePlayer(parent); });
+        m_manager.setAudibleGuardFactory(
+            [this](QObject *parent) { return new FakeAudibleGuard(parent, m_audibleLog, m_audibleNote); });
     }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -50,5 +54,8 @@ protected:
     LinesFace m_face;
     ManualClock m_clock;
     DateTimeFormatter m_formatter{LocaleFormats::usEnglish()};
+    // What the ringing windows' guards did, and what they say when engaged.
+    QStringList m_audibleLog;
+    QString m_audibleNote;
     TFormAlarmList m_manager{m_dir.path() + u'/', m_face, m_clock, m_formatter};
 };

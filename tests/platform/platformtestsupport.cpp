@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDataStream>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtEndian>
 #include <cmath>
@@ -135,6 +136,65 @@ QString missingSoundServer()
     if (!pactl.readAllStandardOutput().contains("\ttest\t"))
         return QStringLiteral("the sound server at %1 has no null sink \"test\"").arg(server);
     return {};
+}
+
+namespace {
+
+QByteArray pactlOutput(const QStringList &arguments, bool *ok = nullptr)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    const bool finished = pactl.waitForFinished(15000) && pactl.exitStatus() == QProcess::NormalExit;
+    if (ok)
+        *ok = finished && pactl.exitCode() == 0;
+    return pactl.readAllStandardOutput();
+}
+
+} // namespace
+
+int TestSinkOutput::percent() const
+{
+    int loudest = -1;
+    static const QRegularExpression channelPercent(QStringLiteral(R"((\d+)%)"));
+    for (auto it = channelPercent.globalMatch(volume); it.hasNext();)
+        loudest = std::max(loudest, it.next().captured(1).toInt());
+    return loudest;
+}
+
+TestSinkOutput testSinkOutput()
+{
+    TestSinkOutput output;
+    output.muted = pactlOutput({QStringLiteral("get-sink-mute"), QStringLiteral("test")}).trimmed() == "Mute: yes";
+    // The first line has the channels; the balance follows on the next.
+    output.volume = QString::fromLocal8Bit(pactlOutput({QStringLiteral("get-sink-volume"), QStringLiteral("test")}))
+                        .section(u'\n', 0, 0)
+                        .simplified();
+    return output;
+}
+
+bool setTestSinkOutput(bool muted, int percent)
+{
+    bool mutedSet = false;
+    bool volumeSet = false;
+    pactlOutput(
+        {QStringLiteral("set-sink-mute"), QStringLiteral("test"), muted ? QStringLiteral("1") : QStringLiteral("0")},
+        &mutedSet);
+    pactlOutput({QStringLiteral("set-sink-volume"), QStringLiteral("test"), QString::number(percent) + u'%'},
+                &volumeSet);
+    return mutedSet && volumeSet;
+}
+
+TestSinkKeeper::TestSinkKeeper() : m_before(testSinkOutput()) {}
+
+TestSinkKeeper::~TestSinkKeeper()
+{
+    // The raw value of the first channel, for all of them: the tests set no balance.
+    static const QRegularExpression raw(QStringLiteral(R"(:\s*(\d+)\s*/)"));
+    const QString value = raw.match(m_before.volume).captured(1);
+    pactlOutput(
+        {QStringLiteral("set-sink-volume"), QStringLiteral("test"), value.isEmpty() ? QStringLiteral("100%") : value});
+    pactlOutput({QStringLiteral("set-sink-mute"), QStringLiteral("test"),
+                 m_before.muted ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 QString notPrivateBus(const QString &variable)

@@ -61,6 +61,31 @@ private:
 // Empty when the sound server of the test command answers with its sink "test".
 QString missingSoundServer();
 
+// What the null sink "test" is set to: muted or not, and its volume as pactl
+// prints it (every channel, raw and in percent).
+struct TestSinkOutput
+{
+    bool muted = false;
+    QString volume;
+    // The loudest channel in the server's percent; -1 when unknown.
+    int percent() const;
+    bool operator==(const TestSinkOutput &) const = default;
+};
+TestSinkOutput testSinkOutput();
+// Sets the sink as pactl set-sink-mute and set-sink-volume do; false if pactl failed.
+bool setTestSinkOutput(bool muted, int percent);
+
+// Puts the null sink back as it was when this was made, whatever the test did to it.
+class TestSinkKeeper final
+{
+public:
+    TestSinkKeeper();
+    ~TestSinkKeeper();
+
+private:
+    TestSinkOutput m_before;
+};
+
 // Empty when the address in `variable` names a private bus, not the machine's own.
 QString notPrivateBus(const QString &variable);
 
