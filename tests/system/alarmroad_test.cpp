@@ -125,3 +125,65 @@ TEST_F(AlarmRoad, OKClosesARingingSoundAndNoPowerActionRuns)
     EXPECT_TRUE(suspendCalls().isEmpty());
     EXPECT_EQ(program->state(), QProcess::Running);
 }
+
+// A muted or nearly silent output is on and at least at 30 % while the
+// alarm rings, the alarm is heard on it, and the output is exactly as the
+// user had it after OK, during Snooze's silence, after the end of the play
+// list and after a termination signal.
+TEST_F(AlarmRoad, AMutedOrQuietOutputIsHeardWhileRingingAndPutBackAfter)
+{
+    m_folder.writeFile(QStringLiteral("long.wav"), toneWav(30.0, 0.9));
+    m_folder.writeFile(QStringLiteral("short.wav"), toneWav(2.0, 0.9));
+    struct Row
+    {
+        const char *name;
+        bool muted;
+        int percent;
+        const char *song;
+        std::function<void(QProcess &, const Window &)> stop;
+    };
+    const auto click = [](int x, int y) {
+        return [x, y](QProcess &, const Window &window) {
+            commandOutput(QStringLiteral("xdotool mousemove --window %1 %2 %3 click 1").arg(window.id).arg(x).arg(y));
+        };
+    };
+    const Row rows[] = {
+        {"OK", true, 100, "long.wav", click(310, 268)},
+        {"Snooze", false, 5, "long.wav", click(237, 268)},
+        {"termination signal", true, 5, "long.wav", [](QProcess &program, const Window &) { program.terminate(); }},
+        {"end of the play list", false, 5, "short.wav", [](QProcess &, const Window &) {}},
+    };
+    const TestSinkKeeper keeper;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(setTestSinkOutput(row.muted, row.percent));
+        const TestSinkOutput before = testSinkOutput();
+        AlarmRecord record;
+        record.playList = {m_folder.filePath(QString::fromLatin1(row.song))};
+        SinkRecorder recorder;
+        const QString recording = recorder.start();
+        ASSERT_TRUE(recording.isEmpty()) << recording.toStdString();
+        QProcess *program = startBefore(record, "2026-12-07 07:29:57");
+        ASSERT_NE(program, nullptr);
+        std::optional<Window> window;
+        ASSERT_TRUE(waitUntil(
+            [&] { return (window = viewableWindow(*program, QStringLiteral("^Alarm$"))).has_value(); }, 20000));
+
+        EXPECT_TRUE(waitUntil(
+            [&] {
+                const TestSinkOutput during = testSinkOutput();
+                return !during.muted && during.percent() >= 30;
+            },
+            5000))
+            << "the output was not made audible: " << testSinkOutput().volume.toStdString();
+        // At 30 % the server scales by 0.3 cubed: the tone at 0.9 arrives at about 0.024.
+        EXPECT_TRUE(waitUntil([&] { return toneAmplitudeOf(recorder.recordedSoFar()) > 0.01; }, 10000))
+            << "the alarm was not heard on the sound server";
+
+        row.stop(*program, *window);
+        EXPECT_TRUE(waitUntil([&] { return testSinkOutput() == before; }, 15000))
+            << "the output was left at " << testSinkOutput().volume.toStdString();
+        program->kill();
+        program->waitForFinished(10000);
+    }
+}
