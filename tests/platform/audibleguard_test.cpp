@@ -238,3 +238,38 @@ TEST_F(AudibleGuardTest, AServerThatGoesAwayIsSaidOnce)
     QTest::qWait(1000);
     EXPECT_EQ(notes(), QStringList{AudibleGuard::serverLostNote()});
 }
+
+// Headphones plugged in while the alarm rings: the new default device is
+// left as it is, and the one that was raised is put back.
+TEST_F(AudibleGuardTest, ADeviceThatBecomesTheDefaultWhileEngagedIsLeftAlone)
+{
+    const auto pactl = [](const QStringList &arguments) {
+        QProcess process;
+        process.start(QStringLiteral("pactl"), arguments);
+        process.waitForFinished(15000);
+        return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    };
+    const QString module = pactl(
+        {QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=headphones")});
+    ASSERT_FALSE(module.isEmpty());
+    pactl({QStringLiteral("set-sink-mute"), QStringLiteral("headphones"), QStringLiteral("1")});
+    pactl({QStringLiteral("set-sink-volume"), QStringLiteral("headphones"), QStringLiteral("5%")});
+    ASSERT_TRUE(setTestSinkOutput(true, 5));
+    const TestSinkOutput before = testSinkOutput();
+
+    m_guard->engage();
+    pactl({QStringLiteral("set-default-sink"), QStringLiteral("headphones")});
+    QTest::qWait(500);
+    const QString headphonesDuring = pactl({QStringLiteral("get-sink-volume"), QStringLiteral("headphones")});
+    const QString headphonesMuteDuring = pactl({QStringLiteral("get-sink-mute"), QStringLiteral("headphones")});
+    m_guard->release();
+    const TestSinkOutput after = testSinkOutput();
+    const QString headphonesAfter = pactl({QStringLiteral("get-sink-volume"), QStringLiteral("headphones")});
+    pactl({QStringLiteral("set-default-sink"), QStringLiteral("test")});
+    pactl({QStringLiteral("unload-module"), module});
+
+    EXPECT_EQ(headphonesMuteDuring, QStringLiteral("Mute: yes"));
+    EXPECT_TRUE(headphonesDuring.contains(QStringLiteral(" 5%"))) << headphonesDuring.toStdString();
+    EXPECT_EQ(headphonesAfter, headphonesDuring);
+    EXPECT_EQ(after, before);
+}
