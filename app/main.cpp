@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronelle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Chronelle"));
+    // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
     QApplication::setWindowIcon(Skin::applicationIcon());
     // The clock lives on with every window hidden; only "Exit" ends it.

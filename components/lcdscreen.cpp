@@ -445,7 +445,19 @@ void TLCDScreen::UpdateDotColors()
     const QRgb off = toRgb(m_pixelOff);
     const int factor = 129 - std::abs(int(m_intensity));
     const auto mix = [factor](int onChannel, int offChannel) {
-        return std::clamp(onChannel + mulDiv(offChannel - onChannel, factor, 128), 0, 255);
+        const int scaled = mulDiv(offChannel - onChannel, factor, 128);
+        // A channel of 0 or 255 is the low 8 bits of the scaled difference:
+        // for 255 one step above PixelOn plus the difference (-2 gives 254).
+        // Only where those 8 bits would wrap round to the far end of the scale
+        // (PixelOff of 255 too, or a difference past 255 at low intensity) is
+        // the result held at its own end instead.
+        if (onChannel == 0)
+            return std::min(scaled, 255);
+        if (onChannel == 255)
+            return scaled < 0 ? std::max(256 + scaled, 0) : 255;
+        // Other channels get PixelOn plus the difference, which keeps their
+        // brightness where the difference alone would lose it.
+        return std::clamp(onChannel + scaled, 0, 255);
     };
     const QRgb mixed = qRgb(mix(qRed(on), qRed(off)), mix(qGreen(on), qGreen(off)), mix(qBlue(on), qBlue(off)));
     if (m_intensity >= 0) {

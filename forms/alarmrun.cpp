@@ -11,12 +11,17 @@
 #include "outputlevel.h"
 #include "poweractions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <utility>
 
 namespace {
 constexpr qint64 kMinuteMs = 60'000;
@@ -35,7 +40,16 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
     setObjectName(QStringLiteral("AlarmRun"));
     setWindowTitle(QStringLiteral("Alarm"));
     setModal(true);
+    // An alarm must not ring unseen behind another window.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     setFixedSize(361, 288);
+    // Centred where the user is looking: on the screen that holds the
+    // pointer, not over the manager window, which is mostly hidden.
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(QRect(screen->availableGeometry().center() - rect().center(), size()));
 
     LabelTime = new QLabel(this);
     LabelTime->setObjectName(QStringLiteral("LabelTime"));
@@ -167,7 +181,7 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
             record.soundOn = true;
             record.soundNumber = 0;
         }
-        ErrorBox::notify(this, error.message());
+        tell(error.message());
     }
     m_settings = record;
     Memo->setPlainText(m_settings.reminder);
@@ -182,6 +196,36 @@ void TAlarmRun::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     FormShow();
+    activateWindow();
+    QApplication::alert(this);
+    // What went wrong before the window showed is told now, in boxes over it.
+    if (!m_untold.isEmpty())
+        QTimer::singleShot(0, this, [this]() {
+            for (const QString &message : std::exchange(m_untold, {}))
+                ErrorBox::notify(this, message);
+        });
+}
+
+void TAlarmRun::tell(const QString &message)
+{
+    // This window is modal: a box of any other window could not be answered
+    // while it rings. Before the window shows, a box would open where the
+    // window was not yet placed, and beneath it.
+    if (m_shown)
+        ErrorBox::notify(this, message);
+    else
+        m_untold << message;
+}
+
+void TAlarmRun::keyPressEvent(QKeyEvent *event)
+{
+    // One stray key must not silence an alarm for good: only "OK" and the
+    // title bar's close end it.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TAlarmRun::FormShow()
@@ -345,9 +389,7 @@ void TAlarmRun::reportOnce(const QString &message)
     if (m_reported)
         return;
     m_reported = true;
-    // This window is modal: a box of any other window could not be answered
-    // while it rings.
-    ErrorBox::notify(this, message);
+    tell(message);
 }
 
 void TAlarmRun::runPowerAction()
@@ -356,13 +398,16 @@ void TAlarmRun::runPowerAction()
     if (PowerActions::actionFromCode(m_settings.powerAction) == PowerAction::DoNothing)
         return;
     if (!power) {
-        ErrorBox::notify(&m_owner, powerFailureText(PowerActions::actionFromCode(m_settings.powerAction),
-                                                    QStringLiteral("not supported here")));
+        // The window closes at once: the box belongs to the manager, but opens over this window.
+        ErrorBox::notify(&m_owner,
+                         powerFailureText(PowerActions::actionFromCode(m_settings.powerAction),
+                                          QStringLiteral("not supported here")),
+                         this);
         return;
     }
     const PowerResult result = power->run(m_settings.powerAction);
     if (!result.done)
-        ErrorBox::notify(&m_owner, result.message);
+        ErrorBox::notify(&m_owner, result.message, this);
 }
 
 void TAlarmRun::Button1Click()

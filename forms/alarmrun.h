@@ -53,6 +53,7 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void FormCreate();
@@ -69,6 +70,8 @@ private:
     bool ringsFirstSoundInstead() const;
     void runPowerAction();
     void reportOnce(const QString &message);
+    // Shows a report in a box over this window, once the window shows.
+    void tell(const QString &message);
     void builtInSoundFailed(const QString &message);
 
     TFormAlarmList &m_owner;
@@ -83,6 +86,7 @@ private:
     bool m_closed = false;
     bool m_reported = false;
     bool m_shown = false;
+    QStringList m_untold; // reports waiting for the window to show
     // A built-in sound that failed is not tried again before this moment.
     static constexpr qint64 SoundRetryMs = 5000;
     qint64 m_soundRetryAtMs = 0;

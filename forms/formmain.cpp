@@ -127,7 +127,10 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
     logoFont.setBold(true);
     logoFont.setPixelSize(12);
     LabelLogo->setFont(logoFont);
-    LabelLogo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // White through the palette: a style sheet would reach the label's tooltip too.
+    QPalette logoPalette = LabelLogo->palette();
+    logoPalette.setColor(QPalette::WindowText, Qt::white);
+    LabelLogo->setPalette(logoPalette);
     LabelLogo->setToolTip(QStringLiteral("About Chronelle"));
     LabelLogo->setCursor(Qt::PointingHandCursor);
     LabelLogo->adjustSize();

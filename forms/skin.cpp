@@ -25,7 +25,8 @@ QImage panel(const QSize &size)
     // The bevel: light from the top left, shade at the bottom right.
     constexpr int bevel = 4;
     for (int i = 0; i < bevel; ++i) {
-        const QRect r = all.adjusted(i, i, -i - 1, -i - 1);
+        // The ring's own last column and row: QRect's right() and bottom() are inclusive.
+        const QRect r = all.adjusted(i, i, -i, -i);
         const int fade = 60 - i * 12;
         p.setPen(middle.darker(200 - i * 20));
         p.drawLine(r.bottomLeft(), r.bottomRight());

@@ -26,7 +26,7 @@ void show(QWidget *parent, const QString &message)
     box.exec();
 }
 
-void notify(QWidget *parent, const QString &message)
+void notify(QWidget *parent, const QString &message, const QWidget *centredOver)
 {
     if (recorder()) {
         recorder()(message);
@@ -37,6 +37,9 @@ void notify(QWidget *parent, const QString &message)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+    // Qt centres a box over its parent only; the box takes its final size as it shows.
+    if (centredOver && centredOver->isVisible())
+        box->move(centredOver->geometry().center() - box->rect().center() - (box->geometry().topLeft() - box->pos()));
 }
 
 void setRecorder(Recorder r)

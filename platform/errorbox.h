@@ -12,8 +12,9 @@ namespace ErrorBox {
 void show(QWidget *parent, const QString &message);
 
 // The same message in a box that doesn't wait for an answer, for reports
-// that must not hold up what the program is doing (an alarm going on).
-void notify(QWidget *parent, const QString &message);
+// that must not hold up what the program is doing (an alarm going on). The
+// box opens centred over its parent, or over centredOver when given.
+void notify(QWidget *parent, const QString &message, const QWidget *centredOver = nullptr);
 
 // While a recorder is set, messages go to it instead of a modal box.
 using Recorder = std::function<void(const QString &message)>;

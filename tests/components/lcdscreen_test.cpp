@@ -65,6 +65,9 @@ TEST(LcdScreenColours, IntensityMixesLitAndUnlitColoursAndGlyphsUseThem)
         {"intensity 0: lit all but PixelOff", clBlack, 0, qRgb(171, 171, 171), qRgb(170, 170, 170)},
         {"intensity -127: roles swapped", clBlack, -127, qRgb(170, 170, 170), qRgb(3, 3, 3)},
         {"a mid-grey PixelOn keeps its brightness", 0x808080, 127, qRgb(129, 129, 129), qRgb(170, 170, 170)},
+        // Channels of 255: the low 8 bits of the scaled difference (-1 gives 255, -43 gives 213).
+        {"white PixelOn at full intensity", 0xFFFFFF, 127, qRgb(255, 255, 255), qRgb(170, 170, 170)},
+        {"white PixelOn at intensity 64", 0xFFFFFF, 64, qRgb(213, 213, 213), qRgb(170, 170, 170)},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -76,6 +79,40 @@ TEST(LcdScreenColours, IntensityMixesLitAndUnlitColoursAndGlyphsUseThem)
         EXPECT_EQ(screen.unlitColor(), row.unlit) << std::hex << screen.unlitColor();
         EXPECT_EQ(cellDots(screen.grabFrame(), screen, 0, 0), expectedDots(screen, 'A'));
     }
+}
+
+// Lit dots of the clock's six colour schemes at full intensity: a channel of
+// 0 or 255 in PixelOn follows the formula to the bit.
+TEST(LcdScreenColours, ColourSchemesLightTheirDotsAsTheFormulaGives)
+{
+    struct Row
+    {
+        const char *name;
+        TColor off;
+        TColor on;
+        QRgb lit;
+    };
+    const Row rows[] = {
+        {"Blue", 0x800000, 0xFFFF00, qRgb(0, 252, 254)},   {"Gray", 0xAAAAAA, 0x000000, qRgb(3, 3, 3)},
+        {"Green", 0x008000, 0x00FF00, qRgb(0, 254, 0)},    {"Pink", 0x800080, 0xFF00FF, qRgb(254, 0, 254)},
+        {"Red", 0x000080, 0x0000FF, qRgb(254, 0, 0)},      {"Yellow", 0x008080, 0x00FFFF, qRgb(254, 254, 0)},
+        {"PixelOff as white as PixelOn", 0xFFFFFF, 0xFFFFFF, qRgb(255, 255, 255)},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TLCDScreen screen;
+        screen.setPixelOff(row.off);
+        screen.setPixelOn(row.on);
+        EXPECT_EQ(screen.litColor(), row.lit) << std::hex << screen.litColor();
+        // An all-lit cell: its first dot sits inside the border space and the frame line.
+        screen.setLines({QString(QChar(255))});
+        const int first = screen.BorderSpace() + 1;
+        EXPECT_EQ(screen.grabFrame().pixel(first, first), row.lit);
+    }
+    TLCDScreen lowIntensity;
+    lowIntensity.setPixelOff(0xFFFFFF);
+    lowIntensity.setIntensity(0);
+    EXPECT_EQ(lowIntensity.litColor(), qRgb(255, 255, 255)) << "a difference past 255 must not wrap to black";
 }
 
 // The clock's LCD in its three sizes; the frame drawn is also what the paint

@@ -9,7 +9,12 @@
 #include "schedulerules.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
 
 namespace {
 
@@ -218,6 +223,8 @@ TEST_F(RingingWindow, AnAlarmWhoseFileCannotBeReadStillRingsTheFirstSound)
         m_window = std::make_unique<TAlarmRun>(m_manager, Occurrence{7, QStringLiteral("x"), {}});
         m_window->show();
         run(400);
+        EXPECT_TRUE(errors.messages.isEmpty()) << "told before the window showed";
+        QCoreApplication::processEvents();
         EXPECT_EQ(errors.messages.size(), 1);
         EXPECT_EQ(player().played(), QStringList{path(QStringLiteral("sounds/start.wav"))});
         m_window->ButtonOKClick();
@@ -323,4 +330,32 @@ TEST_F(RingingWindow, TheOutputIsKeptAudibleOnlyWhileTheAlarmSounds)
         m_window.reset();
         m_power.onPerform = nullptr;
     }
+}
+
+// An alarm opens on top, centred on the screen, with "Snooze" focused; a
+// stray Escape leaves it ringing, the title bar's close still ends it.
+TEST_F(RingingWindow, OpensCentredOnTopWithSnoozeFocusedAndOnlyOKOrCloseEndIt)
+{
+    m_manager.move(21, 40);
+    m_record.playListOn = false;
+    m_record.soundOn = true;
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    EXPECT_TRUE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    ASSERT_NE(screen ? screen : QGuiApplication::primaryScreen(), nullptr);
+    EXPECT_EQ(m_window->geometry().center(),
+              (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry().center());
+    EXPECT_EQ(m_window->focusWidget(), m_window->findChild<QPushButton *>(QStringLiteral("Button1")));
+
+    run();
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    run();
+    EXPECT_TRUE(m_window->isVisible()) << "Escape ended the alarm";
+    EXPECT_TRUE(player().isPlaying());
+    EXPECT_TRUE(m_manager.ringingFlag());
+
+    m_window->close();
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_FALSE(m_manager.ringingFlag());
 }

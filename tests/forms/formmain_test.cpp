@@ -5,6 +5,7 @@
 #include "formmain.h"
 #include "formstestsupport.h"
 #include "lcdscreen.h"
+#include "skin.h"
 #include "systray.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <QUrl>
 #include <memory>
 
@@ -336,4 +338,48 @@ TEST_F(ClockWindow, ExitWithAnUnwritableDataFolderSaysWhatIsLostAndEnds)
     EXPECT_FALSE(main.isVisible()) << "the exit was refused";
     EXPECT_FALSE(QFileInfo::exists(blocker + QStringLiteral("/Chronelle")));
     main.setCompanions(nullptr, nullptr);
+}
+
+// The logo's tooltip looks like every other tooltip: its white text must not
+// reach the tooltip. Two tooltips of the same text must look alike.
+TEST_F(ClockWindow, TheLogoTooltipHasThePlatformsTooltipLook)
+{
+    create();
+    auto *logo = m_main->findChild<QLabel *>(QStringLiteral("LabelLogo"));
+    ASSERT_NE(logo, nullptr);
+    QLabel plain;
+    plain.show();
+    const auto tooltipOf = [](QWidget *owner) {
+        QToolTip::showText(QPoint(100, 100), owner->toolTip(), owner);
+        QImage image;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->inherits("QTipLabel") && window->isVisible())
+                image = window->grab().toImage();
+        }
+        QToolTip::hideText();
+        QCoreApplication::processEvents();
+        return image;
+    };
+    plain.setToolTip(logo->toolTip());
+    const QImage logoTip = tooltipOf(logo);
+    ASSERT_FALSE(logoTip.isNull()) << "no tooltip showed";
+    EXPECT_EQ(logoTip, tooltipOf(&plain));
+}
+
+// The skin's bevel runs round the whole panel: its last column and row are
+// the shadow of the bottom-right edges, not the face.
+TEST(ClockSkin, TheBevelShadowsTheLastColumnAndRow)
+{
+    for (const QSize size : {QSize(184, 68), QSize(272, 105), QSize(382, 133)}) {
+        SCOPED_TRACE(size.width());
+        const QImage panel = Skin::panel(size);
+        const int right = size.width() - 1;
+        const int bottom = size.height() - 1;
+        const QRgb shadow = panel.pixel(right, bottom / 2);
+        for (int y = 1; y <= bottom; ++y)
+            ASSERT_EQ(panel.pixel(right, y), shadow) << y;
+        for (int x = 1; x <= right; ++x)
+            ASSERT_EQ(panel.pixel(x, bottom), shadow) << x;
+        EXPECT_LT(qGray(shadow), qGray(panel.pixel(right - 1, bottom / 2)));
+    }
 }
