@@ -577,20 +577,33 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
-        // Let the window manager move the borderless window; without one, move it ourselves.
-        m_manualDrag = !(windowHandle() && windowHandle()->startSystemMove());
-        m_dragOffset = mouse->globalPosition().toPoint() - pos();
+        // The move starts only once the pointer has really moved: a window
+        // manager that took the pointer at the press would swallow the
+        // second click of a double click.
+        m_pressPoint = mouse->globalPosition().toPoint();
+        m_dragOffset = m_pressPoint - pos();
+        m_dragState = DragState::Pressed;
         return true;
     }
-    case QEvent::MouseMove:
-        if (m_manualDrag) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            move(mouse->globalPosition().toPoint() - m_dragOffset);
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint global = mouse->globalPosition().toPoint();
+        if (m_dragState == DragState::Pressed && mouse->buttons().testFlag(Qt::LeftButton) &&
+            (global - m_pressPoint).manhattanLength() >= QApplication::startDragDistance()) {
+            // Let the window manager move the borderless window from here on
+            // (a move of our own now would be undone by it); without one,
+            // move it ourselves.
+            const bool byWindowManager = windowHandle() && windowHandle()->startSystemMove();
+            m_dragState = byWindowManager ? DragState::Idle : DragState::Moving;
+        }
+        if (m_dragState == DragState::Moving) {
+            move(global - m_dragOffset);
             return true;
         }
         return false;
+    }
     case QEvent::MouseButtonRelease:
-        m_manualDrag = false;
+        m_dragState = DragState::Idle;
         return false;
     default:
         return false;

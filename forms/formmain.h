@@ -130,8 +130,17 @@ private:
     QStringList m_missedAlarms; // gathered until the next turn of the event loop
     bool m_closing = false;
     bool m_exitRequested = false;
+    // A left press on the face or the skin: pressed, then moved by the
+    // window manager (back to idle) or by this window where there is none.
+    enum class DragState
+    {
+        Idle,
+        Pressed,
+        Moving
+    };
+    DragState m_dragState = DragState::Idle;
+    QPoint m_pressPoint;
     QPoint m_dragOffset;
-    bool m_manualDrag = false;
     TFormAlarmList *m_alarmList = nullptr;
     TFormAbout *m_about = nullptr;
 

@@ -17,17 +17,26 @@ chmod 700 "$RUN_DIR"
 export XDG_RUNTIME_DIR="$RUN_DIR"
 export CHRONELLE_TEST_SERVICES=1
 
-# X server with a notification area
-display_number=91
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-  display_number=$((display_number + 1))
-done
-Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >"$RUN_DIR/xvfb.log" 2>&1 &
-pids+=($!)
-export CHRONELLE_TEST_DISPLAY=":$display_number"
-for _ in $(seq 50); do DISPLAY=$CHRONELLE_TEST_DISPLAY xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# X servers: one with a notification area and no window manager, one with
+# a window manager (openbox) as most desktops have
+start_x() {
+  local number=$1
+  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+    number=$((number + 1))
+  done
+  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$RUN_DIR/xvfb-$number.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do DISPLAY=":$number" xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  x_display=":$number"
+}
+start_x 91
+export CHRONELLE_TEST_DISPLAY=$x_display
 DISPLAY=$CHRONELLE_TEST_DISPLAY trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
   >"$RUN_DIR/trayer.log" 2>&1 &
+pids+=($!)
+start_x $((${x_display#:} + 1))
+export CHRONELLE_TEST_WM_DISPLAY=$x_display
+DISPLAY=$CHRONELLE_TEST_WM_DISPLAY openbox >"$RUN_DIR/openbox.log" 2>&1 &
 pids+=($!)
 
 # sound server with a null sink whose monitor the tests record

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 using namespace Lcd;
@@ -198,6 +199,41 @@ TEST_F(ClockWindow, RightClickOpensTheMenuAlignedRightAndOnlyTheLeftButtonDrags)
         // After the release the mouse no longer drags.
         sendMouse(target, QEvent::MouseMove, Qt::NoButton, grip + QPoint(100, 100));
         EXPECT_EQ(m_main->pos(), start + QPoint(-30, 15));
+    }
+}
+
+// A press alone moves nothing: the move waits until the pointer has gone
+// the drag distance, so the second click of a double click still arrives.
+TEST_F(ClockWindow, APressMovesNothingBeforeTheDragDistanceSoDoubleClicksArrive)
+{
+    create();
+    m_main->move(200, 200);
+    const int distance = QApplication::startDragDistance();
+    ASSERT_GT(distance, 1);
+    struct Row
+    {
+        QWidget *target;
+        std::function<bool()> stepped;
+    };
+    const QString colourBefore = m_main->settings().colourName;
+    const int sizeBefore = m_main->settings().sizeIndex;
+    const Row rows[] = {
+        {&lcd(), [&] { return m_main->settings().colourName != colourBefore; }},
+        {visibleSkin(), [&] { return m_main->settings().sizeIndex != sizeBefore; }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.target->objectName().toStdString());
+        const QPoint start = m_main->pos();
+        const QPoint grip = row.target->mapToGlobal(QPoint(20, 20));
+        const QPoint jitter(distance / 2, 0);
+        sendMouse(row.target, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        sendMouse(row.target, QEvent::MouseMove, Qt::LeftButton, grip + jitter);
+        EXPECT_EQ(m_main->pos(), start) << "moved before the drag distance";
+        sendMouse(row.target, QEvent::MouseButtonRelease, Qt::LeftButton, grip + jitter);
+        sendMouse(row.target, QEvent::MouseButtonDblClick, Qt::LeftButton, grip + jitter);
+        sendMouse(row.target, QEvent::MouseButtonRelease, Qt::LeftButton, grip + jitter);
+        EXPECT_TRUE(row.stepped());
+        EXPECT_EQ(m_main->pos(), start);
     }
 }
 

@@ -38,10 +38,23 @@ QByteArray ProgramFolder::readFile(const QString &name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+namespace {
+QString &displayVariable()
+{
+    static QString name = QStringLiteral("CHRONELLE_TEST_DISPLAY");
+    return name;
+}
+} // namespace
+
+void useWindowManagerDisplay()
+{
+    displayVariable() = QStringLiteral("CHRONELLE_TEST_WM_DISPLAY");
+}
+
 QProcessEnvironment ProgramFolder::environment(const QString &fakeTime)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), env.value(QStringLiteral("CHRONELLE_TEST_DISPLAY")));
+    env.insert(QStringLiteral("DISPLAY"), env.value(displayVariable()));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     if (!fakeTime.isEmpty()) {
@@ -64,11 +77,18 @@ QProcess *ProgramFolder::start(const QProcessEnvironment &environment)
 
 QString missingService()
 {
-    if (qEnvironmentVariableIsEmpty("CHRONELLE_TEST_DISPLAY"))
-        return QStringLiteral(
-            "no test X server (CHRONELLE_TEST_DISPLAY is not set; run the tests through scripts/test.sh)");
+    if (qEnvironmentVariableIsEmpty(qPrintable(displayVariable())))
+        return QStringLiteral("no test X server (%1 is not set; run the tests through scripts/test.sh)")
+            .arg(displayVariable());
     if (commandOutput(QStringLiteral("xdotool version")).isEmpty())
         return QStringLiteral("xdotool is not installed");
+    // A window manager announces itself on the root window; give it a moment to start.
+    if (displayVariable() != QStringLiteral("CHRONELLE_TEST_DISPLAY") &&
+        !waitUntil([] { return commandOutput(QStringLiteral("xprop -root _NET_SUPPORTING_WM_CHECK"))
+                                   .contains("window id"); },
+                   5000))
+        return QStringLiteral("no window manager runs on the test display %1 (package openbox)")
+            .arg(qEnvironmentVariable(qPrintable(displayVariable())));
     if (!QFile::exists(QStringLiteral(CHRONELLE_FAKETIME_LIBRARY)))
         return QStringLiteral("libfaketime is not installed (package faketime)");
     return {};

@@ -41,6 +41,10 @@ private:
 // Empty when the test display, xdotool and libfaketime are there; otherwise what is missing.
 QString missingService();
 
+// From now on the programs and commands of this test run on the test display
+// that has a window manager (openbox), and missingService() asks for it.
+void useWindowManagerDisplay();
+
 // Runs a command line (split as QProcess::splitCommand does) on the test
 // display and returns its standard output.
 QByteArray commandOutput(const QString &commandLine);
