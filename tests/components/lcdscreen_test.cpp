@@ -93,9 +93,12 @@ TEST(LcdScreenColours, ColourSchemesLightTheirDotsAsTheFormulaGives)
         QRgb lit;
     };
     const Row rows[] = {
-        {"Blue", 0x800000, 0xFFFF00, qRgb(0, 252, 254)},   {"Gray", 0xAAAAAA, 0x000000, qRgb(3, 3, 3)},
-        {"Green", 0x008000, 0x00FF00, qRgb(0, 254, 0)},    {"Pink", 0x800080, 0xFF00FF, qRgb(254, 0, 254)},
-        {"Red", 0x000080, 0x0000FF, qRgb(254, 0, 0)},      {"Yellow", 0x008080, 0x00FFFF, qRgb(254, 254, 0)},
+        {"Blue", 0x800000, 0xFFFF00, qRgb(0, 252, 254)},
+        {"Gray", 0xAAAAAA, 0x000000, qRgb(3, 3, 3)},
+        {"Green", 0x008000, 0x00FF00, qRgb(0, 254, 0)},
+        {"Pink", 0x800080, 0xFF00FF, qRgb(254, 0, 254)},
+        {"Red", 0x000080, 0x0000FF, qRgb(254, 0, 0)},
+        {"Yellow", 0x008080, 0x00FFFF, qRgb(254, 254, 0)},
         {"PixelOff as white as PixelOn", 0xFFFFFF, 0xFFFFFF, qRgb(255, 255, 255)},
     };
     for (const Row &row : rows) {

@@ -84,9 +84,9 @@ QString missingService()
         return QStringLiteral("xdotool is not installed");
     // A window manager announces itself on the root window; give it a moment to start.
     if (displayVariable() != QStringLiteral("CHRONELLE_TEST_DISPLAY") &&
-        !waitUntil([] { return commandOutput(QStringLiteral("xprop -root _NET_SUPPORTING_WM_CHECK"))
-                                   .contains("window id"); },
-                   5000))
+        !waitUntil(
+            [] { return commandOutput(QStringLiteral("xprop -root _NET_SUPPORTING_WM_CHECK")).contains("window id"); },
+            5000))
         return QStringLiteral("no window manager runs on the test display %1 (package openbox)")
             .arg(qEnvironmentVariable(qPrintable(displayVariable())));
     if (!QFile::exists(QStringLiteral(CHRONELLE_FAKETIME_LIBRARY)))

@@ -109,7 +109,8 @@ TEST_F(UnderAWindowManager, AnAlarmOpensCentredAboveTheOthersAndAStrayEscapeLeav
     const QRect screen = screenGeometry();
     ASSERT_FALSE(screen.isEmpty());
     const QPoint offCentre = ringing->geometry.center() - screen.center();
-    EXPECT_LE(offCentre.manhattanLength(), 2) << "the ringing window's centre is off by " << offCentre.x() << "," << offCentre.y();
+    EXPECT_LE(offCentre.manhattanLength(), 2)
+        << "the ringing window's centre is off by " << offCentre.x() << "," << offCentre.y();
     EXPECT_TRUE(stateOf(*ringing).contains(u"_NET_WM_STATE_ABOVE")) << stateOf(*ringing).toStdString();
 
     activateAndPress(*ringing, "Escape");
