@@ -16,12 +16,72 @@
 #include "terminationsignals.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+// Reads the command line before anything else, so that --help, --version and
+// a mistake are answered without a display and without a word to a running
+// copy. Returns the exit code when the program should end here.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A desktop alarm clock with a dot-matrix clock face that "
+                                                    "lives in the notification area."));
+    // "-platform", "-session" and the like are Qt's, as the session manager
+    // uses them to start the program again; they are passed on untouched.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const auto addQtOption = [&parser](const char *name, const QString &valueName) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), valueName);
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    };
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "title", "name", "style", "stylesheet", "session"})
+        addQtOption(name, QStringLiteral("value"));
+    for (const char *name : {"widgetcount", "reverse", "nograb", "dograb", "sync"})
+        addQtOption(name, QString());
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool understood = parser.parse(arguments) && parser.positionalArguments().isEmpty();
+    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    if (understood && !helpAsked && !parser.isSet(version))
+        return std::nullopt;
+
+    // Only now an application object, for the texts: one that needs no display.
+    QCoreApplication textOnly(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Chronelle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
+    if (!understood) {
+        const QString error =
+            parser.errorText().isEmpty()
+                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
+                : parser.errorText();
+        std::fprintf(stderr, "chronelle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (helpAsked)
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    else
+        std::printf("Chronelle %s\n", CHRONELLE_VERSION);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
+
     // Sound goes through GStreamer unless the user chose another backend.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
@@ -30,6 +90,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Chronelle"));
     // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHRONELLE_APP_ID));
     QApplication::setWindowIcon(Skin::applicationIcon());
     // The clock lives on with every window hidden; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -43,8 +43,15 @@ QImage applicationIconImage(int size)
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    paintApplicationIcon(p, size);
+    return image;
+}
+
+void paintApplicationIcon(QPainter &p, qreal side)
+{
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
+    p.scale(side / 64.0, side / 64.0);
 
     const QColor blue(16, 89, 154);
     // Two bells on top.
@@ -74,13 +81,13 @@ QImage applicationIconImage(int size)
     p.setBrush(QColor(200, 40, 40));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(32, 34), 2.5, 2.5);
-    return image;
+    p.restore();
 }
 
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : kIconSizes)
         icon.addPixmap(QPixmap::fromImage(applicationIconImage(size)));
     return icon;
 }

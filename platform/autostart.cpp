@@ -19,12 +19,19 @@ Autostart::Autostart(QString executablePath, QString configHome)
 
 QString Autostart::entryPath() const
 {
+    return m_configHome + QStringLiteral("/autostart/" CHRONELLE_APP_ID ".desktop");
+}
+
+QString Autostart::legacyEntryPath() const
+{
     return m_configHome + QStringLiteral("/autostart/chronelle.desktop");
 }
 
-bool Autostart::isEnabled() const
+namespace {
+
+// The entry exists and the desktop will honour it.
+bool honoured(const QString &path)
 {
-    const QString path = entryPath();
     if (!QFileInfo::exists(path))
         return false;
     try {
@@ -38,6 +45,19 @@ bool Autostart::isEnabled() const
         return false;
     }
     return true;
+}
+
+void removeEntry(const QString &path)
+{
+    if (QFileInfo::exists(path) && !QFile::remove(path))
+        throw AppError(QStringLiteral("Could not remove %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
+bool Autostart::isEnabled() const
+{
+    return honoured(entryPath()) || honoured(legacyEntryPath());
 }
 
 QString Autostart::quotedExec(const QString &path)
@@ -61,9 +81,10 @@ QString Autostart::quotedExec(const QString &path)
 void Autostart::setEnabled(bool enabled)
 {
     const QString path = entryPath();
+    // Two entries would start two copies at login.
+    removeEntry(legacyEntryPath());
     if (!enabled) {
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            throw AppError(QStringLiteral("Could not remove %1.").arg(QDir::toNativeSeparators(path)));
+        removeEntry(path);
         return;
     }
     const QString folder = QFileInfo(path).absolutePath();
@@ -75,7 +96,7 @@ void Autostart::setEnabled(bool enabled)
         QStringLiteral("Name=Chronelle"),
         QStringLiteral("Comment=Alarm clock"),
         QStringLiteral("Exec=") + quotedExec(QFileInfo(m_executablePath).absoluteFilePath()),
-        QStringLiteral("Icon=chronelle"),
+        QStringLiteral("Icon=" CHRONELLE_APP_ID),
         QStringLiteral("Terminal=false"),
         QStringLiteral("X-GNOME-Autostart-enabled=true"),
     };

@@ -3,9 +3,11 @@
 #include <QString>
 
 // Starting the program at login, the freedesktop way: an autostart entry
-// "chronelle.desktop" in $XDG_CONFIG_HOME/autostart (~/.config/autostart)
-// that runs the executable by its absolute path. The same entry is read and
-// written, so the check mark always shows what the desktop will do.
+// named by the application id in $XDG_CONFIG_HOME/autostart
+// (~/.config/autostart) that runs the executable by its absolute path. The
+// same entry is read and written, so the check mark always shows what the
+// desktop will do; an entry "chronelle.desktop" left by an older version
+// counts as well and is replaced or removed with it.
 class Autostart final
 {
 public:
@@ -13,6 +15,7 @@ public:
     explicit Autostart(QString executablePath, QString configHome = {});
 
     QString entryPath() const;
+    QString legacyEntryPath() const;
     // The entry exists and the desktop will honour it.
     bool isEnabled() const;
     // Writes or removes the entry; throws AppError when that fails.

@@ -4,6 +4,7 @@
 #include "qtprint.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -54,7 +55,34 @@ TEST(Autostart, WithoutAFolderGivenTheEntryGoesUnderXdgConfigHome)
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const Autostart autostart(QStringLiteral("/x"));
     qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(autostart.entryPath(), config.path() + QStringLiteral("/autostart/chronelle.desktop"));
+    EXPECT_EQ(autostart.entryPath(), config.path() + QStringLiteral("/autostart/" CHRONELLE_APP_ID ".desktop"));
+}
+
+// An entry an older version wrote under the program's short name starts the
+// program all the same: it shows as on, and is never left beside the new one.
+TEST(Autostart, TheOlderEntryCountsAndIsReplacedOrRemoved)
+{
+    QTemporaryDir config;
+    Autostart autostart(QStringLiteral("/usr/bin/chronelle"), config.path());
+    for (const bool enable : {true, false}) {
+        SCOPED_TRACE(enable);
+        ASSERT_TRUE(QDir(config.path()).mkpath(QStringLiteral("autostart")));
+        QFile legacy(autostart.legacyEntryPath());
+        ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
+        legacy.write("[Desktop Entry]\nType=Application\nExec=/usr/bin/chronelle\nIcon=chronelle\n");
+        legacy.close();
+        EXPECT_TRUE(autostart.isEnabled());
+
+        autostart.setEnabled(enable);
+        EXPECT_FALSE(QFile::exists(autostart.legacyEntryPath()));
+        EXPECT_EQ(QFile::exists(autostart.entryPath()), enable);
+        EXPECT_EQ(autostart.isEnabled(), enable);
+        if (enable) {
+            QFile entry(autostart.entryPath());
+            ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(entry.readAll().contains("\nIcon=" CHRONELLE_APP_ID "\n"));
+        }
+    }
 }
 
 TEST(HelpLauncher, ShowsTheStartPageOrNamesTheMissingFile)
