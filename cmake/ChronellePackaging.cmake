@@ -42,4 +42,8 @@ add_custom_target(chronelle_package_docs ALL DEPENDS ${package_docs}/changelog.g
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/debian/copyright ${package_docs}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/chronelle)
 
+# Everything `cmake --install` and `cpack` take, without the tests and benchmarks.
+add_custom_target(chronelle_installable)
+add_dependencies(chronelle_installable chronelle chronelle_resources chronelle_desktop_files chronelle_package_docs)
+
 include(CPack)

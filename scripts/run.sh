@@ -8,7 +8,25 @@ BUILD_DIR=${CHRONELLE_BUILD_DIR:-$ROOT/build}
 "$ROOT/scripts/setup.sh" run
 APP="$BUILD_DIR/bin/chronelle"
 
+# Where things are, as the program itself decides it: beside the executable
+# while it may write there, else in the user's data folder.
+tell_where() {
+  local data="$BUILD_DIR/bin"
+  if [ ! -w "$data" ]; then
+    data="${XDG_DATA_HOME:-$HOME/.local/share}/Chronelle"
+  fi
+  echo "== the program: $APP"
+  echo "== its alarms and settings are kept in: $data"
+  if [ "$data" = "$BUILD_DIR/bin" ]; then
+    echo "   (beside the program: deleting $BUILD_DIR deletes them too)"
+  fi
+  echo "== to install it for your user (alarms then kept in ~/.local/share/Chronelle):"
+  echo "     cmake --install $BUILD_DIR --prefix ~/.local"
+  echo "   or as a Debian package: (cd $BUILD_DIR && cpack -G DEB) && sudo apt install $BUILD_DIR/chronelle_*.deb"
+}
+
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  tell_where
   exec "$APP"
 fi
 
@@ -36,3 +54,4 @@ import -window root "$shot"
 kill -TERM "$app_pid" 2>/dev/null || true
 wait "$app_pid" 2>/dev/null || true
 echo "== Chronelle ran on the virtual display; screenshot saved to $shot"
+tell_where

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Chronelle needs on Debian 12, then configures and builds it.
-#   scripts/setup.sh run    packages to build and run
-#   scripts/setup.sh test   those and the test services; warnings are errors
+#   scripts/setup.sh run    packages to build and run; builds the program only
+#   scripts/setup.sh test   those and the test services; builds everything,
+#                           warnings are errors
+# Nothing is installed, and the package lists are not even refreshed, when
+# every package is there already: a second run needs neither root nor network.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MODE=${1:-run}
@@ -25,10 +28,23 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "== installing: ${missing[*]}"
   as_root apt-get update -q
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # A name that apt accepts but that never reads as installed (a virtual
+  # package) would send every later run to the network again: refuse it here.
+  for pkg in "${missing[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      echo "setup: '$pkg' in the package lists is not a real package name; name the package that provides it" >&2
+      exit 1
+    fi
+  done
 fi
 
 werror=OFF
 [ "$MODE" = test ] && werror=ON
 echo "== configuring and building in $BUILD_DIR"
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHRONELLE_WERROR=$werror >/dev/null
-cmake --build "$BUILD_DIR"
+if [ "$MODE" = test ]; then
+  cmake --build "$BUILD_DIR"
+else
+  # The program and what an install takes; tests and benchmarks are left out.
+  cmake --build "$BUILD_DIR" --target chronelle_installable
+fi

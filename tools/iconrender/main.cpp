@@ -4,7 +4,6 @@
 #include "skin.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <cstdio>
@@ -49,16 +48,13 @@ bool writeSvg(const QString &folder, const QString &appId)
 
 int main(int argc, char *argv[])
 {
-    // Drawing only: no window, so no display is needed during a build.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 3) {
+    // Drawing into images and files only: no application object, no display.
+    if (argc != 3) {
         std::fprintf(stderr, "usage: iconrender <folder> <app id>\n");
         return 2;
     }
-    const QString folder = arguments[1];
-    const QString appId = arguments[2];
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString appId = QString::fromLocal8Bit(argv[2]);
     for (int size : Skin::kIconSizes) {
         if (!writePng(folder, appId, size))
             return 1;

@@ -1,0 +1,336 @@
+// The program as it is installed: `cmake --install` into a prefix that is then
+// made read-only, the installed program adding an alarm through its windows
+// and keeping it in the user's data folder, the desktop files the launchers
+// read, the Debian package, and the command line without a display.
+
+#include "platformtestsupport.h"
+#include "programrunner.h"
+#include "qtprint.h"
+#include "skin.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace SystemTest;
+
+namespace {
+
+const QString kAppId = QStringLiteral(CHRONELLE_APP_ID);
+
+struct Finished
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Finished run(const QString &program, const QStringList &arguments,
+             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    Finished result;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = "did not finish: " + program.toLocal8Bit();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+// Every file and folder below root with its size, mode and time of change.
+QStringList listing(const QString &root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        entries << QStringLiteral("%1 %2 %3 %4")
+                       .arg(info.filePath())
+                       .arg(info.size())
+                       .arg(int(info.permissions()))
+                       .arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    entries.sort();
+    return entries;
+}
+
+void makeReadOnly(const QString &root)
+{
+    QStringList paths{root};
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << it.next();
+    for (const QString &path : paths) {
+        QFileInfo info(path);
+        QFile::Permissions read = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        if (info.isDir() || info.isExecutable())
+            read |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QFile::setPermissions(path, read);
+    }
+}
+
+// An install into a temporary prefix, with a private home for the user who runs it.
+class Installed : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_prefix.isValid() && m_home.isValid());
+        const Finished install = run(QStringLiteral(CHRONELLE_CMAKE_COMMAND),
+                                     {QStringLiteral("--install"), QStringLiteral(CHRONELLE_BUILD_TREE),
+                                      QStringLiteral("--prefix"), m_prefix.path()});
+        ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
+    }
+    // Writable again, so that the temporary prefix can be removed.
+    void TearDown() override
+    {
+        QDirIterator it(m_prefix.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QFile::setPermissions(m_prefix.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        while (it.hasNext())
+            QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
+    QString dataFolder() const { return m_home.filePath(QStringLiteral("data/Chronelle")); }
+
+    // The test display, and a home, data, settings and runtime folder of its own.
+    QProcessEnvironment userEnvironment() const
+    {
+        QProcessEnvironment environment = ProgramFolder::environment();
+        environment.insert(QStringLiteral("HOME"), m_home.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
+        return environment;
+    }
+
+    QTemporaryDir m_prefix;
+    QTemporaryDir m_home;
+};
+
+// The superuser may write anywhere: the installed program then runs as an
+// ordinary user, for whom the read-only prefix really is read-only.
+class AsOrdinaryUser
+{
+public:
+    static constexpr uid_t kNobody = 65534;
+    static bool needed() { return ::geteuid() == 0; }
+    // Hands the folder to that user; the test itself stays the superuser.
+    static void own(const QString &path)
+    {
+        if (needed() && ::chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
+            ADD_FAILURE() << "could not hand " << path.toStdString() << " to the ordinary user";
+    }
+    static void start(QProcess &process, const QString &program, const QProcessEnvironment &environment)
+    {
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        if (!needed())
+            return process.start(program, {});
+        // setpriv executes the program in its own process: the pid stays the program's.
+        process.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                  QStringLiteral("--clear-groups"), program});
+    }
+};
+
+} // namespace
+
+TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePrefix)
+{
+    REQUIRE_SERVICE(missingService());
+    makeReadOnly(m_prefix.path());
+    for (const char *folder : {"", "runtime"}) {
+        QDir().mkpath(m_home.filePath(QString::fromLatin1(folder)));
+        AsOrdinaryUser::own(m_home.filePath(QString::fromLatin1(folder)));
+    }
+    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QStringList before = listing(m_prefix.path());
+
+    QProcess program;
+    AsOrdinaryUser::start(program, installed(QStringLiteral("bin/chronelle")), userEnvironment());
+    ASSERT_TRUE(program.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return !windowsOf(program, QStringLiteral("^Chronelle$")).empty(); }, 15000))
+        << "the installed program showed no clock";
+
+    // A second start finds the first by its data folder and shows its manager.
+    QProcess second;
+    AsOrdinaryUser::start(second, installed(QStringLiteral("bin/chronelle")), userEnvironment());
+    ASSERT_TRUE(second.waitForFinished(15000));
+    std::optional<Window> manager;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (manager = viewableWindow(program, QStringLiteral("^Alarm Manager$"))).has_value(); }, 10000))
+        << "a second start did not show the manager";
+
+    // "Add", then "OK" in the editor: a new alarm at the present moment.
+    commandOutput(QStringLiteral("xdotool mousemove --window %1 44 276 click 1").arg(manager->id));
+    std::optional<Window> editor;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (editor = viewableWindow(program, QStringLiteral("^Alarm Options$"))).has_value(); }, 10000))
+        << "\"Add\" opened no editor";
+    commandOutput(QStringLiteral("xdotool mousemove --window %1 265 388 click 1").arg(editor->id));
+    const QString slotFile = dataFolder() + QStringLiteral("/0.ini");
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(slotFile); }, 10000)) << "the alarm was not saved";
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000));
+    EXPECT_EQ(program.exitCode(), 0);
+
+    QFile catalogue(dataFolder() + QStringLiteral("/al.ini"));
+    ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(catalogue.readAll().startsWith("1\r\n"));
+    for (const char *name : {"alarm.ini", "LCD.ini"})
+        EXPECT_TRUE(QFileInfo::exists(dataFolder() + u'/' + QString::fromLatin1(name))) << name;
+    struct stat folder
+    {
+    };
+    ASSERT_EQ(::stat(QFile::encodeName(dataFolder()).constData(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u) << "the data folder is open to other users";
+    EXPECT_EQ(listing(m_prefix.path()), before) << "something was written under the prefix";
+
+    // The same executable copied to a folder of its own is a portable copy.
+    QTemporaryDir portable;
+    const QString copy = portable.filePath(QStringLiteral("chronelle"));
+    ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/chronelle")), copy));
+    AsOrdinaryUser::own(portable.path());
+    QProcess beside;
+    AsOrdinaryUser::start(beside, copy, userEnvironment());
+    ASSERT_TRUE(waitUntil([&] { return !windowsOf(beside, QStringLiteral("^Chronelle$")).empty(); }, 15000));
+    ::kill(pid_t(beside.processId()), SIGTERM);
+    ASSERT_TRUE(beside.waitForFinished(15000));
+    EXPECT_EQ(beside.exitCode(), 0);
+    for (const char *name : {"al.ini", "LCD.ini"})
+        EXPECT_TRUE(QFileInfo::exists(portable.filePath(QString::fromLatin1(name)))) << name;
+    QFile stillOne(dataFolder() + QStringLiteral("/al.ini"));
+    ASSERT_TRUE(stillOne.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(stillOne.readAll().startsWith("1\r\n")) << "the portable copy wrote into the user's data folder";
+}
+
+TEST_F(Installed, LaunchersAcceptTheDesktopEntryTheMetadataAndTheIcon)
+{
+    const Finished entry =
+        run(QStringLiteral("desktop-file-validate"),
+            {installed(QStringLiteral("share/applications/") + kAppId + QStringLiteral(".desktop"))});
+    EXPECT_EQ(entry.exitCode, 0) << entry.out.toStdString() << entry.err.toStdString();
+    EXPECT_TRUE(entry.out.isEmpty()) << entry.out.toStdString();
+    const Finished metainfo =
+        run(QStringLiteral("appstreamcli"),
+            {QStringLiteral("validate"), QStringLiteral("--no-net"),
+             installed(QStringLiteral("share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml"))});
+    EXPECT_EQ(metainfo.exitCode, 0) << metainfo.out.toStdString() << metainfo.err.toStdString();
+
+    // The scalable icon is the same drawing as the PNGs: rendered at 64 pixels
+    // it differs from the 64 pixel PNG only by anti-aliasing.
+    QSvgRenderer svg(installed(QStringLiteral("share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg")));
+    ASSERT_TRUE(svg.isValid());
+    QImage drawn(64, 64, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    const QImage png(installed(QStringLiteral("share/icons/hicolor/64x64/apps/") + kAppId + QStringLiteral(".png")));
+    ASSERT_EQ(png.size(), QSize(64, 64));
+    const QImage expected = png.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int differing = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const QColor a = drawn.pixelColor(x, y);
+            const QColor b = expected.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) +
+                    std::abs(a.alpha() - b.alpha()) >
+                96)
+                ++differing;
+        }
+    }
+    EXPECT_LT(differing, 64 * 64 / 50) << "the SVG icon is not the drawing of the PNG icons";
+}
+
+TEST_F(Installed, CommandLineAnswersWithoutADisplay)
+{
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        noDisplay.remove(QString::fromLatin1(name));
+    const struct
+    {
+        const char *argument;
+        int exitCode;
+        const char *out;
+        const char *err;
+    } rows[] = {
+        {"--version", 0, "Chronelle " CHRONELLE_VERSION "\n", ""},
+        {"-v", 0, "Chronelle " CHRONELLE_VERSION "\n", ""},
+        {"--help", 0, "--version", ""},
+        {"--no-such-option", 2, "", "Usage:"},
+        {"stray", 2, "", "Usage:"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.argument);
+        const Finished result =
+            run(installed(QStringLiteral("bin/chronelle")), {QString::fromLatin1(row.argument)}, noDisplay);
+        EXPECT_EQ(result.exitCode, row.exitCode) << result.err.toStdString();
+        if (*row.out == '\0')
+            EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
+        else if (row.exitCode == 0 && QByteArray(row.out).endsWith('\n'))
+            EXPECT_EQ(result.out, QByteArray(row.out));
+        else
+            EXPECT_TRUE(result.out.contains(row.out)) << result.out.toStdString();
+        EXPECT_TRUE(result.err.contains(row.err)) << result.err.toStdString();
+    }
+}
+
+TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
+{
+    QTemporaryDir packages;
+    ASSERT_TRUE(packages.isValid());
+    const Finished cpack =
+        run(QStringLiteral(CHRONELLE_CPACK_COMMAND),
+            {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+             QStringLiteral(CHRONELLE_BUILD_TREE "/CPackConfig.cmake"), QStringLiteral("-B"), packages.path()});
+    ASSERT_EQ(cpack.exitCode, 0) << cpack.out.toStdString() << cpack.err.toStdString();
+    const QStringList debs = QDir(packages.path()).entryList({QStringLiteral("*.deb")});
+    ASSERT_EQ(debs.size(), 1) << debs.join(u' ').toStdString();
+    const QString deb = packages.filePath(debs.first());
+
+    const QString files = QString::fromUtf8(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb}).out);
+    QStringList wanted{QStringLiteral("./usr/bin/chronelle"),
+                       QStringLiteral("./usr/share/applications/") + kAppId + QStringLiteral(".desktop"),
+                       QStringLiteral("./usr/share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml"),
+                       QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg"),
+                       QStringLiteral("./usr/share/man/man1/chronelle.1.gz"),
+                       QStringLiteral("./usr/share/chronelle/help.qch"),
+                       QStringLiteral("./usr/share/chronelle/installed")};
+    for (int size : Skin::kIconSizes)
+        wanted << QStringLiteral("./usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
+    for (const char *sound : {"start.wav", "ringout.wav", "ringin.wav", "recycle.wav"})
+        wanted << QStringLiteral("./usr/share/chronelle/sounds/") + QString::fromLatin1(sound);
+    for (const QString &file : wanted)
+        EXPECT_TRUE(files.contains(u' ' + file + u'\n')) << "missing " << file.toStdString();
+    // The program alone in bin/: no test or benchmark came along.
+    EXPECT_EQ(files.count(QStringLiteral("./usr/bin/")), 2) << files.toStdString();
+
+    const QString depends =
+        QString::fromUtf8(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")}).out);
+    for (const char *needed :
+         {"libqt6widgets6", "gstreamer1.0-plugins-good", "gstreamer1.0-libav", "libqt6sql6-sqlite"})
+        EXPECT_TRUE(depends.contains(QString::fromLatin1(needed))) << needed << " not in: " << depends.toStdString();
+
+    QStringList lintianArguments{QStringLiteral("--fail-on"), QStringLiteral("error,warning")};
+    if (::geteuid() == 0)
+        lintianArguments << QStringLiteral("--allow-root");
+    const Finished lintian = run(QStringLiteral("lintian"), lintianArguments << deb);
+    EXPECT_EQ(lintian.exitCode, 0) << lintian.out.toStdString() << lintian.err.toStdString();
+}
