@@ -30,7 +30,8 @@ bool canWriteIn(const QString &folder)
 
 QString unusable(const QString &folder, const QString &reason)
 {
-    return QStringLiteral("Chronelle cannot keep its files in %1: %2.").arg(QDir::toNativeSeparators(folder), reason);
+    return QStringLiteral("Chronelle cannot keep its files in %1: %2.")
+        .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)), reason);
 }
 
 } // namespace

@@ -30,7 +30,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm")
 
 # What Debian asks of every package's documentation folder.
-set(CHRONELLE_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(package_docs ${CMAKE_BINARY_DIR}/package-docs)
 configure_file(${PROJECT_SOURCE_DIR}/desktop/debian/changelog.in ${package_docs}/changelog @ONLY)
 add_custom_command(
