@@ -226,6 +226,40 @@ TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePref
     EXPECT_TRUE(stillOne.readAll().startsWith("1\r\n")) << "the portable copy wrote into the user's data folder";
 }
 
+// A data folder that can't be made: a box says so, the clock runs on, and a
+// termination signal still ends the program, leaving what is in the way alone.
+TEST_F(Installed, AnUnusableDataFolderIsToldAndDoesNotHoldTheProgram)
+{
+    REQUIRE_SERVICE(missingService());
+    const QString blocker = m_home.filePath(QStringLiteral("data"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("in the way") == 10);
+    file.close();
+    QDir().mkpath(m_home.filePath(QStringLiteral("runtime")));
+    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcess program;
+    program.setProcessEnvironment(userEnvironment());
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(installed(QStringLiteral("bin/chronelle")), {});
+    ASSERT_TRUE(program.waitForStarted());
+    // Neither the clock nor the tray icon: the box.
+    const auto boxShown = [&] {
+        for (const Window &window : windowsOf(program, QStringLiteral("^Chronelle$"))) {
+            if (window.viewable && window.geometry.width() > 64 && window.geometry.size() != QSize(272, 105))
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(waitUntil(boxShown, 15000)) << "no message about the data folder";
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000)) << "the box held the program up";
+    EXPECT_EQ(program.exitCode(), 0);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("in the way"));
+}
+
 TEST_F(Installed, LaunchersAcceptTheDesktopEntryTheMetadataAndTheIcon)
 {
     const Finished entry =
