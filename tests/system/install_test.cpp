@@ -226,6 +226,35 @@ TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePref
     EXPECT_TRUE(stillOne.readAll().startsWith("1\r\n")) << "the portable copy wrote into the user's data folder";
 }
 
+// A copy on a read-only medium, with no install around it, reads its sounds
+// beside itself and keeps the user's files in the user's data folder.
+TEST_F(Installed, ACopyThatCannotWriteBesideItselfKeepsTheDataInTheUsersFolder)
+{
+    REQUIRE_SERVICE(missingService());
+    QTemporaryDir medium;
+    const QString copy = medium.filePath(QStringLiteral("chronelle"));
+    ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/chronelle")), copy));
+    makeReadOnly(medium.path());
+    for (const char *folder : {"", "runtime"}) {
+        QDir().mkpath(m_home.filePath(QString::fromLatin1(folder)));
+        AsOrdinaryUser::own(m_home.filePath(QString::fromLatin1(folder)));
+    }
+    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcess program;
+    AsOrdinaryUser::start(program, copy, userEnvironment());
+    ASSERT_TRUE(waitUntil([&] { return !windowsOf(program, QStringLiteral("^Chronelle$")).empty(); }, 15000));
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000));
+    EXPECT_EQ(program.exitCode(), 0);
+    for (const char *name : {"al.ini", "LCD.ini"}) {
+        EXPECT_TRUE(QFileInfo::exists(dataFolder() + u'/' + QString::fromLatin1(name))) << name;
+        EXPECT_FALSE(QFileInfo::exists(medium.filePath(QString::fromLatin1(name)))) << name;
+    }
+    QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // A data folder that can't be made: a box says so, the clock runs on, and a
 // termination signal still ends the program, leaving what is in the way alone.
 TEST_F(Installed, AnUnusableDataFolderIsToldAndDoesNotHoldTheProgram)
