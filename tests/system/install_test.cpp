@@ -186,12 +186,6 @@ TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePref
     const QString slotFile = dataFolder() + QStringLiteral("/0.ini");
     ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(slotFile); }, 10000)) << "the alarm was not saved";
 
-    // The help comes from the read-only share folder.
-    commandOutput(QStringLiteral("xdotool mousemove --window %1 200 200 click 1 key F1").arg(manager->id));
-    EXPECT_TRUE(
-        waitUntil([&] { return viewableWindow(program, QStringLiteral("^Chronelle Help")).has_value(); }, 10000))
-        << "F1 showed no help";
-
     ::kill(pid_t(program.processId()), SIGTERM);
     ASSERT_TRUE(program.waitForFinished(15000));
     EXPECT_EQ(program.exitCode(), 0);
