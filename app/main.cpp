@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "datetimeformatter.h"
+#include "desktopnotifier.h"
 #include "errorbox.h"
 #include "filelocations.h"
 #include "formabout.h"
@@ -129,6 +130,11 @@ int main(int argc, char *argv[])
 
     QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList, &TFormAlarmList::showAndRaise);
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
+    // Made after the windows, so it goes before them, with any answer still due.
+    const std::unique_ptr<DesktopNotifier> notifier = DesktopNotifier::create();
+    formMain.setDesktopNotifier(notifier.get());
+    QObject::connect(&formAlarmList, &TFormAlarmList::alarmRinging, &formMain, &TFormMain::announceRinging);
+    QObject::connect(&formAlarmList, &TFormAlarmList::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
 
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
     // The session manager asks for this before it ends the session, but also

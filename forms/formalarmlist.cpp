@@ -185,8 +185,10 @@ void TFormAlarmList::ringOccurrence(const Occurrence &occurrence)
     m_currentAlarmFileName = slotFileName(occurrence.slot);
     m_currentDueMoment = occurrence.due;
     m_ringingFlag = true;
+    emit alarmRinging(occurrence.caption, m_formatter.longTime(occurrence.due.time()));
     ErrorBox::guard(this, [this, &occurrence]() { m_ringer(*this, occurrence); });
     m_ringingFlag = false;
+    emit alarmRingingEnded();
     m_currentAlarmFileName = editorFileName;
 }
 

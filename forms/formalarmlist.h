@@ -101,6 +101,9 @@ public:
 
 signals:
     void alarmMissed(const QString &caption, const QDateTime &due);
+    // An alarm begins to ring (its time as the clock shows times), and its ringing is over.
+    void alarmRinging(const QString &caption, const QString &timeText);
+    void alarmRingingEnded();
 
 public slots:
     void FormCreate();

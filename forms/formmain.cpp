@@ -1,6 +1,7 @@
 #include "formmain.h"
 
 #include "apperror.h"
+#include "desktopnotifier.h"
 #include "errorbox.h"
 #include "formabout.h"
 #include "formalarmlist.h"
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 constexpr int kDisplayLineCount = 5;
@@ -436,12 +438,42 @@ void TFormMain::tellMissedAlarms()
             .arg(m_missedAlarms.size())
             .arg(m_missedAlarms.join(u'\n'));
     m_missedAlarms.clear();
-    // Without a notification area a balloon would show nowhere; a box that
-    // waits for nobody does.
-    if (trayUsable())
-        SysTray->showMessage(QStringLiteral("Missed alarm"), text);
+    const auto fallBack = [this, text]() {
+        // Without a notification area a balloon would show nowhere; a box
+        // that waits for nobody does.
+        if (trayUsable())
+            SysTray->showMessage(QStringLiteral("Missed alarm"), text);
+        else
+            ErrorBox::notify(this, text);
+    };
+    // The desktop keeps it in its history, to be read when the user is back.
+    if (m_notifier)
+        m_notifier->notify(QStringLiteral("Missed alarm"), text, DesktopNotifier::Urgency::Normal, fallBack);
     else
-        ErrorBox::notify(this, text);
+        fallBack();
+}
+
+void TFormMain::announceRinging(const QString &caption, const QString &timeText)
+{
+    const QString summary = caption.trimmed().isEmpty() ? QStringLiteral("Alarm") : caption;
+    const auto fallBack = [this, summary, timeText]() {
+        // Without a notification area the ringing window says it all.
+        if (trayUsable())
+            SysTray->showMessage(summary, timeText);
+    };
+    ringingEnded();
+    if (m_notifier)
+        m_ringingNotice = m_notifier->notify(summary, timeText, DesktopNotifier::Urgency::Critical, fallBack);
+    else
+        fallBack();
+}
+
+void TFormMain::ringingEnded()
+{
+    // The alarm was answered: its notification leaves the screen (the
+    // desktop may keep it in its history).
+    if (m_notifier && m_ringingNotice != 0)
+        m_notifier->withdraw(std::exchange(m_ringingNotice, 0));
 }
 
 void TFormMain::Exit1Click()

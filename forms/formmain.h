@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 
+class DesktopNotifier;
 class QAction;
 class QLabel;
 class QMenu;
@@ -66,6 +67,9 @@ public:
 
     // The windows created after this one; set once at start-up.
     void setCompanions(TFormAlarmList *alarmList, TFormAbout *about);
+    // Where ringing and missed alarms are announced to the desktop; without
+    // one they go to the notification area's balloon (or a box).
+    void setDesktopNotifier(DesktopNotifier *notifier) { m_notifier = notifier; }
 
     void setDisplayLine(int index, const QString &text) override;
     TLCDScreen *lcd() const { return LCDScreen1; }
@@ -102,6 +106,8 @@ public slots:
     void Exit1Click();
     void SysTrayIconDoubleClick();
     void showMissedAlarm(const QString &caption, const QDateTime &due);
+    void announceRinging(const QString &caption, const QString &timeText);
+    void ringingEnded();
     void keepOnScreen();
 
 protected:
@@ -141,6 +147,8 @@ private:
     DragState m_dragState = DragState::Idle;
     QPoint m_pressPoint;
     QPoint m_dragOffset;
+    DesktopNotifier *m_notifier = nullptr;
+    int m_ringingNotice = 0; // the desktop's notification of the alarm ringing now
     TFormAlarmList *m_alarmList = nullptr;
     TFormAbout *m_about = nullptr;
 

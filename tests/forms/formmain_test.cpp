@@ -1,5 +1,6 @@
 // The clock window driven through its menu and handlers.
 
+#include "desktopnotifier.h"
 #include "errorrecorder.h"
 #include "formabout.h"
 #include "formmain.h"
@@ -252,6 +253,53 @@ TEST_F(ClockWindow, MissedAlarmsAreToldTogetherAlsoWithoutANotificationArea)
     EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("2 alarm(s)"))) << errors.messages[0].toStdString();
     EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("\"Tea\" was due at 2027-01-02 16:45:00")));
     EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("\"Walk\"")));
+}
+
+// A desktop notification service that records, answers or refuses.
+class RecordingNotifier final : public DesktopNotifier
+{
+public:
+    int notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback) override
+    {
+        told << summary + u'|' + body + (urgency == Urgency::Critical ? u"|critical" : u"|normal");
+        if (refuse)
+            fallback();
+        return told.size();
+    }
+    void withdraw(int token) override { withdrawn << token; }
+    QStringList told;
+    QList<int> withdrawn;
+    bool refuse = false;
+};
+
+// Ringing and missed alarms go to the desktop's notifications; where the
+// desktop refuses them, missed alarms still reach the user.
+TEST_F(ClockWindow, RingingAndMissedAlarmsAreToldToTheDesktopOrFallBack)
+{
+    TSysTray::overrideAvailability(false);
+    create();
+    RecordingNotifier notifier;
+    m_main->setDesktopNotifier(&notifier);
+    m_main->announceRinging(QStringLiteral("Wake up"), QStringLiteral("07:30:00 AM"));
+    m_main->ringingEnded();
+    m_main->ringingEnded();
+    EXPECT_EQ(notifier.told, QStringList{QStringLiteral("Wake up|07:30:00 AM|critical")});
+    EXPECT_EQ(notifier.withdrawn, QList<int>{1}) << "the answered alarm stays on the screen, or goes twice";
+
+    for (const bool refuse : {false, true}) {
+        SCOPED_TRACE(refuse ? "refused" : "taken");
+        notifier.refuse = refuse;
+        ErrorRecorder errors;
+        m_main->showMissedAlarm(QStringLiteral("Tea"), QDateTime(QDate(2027, 1, 2), QTime(16, 45)));
+        m_main->showMissedAlarm(QStringLiteral("Walk"), QDateTime(QDate(2027, 1, 2), QTime(17, 0)));
+        QCoreApplication::sendPostedEvents();
+        QTest::qWait(0);
+        ASSERT_TRUE(notifier.told.last().startsWith(u"Missed alarm|"));
+        EXPECT_TRUE(notifier.told.last().contains(u"\"Walk\"")) << "not told together";
+        EXPECT_EQ(errors.messages.size(), refuse ? 1 : 0);
+    }
+    EXPECT_EQ(notifier.told.size(), 3);
+    m_main->setDesktopNotifier(nullptr);
 }
 
 TEST_F(ClockWindow, KeptOnTheScreenAfterAMovePastEachEdge)

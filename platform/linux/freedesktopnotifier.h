@@ -1,0 +1,33 @@
+#pragma once
+
+#include "desktopnotifier.h"
+
+#include <QDBusConnection>
+#include <QHash>
+
+// Notifications through the freedesktop service org.freedesktop.Notifications
+// on a D-Bus connection. Every call is asynchronous, so a slow or missing
+// service never holds up the alarms; a call that fails falls back.
+class FreedesktopNotifier final : public DesktopNotifier
+{
+    Q_OBJECT
+
+public:
+    explicit FreedesktopNotifier(const QDBusConnection &bus, QObject *parent = nullptr);
+
+    int notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback) override;
+    void withdraw(int token) override;
+
+private:
+    struct Sent
+    {
+        quint32 id = 0; // the service's, once it has answered
+        bool withdrawn = false;
+    };
+    void close(quint32 id);
+
+    QDBusConnection m_bus;
+    bool m_bodyMarkup = true; // until the service says otherwise
+    int m_lastToken = 0;
+    QHash<int, Sent> m_sent;
+};
