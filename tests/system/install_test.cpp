@@ -83,45 +83,6 @@ void makeReadOnly(const QString &root)
     }
 }
 
-// An install into a temporary prefix, with a private home for the user who runs it.
-class Installed : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_prefix.isValid() && m_home.isValid());
-        const Finished install = run(QStringLiteral(CHRONELLE_CMAKE_COMMAND),
-                                     {QStringLiteral("--install"), QStringLiteral(CHRONELLE_BUILD_TREE),
-                                      QStringLiteral("--prefix"), m_prefix.path()});
-        ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
-    }
-    // Writable again, so that the temporary prefix can be removed.
-    void TearDown() override
-    {
-        QDirIterator it(m_prefix.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        QFile::setPermissions(m_prefix.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        while (it.hasNext())
-            QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
-    QString dataFolder() const { return m_home.filePath(QStringLiteral("data/Chronelle")); }
-
-    // The test display, and a home, data, settings and runtime folder of its own.
-    QProcessEnvironment userEnvironment() const
-    {
-        QProcessEnvironment environment = ProgramFolder::environment();
-        environment.insert(QStringLiteral("HOME"), m_home.path());
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
-        return environment;
-    }
-
-    QTemporaryDir m_prefix;
-    QTemporaryDir m_home;
-};
-
 // The superuser may write anywhere: the installed program then runs as an
 // ordinary user, for whom the read-only prefix really is read-only.
 class AsOrdinaryUser
@@ -147,34 +108,87 @@ public:
     }
 };
 
+// An install into a temporary prefix, with a private home for the user who runs it.
+class Installed : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_prefix.isValid() && m_home.isValid());
+        const Finished install = run(QStringLiteral(CHRONELLE_CMAKE_COMMAND),
+                                     {QStringLiteral("--install"), QStringLiteral(CHRONELLE_BUILD_TREE),
+                                      QStringLiteral("--prefix"), m_prefix.path()});
+        ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
+    }
+    // Writable again, so that the temporary prefix can be removed.
+    void TearDown() override
+    {
+        QDirIterator it(m_prefix.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QFile::setPermissions(m_prefix.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        while (it.hasNext())
+            QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
+    // The home and its runtime folder (private, as a session makes it) belong
+    // to the user who runs the program.
+    void prepareHome() const
+    {
+        for (const QString &folder : {m_home.path(), m_home.filePath(QStringLiteral("runtime"))}) {
+            QDir().mkpath(folder);
+            AsOrdinaryUser::own(folder);
+        }
+        QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // Starts the installed program, then a second copy, which finds the first
+    // by its data folder and has it show its manager; returns that window.
+    std::optional<Window> startWithManager(QProcess &program) const
+    {
+        AsOrdinaryUser::start(program, installed(QStringLiteral("bin/chronelle")), userEnvironment());
+        if (!waitUntil([&] { return !windowsOf(program, QStringLiteral("^Chronelle$")).empty(); }, 15000)) {
+            ADD_FAILURE() << "the installed program showed no clock";
+            return std::nullopt;
+        }
+        QProcess second;
+        AsOrdinaryUser::start(second, installed(QStringLiteral("bin/chronelle")), userEnvironment());
+        second.waitForFinished(15000);
+        std::optional<Window> manager;
+        if (!waitUntil(
+                [&] { return (manager = viewableWindow(program, QStringLiteral("^Alarm Manager$"))).has_value(); },
+                10000))
+            ADD_FAILURE() << "a second start did not show the manager";
+        return manager;
+    }
+    QString dataFolder() const { return m_home.filePath(QStringLiteral("data/Chronelle")); }
+
+    // The test display, and a home, data, settings and runtime folder of its own.
+    QProcessEnvironment userEnvironment() const
+    {
+        QProcessEnvironment environment = ProgramFolder::environment();
+        environment.insert(QStringLiteral("HOME"), m_home.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
+        return environment;
+    }
+
+    QTemporaryDir m_prefix;
+    QTemporaryDir m_home;
+};
+
 } // namespace
 
 TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePrefix)
 {
     REQUIRE_SERVICE(missingService());
     makeReadOnly(m_prefix.path());
-    for (const char *folder : {"", "runtime"}) {
-        QDir().mkpath(m_home.filePath(QString::fromLatin1(folder)));
-        AsOrdinaryUser::own(m_home.filePath(QString::fromLatin1(folder)));
-    }
-    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    prepareHome();
     const QStringList before = listing(m_prefix.path());
 
     QProcess program;
-    AsOrdinaryUser::start(program, installed(QStringLiteral("bin/chronelle")), userEnvironment());
-    ASSERT_TRUE(program.waitForStarted());
-    ASSERT_TRUE(waitUntil([&] { return !windowsOf(program, QStringLiteral("^Chronelle$")).empty(); }, 15000))
-        << "the installed program showed no clock";
-
-    // A second start finds the first by its data folder and shows its manager.
-    QProcess second;
-    AsOrdinaryUser::start(second, installed(QStringLiteral("bin/chronelle")), userEnvironment());
-    ASSERT_TRUE(second.waitForFinished(15000));
-    std::optional<Window> manager;
-    ASSERT_TRUE(waitUntil(
-        [&] { return (manager = viewableWindow(program, QStringLiteral("^Alarm Manager$"))).has_value(); }, 10000))
-        << "a second start did not show the manager";
+    const std::optional<Window> manager = startWithManager(program);
+    ASSERT_TRUE(manager.has_value());
 
     // "Add", then "OK" in the editor: a new alarm at the present moment.
     commandOutput(QStringLiteral("xdotool mousemove --window %1 44 276 click 1").arg(manager->id));
@@ -220,6 +234,24 @@ TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePref
     EXPECT_TRUE(stillOne.readAll().startsWith("1\r\n")) << "the portable copy wrote into the user's data folder";
 }
 
+// The help is read from the read-only share folder; its index goes to the
+// user's cache.
+TEST_F(Installed, ShowsTheHelpFromTheShareFolder)
+{
+    REQUIRE_SERVICE(missingService());
+    makeReadOnly(m_prefix.path());
+    prepareHome();
+    QProcess program;
+    const std::optional<Window> manager = startWithManager(program);
+    ASSERT_TRUE(manager.has_value());
+    commandOutput(QStringLiteral("xdotool mousemove --window %1 200 100 click 1 key F1").arg(manager->id));
+    EXPECT_TRUE(
+        waitUntil([&] { return viewableWindow(program, QStringLiteral("^Chronelle Help")).has_value(); }, 10000))
+        << "F1 showed no help";
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000));
+}
+
 // A copy on a read-only medium, with no install around it, reads its sounds
 // beside itself and keeps the user's files in the user's data folder.
 TEST_F(Installed, ACopyThatCannotWriteBesideItselfKeepsTheDataInTheUsersFolder)
@@ -229,12 +261,7 @@ TEST_F(Installed, ACopyThatCannotWriteBesideItselfKeepsTheDataInTheUsersFolder)
     const QString copy = medium.filePath(QStringLiteral("chronelle"));
     ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/chronelle")), copy));
     makeReadOnly(medium.path());
-    for (const char *folder : {"", "runtime"}) {
-        QDir().mkpath(m_home.filePath(QString::fromLatin1(folder)));
-        AsOrdinaryUser::own(m_home.filePath(QString::fromLatin1(folder)));
-    }
-    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    prepareHome();
 
     QProcess program;
     AsOrdinaryUser::start(program, copy, userEnvironment());
@@ -258,9 +285,7 @@ TEST_F(Installed, AnUnusableDataFolderIsToldAndDoesNotHoldTheProgram)
     QFile file(blocker);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("in the way") == 10);
     file.close();
-    QDir().mkpath(m_home.filePath(QStringLiteral("runtime")));
-    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    prepareHome();
 
     QProcess program;
     program.setProcessEnvironment(userEnvironment());
