@@ -66,7 +66,7 @@ bool PulseAudibleGuard::connectToServer(QString *why)
     m_loop = pa_mainloop_new();
     pa_proplist *properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Chronelle");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "chronelle");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, CHRONELLE_APP_ID);
     m_context = pa_context_new_with_proplist(pa_mainloop_get_api(m_loop), "Chronelle", properties);
     pa_proplist_free(properties);
     // Never start a server of our own: an alarm is no reason to start one.
