@@ -19,8 +19,8 @@ QString runtimeFolder()
 
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString &programFolder, QObject *parent)
-    : QObject(parent), m_key(keyFor(programFolder))
+InstanceGuard::InstanceGuard(const QString &dataFolder, QObject *parent)
+    : QObject(parent), m_key(keyFor(dataFolder))
 {
     const QString folder = runtimeFolder();
     m_lockPath = folder + u'/' + m_key + QStringLiteral(".lock");
@@ -36,9 +36,9 @@ InstanceGuard::~InstanceGuard()
     m_server.close();
 }
 
-QString InstanceGuard::keyFor(const QString &programFolder)
+QString InstanceGuard::keyFor(const QString &dataFolder)
 {
-    const QByteArray folder = QDir::cleanPath(QDir(programFolder).absolutePath()).toUtf8();
+    const QByteArray folder = QDir::cleanPath(QDir(dataFolder).absolutePath()).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16);
     return QStringLiteral("chronelle-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }

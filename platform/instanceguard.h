@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-// Keeps one copy of the program per user and program folder. The first copy
+// Keeps one copy of the program per user and data folder. The first copy
 // holds a lock file and listens on a local socket; a later copy finds the
 // lock taken, asks the first one over the socket to show itself, and ends.
 // A lock or socket left behind by a killed copy doesn't stop the next start.
@@ -22,7 +22,7 @@ public:
         OtherSilent,   // another copy holds the lock but could not be reached
     };
 
-    explicit InstanceGuard(const QString &programFolder, QObject *parent = nullptr);
+    explicit InstanceGuard(const QString &dataFolder, QObject *parent = nullptr);
     ~InstanceGuard() override;
 
     Outcome claim();
@@ -30,8 +30,8 @@ public:
     // (no lock or no socket); the program runs all the same.
     QString warning() const { return m_warning; }
 
-    // The key that names the lock and the socket of a program folder.
-    static QString keyFor(const QString &programFolder);
+    // The key that names the lock and the socket of a data folder.
+    static QString keyFor(const QString &dataFolder);
 
 signals:
     void activationRequested();
