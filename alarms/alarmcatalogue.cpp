@@ -34,8 +34,8 @@ int checkedSlot(const QString &text)
 {
     const int slot = Conversions::toInteger(text);
     if (slot < 0 || slot >= AlarmCatalogue::SlotCount)
-        throw AppError(
-            QStringLiteral("'%1' is not a valid alarm slot (0 to %2)").arg(text).arg(AlarmCatalogue::SlotCount - 1));
+        throw AppError(QStringLiteral("'%1' is not a valid alarm slot (0 to %2)")
+                           .arg(TextFile::excerpt(text), QString::number(AlarmCatalogue::SlotCount - 1)));
     return slot;
 }
 
@@ -126,33 +126,42 @@ std::optional<int> AlarmCatalogue::lowestFreeSlot() const
     return std::nullopt;
 }
 
+TextFile::Limits AlarmCatalogue::limits()
+{
+    // 256 rows of eight short lines fill a few dozen kilobytes; a megabyte
+    // is no list this program wrote, and reading it would only hold up the start.
+    return {1024 * 1024, 4096};
+}
+
 void AlarmCatalogue::read(const QString &path)
 {
     clear();
     if (!QFileInfo::exists(path))
         return;
     std::optional<LineReader> in;
+    TextFile::ReadInfo info;
+    bool rowsRead = false;
     try {
-        in.emplace(TextFile::readLines(path));
-        const int count = Conversions::toInteger(in->next());
-        for (int i = 0; i < count; ++i) {
-            CatalogueRow row;
-            row.caption = in->next();
-            row.frequencyName = in->next();
-            row.timeText = in->next();
-            row.dateText = in->next();
-            row.timeKey = in->next();
-            checkTimeKey(row.timeKey);
-            row.dateKey = in->next();
-            checkDateKey(row.dateKey);
-            row.weekdayMask = in->next();
-            row.slot = in->next();
-            // Two rows on one slot would share one alarm file: deleting either
-            // would take the other's settings with it.
-            if (isSlotInUse(checkedSlot(row.slot)))
-                throw AppError(QStringLiteral("The alarm slot '%1' is used by two alarms").arg(row.slot));
-            // A row joins the list only when all of it has been read and checked.
-            appendRow(row);
+        in.emplace(TextFile::readLines(path, limits(), &info));
+        const QString countLine = in->next();
+        const int count = Conversions::toInteger(countLine);
+        const qsizetype blocks = (in->lineCount() - 1) / CatalogueRow::FieldCount;
+        // A count that disagrees with the rows would lose rows or invent
+        // them at the next save; the complete rows that are there are read.
+        const bool countFits =
+            count >= 0 && count <= SlotCount && 1 + qsizetype(count) * CatalogueRow::FieldCount >= in->lineCount();
+        const qsizetype toRead = countFits ? count : qMin<qsizetype>(blocks, SlotCount);
+        for (qsizetype i = 0; i < toRead; ++i)
+            appendRow(readRow(*in));
+        rowsRead = true;
+        if (!countFits) {
+            throw AppError(QStringLiteral("The first line announces '%1' alarms, but the lines that follow hold %2.")
+                               .arg(TextFile::excerpt(countLine), QString::number(blocks)));
+        }
+        if (info.windows1252) {
+            throw AppError(QStringLiteral("The alarm list %1 is not in UTF-8. It was read as Windows-1252 and is "
+                                          "saved in UTF-8 from now on.")
+                               .arg(QDir::toNativeSeparators(path)));
         }
     } catch (const AppError &error) {
         const QString backup = path + QStringLiteral(".bak");
@@ -160,18 +169,39 @@ void AlarmCatalogue::read(const QString &path)
         // A file that can't even be read can still be moved out of the way,
         // so that the next save does not replace it.
         const bool kept = QFile::copy(path, backup) || QFile::rename(path, backup);
-        QString message = in ? QStringLiteral("%1\n\nThe alarm list %2 could not be read past line %3. The %4 "
-                                              "alarm(s) read before it are kept.")
-                                   .arg(error.message(), QDir::toNativeSeparators(path))
-                                   .arg(in->lineNumber())
-                                   .arg(m_rows.size())
+        const QString alarms = QString::number(m_rows.size());
+        const QString where = rowsRead ? QString() : QStringLiteral(" past line %1").arg(in ? in->lineNumber() : 0);
+        QString message = in ? QStringLiteral("%1\n\nThe alarm list %2 could not be read%3. The %4 alarm(s) "
+                                              "read from it are kept.")
+                                   .arg(error.message(), QDir::toNativeSeparators(path), where, alarms)
                              : QStringLiteral("%1\n\nThe alarm list could not be read.").arg(error.message());
-        message += kept ? QStringLiteral(" The unreadable file is kept as %1.").arg(QDir::toNativeSeparators(backup))
-                        : QStringLiteral(" A copy of the unreadable file could not be made as %1; save your alarms "
+        message += kept ? QStringLiteral(" The original file is kept as %1.").arg(QDir::toNativeSeparators(backup))
+                        : QStringLiteral(" A copy of the original file could not be made as %1; save your alarms "
                                          "elsewhere before leaving the program.")
                               .arg(QDir::toNativeSeparators(backup));
         throw AppError(message);
     }
+}
+
+CatalogueRow AlarmCatalogue::readRow(LineReader &in) const
+{
+    CatalogueRow row;
+    row.caption = in.next();
+    row.frequencyName = in.next();
+    row.timeText = in.next();
+    row.dateText = in.next();
+    row.timeKey = in.next();
+    checkTimeKey(row.timeKey);
+    row.dateKey = in.next();
+    checkDateKey(row.dateKey);
+    row.weekdayMask = in.next();
+    row.slot = in.next();
+    // Two rows on one slot would share one alarm file: deleting either
+    // would take the other's settings with it.
+    if (isSlotInUse(checkedSlot(row.slot)))
+        throw AppError(QStringLiteral("The alarm slot '%1' is used by two alarms").arg(TextFile::excerpt(row.slot)));
+    // A row joins the list only when all of it has been read and checked.
+    return row;
 }
 
 QByteArray AlarmCatalogue::encode(const QList<CatalogueRow> &rows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cataloguerow.h"
+#include "textfile.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -48,16 +49,21 @@ public:
     std::optional<int> lowestFreeSlot() const;
 
     // Replaces the rows with those of the file; a missing file is an empty
-    // catalogue. On a malformed file the complete rows before the bad line are
-    // kept, the file is copied to "<path>.bak" so that the next write can't
-    // lose it, and AppError says both.
+    // catalogue. Only a file that would be written back unchanged is taken
+    // as it is. On anything else (a bad line, a count that disagrees with
+    // the rows, text that is not UTF-8, a file or line beyond the limits) the
+    // complete rows that can be trusted are kept, the file is copied to
+    // "<path>.bak" so that the next write can't lose it, and AppError says both.
     void read(const QString &path);
+    static TextFile::Limits limits();
     // Writes all rows, atomically.
     void write(const QString &path) const;
 
     static QByteArray encode(const QList<CatalogueRow> &rows);
 
 private:
+    CatalogueRow readRow(LineReader &in) const;
+
     QList<CatalogueRow> m_rows;
     std::array<bool, SlotCount> m_slotInUse{};
 };

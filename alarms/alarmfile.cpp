@@ -25,6 +25,11 @@ int checkedMinutes(int minutes, AlarmFile::ReadMode mode)
 
 } // namespace
 
+TextFile::Limits limits()
+{
+    return {256 * 1024, 64 * 1024};
+}
+
 QByteArray encode(const AlarmRecord &r)
 {
     const auto num = [](int v) { return QString::number(v); };
@@ -55,7 +60,7 @@ QByteArray encode(const AlarmRecord &r)
     QString reminder = r.reminder;
     reminder.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     reminder.replace(u'\n', QStringLiteral("\r\n"));
-    data += reminder.toLocal8Bit();
+    data += reminder.toUtf8();
     return data;
 }
 
@@ -141,7 +146,7 @@ void decode(const QStringList &lines, ReadMode mode, AlarmRecord &r)
 
 void read(const QString &path, ReadMode mode, AlarmRecord &record)
 {
-    decode(TextFile::readLines(path), mode, record);
+    decode(TextFile::readLines(path, limits()), mode, record);
 }
 
 } // namespace AlarmFile

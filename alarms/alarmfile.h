@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarmrecord.h"
+#include "textfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,10 @@ enum class ReadMode
     // the frequency and the day flags are skipped.
     Ringing,
 };
+
+// What an alarm file may hold: a long play list and a long reminder fit many
+// times over; a file beyond it would hold up the ringing and fill the memory.
+TextFile::Limits limits();
 
 QByteArray encode(const AlarmRecord &record);
 void write(const QString &path, const AlarmRecord &record);

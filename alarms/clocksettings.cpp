@@ -12,7 +12,8 @@ ClockSettings ClockSettings::read(const QString &path, QString *error)
     if (!QFileInfo::exists(path))
         return settings;
     try {
-        LineReader in(TextFile::readLines(path));
+        // Two short lines; a larger file is not one this program wrote.
+        LineReader in(TextFile::readLines(path, {4096, 256}));
         const QString sizeLine = in.next();
         const QString colourLine = in.next();
         settings.sizeIndex = Conversions::toInteger(sizeLine);

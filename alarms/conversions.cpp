@@ -1,6 +1,7 @@
 #include "conversions.h"
 
 #include "apperror.h"
+#include "textfile.h"
 
 #include <limits>
 
@@ -8,7 +9,9 @@ namespace Conversions {
 
 int toInteger(const QString &text)
 {
-    const auto fail = [&text]() { return AppError(QStringLiteral("'%1' is not a valid integer value").arg(text)); };
+    const auto fail = [&text]() {
+        return AppError(QStringLiteral("'%1' is not a valid integer value").arg(TextFile::excerpt(text)));
+    };
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {

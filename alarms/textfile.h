@@ -3,25 +3,68 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
-// The program's data files: lines in the local 8-bit encoding ended by CR LF.
-// Reading accepts LF alone as well; writing always replaces a file as a whole,
-// so that a crash, a kill or a full disk leaves the old file or the new one.
+// The program's data files: lines ended by CR LF, written in UTF-8. Reading
+// accepts LF alone as well, and takes a file that is not valid UTF-8 (one
+// written in an 8-bit code page on another system) as Windows-1252, so that
+// every character survives the next save. Writing always replaces a file as a
+// whole: a crash, a kill or a full disk leaves the old file or the new one,
+// never a short one.
 namespace TextFile {
 
+// What a reader accepts; a larger file or a longer line is refused with a
+// message instead of being taken into memory.
+struct Limits
+{
+    qint64 maxFileBytes = 1024 * 1024;
+    qsizetype maxLineBytes = 4096;
+};
+
+// What reading found besides the lines.
+struct ReadInfo
+{
+    bool windows1252 = false; // not valid UTF-8, read as Windows-1252
+};
+
 // The lines of a file; a final line break gives no extra empty line.
-// Throws AppError when the file can't be opened or read.
-QStringList readLines(const QString &path);
+// Throws AppError when the file can't be opened or read, or breaks the limits.
+QStringList readLines(const QString &path, const Limits &limits = {}, ReadInfo *info = nullptr);
+
+// The bytes of a file, refused like readLines when there are more than maxBytes.
+QByteArray readBytes(const QString &path, qint64 maxBytes);
 
 // Splits file contents into lines the same way.
-QStringList decodeLines(const QByteArray &data);
+QStringList decodeLines(const QByteArray &data, const Limits &limits = {}, ReadInfo *info = nullptr);
 
-// Joins lines with CR LF after each one, in the local 8-bit encoding.
+// Joins lines with CR LF after each one.
 QByteArray encodeLines(const QStringList &lines);
 
-// Replaces the file at path with data, atomically. Throws AppError on failure;
-// the old file is then untouched.
-void writeAtomically(const QString &path, const QByteArray &data);
+// Replaces the file at path with data: written to a temporary file beside
+// it, every write checked, synced to the disk, then renamed over the old one
+// and the folder synced. Throws AppError naming the file and the system's
+// reason ("No space left on device") on any failure; the old file is then
+// untouched and the temporary file is gone.
+// A message names shownPath when given (the file a staged copy stands for).
+void writeAtomically(const QString &path, const QByteArray &data, const QString &shownPath = {});
+
+// Whether a file name is one of writeAtomically's temporary files for one of
+// the given names ("al.ini.Xy3k9Q" for "al.ini"). A six-letter lower-case
+// suffix is a name a person would choose ("al.ini.backup") and never counts.
+bool isTemporaryFileOf(const QString &fileName, const QStringList &names);
+
+// The first characters of a text taken from a file, for a message: a line of
+// a megabyte must not make a box taller than the screen.
+QString excerpt(const QString &text);
+
+// Test seam: called before every file-system call of the save path with the
+// call's name ("open", "write", "fsync", "rename", "unlink", ...) and the path
+// it acts on. A non-zero return makes the call fail with that errno; the hook
+// may also throw to stand for the program being killed at that point.
+using FaultHook = std::function<int(const char *call, const QString &path)>;
+void setFaultHook(FaultHook hook);
+// Runs the hook, if any, for a call; returns the errno to fail with, or 0.
+int faultFor(const char *call, const QString &path);
 
 } // namespace TextFile
 
@@ -35,6 +78,7 @@ public:
     bool atEnd() const { return m_next >= m_lines.size(); }
     // One-based number of the line that next() returned last.
     qsizetype lineNumber() const { return m_next; }
+    qsizetype lineCount() const { return m_lines.size(); }
 
 private:
     QStringList m_lines;

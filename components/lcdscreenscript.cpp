@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "lcdscreen.h"
 #include "lcdtext.h"
+#include "textfile.h"
 
 #include <QScopeGuard>
 #include <algorithm>
@@ -44,7 +45,9 @@ int hexDigit(QChar c)
 // "$" or "0x" (up to 32 bits, which may read as a negative number).
 qint32 scriptInteger(const QString &text)
 {
-    const auto fail = [&text]() { return AppError(QStringLiteral("'%1' is not a valid integer value").arg(text)); };
+    const auto fail = [&text]() {
+        return AppError(QStringLiteral("'%1' is not a valid integer value").arg(TextFile::excerpt(text)));
+    };
     qsizetype i = 0;
     while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
         ++i;

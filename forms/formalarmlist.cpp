@@ -1,11 +1,13 @@
 #include "formalarmlist.h"
 
+#include "alarmfile.h"
 #include "alarmoptions.h"
 #include "alarmrun.h"
 #include "apperror.h"
 #include "audibleguard.h"
 #include "clockface.h"
 #include "errorbox.h"
+#include "filetransaction.h"
 #include "helplauncher.h"
 #include "textfile.h"
 #include "tmediaplayer.h"
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -23,6 +26,12 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QTreeView>
+
+namespace {
+const QString kWorkingCopy = QStringLiteral("alarm.ini");
+// Names every step of an Add, Edit or Delete while it is made; see FileTransaction.
+const QString kJournalName = QStringLiteral("al.ini.journal");
+} // namespace
 
 TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFace, const Clock &clock,
                                const DateTimeFormatter &formatter, QWidget *parent)
@@ -135,7 +144,16 @@ QString TFormAlarmList::cataloguePath() const
 void TFormAlarmList::FormCreate()
 {
     m_exitFlag = false;
-    ErrorBox::guard(this, [this]() { m_catalogue.read(cataloguePath()); });
+    ErrorBox::guard(this, [this]() {
+        // A change cut short by a crash or a kill is finished or undone
+        // before anything is read.
+        QStringList names{QFileInfo(m_locations.catalogue()).fileName(), kWorkingCopy,
+                          QFileInfo(m_locations.clockSettings()).fileName()};
+        for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
+            names << slotFileName(slot);
+        FileTransaction::recover(m_locations.dataFolder(), kJournalName, names);
+    });
+    m_catalogueUnreadable = !ErrorBox::guard(this, [this]() { m_catalogue.read(cataloguePath()); });
     // The rows read before a bad line are kept and scheduled.
     refreshNextAlarm();
     Timer->start();
@@ -280,17 +298,36 @@ bool TFormAlarmList::runEditor()
 
 void TFormAlarmList::copyAlarmFile(const QString &from, const QString &to) const
 {
-    QFile source(m_locations.dataFile(from));
-    if (!source.open(QIODevice::ReadOnly)) {
-        throw AppError(QStringLiteral("Could not read %1: %2")
-                           .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
-    }
-    TextFile::writeAtomically(m_locations.dataFile(to), source.readAll());
+    TextFile::writeAtomically(m_locations.dataFile(to),
+                              TextFile::readBytes(m_locations.dataFile(from), AlarmFile::limits().maxFileBytes));
 }
 
-bool TFormAlarmList::saveAfterChange()
+bool TFormAlarmList::commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
+                                  const std::optional<int> &removedSlot)
 {
-    return ErrorBox::guard(this, [this]() { saveCatalogue(); });
+    // The slot's file and the list change together or not at all: the
+    // list on the screen is changed only when the files on the disk are.
+    FileTransaction change(m_locations.dataFolder(), kJournalName);
+    const bool done = ErrorBox::guard(this, [&]() {
+        try {
+            if (writtenSlot) {
+                change.replace(slotFileName(*writtenSlot),
+                               TextFile::readBytes(m_locations.dataFile(kWorkingCopy), AlarmFile::limits().maxFileBytes));
+            }
+            change.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(rows));
+            if (removedSlot)
+                change.remove(slotFileName(*removedSlot));
+            change.commit();
+        } catch (const AppError &error) {
+            if (!change.committed())
+                throw;
+            ErrorBox::show(this, error.message());
+        }
+    });
+    if (!done && !change.committed())
+        return false;
+    m_catalogueUnreadable = false;
+    return true;
 }
 
 void TFormAlarmList::ButtonAddClick()
@@ -302,18 +339,15 @@ void TFormAlarmList::ButtonAddClick()
                                  .arg(AlarmCatalogue::SlotCount));
         return;
     }
-    const QString workingCopy = QStringLiteral("alarm.ini");
     m_newAlarmFlag = true;
-    m_currentAlarmFileName = workingCopy;
+    m_currentAlarmFileName = kWorkingCopy;
     const bool accepted = runEditor();
     QDir::setCurrent(m_locations.dataFolder());
-    // A failed copy leaves the list as it was: nothing new to save.
-    if (accepted && ErrorBox::guard(this, [&]() {
-            const int slot = *m_catalogue.lowestFreeSlot();
-            copyAlarmFile(workingCopy, slotFileName(slot));
-            m_catalogue.appendRow(CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter));
-        })) {
-        saveAfterChange();
+    if (accepted) {
+        const int slot = *m_catalogue.lowestFreeSlot();
+        const CatalogueRow added = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
+        if (commitChange(m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt))
+            m_catalogue.appendRow(added);
     }
     refreshNextAlarm();
 }
@@ -326,27 +360,27 @@ void TFormAlarmList::buttonEditClick()
         return;
     const QString slotText = m_catalogue.row(row).slot;
     const int slot = slotText.toInt();
-    const QString workingCopy = QStringLiteral("alarm.ini");
     try {
-        copyAlarmFile(slotFileName(slot), workingCopy);
+        copyAlarmFile(slotFileName(slot), kWorkingCopy);
     } catch (const AppError &) {
         // Never show another alarm's settings: without its file the editor
         // reports the missing file and starts from its defaults.
-        QFile::remove(m_locations.dataFile(workingCopy));
+        QFile::remove(m_locations.dataFile(kWorkingCopy));
     }
     m_catalogue.setSlotInUse(slot, true);
     m_newAlarmFlag = false;
-    m_currentAlarmFileName = workingCopy;
+    m_currentAlarmFileName = kWorkingCopy;
     const bool accepted = runEditor();
     QDir::setCurrent(m_locations.dataFolder());
-    if (accepted && ErrorBox::guard(this, [&]() {
-            copyAlarmFile(workingCopy, slotFileName(slot));
+    if (accepted) {
+        CatalogueRow changed = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
+        changed.slot = slotText;
+        QList<CatalogueRow> rows = m_catalogue.rows();
+        rows[row] = changed;
+        if (commitChange(rows, slot, std::nullopt)) {
             m_catalogue.setSlotInUse(slot, true);
-            CatalogueRow changed = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
-            changed.slot = slotText;
             m_catalogue.replaceRow(row, changed);
-        })) {
-        saveAfterChange();
+        }
     }
     refreshNextAlarm();
 }
@@ -356,11 +390,10 @@ void TFormAlarmList::ButtonDeleteClick()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString file = m_locations.dataFile(slotFileName(m_catalogue.row(row).slot.toInt()));
-    m_catalogue.removeRowAt(row);
-    // While the saved list still names the alarm, its file stays.
-    if (saveAfterChange())
-        QFile::remove(file);
+    QList<CatalogueRow> rows = m_catalogue.rows();
+    const int slot = rows.takeAt(row).slot.toInt();
+    if (commitChange(rows, std::nullopt, slot))
+        m_catalogue.removeRowAt(row);
 }
 
 void TFormAlarmList::AlarmListDblClick()

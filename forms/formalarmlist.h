@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class AudibleGuard;
 class ClockFace;
@@ -58,6 +59,9 @@ public:
 
     // Writes "al.ini"; throws AppError when it can't.
     void saveCatalogue() const;
+    // The catalogue file could not be read at start and the list has not
+    // been changed since: a save nobody asked for must not replace it.
+    bool catalogueUnreadable() const { return m_catalogueUnreadable; }
     // The program ends without asking (a signal, the session's end): from
     // now on every close is allowed and writes nothing more.
     void beginUnattendedEnd();
@@ -131,9 +135,11 @@ private:
     bool runEditor();
     // Replaces `to` with a copy of `from`, atomically; throws AppError.
     void copyAlarmFile(const QString &from, const QString &to) const;
-    // The catalogue is saved after every change, so no added alarm is lost;
-    // false (and reported) when it could not be.
-    bool saveAfterChange();
+    // Writes the catalogue as `rows`, with the working copy as the file of
+    // writtenSlot and without the file of removedSlot, as one unit. False
+    // (and reported) when the files on the disk are as they were.
+    bool commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
+                      const std::optional<int> &removedSlot);
     void reportRowError(const QString &message);
 
     FileLocations m_locations;
@@ -151,6 +157,9 @@ private:
 
     bool m_exitFlag = false;
     bool m_endingUnattended = false;
+    // The catalogue on the disk could not be read at start; kept as it is
+    // until the user changes the list.
+    bool m_catalogueUnreadable = false;
     bool m_ringingFlag = false;
     bool m_ringPosted = false;
     bool m_newAlarmFlag = false;

@@ -499,7 +499,7 @@ void TFormMain::Exit1Click()
 
 void TFormMain::saveUnattended()
 {
-    if (m_alarmList)
+    if (m_alarmList && !m_alarmList->catalogueUnreadable())
         saveLogged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
     saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
 }
