@@ -1,0 +1,230 @@
+// Add, Edit and Delete under faults: a kill at any file-system call, and a
+// full disk. Whatever happens, every row of the list on the disk has its own
+// file, the files are all as before or all as after, and a failure is said
+// once with its reason.
+
+#include "alarmfile.h"
+#include "apperror.h"
+#include "errorrecorder.h"
+#include "formstestsupport.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QMap>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/mount.h>
+
+namespace {
+
+// Stands for the program being killed at a file-system call.
+struct Killed
+{
+};
+
+class HookGuard final
+{
+public:
+    explicit HookGuard(TextFile::FaultHook hook) { TextFile::setFaultHook(std::move(hook)); }
+    ~HookGuard() { TextFile::setFaultHook({}); }
+};
+
+// The list and the alarm files of a folder; the working copy is no part of it.
+QMap<QString, QByteArray> storedAlarms(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        if (name != QStringLiteral("alarm.ini"))
+            files[name] = readAll(dir.filePath(name));
+    }
+    return files;
+}
+
+// A manager on a program folder that outlives it, so that it can be
+// started again on what the last one left.
+class ManagerOnDisk : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    void TearDown() override { m_manager.reset(); }
+
+    virtual QString folder() const { return m_dir.path() + u'/'; }
+    TFormAlarmList &start()
+    {
+        m_manager.reset();
+        m_manager = std::make_unique<TFormAlarmList>(folder(), m_face, m_clock, m_formatter);
+        m_manager->timer()->stop();
+        m_manager->setEditorRunner([this](TFormAlarmList &owner) {
+            AlarmRecord record = AlarmRecord::newAlarm(m_clock.now());
+            record.reminder = m_caption + u'\n';
+            AlarmFile::write(owner.programFolder() + QStringLiteral("alarm.ini"), record);
+            owner.setEditorResult({m_caption, 2, record.alarmTime, record.alarmDate, record.weekdayMask()});
+            return true;
+        });
+        return *m_manager;
+    }
+    void add(const QString &caption)
+    {
+        m_caption = caption;
+        m_manager->ButtonAddClick();
+    }
+    void edit(int row, const QString &caption)
+    {
+        m_caption = caption;
+        m_manager->selectRow(row);
+        m_manager->buttonEditClick();
+    }
+    void remove(int row)
+    {
+        m_manager->selectRow(row);
+        m_manager->ButtonDeleteClick();
+    }
+    // Every row on the disk has a file of its own whose reminder names it.
+    void expectEveryRowHasItsFile(const std::string &when)
+    {
+        AlarmCatalogue onDisk;
+        onDisk.read(folder() + QStringLiteral("al.ini"));
+        for (const CatalogueRow &row : onDisk.rows()) {
+            AlarmRecord record;
+            record.reminder.clear();
+            try {
+                AlarmFile::read(folder() + slotFileName(row.slot.toInt()), AlarmFile::ReadMode::Ringing, record);
+            } catch (const AppError &error) {
+                ADD_FAILURE() << when << ": " << error.message().toStdString();
+            }
+            EXPECT_EQ(record.reminder, row.caption + u'\n') << when << ", slot " << row.slot.toStdString();
+        }
+    }
+
+    QTemporaryDir m_dir;
+    LinesFace m_face;
+    ManualClock m_clock{QDateTime(QDate(2026, 12, 7), QTime(7, 0, 0))};
+    DateTimeFormatter m_formatter{LocaleFormats::usEnglish()};
+    std::unique_ptr<TFormAlarmList> m_manager;
+    QString m_caption;
+};
+
+// A program folder on a small file system of its own that is then filled;
+// without the right to mount one, a full disk is made by failing every write
+// with ENOSPC through the save path's seam.
+class FullDisk : public ManagerOnDisk
+{
+protected:
+    void SetUp() override
+    {
+        ManagerOnDisk::SetUp();
+        m_mountPoint = m_dir.filePath(QStringLiteral("small"));
+        ASSERT_TRUE(QDir().mkpath(m_mountPoint));
+        m_mounted = ::mount("tmpfs", QFile::encodeName(m_mountPoint).constData(), "tmpfs", 0, "size=4m") == 0;
+        if (!m_mounted)
+            std::printf("note: no tmpfs could be mounted (%s); a full disk is simulated\n", std::strerror(errno));
+    }
+    void TearDown() override
+    {
+        ManagerOnDisk::TearDown();
+        m_hook.reset();
+        QDir::setCurrent(QDir::rootPath());
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_mountPoint).constData(), MNT_DETACH);
+    }
+    QString folder() const override { return m_mountPoint + u'/'; }
+    void fill()
+    {
+        if (!m_mounted) {
+            m_hook = std::make_unique<HookGuard>(
+                [](const char *call, const QString &) { return qstrcmp(call, "write") == 0 ? ENOSPC : 0; });
+            return;
+        }
+        QFile filler(folder() + QStringLiteral("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+
+    QString m_mountPoint;
+    bool m_mounted = false;
+    std::unique_ptr<HookGuard> m_hook;
+};
+
+} // namespace
+
+TEST_F(ManagerOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
+{
+    const std::pair<const char *, std::function<void()>> changes[] = {
+        {"Add", [this] { add(QStringLiteral("third")); }},
+        {"Edit", [this] { edit(0, QStringLiteral("changed")); }},
+        {"Delete", [this] { remove(0); }},
+    };
+    for (const auto &[name, change] : changes) {
+        for (const QString &file : QDir(m_dir.path()).entryList(QDir::Files))
+            QFile::remove(m_dir.filePath(file));
+        start();
+        add(QStringLiteral("first"));
+        add(QStringLiteral("second"));
+        const QMap<QString, QByteArray> before = storedAlarms(folder());
+        int calls = 0;
+        {
+            HookGuard count([&calls](const char *, const QString &) { return ++calls, 0; });
+            change();
+        }
+        const QMap<QString, QByteArray> after = storedAlarms(folder());
+        ASSERT_NE(before, after) << name;
+
+        for (int killAt = 0; killAt < calls; ++killAt) {
+            for (const QString &file : QDir(m_dir.path()).entryList(QDir::Files))
+                QFile::remove(m_dir.filePath(file));
+            for (auto it = before.begin(); it != before.end(); ++it)
+                ASSERT_TRUE(writeAll(m_dir.filePath(it.key()), it.value()));
+            start();
+            {
+                int seen = 0;
+                HookGuard kill([&](const char *, const QString &) {
+                    if (seen++ == killAt)
+                        throw Killed();
+                    return 0;
+                });
+                try {
+                    change();
+                } catch (const Killed &) {
+                }
+            }
+            const std::string when = std::string(name) + " killed at call " + std::to_string(killAt);
+            start(); // the next start finishes or undoes what was cut short
+            const QMap<QString, QByteArray> found = storedAlarms(folder());
+            EXPECT_TRUE(found == before || found == after) << when << ": " << found.keys().join(u", ").toStdString();
+            expectEveryRowHasItsFile(when);
+        }
+    }
+}
+
+TEST_F(FullDisk, AddEditDeleteAndTheSaveAtTheEndLeaveEveryFileAndSayWhy)
+{
+    start();
+    add(QStringLiteral("first"));
+    add(QStringLiteral("second"));
+    const QMap<QString, QByteArray> before = storedAlarms(folder());
+    const QList<CatalogueRow> rows = m_manager->catalogue().rows();
+    fill();
+
+    ErrorRecorder errors;
+    const std::pair<const char *, std::function<void()>> changes[] = {
+        {"Add", [this] { add(QStringLiteral("third")); }},
+        {"Edit", [this] { edit(1, QStringLiteral("changed")); }},
+        {"Delete", [this] { remove(0); }},
+        {"the save at the end", [this] { ErrorBox::guard(nullptr, [this] { m_manager->saveCatalogue(); }); }},
+    };
+    for (const auto &[name, change] : changes) {
+        errors.messages.clear();
+        change();
+        ASSERT_EQ(errors.messages.size(), 1) << name << " said " << errors.messages.join(u" | ").toStdString();
+        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("No space left on device")))
+            << name << ": " << errors.messages[0].toStdString();
+        QMap<QString, QByteArray> now = storedAlarms(folder());
+        now.remove(QStringLiteral("filler"));
+        EXPECT_EQ(now, before) << name;
+        EXPECT_EQ(m_manager->catalogue().rows(), rows) << name << " changed the list on the screen";
+    }
+}
