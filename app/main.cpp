@@ -117,6 +117,13 @@ int main(int argc, char *argv[])
     // Caught from here on; a request that comes while the windows are being
     // made is carried out as soon as the program runs.
     TerminationSignals signals_;
+    // A box may be waiting for an answer that never comes (a start-up error,
+    // while the session ends): leaving every event loop ends it, and from
+    // then on messages go to the log. The orderly end follows below.
+    QObject::connect(&signals_, &TerminationSignals::terminationRequested, &app, []() {
+        ErrorBox::setUnattended();
+        QCoreApplication::exit(0);
+    });
 
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));

@@ -234,6 +234,7 @@ void TFormMain::FormCreate()
     m_hideAtStart = true;
     QString error;
     m_settings = ClockSettings::read(settingsPath(), &error);
+    m_settingsUnreadable = !error.isEmpty();
     if (!error.isEmpty()) {
         ErrorBox::show(this, QStringLiteral("%1\n\nThe clock settings in %2 could not be read; normal size and "
                                             "\"Blue\" are used and a correct file is written at exit.")
@@ -309,7 +310,10 @@ void TFormMain::keepSettings()
 {
     // Written at once as well as at the end, so a crash or a power cut
     // doesn't undo the choice. A failure here is told by the write at the end.
-    saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
+    saveLogged("the clock settings", [this]() {
+        m_settings.write(settingsPath());
+        m_settingsUnreadable = false;
+    });
 }
 
 void TFormMain::setDisplayLine(int index, const QString &text)
@@ -501,7 +505,8 @@ void TFormMain::saveUnattended()
 {
     if (m_alarmList && !m_alarmList->catalogueUnreadable())
         saveLogged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
-    saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
+    if (!m_settingsUnreadable)
+        saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
 }
 
 void TFormMain::exitUnattended()

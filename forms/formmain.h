@@ -131,6 +131,9 @@ private:
 
     FileLocations m_locations;
     ClockSettings m_settings;
+    // LCD.ini could not be read at start and nothing was chosen since: a save
+    // nobody asked for must not replace it.
+    bool m_settingsUnreadable = false;
     Autostart m_autostart;
     bool m_hideAtStart = true;
     QStringList m_missedAlarms; // gathered until the next turn of the event loop

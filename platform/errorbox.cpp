@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
+#include <cstdio>
 
 namespace ErrorBox {
 
@@ -14,6 +15,17 @@ Recorder &recorder()
     static Recorder instance;
     return instance;
 }
+
+bool g_unattended = false;
+
+// True when the message went to the log instead of a box.
+bool logged(const QString &message)
+{
+    if (!g_unattended)
+        return false;
+    std::fprintf(stderr, "chronelle: %s\n", qPrintable(message));
+    return true;
+}
 } // namespace
 
 void show(QWidget *parent, const QString &message)
@@ -22,6 +34,8 @@ void show(QWidget *parent, const QString &message)
         recorder()(message);
         return;
     }
+    if (logged(message))
+        return;
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
     box.exec();
 }
@@ -32,6 +46,8 @@ void notify(QWidget *parent, const QString &message, const QWidget *centredOver)
         recorder()(message);
         return;
     }
+    if (logged(message))
+        return;
     auto *box =
         new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -40,6 +56,16 @@ void notify(QWidget *parent, const QString &message, const QWidget *centredOver)
     // Qt centres a box over its parent only; the box takes its final size as it shows.
     if (centredOver && centredOver->isVisible())
         box->move(centredOver->geometry().center() - box->rect().center() - (box->geometry().topLeft() - box->pos()));
+}
+
+void setUnattended()
+{
+    g_unattended = true;
+}
+
+bool isUnattended()
+{
+    return g_unattended;
 }
 
 void setRecorder(Recorder r)

@@ -16,6 +16,13 @@ void show(QWidget *parent, const QString &message);
 // box opens centred over its parent, or over centredOver when given.
 void notify(QWidget *parent, const QString &message, const QWidget *centredOver = nullptr);
 
+// The program is ending without anyone to answer (a termination signal, the
+// session's end): from now on messages go to the standard error output
+// instead of a box. Boxes already open are ended by the caller leaving their
+// event loops.
+void setUnattended();
+bool isUnattended();
+
 // While a recorder is set, messages go to it instead of a modal box.
 using Recorder = std::function<void(const QString &message)>;
 void setRecorder(Recorder recorder);

@@ -8,7 +8,8 @@
 
 namespace SystemTest {
 
-ProgramFolder::ProgramFolder()
+ProgramFolder::ProgramFolder(const QString &parent)
+    : m_dir(parent.isEmpty() ? QTemporaryDir() : QTemporaryDir(parent + QStringLiteral("/chronelle-XXXXXX")))
 {
     const QString target = m_dir.filePath(QStringLiteral("chronelle"));
     if (m_dir.isValid() && QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/chronelle"), target))
@@ -66,11 +67,15 @@ QProcessEnvironment ProgramFolder::environment(const QString &fakeTime)
     return env;
 }
 
-QProcess *ProgramFolder::start(const QProcessEnvironment &environment)
+QProcess *ProgramFolder::start(const QProcessEnvironment &environment, const QString &errorFile)
 {
     auto &program = m_programs.emplace_back(std::make_unique<QProcess>());
     program->setProcessEnvironment(environment);
     program->setProcessChannelMode(QProcess::ForwardedChannels);
+    if (!errorFile.isEmpty()) {
+        program->setProcessChannelMode(QProcess::ForwardedOutputChannel);
+        program->setStandardErrorFile(errorFile);
+    }
     program->start(m_executable, {});
     return program->waitForStarted() ? program.get() : nullptr;
 }

@@ -17,7 +17,8 @@ namespace SystemTest {
 class ProgramFolder final
 {
 public:
-    ProgramFolder();
+    // In a temporary folder under `parent` (by default the system's).
+    explicit ProgramFolder(const QString &parent = {});
     ~ProgramFolder();
 
     bool isValid() const { return m_dir.isValid() && !m_executable.isEmpty(); }
@@ -30,7 +31,9 @@ public:
     // monotonic clock that timers and the sound server need stays real.
     static QProcessEnvironment environment(const QString &fakeTime = {});
     // A started copy of the program, or nullptr when it would not start.
-    QProcess *start(const QProcessEnvironment &environment = ProgramFolder::environment());
+    // Its error output goes to errorFile when one is given.
+    QProcess *start(const QProcessEnvironment &environment = ProgramFolder::environment(),
+                    const QString &errorFile = {});
 
 private:
     QTemporaryDir m_dir;
