@@ -59,7 +59,7 @@ protected:
         m_manager->setEditorRunner([this](TFormAlarmList &owner) {
             AlarmRecord record = AlarmRecord::newAlarm(m_clock.now());
             record.reminder = m_caption + u'\n';
-            AlarmFile::write(owner.programFolder() + QStringLiteral("alarm.ini"), record);
+            AlarmFile::write(owner.locations().dataFile(QStringLiteral("alarm.ini")), record);
             owner.setEditorResult({m_caption, 2, record.alarmTime, record.alarmDate, record.weekdayMask()});
             return true;
         });
