@@ -133,18 +133,32 @@ void AlarmScheduler::collectDue()
     };
     QList<Found> due;
     QList<Found> missedOnes;
+    int missedCounted = 0;
+    bool missedCountStopped = false;
     for (int row = 0; row < m_catalogue.size(); ++row) {
         const std::optional<RowKeys> &keys = keysOf(row);
         if (!keys)
             continue;
         const QString &caption = m_catalogue.row(row).caption;
         if (missedFrom) {
+            // Each row's first few are candidates for the list; the rest are only counted.
             const QDateTime lastMissed = wall.addSecs(-1);
-            for (auto at = firstDueAtOrAfter(*keys, *missedFrom);
-                 at && *at <= lastMissed && missedOnes.size() < MaxMissedPerGap;
+            const QDateTime rememberFrom = wall.addDays(-2);
+            int ofRow = 0;
+            for (auto at = firstDueAtOrAfter(*keys, *missedFrom); at && *at <= lastMissed;
                  at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
-                if (markHandled(keys->slot, *at))
+                if (ofRow >= MaxMissedListed && missedCounted >= MaxMissedCounted) {
+                    missedCountStopped = true;
+                    break;
+                }
+                // Only the recent ones can be met again (a clock put back by
+                // an hour); remembering years of them would only fill the memory.
+                if (*at >= rememberFrom && !markHandled(keys->slot, *at))
+                    continue;
+                if (ofRow++ < MaxMissedListed)
                     missedOnes.append({{keys->slot, caption, *at}, row});
+                else
+                    ++missedCounted;
             }
         }
         for (auto at = firstDueAtOrAfter(*keys, from); at && *at <= wall;
@@ -160,8 +174,11 @@ void AlarmScheduler::collectDue()
     std::stable_sort(missedOnes.begin(), missedOnes.end(), byTimeThenList);
     for (const Found &found : due)
         m_pending.append(found.occurrence);
-    for (const Found &found : missedOnes)
+    for (const Found &found : missedOnes.mid(0, MaxMissedListed))
         emit missed(found.occurrence.caption, found.occurrence.due);
+    const int notListed = int(qMax<qsizetype>(0, missedOnes.size() - MaxMissedListed)) + missedCounted;
+    if (notListed > 0 || missedCountStopped)
+        emit moreMissed(notListed, missedCountStopped);
 }
 
 std::optional<Occurrence> AlarmScheduler::takeNext()

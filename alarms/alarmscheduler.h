@@ -27,9 +27,10 @@ struct Occurrence
 // fell due waits in a queue, in order of due time and then list order, until
 // the ringing of the previous one is over. Every (slot, due second) is handled
 // once, also when the clock repeats an hour. A gap of more than a minute (the
-// machine slept, the clock was set) is not rung late: each occurrence inside
-// it is announced through missed() instead. So is a jump of the wall clock
-// larger than any daylight-saving shift (the time zone was changed).
+// machine slept, the clock was set) is not rung late: the first occurrences
+// inside it, over all rows, are announced through missed() in time order, and
+// the number of the others through moreMissed(). So is a jump of the wall
+// clock larger than any daylight-saving shift (the time zone was changed).
 class AlarmScheduler final : public QObject
 {
     Q_OBJECT
@@ -38,9 +39,12 @@ public:
     static constexpr int CatchUpSeconds = 60;
     // The largest daylight-saving shift in use anywhere (two hours).
     static constexpr int MaxDaylightShiftSeconds = 2 * 3600;
-    // Announcements of one gap stop here; a clock set years ahead would
-    // otherwise flood the user.
-    static constexpr int MaxMissedPerGap = 200;
+    // The occurrences of one gap that are told one by one; a clock set years
+    // ahead would otherwise flood the user.
+    static constexpr int MaxMissedListed = 10;
+    // Counting the rest of a gap stops here, so that a gap of years over
+    // many Hourly alarms can't hold the clock up.
+    static constexpr int MaxMissedCounted = 100000;
 
     AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clock, const DateTimeFormatter &formatter,
                    QObject *parent = nullptr);
@@ -63,6 +67,9 @@ public:
 
 signals:
     void missed(const QString &caption, const QDateTime &due);
+    // The occurrences of the same gap beyond those told by missed(); orMore
+    // when counting stopped at the bound.
+    void moreMissed(int count, bool orMore);
     // A row whose keys can't be read; said once per row, and the row is skipped.
     void rowError(const QString &message);
 

@@ -142,6 +142,7 @@ int main(int argc, char *argv[])
     formMain.setDesktopNotifier(notifier.get());
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmRinging, &formMain, &TFormMain::announceRinging);
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
+    QObject::connect(&formAlarmList, &TFormAlarmList::moreAlarmsMissed, &formMain, &TFormMain::countMoreMissed);
 
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
     // The session manager asks for this before it ends the session, but also

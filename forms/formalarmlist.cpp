@@ -111,6 +111,7 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     Timer->setInterval(200);
     connect(Timer, &QTimer::timeout, this, &TFormAlarmList::TimerTimer);
     connect(&m_scheduler, &AlarmScheduler::missed, this, &TFormAlarmList::alarmMissed);
+    connect(&m_scheduler, &AlarmScheduler::moreMissed, this, &TFormAlarmList::moreAlarmsMissed);
     connect(&m_scheduler, &AlarmScheduler::rowError, this, &TFormAlarmList::reportRowError);
     m_playerFactory = [](QObject *owner) -> MediaPlayer * { return new TMediaPlayer(owner); };
     m_audibleGuardFactory = &AudibleGuard::create;
@@ -311,8 +312,8 @@ bool TFormAlarmList::commitChange(const QList<CatalogueRow> &rows, const std::op
     const bool done = ErrorBox::guard(this, [&]() {
         try {
             if (writtenSlot) {
-                change.replace(slotFileName(*writtenSlot),
-                               TextFile::readBytes(m_locations.dataFile(kWorkingCopy), AlarmFile::limits().maxFileBytes));
+                change.replace(slotFileName(*writtenSlot), TextFile::readBytes(m_locations.dataFile(kWorkingCopy),
+                                                                               AlarmFile::limits().maxFileBytes));
             }
             change.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(rows));
             if (removedSlot)

@@ -108,6 +108,7 @@ signals:
     // An alarm begins to ring (its time as the clock shows times), and its ringing is over.
     void alarmRinging(const QString &caption, const QString &timeText);
     void alarmRingingEnded();
+    void moreAlarmsMissed(int count, bool orMore);
 
 public slots:
     void FormCreate();

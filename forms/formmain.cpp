@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "alarmscheduler.h"
 #include "apperror.h"
 #include "desktopnotifier.h"
 #include "errorbox.h"
@@ -9,6 +10,7 @@
 #include "lcdscreen.h"
 #include "skin.h"
 #include "systray.h"
+#include "textfile.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -430,18 +432,39 @@ void TFormMain::showMissedAlarm(const QString &caption, const QDateTime &due)
 {
     // One gap (a sleep, a change of the clock) may have missed many alarms:
     // they are told together, once.
-    if (m_missedAlarms.isEmpty())
+    if (m_missedAlarms.isEmpty() && m_moreMissed == 0 && !m_moreMissedUncounted)
         QTimer::singleShot(0, this, &TFormMain::tellMissedAlarms);
-    m_missedAlarms << QStringLiteral("\"%1\" was due at %2").arg(caption, due.toString(u"yyyy-MM-dd hh:mm:ss"));
+    m_missedAlarms
+        << QStringLiteral("\"%1\" was due at %2").arg(TextFile::excerpt(caption), due.toString(u"yyyy-MM-dd hh:mm:ss"));
+}
+
+void TFormMain::countMoreMissed(int count, bool orMore)
+{
+    if (m_missedAlarms.isEmpty() && m_moreMissed == 0 && !m_moreMissedUncounted)
+        QTimer::singleShot(0, this, &TFormMain::tellMissedAlarms);
+    m_moreMissed += count;
+    m_moreMissedUncounted = m_moreMissedUncounted || orMore;
 }
 
 void TFormMain::tellMissedAlarms()
 {
+    // A few in time order and the number of the rest: a list of every hour
+    // of a year would not fit on any screen.
+    constexpr int kListed = AlarmScheduler::MaxMissedListed;
+    const qint64 more = m_moreMissed + qMax<qsizetype>(0, m_missedAlarms.size() - kListed);
+    const qint64 total = qMin<qsizetype>(m_missedAlarms.size(), kListed) + more;
+    QString listed = m_missedAlarms.mid(0, kListed).join(u'\n');
+    if (more > 0 || m_moreMissedUncounted) {
+        listed += m_moreMissedUncounted ? QStringLiteral("\nand more than %1 more.").arg(more)
+                                        : QStringLiteral("\nand %1 more.").arg(more);
+    }
+    const QString count = m_moreMissedUncounted ? QStringLiteral("more than %1").arg(total) : QString::number(total);
     const QString text =
         QStringLiteral("While the computer was not watching the clock, %1 alarm(s) went by without ringing:\n%2")
-            .arg(m_missedAlarms.size())
-            .arg(m_missedAlarms.join(u'\n'));
+            .arg(count, listed);
     m_missedAlarms.clear();
+    m_moreMissed = 0;
+    m_moreMissedUncounted = false;
     const auto fallBack = [this, text]() {
         // Without a notification area a balloon would show nowhere; a box
         // that waits for nobody does.

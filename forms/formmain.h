@@ -108,6 +108,9 @@ public slots:
     void showMissedAlarm(const QString &caption, const QDateTime &due);
     void announceRinging(const QString &caption, const QString &timeText);
     void ringingEnded();
+    // The occurrences of the same gap that are not listed; orMore when
+    // counting them stopped at its bound.
+    void countMoreMissed(int count, bool orMore);
     void keepOnScreen();
 
 protected:
@@ -137,6 +140,8 @@ private:
     Autostart m_autostart;
     bool m_hideAtStart = true;
     QStringList m_missedAlarms; // gathered until the next turn of the event loop
+    qint64 m_moreMissed = 0;
+    bool m_moreMissedUncounted = false;
     bool m_closing = false;
     bool m_exitRequested = false;
     // A left press on the face or the skin: pressed, then moved by the

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QWidget>
 #include <cstdio>
 
@@ -18,6 +19,31 @@ Recorder &recorder()
 
 bool g_unattended = false;
 
+// A box as tall or as wide as its text would push its OK button off the
+// screen: long lists are cut, and so are words too long to wrap (a line of
+// a file without a space), with a mark where they were.
+QString fittedToScreen(const QString &message)
+{
+    constexpr qsizetype kMaxWordCharacters = 80;
+    constexpr qsizetype kMaxLines = 30;
+    static const QRegularExpression longWord(QStringLiteral("\\S{%1,}").arg(kMaxWordCharacters + 1));
+    QStringList lines = message.split(u'\n');
+    const qsizetype dropped = qMax<qsizetype>(0, lines.size() - kMaxLines);
+    lines = lines.mid(0, kMaxLines);
+    for (QString &line : lines) {
+        QRegularExpressionMatch match;
+        qsizetype from = 0;
+        while ((match = longWord.match(line, from)).hasMatch()) {
+            line.replace(match.capturedStart(), match.capturedLength(),
+                         match.captured().left(kMaxWordCharacters) + QStringLiteral("…"));
+            from = match.capturedStart() + kMaxWordCharacters + 1;
+        }
+    }
+    if (dropped > 0)
+        lines << QStringLiteral("(%1 more lines)").arg(dropped);
+    return lines.join(u'\n');
+}
+
 // True when the message went to the log instead of a box.
 bool logged(const QString &message)
 {
@@ -26,6 +52,7 @@ bool logged(const QString &message)
     std::fprintf(stderr, "chronelle: %s\n", qPrintable(message));
     return true;
 }
+
 } // namespace
 
 void show(QWidget *parent, const QString &message)
@@ -36,7 +63,8 @@ void show(QWidget *parent, const QString &message)
     }
     if (logged(message))
         return;
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), fittedToScreen(message),
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -48,8 +76,8 @@ void notify(QWidget *parent, const QString &message, const QWidget *centredOver)
     }
     if (logged(message))
         return;
-    auto *box =
-        new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
+    auto *box = new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), fittedToScreen(message),
+                                QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

@@ -182,6 +182,38 @@ TEST_F(Scheduler, AGapIsAnnouncedAsMissedNotRungLate)
     EXPECT_EQ(missed.size(), 3);
 }
 
+// A long gap over several rows: one total for all of them, the first few
+// in time order whatever the row, and the count of the rest.
+TEST_F(Scheduler, ALongGapIsToldAsTheFirstFewInTimeOrderAndOneTotal)
+{
+    m_catalogue.appendRow(row("Daily", "Daily", "073000", 0));
+    m_catalogue.appendRow(row("Hourly", "Hourly", "004500", 1));
+    QSignalSpy missed(&m_scheduler, &AlarmScheduler::missed);
+    QSignalSpy more(&m_scheduler, &AlarmScheduler::moreMissed);
+    collect();
+    m_clock.advance(30LL * 24 * 3600 * 1000); // thirty days asleep, until 07:29:59 again
+    EXPECT_TRUE(collect().isEmpty());
+    ASSERT_EQ(missed.size(), AlarmScheduler::MaxMissedListed);
+    // 07:30 Daily, then the Hourly at 07:45, 08:45 ...
+    EXPECT_EQ(missed[0][0].toString(), QStringLiteral("Daily"));
+    EXPECT_EQ(missed[1][1].toDateTime(), at(2026, 12, 7, 7, 45, 0));
+    EXPECT_EQ(missed[9][1].toDateTime(), at(2026, 12, 7, 15, 45, 0));
+    ASSERT_EQ(more.size(), 1);
+    EXPECT_EQ(more[0][0].toInt(), 30 + 30 * 24 - AlarmScheduler::MaxMissedListed);
+    EXPECT_FALSE(more[0][1].toBool());
+
+    // A clock set twenty years ahead over many Hourly rows: counting stops at its bound.
+    for (int slot = 2; slot < 40; ++slot)
+        m_catalogue.appendRow(row("Hourly", "Hourly", "001500", slot));
+    collect();
+    m_clock.advance(20LL * 365 * 24 * 3600 * 1000);
+    collect();
+    ASSERT_EQ(more.size(), 2);
+    EXPECT_EQ(more[1][0].toInt(), AlarmScheduler::MaxMissedCounted + 40 * AlarmScheduler::MaxMissedListed -
+                                      AlarmScheduler::MaxMissedListed);
+    EXPECT_TRUE(more[1][1].toBool());
+}
+
 // A new time zone moves the wall clock with no time passing: hours of an
 // Hourly alarm must not ring at once.
 TEST_F(Scheduler, AZoneChangeIsAnnouncedAsMissedNotRungAtOnce)

@@ -16,7 +16,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
@@ -300,6 +302,36 @@ TEST_F(ClockWindow, RingingAndMissedAlarmsAreToldToTheDesktopOrFallBack)
     }
     EXPECT_EQ(notifier.told.size(), 3);
     m_main->setDesktopNotifier(nullptr);
+}
+
+// After a long gap: one total, the first few listed, "and N more", and a
+// box whose OK button stays on the screen.
+TEST_F(ClockWindow, ALongGapIsToldInABoxThatFitsTheScreen)
+{
+    TSysTray::overrideAvailability(false);
+    create();
+    ErrorBox::setRecorder({}); // a real box, to measure it
+    const auto restore = qScopeGuard([] {
+        ErrorBox::setRecorder(
+            [](const QString &message) { ADD_FAILURE() << "unexpected error box: " << message.toStdString(); });
+    });
+    const QString longCaption(5000, u'x');
+    for (int i = 0; i < 10; ++i)
+        m_main->showMissedAlarm(longCaption, QDateTime(QDate(2027, 1, 2), QTime(i, 45)));
+    m_main->countMoreMissed(8750, false);
+    QCoreApplication::sendPostedEvents();
+    QTest::qWait(0);
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<QMessageBox *>(widget); found && found->isVisible())
+            box = found;
+    }
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains(QStringLiteral("8760 alarm(s)"))) << box->text().left(300).toStdString();
+    EXPECT_TRUE(box->text().endsWith(QStringLiteral("and 8750 more.")));
+    EXPECT_LE(box->sizeHint().height(), QGuiApplication::primaryScreen()->availableGeometry().height());
+    EXPECT_LE(box->sizeHint().width(), QGuiApplication::primaryScreen()->availableGeometry().width());
+    box->close();
 }
 
 TEST_F(ClockWindow, KeptOnTheScreenAfterAMovePastEachEdge)
