@@ -155,8 +155,9 @@ void AlarmCatalogue::read(const QString &path)
             appendRow(readRow(*in));
         rowsRead = true;
         if (!countFits) {
-            throw AppError(QStringLiteral("The first line announces '%1' alarms, but the lines that follow hold %2.")
-                               .arg(TextFile::excerpt(countLine), QString::number(blocks)));
+            throw AppError(
+                QStringLiteral("The first line announces '%1' alarms, but %2 lines follow (eight for each alarm).")
+                    .arg(TextFile::excerpt(countLine), QString::number(in->lineCount() - 1)));
         }
         if (info.windows1252) {
             throw AppError(QStringLiteral("The alarm list %1 is not in UTF-8. It was read as Windows-1252 and is "

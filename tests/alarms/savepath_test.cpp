@@ -4,6 +4,7 @@
 #include "apperror.h"
 #include "filetransaction.h"
 #include "qtprint.h"
+#include "savefaults.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -14,12 +15,9 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-namespace {
+using namespace SaveFaults;
 
-// Stands for the program being killed at a file-system call.
-struct Killed
-{
-};
+namespace {
 
 // Every file of a folder with its contents.
 QMap<QString, QByteArray> snapshot(const QString &folder)
@@ -38,25 +36,6 @@ void writeFile(const QString &path, const QByteArray &data)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(data), data.size());
-}
-
-class HookGuard final
-{
-public:
-    explicit HookGuard(TextFile::FaultHook hook) { TextFile::setFaultHook(std::move(hook)); }
-    ~HookGuard() { TextFile::setFaultHook({}); }
-};
-
-// The calls a piece of work makes, in order.
-QStringList callsOf(const std::function<void()> &work)
-{
-    QStringList calls;
-    HookGuard hook([&calls](const char *call, const QString &path) {
-        calls << QString::fromLatin1(call) + u' ' + QFileInfo(path).fileName();
-        return 0;
-    });
-    work();
-    return calls;
 }
 
 } // namespace
@@ -151,18 +130,7 @@ TEST(FileTransaction, AKillAtAnyCallLeavesAllOldOrAllNew)
     int sawAfter = 0;
     for (int killAt = 0; killAt <= calls.size(); ++killAt) {
         reset();
-        {
-            int seen = 0;
-            HookGuard hook([&](const char *, const QString &) {
-                if (seen++ == killAt)
-                    throw Killed();
-                return 0;
-            });
-            try {
-                change();
-            } catch (const Killed &) {
-            }
-        }
+        killedAt(killAt, change);
         FileTransaction::recover(dir.path(), journal, names);
         const QMap<QString, QByteArray> found = snapshot(dir.path());
         EXPECT_TRUE(found == before || found == after)

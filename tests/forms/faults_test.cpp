@@ -7,6 +7,7 @@
 #include "apperror.h"
 #include "errorrecorder.h"
 #include "formstestsupport.h"
+#include "savefaults.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -16,19 +17,9 @@
 #include <memory>
 #include <sys/mount.h>
 
+using namespace SaveFaults;
+
 namespace {
-
-// Stands for the program being killed at a file-system call.
-struct Killed
-{
-};
-
-class HookGuard final
-{
-public:
-    explicit HookGuard(TextFile::FaultHook hook) { TextFile::setFaultHook(std::move(hook)); }
-    ~HookGuard() { TextFile::setFaultHook({}); }
-};
 
 // The list and the alarm files of a folder; the working copy is no part of it.
 QMap<QString, QByteArray> storedAlarms(const QString &folder)
@@ -165,11 +156,7 @@ TEST_F(ManagerOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
         add(QStringLiteral("first"));
         add(QStringLiteral("second"));
         const QMap<QString, QByteArray> before = storedAlarms(folder());
-        int calls = 0;
-        {
-            HookGuard count([&calls](const char *, const QString &) { return ++calls, 0; });
-            change();
-        }
+        const int calls = int(callsOf(change).size());
         const QMap<QString, QByteArray> after = storedAlarms(folder());
         ASSERT_NE(before, after) << name;
 
@@ -179,18 +166,7 @@ TEST_F(ManagerOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
             for (auto it = before.begin(); it != before.end(); ++it)
                 ASSERT_TRUE(writeAll(m_dir.filePath(it.key()), it.value()));
             start();
-            {
-                int seen = 0;
-                HookGuard kill([&](const char *, const QString &) {
-                    if (seen++ == killAt)
-                        throw Killed();
-                    return 0;
-                });
-                try {
-                    change();
-                } catch (const Killed &) {
-                }
-            }
+            killedAt(killAt, change);
             const std::string when = std::string(name) + " killed at call " + std::to_string(killAt);
             start(); // the next start finishes or undoes what was cut short
             const QMap<QString, QByteArray> found = storedAlarms(folder());

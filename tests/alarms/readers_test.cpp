@@ -1,0 +1,136 @@
+// The readers take only what they can write back unchanged: anything else
+// keeps the original beside it, is said once, in a message of sane size,
+// and loses none of the rows that can be trusted.
+
+#include "alarmcatalogue.h"
+#include "alarmfile.h"
+#include "apperror.h"
+#include "clocksettings.h"
+#include "qtprint.h"
+#include "textfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray row(const QByteArray &caption, int slot, const QByteArray &timeKey = "073000")
+{
+    return caption + "\r\nDaily\r\n07:30:00 AM\r\n--\r\n" + timeKey + "\r\n22062004\r\n0111110\r\n" +
+           QByteArray::number(slot) + "\r\n";
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(data), data.size());
+}
+
+} // namespace
+
+TEST(Readers, ACatalogueThatWouldNotBeWrittenBackUnchangedIsKeptAndSaidOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("al.ini"));
+    struct Case
+    {
+        const char *name;
+        QByteArray file;
+        const char *said;
+        QStringList captions; // the rows kept
+    };
+    const Case cases[] = {
+        {"count lower than the rows",
+         "1\r\n" + row("a", 0) + row("b", 1) + row("c", 2),
+         "The first line announces '1' alarms, but 24 lines follow",
+         {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
+        {"negative count",
+         "-1\r\n" + row("a", 0) + row("b", 1),
+         "announces '-1' alarms",
+         {QStringLiteral("a"), QStringLiteral("b")}},
+        {"a blank line at the end", "1\r\n" + row("a", 0) + "\r\n", "announces '1' alarms", {QStringLiteral("a")}},
+        {"Latin-1 caption", "1\r\n" + row("Caf\xe9", 0), "is not in UTF-8", {QStringLiteral("Café")}},
+        {"Windows-1252 marks",
+         "1\r\n" + row("\x93Tea\x94 \x80", 0),
+         "read as Windows-1252",
+         {QStringLiteral("“Tea” €")}},
+        {"a line too long to be a row", "1\r\n" + row(QByteArray(5000, 'x'), 0), "line 2 is longer than 4096", {}},
+        {"a file beyond the bound", "1\r\n" + row("a", 0) + QByteArray(1024 * 1024, 'x'), "larger than", {}},
+        {"%1 in a slot line",
+         "1\r\n" + row("a", 0).replace("\r\n0\r\n", "\r\n%1\r\n"),
+         "'%1' is not a valid integer value",
+         {}},
+        {"a long bad slot line",
+         "1\r\n" + row("a", 0).replace("\r\n0\r\n", QByteArray("\r\n" + QByteArray(3000, '7') + "\r\n")),
+         "(3000 characters)' is not a valid integer value",
+         {}},
+    };
+    for (const Case &c : cases) {
+        writeFile(path, c.file);
+        QFile::remove(path + QStringLiteral(".bak"));
+        AlarmCatalogue catalogue;
+        QString said;
+        try {
+            catalogue.read(path);
+        } catch (const AppError &e) {
+            said = e.message();
+        }
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.said))) << c.name << ": " << said.left(500).toStdString();
+        EXPECT_TRUE(said.contains(QStringLiteral("kept as"))) << c.name;
+        EXPECT_LT(said.size(), 1000) << c.name << ": the message quotes too much of the file";
+        EXPECT_EQ(readFile(path + QStringLiteral(".bak")), c.file) << c.name;
+        QStringList captions;
+        for (const CatalogueRow &r : catalogue.rows())
+            captions << r.caption;
+        EXPECT_EQ(captions, c.captions) << c.name;
+    }
+
+    // What was read in Windows-1252 is written in UTF-8 with every character.
+    writeFile(path, "1\r\n" + row("Caf\xe9", 0));
+    AlarmCatalogue latin;
+    EXPECT_THROW(latin.read(path), AppError);
+    latin.write(path);
+    EXPECT_EQ(readFile(path), "1\r\n" + row("Caf\xc3\xa9", 0));
+    AlarmCatalogue again;
+    EXPECT_NO_THROW(again.read(path));
+}
+
+TEST(Readers, AlarmFilesAndClockSettingsKeepToTheirBounds)
+{
+    QTemporaryDir dir;
+    AlarmRecord record = AlarmRecord::newAlarm(QDateTime(QDate(2026, 12, 7), QTime(7, 0)));
+    record.reminder = QStringLiteral("x\n");
+    const QString alarm = dir.filePath(QStringLiteral("3.ini"));
+
+    // A reminder in Windows-1252 is read with every character.
+    QByteArray latin = AlarmFile::encode(record);
+    latin.replace("\r\nx\r\n", "\r\nCaf\xe9 \x80\r\n");
+    writeFile(alarm, latin);
+    AlarmRecord back;
+    AlarmFile::read(alarm, AlarmFile::ReadMode::Ringing, back);
+    EXPECT_EQ(back.reminder, QStringLiteral("Café €\n"));
+
+    // A reminder of megabytes is refused before it is read.
+    writeFile(alarm, AlarmFile::encode(record) + QByteArray(300 * 1024, 'x'));
+    QString said;
+    try {
+        AlarmFile::read(alarm, AlarmFile::ReadMode::Ringing, back);
+    } catch (const AppError &e) {
+        said = e.message();
+    }
+    EXPECT_TRUE(said.contains(QStringLiteral("larger than the 262144 bytes"))) << said.toStdString();
+
+    const QString settings = dir.filePath(QStringLiteral("LCD.ini"));
+    writeFile(settings, "2\r\n" + QByteArray(5000, 'G') + "\r\n");
+    QString error;
+    EXPECT_EQ(ClockSettings::read(settings, &error), ClockSettings());
+    EXPECT_TRUE(error.contains(QStringLiteral("larger than"))) << error.toStdString();
+}

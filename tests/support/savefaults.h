@@ -1,0 +1,55 @@
+#pragma once
+
+#include "textfile.h"
+
+#include <QString>
+#include <functional>
+
+// Faults in the save path for tests: a failing call, or the program killed
+// at a chosen file-system call.
+namespace SaveFaults {
+
+// Stands for the program being killed at a file-system call.
+struct Killed
+{
+};
+
+// Sets the save path's fault hook while it lives.
+class HookGuard final
+{
+public:
+    explicit HookGuard(TextFile::FaultHook hook) { TextFile::setFaultHook(std::move(hook)); }
+    ~HookGuard() { TextFile::setFaultHook({}); }
+    HookGuard(const HookGuard &) = delete;
+    HookGuard &operator=(const HookGuard &) = delete;
+};
+
+// The file-system calls a piece of work makes, as "call file-name".
+inline QStringList callsOf(const std::function<void()> &work)
+{
+    QStringList calls;
+    HookGuard hook([&calls](const char *call, const QString &path) {
+        calls << QString::fromLatin1(call) + u' ' + path.section(u'/', -1);
+        return 0;
+    });
+    work();
+    return calls;
+}
+
+// Runs the work as if the program were killed at its call number `at`
+// (counted from 0): nothing after that call happens.
+inline void killedAt(int at, const std::function<void()> &work)
+{
+    int seen = 0;
+    HookGuard hook([&](const char *, const QString &) {
+        if (seen++ == at)
+            throw Killed();
+        return 0;
+    });
+    try {
+        work();
+    } catch (const Killed &) {
+    }
+}
+
+} // namespace SaveFaults
