@@ -1,6 +1,7 @@
 #include "lcdscreen.h"
 
 #include "errorbox.h"
+#include "lcdaccessible.h"
 #include "lcdglyphs.h"
 #include "lcdtext.h"
 
@@ -92,6 +93,7 @@ TLCDScreen::TLCDScreen(QWidget *parent) : QWidget(parent), m_timer(new QTimer(th
     m_lastWidth = width();
     m_lastHeight = height();
     UpdateDotColors();
+    LcdAccessible::install();
 }
 
 TLCDScreen::~TLCDScreen() = default;
@@ -216,6 +218,7 @@ void TLCDScreen::setLines(const QStringList &lines)
 {
     m_lines = lines;
     ResetDisplay();
+    LcdAccessible::textChanged(this);
 }
 
 void TLCDScreen::setLine(int index, const QString &text)
@@ -226,6 +229,7 @@ void TLCDScreen::setLine(int index, const QString &text)
         m_lines.append(QString());
     m_lines[index] = text;
     ResetDisplay();
+    LcdAccessible::textChanged(this);
 }
 
 void TLCDScreen::setLineSpacing(quint8 pixels)

@@ -263,17 +263,20 @@ void TAlarmOptions::buildGeneralPage()
     Frequency = named(new QComboBox(TabSheet1), "Frequency");
     Frequency->addItems(frequencyNames());
     Frequency->setGeometry(qMax(120, frequencyLabel->geometry().right() + 4), 8, 145, 23);
+    frequencyLabel->setBuddy(Frequency);
     connect(Frequency, &QComboBox::activated, this, &TAlarmOptions::FrequencyChange);
 
-    label(TabSheet1, QStringLiteral("Date:"), 16, 36);
+    auto *dateLabel = label(TabSheet1, QStringLiteral("Date:"), 16, 36);
     DatePicker = named(new QDateEdit(TabSheet1), "DatePicker");
+    dateLabel->setBuddy(DatePicker);
     DatePicker->setCalendarPopup(true);
     // Every date an alarm file can hold stays as it is.
     DatePicker->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     DatePicker->setGeometry(24, 56, 145, 21);
 
-    label(TabSheet1, QStringLiteral("Time:"), 176, 36);
+    auto *timeLabel = label(TabSheet1, QStringLiteral("Time:"), 176, 36);
     TimePicker = named(new QTimeEdit(TabSheet1), "TimePicker");
+    timeLabel->setBuddy(TimePicker);
     TimePicker->setGeometry(184, 56, 137, 21);
 
     label(TabSheet1, QStringLiteral("Days of week:"), 16, 88);
@@ -291,8 +294,9 @@ void TAlarmOptions::buildGeneralPage()
 
     Panel1 = sunkenLine(TabSheet1, "Panel1", 8, 168, 329);
 
-    label(TabSheet1, QStringLiteral("Reminder:"), 16, 184);
+    auto *reminderLabel = label(TabSheet1, QStringLiteral("Reminder:"), 16, 184);
     Memo = named(new QPlainTextEdit(TabSheet1), "Memo");
+    reminderLabel->setBuddy(Memo);
     Memo->setGeometry(16, 208, 321, 113);
     Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo->setTabChangesFocus(true);
@@ -322,6 +326,7 @@ void TAlarmOptions::buildPlayListPage()
     SongList->setGeometry(20, 44, 309, 213);
     SongList->setColumnCount(2);
     SongList->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Location")});
+    SongList->setAccessibleName(QStringLiteral("Songs"));
     SongList->setColumnWidth(0, 130);
     SongList->setColumnWidth(1, 146);
     SongList->setRootIsDecorated(false);
@@ -361,6 +366,10 @@ void TAlarmOptions::buildPlayListPage()
     SoundComboBox->addItems(
         {QStringLiteral("Sound 1"), QStringLiteral("Sound 2"), QStringLiteral("Sound 3"), QStringLiteral("Sound 4")});
     SoundComboBox->setGeometry(RadioButtonPlaySound->geometry().right() + 8, 302, 97, 23);
+    // Named for platforms that name a list by its label; where a list's name
+    // is its value, the description says what it is.
+    SoundComboBox->setAccessibleName(QStringLiteral("Alarm sound"));
+    SoundComboBox->setAccessibleDescription(QStringLiteral("Alarm sound"));
     PlayAlarmSound =
         button(SoundMusic, "PlayAlarmSound", kPlayText, SoundComboBox->geometry().right() + 8, 300, 51, 25);
     connect(PlayAlarmSound, &QPushButton::clicked, this, &TAlarmOptions::PlayAlarmSoundClick);
@@ -382,6 +391,8 @@ void TAlarmOptions::buildSoundEffectPage()
     connect(FadeIn, &QCheckBox::toggled, this, &TAlarmOptions::FadeInClick);
     FadeInTimePicker = minuteField(GroupBox4, "FadeInTimePicker", 5, qMax(112, FadeIn->geometry().right() + 6), 20, 49);
     label(GroupBox4, QStringLiteral("minutes"), FadeInTimePicker->geometry().right() + 7, 24);
+    // A field beside a check box has no label of its own to be named after.
+    FadeInTimePicker->setAccessibleName(QStringLiteral("Fade in minutes"));
 
     FadeOut = named(new QCheckBox(QStringLiteral("Fade out effect, begin at:"), GroupBox4), "FadeOut");
     place(FadeOut, 16, 56, 145, 17);
@@ -389,10 +400,12 @@ void TAlarmOptions::buildSoundEffectPage()
     FadeOutTimePicker =
         minuteField(GroupBox4, "FadeOutTimePicker", 30, qMax(160, FadeOut->geometry().right() + 6), 52, 49);
     label(GroupBox4, QStringLiteral("minutes"), FadeOutTimePicker->geometry().right() + 7, 56);
+    FadeOutTimePicker->setAccessibleName(QStringLiteral("Fade out begins at minutes"));
 
     auto *snoozeLabel = label(GroupBox4, QStringLiteral("Snooze time:"), 16, 88);
     SnoozeTimePicker =
         minuteField(GroupBox4, "SnoozeTimePicker", 10, qMax(80, snoozeLabel->geometry().right() + 6), 84, 41);
+    snoozeLabel->setBuddy(SnoozeTimePicker);
     label(GroupBox4, QStringLiteral("Minutes"), SnoozeTimePicker->geometry().right() + 7, 88);
 
     // Snoozing by itself has no place on this page; its fields travel unchanged.
@@ -413,6 +426,7 @@ void TAlarmOptions::buildSoundEffectPage()
 
     AlarmVolume = named(new QSlider(Qt::Horizontal, GroupBox4), "AlarmVolume");
     AlarmVolume->setGeometry(16, 166, 297, 35);
+    volumeLabel->setBuddy(AlarmVolume);
     AlarmVolume->setRange(0, 100);
     AlarmVolume->setTickPosition(QSlider::TicksBelow);
     AlarmVolume->setTickInterval(10);
@@ -466,12 +480,14 @@ void TAlarmOptions::buildOthersPage()
 
 void TAlarmOptions::buildTabOrder()
 {
-    QList<QWidget *> chain{Table, Memo, Frequency, TimePicker, DatePicker};
+    // Screen order on every page: rows from the top, left to right in a row.
+    QList<QWidget *> chain{Table, Frequency, DatePicker, TimePicker};
     for (QCheckBox *box : m_dayBoxes)
         chain << box;
-    chain << RadioButtonPlayMusic << SongList << AddMusic << DeleteMusic << UpMusic << DownMusic << PlayMusic
+    chain << Memo;
+    chain << RadioButtonPlayMusic << SongList << PlayMusic << AddMusic << DeleteMusic << UpMusic << DownMusic
           << RadioButtonPlaySound << SoundComboBox << PlayAlarmSound;
-    chain << FadeIn << FadeOut << AlarmVolume << SnoozeTimePicker << FadeOutTimePicker << FadeInTimePicker;
+    chain << FadeIn << FadeInTimePicker << FadeOut << FadeOutTimePicker << SnoozeTimePicker << AlarmVolume;
     chain << RadioButton1 << RadioButton2 << PowerComboBox << OK << Cancel;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);

@@ -90,6 +90,7 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
     Memo->setBackgroundRole(QPalette::Button);
     Memo->viewport()->setBackgroundRole(QPalette::Button);
     Memo->setFocusPolicy(Qt::NoFocus);
+    Label1->setBuddy(Memo);
 
     // What was done to make the alarm heard, or why that could not be checked.
     LabelSound = new QLabel(this);

@@ -58,6 +58,7 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     AlarmList->setObjectName(QStringLiteral("AlarmList"));
     AlarmList->setGeometry(8, 16, 449, 233);
     AlarmList->setModel(&m_catalogue);
+    AlarmList->setAccessibleName(QStringLiteral("Alarms"));
     AlarmList->setRootIsDecorated(false);
     AlarmList->setItemsExpandable(false);
     AlarmList->setUniformRowHeights(true);

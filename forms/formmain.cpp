@@ -110,6 +110,7 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
         image->setPixmap(QPixmap::fromImage(Skin::panel(skinSizes[i])));
         image->setGeometry(QRect(QPoint(0, 0), skinSizes[i]));
         image->setToolTip(kHint);
+        image->setAccessibleName(QStringLiteral("Clock"));
         image->installEventFilter(this);
         image->hide();
         m_images[i] = image;

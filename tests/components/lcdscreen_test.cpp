@@ -6,6 +6,7 @@
 #include "lcdtestsupport.h"
 #include "qtprint.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -225,4 +226,24 @@ TEST(LcdScreenDrawing, LinesShowGlyphsInverseAndBlinkingRegionsAndBlankCells)
             EXPECT_EQ(lineDots(screen.grabFrame(), screen, 0), expectedLine(screen, row.visible, row.inverse));
         }
     }
+}
+
+// A screen reader reads what the LCD shows: its lines as one text, effect
+// codes and blank lines left out.
+TEST(LcdScreenAccessibility, TheShownLinesAreItsNameAndItsHintItsDescription)
+{
+    TLCDScreen screen;
+    screen.setNoOfLines(3);
+    screen.setLines({QString(), QStringLiteral(" 12/07/26 07:29:55 AM "), QStringLiteral("Next\x0a Alarm\x0b"),
+                     QStringLiteral("beyond the last line")});
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&screen);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::StaticText);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("12/07/26 07:29:55 AM\nNext Alarm"));
+    screen.setToolTip(QStringLiteral("Double click here to change LCD color"));
+    EXPECT_EQ(accessible->text(QAccessible::Description), screen.toolTip());
+
+    // Read when asked: a change is there at once.
+    screen.setLines({QStringLiteral("other")});
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("other"));
 }

@@ -6,6 +6,7 @@
 #include "formstestsupport.h"
 #include "outputlevel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <functional>
@@ -302,4 +304,85 @@ TEST_F(AlarmOptions, CaptionEndsWhereTheMemoWrapsTheFirstLine)
     EXPECT_LE(metrics.horizontalAdvance(caption.trimmed()), room);
     const QString nextWord = firstLine.mid(caption.size()).section(u' ', 0, 0);
     EXPECT_GT(metrics.horizontalAdvance(caption + nextWord), room);
+}
+
+namespace {
+// What a screen reader announces a control as: its name, but for a list
+// whose name is its value (as on this platform) the label it is related to,
+// else its description.
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    if (!accessible)
+        return {};
+    if (accessible->role() != QAccessible::ComboBox)
+        return accessible->text(QAccessible::Name).trimmed();
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? accessible->text(QAccessible::Description).trimmed()
+                            : labels.first().first->text(QAccessible::Name).trimmed();
+}
+
+// The controls Tab visits in the window as it shows now, from `first` on.
+QList<QWidget *> tabChain(QWidget *first)
+{
+    QList<QWidget *> chain;
+    QWidget *widget = first;
+    do {
+        if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
+            widget->window() == first->window())
+            chain << widget;
+        widget = widget->nextInFocusChain();
+    } while (widget != first && chain.size() < 200);
+    return chain;
+}
+
+// Each control stands right of its predecessor in one row, or in a row below.
+void expectScreenOrder(const QList<QWidget *> &chain)
+{
+    const auto place = [](QWidget *w) { return w->mapTo(w->window(), w->rect().center()); };
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        const QPoint before = place(chain[i - 1]);
+        const QPoint after = place(chain[i]);
+        const bool sameRow = std::abs(after.y() - before.y()) < 8;
+        EXPECT_TRUE(sameRow ? after.x() > before.x() : after.y() > before.y())
+            << chain[i - 1]->objectName().toStdString() << " comes before " << chain[i]->objectName().toStdString();
+    }
+}
+} // namespace
+
+// A screen reader names every field after its label, and Tab walks each page
+// in the order the eye reads it.
+TEST_F(AlarmOptions, EveryControlIsNamedAfterItsLabelAndTabFollowsTheScreen)
+{
+    open();
+    const std::pair<const char *, QString> names[] = {
+        {"Frequency", QStringLiteral("Alarm Frequency:")},
+        {"DatePicker", QStringLiteral("Date:")},
+        {"TimePicker", QStringLiteral("Time:")},
+        {"Memo", QStringLiteral("Reminder:")},
+        {"SongList", QStringLiteral("Songs")},
+        {"SoundComboBox", QStringLiteral("Alarm sound")},
+        {"FadeInTimePicker", QStringLiteral("Fade in minutes")},
+        {"FadeOutTimePicker", QStringLiteral("Fade out begins at minutes")},
+        {"SnoozeTimePicker", QStringLiteral("Snooze time:")},
+        {"AlarmVolume", QStringLiteral("Max alarm sound volume:")},
+        {"PowerComboBox", QStringLiteral("Power  Saving")},
+    };
+    for (const auto &[name, expected] : names)
+        EXPECT_EQ(accessibleName(child<QWidget>(name)), expected) << name;
+
+    auto *pages = child<QTabWidget>("Table");
+    for (int page = 0; page < pages->count(); ++page) {
+        SCOPED_TRACE(pages->tabText(page).toStdString());
+        pages->setCurrentIndex(page);
+        QList<QWidget *> chain = tabChain(pages);
+        ASSERT_GE(chain.size(), 4);
+        // The page bar first, the page's controls, then "OK" and "Cancel".
+        EXPECT_EQ(chain.takeFirst()->parentWidget(), pages);
+        EXPECT_EQ(chain.takeLast(), child<QWidget>("Cancel"));
+        EXPECT_EQ(chain.takeLast(), child<QWidget>("OK"));
+        expectScreenOrder(chain);
+        for (QWidget *control : chain)
+            EXPECT_FALSE(accessibleName(control).isEmpty()) << control->objectName().toStdString() << " has no name";
+    }
 }
