@@ -22,7 +22,10 @@ AlarmScheduler::AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clo
                                QObject *parent)
     : QObject(parent), m_catalogue(catalogue), m_clock(clock), m_formatter(formatter)
 {
-    const auto stale = [this]() { m_keysStale = true; };
+    const auto stale = [this]() {
+        m_keysStale = true;
+        m_nextDue.valid = false;
+    };
     connect(&catalogue, &QAbstractItemModel::rowsInserted, this, stale);
     connect(&catalogue, &QAbstractItemModel::rowsRemoved, this, stale);
     connect(&catalogue, &QAbstractItemModel::dataChanged, this, stale);
@@ -32,9 +35,14 @@ AlarmScheduler::AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clo
 void AlarmScheduler::parseAllRows()
 {
     m_keys.clear();
+    m_lastHourlyRow = -1;
+    m_nextDue.valid = false;
+    const QString &hourly = frequencyNames()[int(Frequency::Hourly)];
     for (int row = 0; row < m_catalogue.size(); ++row) {
         try {
             m_keys.append(parse(m_catalogue.row(row)));
+            if (m_keys.last()->frequencyName == hourly)
+                m_lastHourlyRow = row;
         } catch (const AppError &error) {
             m_keys.append(std::nullopt);
             const QString signature = m_catalogue.row(row).fields().join(u'\n');
@@ -55,28 +63,60 @@ const std::optional<RowKeys> &AlarmScheduler::keysOf(int row)
     return m_keys[row];
 }
 
+std::optional<QDateTime> AlarmScheduler::firstDueFrom(const QDateTime &from)
+{
+    if (m_keysStale || m_keys.size() != m_catalogue.size())
+        parseAllRows();
+    // Nothing is due in [cached from, cached at): any `from` inside has the same answer.
+    const bool cached = m_nextDue.valid && m_nextDue.from <= from && (!m_nextDue.at || from <= *m_nextDue.at);
+    if (!cached) {
+        std::optional<QDateTime> next;
+        for (const std::optional<RowKeys> &keys : std::as_const(m_keys)) {
+            if (!keys)
+                continue;
+            const std::optional<QDateTime> occurrence = firstDueAtOrAfter(*keys, from);
+            if (occurrence && (!next || *occurrence < *next))
+                next = occurrence;
+        }
+        m_nextDue = {true, from, next};
+    }
+    return m_nextDue.at;
+}
+
+std::optional<QDateTime> AlarmScheduler::nextDueMoment()
+{
+    const QDateTime seen = m_lastInstant ? m_lastWall : wallMomentOf(m_clock.now());
+    return firstDueFrom(seen.addSecs(1));
+}
+
 AlarmScheduler::Display AlarmScheduler::refresh()
 {
-    const QDateTime now = m_clock.now();
+    return refresh(m_clock.now());
+}
+
+AlarmScheduler::Display AlarmScheduler::refresh(const QDateTime &now)
+{
     const QDateTime wallNow = wallMomentOf(now);
     Display display;
-    std::optional<QDateTime> next;
-    const QString &hourly = frequencyNames()[int(Frequency::Hourly)];
-    for (int row = 0; row < m_catalogue.size(); ++row) {
-        const std::optional<RowKeys> &keys = keysOf(row);
-        if (!keys)
-            continue;
-        if (keys->frequencyName == hourly) {
-            display.managerCaption = minutesPassed(*keys, now.time()) ? QStringLiteral("Minutes Passed")
-                                                                      : QStringLiteral("Minutes have not Passed");
-        }
-        const std::optional<QDateTime> occurrence = nextOccurrence(*keys, wallNow);
-        if (occurrence && (!next || *occurrence < *next))
-            next = occurrence;
+    // The present second has begun, so it is no longer ahead.
+    const std::optional<QDateTime> next = firstDueFrom(wallNow.addSecs(1));
+    if (m_lastHourlyRow >= 0) {
+        display.managerCaption = minutesPassed(*m_keys[m_lastHourlyRow], now.time())
+                                     ? QStringLiteral("Minutes Passed")
+                                     : QStringLiteral("Minutes have not Passed");
     }
-    display.clockLine = clockLine(now, m_formatter);
+    const qint64 second = wallSeconds(wallNow);
+    if (second != m_clockLineSecond) {
+        m_clockLineSecond = second;
+        m_clockLine = clockLine(now, m_formatter);
+    }
+    display.clockLine = m_clockLine;
+    if (m_message.isEmpty() || next != m_messageFor) {
+        m_messageFor = next;
+        m_message = nextAlarmMessage(next, m_formatter);
+    }
     m_marqueePosition = m_marqueePosition + 1 > MarqueePositions - 1 ? 0 : m_marqueePosition + 1;
-    display.marqueeLine = marqueeWindow(nextAlarmMessage(next, m_formatter), m_marqueePosition);
+    display.marqueeLine = marqueeWindow(m_message, m_marqueePosition);
     return display;
 }
 
@@ -102,7 +142,11 @@ void AlarmScheduler::forgetOldHandled(const QDateTime &wallNow)
 
 void AlarmScheduler::collectDue()
 {
-    const QDateTime now = m_clock.now();
+    collectDue(m_clock.now());
+}
+
+void AlarmScheduler::collectDue(const QDateTime &now)
+{
     const qint64 instant = now.toSecsSinceEpoch();
     const QDateTime wall = wallMomentOf(now);
     if (m_lastInstant && instant == *m_lastInstant)
@@ -125,6 +169,13 @@ void AlarmScheduler::collectDue()
     m_lastInstant = instant;
     m_lastWall = wall;
     forgetOldHandled(wall);
+    // Most ticks find nothing due; the cached first due second says so
+    // without asking any row.
+    if (!missedFrom) {
+        const std::optional<QDateTime> first = firstDueFrom(from);
+        if (!first || *first > wall)
+            return;
+    }
 
     struct Found
     {

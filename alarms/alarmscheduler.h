@@ -57,10 +57,17 @@ public:
         std::optional<QString> managerCaption;
     };
     // The next-alarm refresh: the clock line, the marquee one step further on.
+    // `now` is the tick's moment (the clock's when none is given).
     Display refresh();
+    Display refresh(const QDateTime &now);
     int marqueePosition() const { return m_marqueePosition; }
 
     void collectDue();
+    void collectDue(const QDateTime &now);
+    // The first wall-clock second after the last one collectDue() looked at
+    // (or after the present one, before the first look) in which any row is
+    // due; nothing when no row will ring again.
+    std::optional<QDateTime> nextDueMoment();
     // The oldest waiting occurrence whose slot is still in the catalogue.
     std::optional<Occurrence> takeNext();
     int pendingCount() const { return int(m_pending.size()); }
@@ -76,6 +83,10 @@ signals:
 private:
     const std::optional<ScheduleRules::RowKeys> &keysOf(int row);
     void parseAllRows();
+    // The first second at or after `from` in which any row is due. Kept until
+    // the catalogue changes or a later `from` passes it, so most ticks ask no
+    // row at all.
+    std::optional<QDateTime> firstDueFrom(const QDateTime &from);
     bool markHandled(int slot, const QDateTime &due);
     void forgetOldHandled(const QDateTime &wallNow);
 
@@ -93,4 +104,18 @@ private:
     // The keys of every row, parsed again whenever the catalogue changes.
     QList<std::optional<ScheduleRules::RowKeys>> m_keys;
     bool m_keysStale = true;
+    int m_lastHourlyRow = -1;
+
+    struct NextDue
+    {
+        bool valid = false;
+        QDateTime from;
+        std::optional<QDateTime> at;
+    };
+    NextDue m_nextDue;
+    // The clock line changes once a second; it is formatted once.
+    qint64 m_clockLineSecond = -1;
+    QString m_clockLine;
+    std::optional<QDateTime> m_messageFor;
+    QString m_message;
 };

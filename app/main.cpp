@@ -3,6 +3,7 @@
 // "Exit", on a termination signal and at the end of the desktop session.
 
 #include "clock.h"
+#include "clockjumps.h"
 #include "datetimeformatter.h"
 #include "desktopnotifier.h"
 #include "errorbox.h"
@@ -12,6 +13,7 @@
 #include "formmain.h"
 #include "instanceguard.h"
 #include "localeformats.h"
+#include "logindresumewatcher.h"
 #include "poweractions.h"
 #include "skin.h"
 #include "terminationsignals.h"
@@ -134,6 +136,11 @@ int main(int argc, char *argv[])
     formAlarmList.setPowerActions(powerActions.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);
+    // While no window shows, the scheduler sleeps until the next due second;
+    // these wake it when the wall clock may have jumped meanwhile.
+    WallClockWatcher wallClock;
+    LogindResumeWatcher resume;
+    formAlarmList.sleepWhileHidden({&wallClock, &resume});
 
     QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList, &TFormAlarmList::showAndRaise);
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);

@@ -5,12 +5,15 @@
 #include "alarmrun.h"
 #include "apperror.h"
 #include "audibleguard.h"
+#include "clock.h"
 #include "clockface.h"
 #include "errorbox.h"
 #include "filetransaction.h"
 #include "helplauncher.h"
 #include "textfile.h"
+#include "tickpacer.h"
 #include "tmediaplayer.h"
+#include "windowvisibility.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -111,6 +114,16 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(200);
     connect(Timer, &QTimer::timeout, this, &TFormAlarmList::TimerTimer);
+    m_pacer = new TickPacer(*Timer, this);
+    // A sleeping tick must look at the catalogue again when it changes.
+    const auto catalogueChanged = [this]() {
+        if (!m_pacer->isShown())
+            m_pacer->wake();
+    };
+    connect(&m_catalogue, &QAbstractItemModel::rowsInserted, this, catalogueChanged);
+    connect(&m_catalogue, &QAbstractItemModel::rowsRemoved, this, catalogueChanged);
+    connect(&m_catalogue, &QAbstractItemModel::dataChanged, this, catalogueChanged);
+    connect(&m_catalogue, &QAbstractItemModel::modelReset, this, catalogueChanged);
     connect(&m_scheduler, &AlarmScheduler::missed, this, &TFormAlarmList::alarmMissed);
     connect(&m_scheduler, &AlarmScheduler::moreMissed, this, &TFormAlarmList::moreAlarmsMissed);
     connect(&m_scheduler, &AlarmScheduler::rowError, this, &TFormAlarmList::reportRowError);
@@ -161,9 +174,22 @@ void TFormAlarmList::FormCreate()
     Timer->start();
 }
 
+void TFormAlarmList::sleepWhileHidden(const QList<ClockJumpSource *> &wakeSources)
+{
+    for (ClockJumpSource *source : wakeSources)
+        m_pacer->addJumpSource(source);
+    auto *visibility = new WindowVisibility(this);
+    connect(visibility, &WindowVisibility::changed, m_pacer, &TickPacer::setShown);
+    m_pacer->setShown(visibility->anyVisible());
+}
+
 void TFormAlarmList::refreshNextAlarm()
 {
-    const AlarmScheduler::Display display = m_scheduler.refresh();
+    showDisplay(m_scheduler.refresh());
+}
+
+void TFormAlarmList::showDisplay(const AlarmScheduler::Display &display)
+{
     m_clockFace.setDisplayLine(1, display.clockLine);
     m_clockFace.setDisplayLine(2, display.marqueeLine);
     if (display.managerCaption)
@@ -172,8 +198,12 @@ void TFormAlarmList::refreshNextAlarm()
 
 void TFormAlarmList::TimerTimer()
 {
-    refreshNextAlarm();
-    m_scheduler.collectDue();
+    // One reading of the clock serves the whole tick.
+    const QDateTime now = m_clock.now();
+    // Hidden, nobody sees the clock's lines; showing them brings them up to date.
+    if (m_pacer->isShown())
+        showDisplay(m_scheduler.refresh(now));
+    m_scheduler.collectDue(now);
     // A ringing window runs a modal loop of its own. Run from inside this
     // slot, it would stop this very timer (Qt never fires a timer again while
     // its slot runs): the clock would stand still, and what fell due in the
@@ -184,6 +214,7 @@ void TFormAlarmList::TimerTimer()
         m_ringPosted = true;
         QMetaObject::invokeMethod(this, &TFormAlarmList::ringPending, Qt::QueuedConnection);
     }
+    m_pacer->ticked(now, m_scheduler.nextDueMoment());
 }
 
 void TFormAlarmList::ringPending()

@@ -12,6 +12,8 @@
 
 class AudibleGuard;
 class ClockFace;
+class ClockJumpSource;
+class TickPacer;
 class Clock;
 class DateTimeFormatter;
 class MediaPlayer;
@@ -26,7 +28,9 @@ class QTimer;
 // writes it back only when it really closes; every other close request only
 // hides it, so the alarms keep ringing while it is out of sight. Its timer is
 // the scheduler: five times a second it refreshes the clock's lines and rings
-// what fell due, one ringing window at a time.
+// what fell due, one ringing window at a time. Once told to sleep while
+// hidden, it ticks only when something can have happened while no window of
+// the program shows.
 class TFormAlarmList final : public QWidget
 {
     Q_OBJECT
@@ -84,6 +88,11 @@ public:
     void setPowerActions(PowerActions *actions) { m_powerActions = actions; }
     PowerActions *powerActions() const { return m_powerActions; }
     QTimer *timer() const { return Timer; }
+    TickPacer &pacer() { return *m_pacer; }
+    // From now on the tick sleeps while no window of the program shows,
+    // until the next due second or until one of these says the wall clock
+    // may have jumped.
+    void sleepWhileHidden(const QList<ClockJumpSource *> &wakeSources);
 
     // How a due occurrence is rung; by default a modal ringing window. The
     // ringing flag is set around the call.
@@ -142,6 +151,7 @@ private:
     bool commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
                       const std::optional<int> &removedSlot);
     void reportRowError(const QString &message);
+    void showDisplay(const AlarmScheduler::Display &display);
 
     FileLocations m_locations;
     ClockFace &m_clockFace;
@@ -175,4 +185,5 @@ private:
     QComboBox *Frequency = nullptr;
     QAction *ActionSystemTray = nullptr;
     QTimer *Timer = nullptr;
+    TickPacer *m_pacer = nullptr;
 };

@@ -154,9 +154,12 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
     connect(SysTray, &TSysTray::OnIconDoubleClick, this, &TFormMain::SysTrayIconDoubleClick);
     SysTray->setActive(true);
 
+    // One tick, just after start-up, hides the clock to the tray. Keeping it
+    // on the screen needs no timer: moves, resizes and screen changes do it.
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(100);
+    Timer->setSingleShot(true);
     connect(Timer, &QTimer::timeout, this, &TFormMain::TimerTimer);
 
     // The design-time look until the settings say otherwise.
@@ -165,6 +168,13 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
     FormCreate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    const auto followScreen = [this](QScreen *screen) {
+        if (screen)
+            connect(screen, &QScreen::geometryChanged, this, &TFormMain::keepOnScreen);
+        keepOnScreen();
+    };
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, followScreen);
+    followScreen(QGuiApplication::primaryScreen());
     Timer->start();
 }
 
@@ -598,6 +608,18 @@ void TFormMain::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void TFormMain::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    keepOnScreen();
+}
+
+void TFormMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    keepOnScreen();
 }
 
 void TFormMain::contextMenuEvent(QContextMenuEvent *event)
