@@ -1,4 +1,5 @@
 #include "logindpower.h"
+#include "logindresumewatcher.h"
 #include "mutterdisplaypower.h"
 #include "platformtestsupport.h"
 #include "poweractions.h"
@@ -7,6 +8,8 @@
 
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <xcb/xcb.h>
@@ -122,3 +125,22 @@ TEST(X11Dpms, VirtualServerAnswersNotSupported)
 }
 
 } // namespace
+
+// Timers stand still while the machine sleeps: the end of a suspend must be
+// heard, and only the end.
+TEST_F(PowerTest, TheEndOfASuspendIsHeardAndOnlyTheEnd)
+{
+    LogindResumeWatcher resume(m_system);
+    ASSERT_TRUE(resume.isWatching());
+    QSignalSpy woke(&resume, &ClockJumpSource::clockMayHaveJumped);
+    const auto prepareForSleep = [this](bool start) {
+        return callMock(m_system, login1, login1Path, QStringLiteral("EmitSignal"),
+                        {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                         QStringLiteral("b"), QVariantList{QVariant::fromValue(QDBusVariant(start))}});
+    };
+    ASSERT_EQ(prepareForSleep(true), QString());
+    ASSERT_EQ(prepareForSleep(false), QString());
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return woke.count() > 0; }, 5000)) << "the resume went unheard";
+    QTest::qWait(100);
+    EXPECT_EQ(woke.count(), 1) << "going to sleep counted as waking";
+}
