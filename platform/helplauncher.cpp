@@ -2,14 +2,30 @@
 
 #include "apperror.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
-#include <QHelpEngineCore>
+#include <QGuiApplication>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QPointer>
+#include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <memory>
 
 namespace HelpLauncher {
 
@@ -19,14 +35,13 @@ const QString kNamespace = QStringLiteral("org.chronelle.help");
 const QString kFolder = QStringLiteral("doc");
 
 // A text browser that reads its pages, pictures and style sheet from the help file.
-class HelpWindow final : public QTextBrowser
+class HelpBrowser final : public QTextBrowser
 {
 public:
-    explicit HelpWindow(QHelpEngineCore *engine) : m_engine(engine)
+    explicit HelpBrowser(QHelpEngineCore *engine) : m_engine(engine)
     {
-        setWindowTitle(QStringLiteral("Chronelle Help"));
+        setObjectName(QStringLiteral("HelpBrowser"));
         setOpenExternalLinks(true);
-        resize(720, 560);
     }
 
     QVariant loadResource(int type, const QUrl &name) override
@@ -43,30 +58,140 @@ private:
     QHelpEngineCore *m_engine;
 };
 
-struct HelpState
+// The help viewer: the contents and the keyword index of the help file
+// beside the page, with back, forward and the start page. It owns its help
+// engine, and is kept (hidden) when closed, with its history.
+class HelpWindow final : public QMainWindow
 {
-    QString helpFile;
-    QPointer<QHelpEngineCore> engine; // owned by the application object
-    QPointer<HelpWindow> window;
+public:
+    HelpWindow(std::unique_ptr<QHelpEngine> engine, const QString &helpFile)
+        : m_engine(engine.release()), m_helpFile(helpFile)
+    {
+        m_engine->setParent(this);
+        setObjectName(QStringLiteral("HelpWindow"));
+        setWindowTitle(QStringLiteral("Chronelle Help"));
+        resize(900, 600);
+
+        m_browser = new HelpBrowser(m_engine);
+
+        QHelpContentWidget *contents = m_engine->contentWidget();
+        contents->setObjectName(QStringLiteral("HelpContents"));
+        contents->setAccessibleName(QStringLiteral("Contents"));
+        connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::openPage);
+
+        // The index, narrowed down as the user types.
+        auto *indexPage = new QWidget;
+        auto *lookFor = new QLabel(QStringLiteral("&Look for:"), indexPage);
+        auto *filter = new QLineEdit(indexPage);
+        filter->setObjectName(QStringLiteral("HelpIndexFilter"));
+        filter->setClearButtonEnabled(true);
+        lookFor->setBuddy(filter);
+        QHelpIndexWidget *index = m_engine->indexWidget();
+        index->setObjectName(QStringLiteral("HelpIndex"));
+        index->setAccessibleName(QStringLiteral("Index"));
+        auto *indexLayout = new QVBoxLayout(indexPage);
+        indexLayout->setContentsMargins(4, 4, 4, 4);
+        indexLayout->addWidget(lookFor);
+        indexLayout->addWidget(filter);
+        indexLayout->addWidget(index);
+        connect(filter, &QLineEdit::textChanged, index, [index](const QString &text) { index->filterIndices(text); });
+        connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+        connect(index, &QHelpIndexWidget::documentActivated, this,
+                [this](const QHelpLink &document, const QString &) { openPage(document.url); });
+        // A keyword on several pages opens the first; the others are linked from it.
+        connect(index, &QHelpIndexWidget::documentsActivated, this,
+                [this](const QList<QHelpLink> &documents, const QString &) {
+                    if (!documents.isEmpty())
+                        openPage(documents.first().url);
+                });
+
+        m_navigation = new QTabWidget;
+        m_navigation->setObjectName(QStringLiteral("HelpNavigation"));
+        m_navigation->addTab(contents, QStringLiteral("&Contents"));
+        m_navigation->addTab(indexPage, QStringLiteral("&Index"));
+        // Choosing the index means looking something up: the typing goes there.
+        connect(m_navigation, &QTabWidget::currentChanged, filter, [this, indexPage, filter]() {
+            if (m_navigation->currentWidget() == indexPage)
+                filter->setFocus();
+        });
+
+        auto *splitter = new QSplitter;
+        splitter->addWidget(m_navigation);
+        splitter->addWidget(m_browser);
+        splitter->setStretchFactor(1, 1);
+        splitter->setSizes({240, 660});
+        setCentralWidget(splitter);
+
+        QToolBar *bar = addToolBar(QStringLiteral("Navigation"));
+        bar->setObjectName(QStringLiteral("HelpToolBar"));
+        bar->setMovable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"), m_browser,
+                                       &QTextBrowser::backward);
+        back->setObjectName(QStringLiteral("HelpBack"));
+        back->setShortcut(QKeySequence::Back);
+        back->setEnabled(false);
+        QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"),
+                                          m_browser, &QTextBrowser::forward);
+        forward->setObjectName(QStringLiteral("HelpForward"));
+        forward->setShortcut(QKeySequence::Forward);
+        forward->setEnabled(false);
+        QAction *home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Start Page"),
+                                       this, [this]() { openPage(QUrl(topicUrl())); });
+        home->setObjectName(QStringLiteral("HelpHome"));
+        connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+        connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+        // The contents follow the page shown, however it was reached.
+        connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::markInContents);
+        connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+                [this]() { markInContents(m_browser->source()); });
+    }
+
+    const QString &helpFile() const { return m_helpFile; }
+    QHelpEngine *engine() const { return m_engine; }
+
+    void openPage(const QUrl &url)
+    {
+        if (url.scheme() == QStringLiteral("qthelp") && m_browser->source() != url)
+            m_browser->setSource(url);
+    }
+
+private:
+    void markInContents(const QUrl &url)
+    {
+        QHelpContentWidget *contents = m_engine->contentWidget();
+        QUrl page = url;
+        page.setFragment(QString());
+        const QModelIndex entry = contents->indexOf(page);
+        if (!entry.isValid())
+            return;
+        contents->setCurrentIndex(entry);
+        contents->scrollTo(entry);
+    }
+
+    QHelpEngine *m_engine;
+    QString m_helpFile;
+    HelpBrowser *m_browser = nullptr;
+    QTabWidget *m_navigation = nullptr;
 };
 
-HelpState &state()
+QPointer<HelpWindow> &window()
 {
-    static HelpState instance;
+    static QPointer<HelpWindow> instance;
     return instance;
 }
 
-void setUpEngine(const QString &helpFile)
+// The help window for this help file, made on first use.
+HelpWindow &windowFor(const QString &helpFile)
 {
-    HelpState &s = state();
-    if (s.engine && s.helpFile == helpFile)
-        return;
+    if (window() && window()->helpFile() == helpFile)
+        return *window();
     if (!QFileInfo::exists(helpFile))
         throw AppError(QStringLiteral("The help file %1 is missing.").arg(QDir::toNativeSeparators(helpFile)));
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (cache.isEmpty() || !QDir().mkpath(cache))
         throw AppError(QStringLiteral("The help viewer has no folder to keep its index in (%1).").arg(cache));
-    auto engine = std::make_unique<QHelpEngineCore>(cache + QStringLiteral("/help.qhc"), QCoreApplication::instance());
+    auto engine = std::make_unique<QHelpEngine>(cache + QStringLiteral("/help.qhc"));
     engine->setReadOnly(false);
     if (!engine->setupData())
         throw AppError(QStringLiteral("The help viewer could not start: %1").arg(engine->error()));
@@ -77,10 +202,15 @@ void setUpEngine(const QString &helpFile)
         throw AppError(QStringLiteral("The help viewer could not read %1: %2")
                            .arg(QDir::toNativeSeparators(helpFile), engine->error()));
     }
-    delete s.window;
-    delete s.engine;
-    s.engine = engine.release();
-    s.helpFile = helpFile;
+    delete window();
+    window() = new HelpWindow(std::move(engine), helpFile);
+    // Where the user is looking: on the screen that holds the pointer.
+    const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        window()->move(screen->availableGeometry().center() - window()->rect().center());
+    return *window();
 }
 
 } // namespace
@@ -92,21 +222,16 @@ QString topicUrl(const QString &topic)
 
 void showTopic(QWidget *owner, const QString &helpFile, const QString &topic)
 {
-    setUpEngine(helpFile);
-    HelpState &s = state();
+    Q_UNUSED(owner); // the viewer is a window of its own, not tied to the one that asked
+    HelpWindow &viewer = windowFor(helpFile);
     const QUrl url(topicUrl(topic));
-    if (s.engine->fileData(url).isEmpty())
+    if (viewer.engine()->fileData(url).isEmpty())
         throw AppError(
             QStringLiteral("The help file %1 has no page %2.").arg(QDir::toNativeSeparators(helpFile), topic));
-    if (!s.window) {
-        s.window = new HelpWindow(s.engine);
-        s.window->setAttribute(Qt::WA_DeleteOnClose);
-        Q_UNUSED(owner);
-    }
-    s.window->setSource(url);
-    s.window->show();
-    s.window->raise();
-    s.window->activateWindow();
+    viewer.openPage(url);
+    viewer.show();
+    viewer.raise();
+    viewer.activateWindow();
 }
 
 } // namespace HelpLauncher

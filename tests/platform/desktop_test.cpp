@@ -3,10 +3,15 @@
 #include "helplauncher.h"
 #include "qtprint.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHelpContentWidget>
+#include <QHelpIndexWidget>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -85,19 +90,34 @@ TEST(Autostart, TheOlderEntryCountsAndIsReplacedOrRemoved)
     }
 }
 
+namespace {
+// The viewer keeps its index for the whole run, as the program does.
+void useHelpCache()
+{
+    static QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+}
+
+QWidget *helpWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == u"HelpWindow" && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+} // namespace
+
 TEST(HelpLauncher, ShowsTheStartPageOrNamesTheMissingFile)
 {
-    QTemporaryDir cache;
-    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    useHelpCache();
     HelpLauncher::showTopic(nullptr, QStringLiteral(CHRONELLE_BIN_DIR "/help.qch"));
-    QTextBrowser *window = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *browser = qobject_cast<QTextBrowser *>(widget); browser && browser->isVisible())
-            window = browser;
-    }
+    QWidget *window = helpWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->source().toString(), HelpLauncher::topicUrl());
-    EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("Chronelle"))) << window->toPlainText().toStdString();
+    auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source().toString(), HelpLauncher::topicUrl());
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Chronelle"))) << browser->toPlainText().toStdString();
     window->close();
 
     try {
@@ -106,4 +126,54 @@ TEST(HelpLauncher, ShowsTheStartPageOrNamesTheMissingFile)
     } catch (const AppError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("/nowhere/help.qch"))) << error.message().toStdString();
     }
+}
+
+// The viewer as a user expects one: the contents and the keyword index of the
+// help file beside the page, the contents following the page shown, back and
+// forward through the pages seen.
+TEST(HelpLauncher, ContentsIndexAndHistoryLeadThroughThePages)
+{
+    useHelpCache();
+    HelpLauncher::showTopic(nullptr, QStringLiteral(CHRONELLE_BIN_DIR "/help.qch"));
+    QWidget *window = helpWindow();
+    ASSERT_NE(window, nullptr);
+    auto *browser = window->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
+    auto *contents = window->findChild<QHelpContentWidget *>(QStringLiteral("HelpContents"));
+    auto *index = window->findChild<QHelpIndexWidget *>(QStringLiteral("HelpIndex"));
+    auto *filter = window->findChild<QLineEdit *>(QStringLiteral("HelpIndexFilter"));
+    auto *back = window->findChild<QAction *>(QStringLiteral("HelpBack"));
+    auto *forward = window->findChild<QAction *>(QStringLiteral("HelpForward"));
+    ASSERT_TRUE(browser && contents && index && filter && back && forward);
+    const auto page = [&] { return browser->source().fileName(); };
+
+    // The contents: the start page with the pages under it, the start page marked.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return contents->model()->rowCount() > 0; }, 10000)) << "no contents";
+    const QModelIndex top = contents->model()->index(0, 0);
+    EXPECT_EQ(contents->model()->data(top).toString(), QStringLiteral("Chronelle Help"));
+    EXPECT_GE(contents->model()->rowCount(top), 10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return contents->currentIndex() == top; }, 5000));
+    EXPECT_FALSE(back->isEnabled());
+
+    // A keyword typed into the index opens its page; the contents follow.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return index->model()->rowCount() > 0; }, 10000)) << "no index";
+    QTest::keyClicks(filter, QStringLiteral("Snoo"));
+    QTest::keyClick(filter, Qt::Key_Return);
+    EXPECT_EQ(page(), QStringLiteral("soundeffect.htm"));
+    EXPECT_EQ(contents->model()->data(contents->currentIndex()).toString(),
+              QStringLiteral("Volume, snooze and fade-in"));
+
+    // A page from the contents, then back twice and forward once.
+    const QModelIndex missed = contents->indexOf(QUrl(HelpLauncher::topicUrl(QStringLiteral("/missed.htm"))));
+    ASSERT_TRUE(missed.isValid());
+    emit contents->linkActivated(QUrl(HelpLauncher::topicUrl(QStringLiteral("/missed.htm"))));
+    EXPECT_EQ(page(), QStringLiteral("missed.htm"));
+    ASSERT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_EQ(page(), QStringLiteral("soundeffect.htm"));
+    back->trigger();
+    EXPECT_EQ(page(), QStringLiteral("index.htm"));
+    EXPECT_FALSE(back->isEnabled());
+    forward->trigger();
+    EXPECT_EQ(page(), QStringLiteral("soundeffect.htm"));
+    window->close();
 }
