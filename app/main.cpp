@@ -17,6 +17,7 @@
 #include "poweractions.h"
 #include "skin.h"
 #include "terminationsignals.h"
+#include "waketimer.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -134,6 +135,8 @@ int main(int argc, char *argv[])
     TFormAlarmList formAlarmList(locations, formMain, clock, formatter);
     const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
     formAlarmList.setPowerActions(powerActions.get());
+    const std::unique_ptr<WakeTimer> wakeTimer = WakeTimer::create();
+    formAlarmList.setWakeTimer(wakeTimer.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);
     // While no window shows, the scheduler sleeps until the next due second;

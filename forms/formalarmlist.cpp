@@ -13,6 +13,7 @@
 #include "textfile.h"
 #include "tickpacer.h"
 #include "tmediaplayer.h"
+#include "waketimer.h"
 #include "windowvisibility.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -96,6 +99,15 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     setTabOrder(buttonEdit, ButtonDelete);
     setTabOrder(ButtonDelete, ButtonOK);
 
+    // Said only where alarms can't wake the computer from sleep.
+    LabelWake = new QLabel(this);
+    LabelWake->setObjectName(QStringLiteral("LabelWake"));
+    LabelWake->setGeometry(210, 260, 160, 32);
+    LabelWake->setWordWrap(true);
+    LabelWake->setText(QStringLiteral("Alarms won't wake this computer from sleep. <a href=\"why\">Why?</a>"));
+    LabelWake->hide();
+    connect(LabelWake, &QLabel::linkActivated, this, &TFormAlarmList::explainWaking);
+
     // The table that turns a frequency code into its name; never shown.
     Frequency = new QComboBox(this);
     Frequency->setObjectName(QStringLiteral("Frequency"));
@@ -149,6 +161,60 @@ MediaPlayer *TFormAlarmList::makePlayer(QObject *parent) const
 AudibleGuard *TFormAlarmList::makeAudibleGuard(QObject *parent) const
 {
     return m_audibleGuardFactory(parent);
+}
+
+void TFormAlarmList::setWakeTimer(WakeTimer *timer)
+{
+    if (m_wakeTimer)
+        disconnect(m_wakeTimer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
+    m_wakeTimer = timer;
+    m_wakeArmedFor.reset();
+    const bool permitted = !timer || timer->availability().permitted;
+    LabelWake->setVisible(!permitted);
+    if (!permitted) {
+        LabelWake->setToolTip(
+            QStringLiteral("%1.\n%2").arg(timer->availability().reason, timer->availability().remedy));
+        return;
+    }
+    if (timer) {
+        // The moment came: whether the computer slept or not, look at the clock now.
+        connect(timer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
+        armWakeTimer(m_scheduler.nextDueMoment());
+    }
+}
+
+void TFormAlarmList::armWakeTimer(const std::optional<QDateTime> &due)
+{
+    if (!m_wakeTimer || !m_wakeTimer->availability().permitted)
+        return;
+    std::optional<QDateTime> wake;
+    if (due) {
+        // The wall-clock second as a real moment in today's time zone; a
+        // change of zone or of the catalogue gives another one.
+        wake = QDateTime(due->date(), due->time(), Qt::LocalTime).addSecs(-WakeLeadSeconds);
+    }
+    if (wake == m_wakeArmedFor)
+        return;
+    m_wakeArmedFor = wake;
+    if (wake)
+        m_wakeTimer->arm(*wake);
+    else
+        m_wakeTimer->clear();
+}
+
+void TFormAlarmList::explainWaking()
+{
+    if (!m_wakeTimer)
+        return;
+    const WakeTimer::Availability availability = m_wakeTimer->availability();
+    auto *box = new QMessageBox(QMessageBox::Information, windowTitle(),
+                                QStringLiteral("Alarms won't wake this computer from sleep: %1.\n\n%2%3"
+                                               "Alarms whose time passes while it sleeps are announced when it wakes.")
+                                    .arg(availability.reason, availability.remedy,
+                                         availability.remedy.isEmpty() ? QString() : QStringLiteral("\n\n")),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 QString TFormAlarmList::cataloguePath() const
@@ -214,7 +280,9 @@ void TFormAlarmList::TimerTimer()
         m_ringPosted = true;
         QMetaObject::invokeMethod(this, &TFormAlarmList::ringPending, Qt::QueuedConnection);
     }
-    m_pacer->ticked(now, m_scheduler.nextDueMoment());
+    const std::optional<QDateTime> nextDue = m_scheduler.nextDueMoment();
+    m_pacer->ticked(now, nextDue);
+    armWakeTimer(nextDue);
 }
 
 void TFormAlarmList::ringPending()

@@ -19,6 +19,8 @@ class DateTimeFormatter;
 class MediaPlayer;
 class PowerActions;
 class QComboBox;
+class QLabel;
+class WakeTimer;
 class QTreeView;
 class QPushButton;
 class QAction;
@@ -83,6 +85,12 @@ public:
     using AudibleGuardFactory = std::function<AudibleGuard *(QObject *parent)>;
     void setAudibleGuardFactory(AudibleGuardFactory factory) { m_audibleGuardFactory = std::move(factory); }
     AudibleGuard *makeAudibleGuard(QObject *parent) const;
+
+    // The timer that wakes a suspended computer for the next alarm, this
+    // many seconds early: a resume takes a while, and an alarm whose second
+    // passes during it would only be announced as missed. None: no waking.
+    static constexpr int WakeLeadSeconds = 20;
+    void setWakeTimer(WakeTimer *timer);
 
     // The power actions that end an alarm; none means "not supported".
     void setPowerActions(PowerActions *actions) { m_powerActions = actions; }
@@ -152,6 +160,9 @@ private:
                       const std::optional<int> &removedSlot);
     void reportRowError(const QString &message);
     void showDisplay(const AlarmScheduler::Display &display);
+    // Keeps the wake timer on the next due alarm, or clears it when none remains.
+    void armWakeTimer(const std::optional<QDateTime> &nextDue);
+    void explainWaking();
 
     FileLocations m_locations;
     ClockFace &m_clockFace;
@@ -164,6 +175,8 @@ private:
     PlayerFactory m_playerFactory;
     AudibleGuardFactory m_audibleGuardFactory;
     PowerActions *m_powerActions = nullptr;
+    WakeTimer *m_wakeTimer = nullptr;
+    std::optional<QDateTime> m_wakeArmedFor;
     QDateTime m_currentDueMoment;
 
     bool m_exitFlag = false;
@@ -183,6 +196,7 @@ private:
     QPushButton *ButtonDelete = nullptr;
     QPushButton *ButtonOK = nullptr;
     QComboBox *Frequency = nullptr;
+    QLabel *LabelWake = nullptr;
     QAction *ActionSystemTray = nullptr;
     QTimer *Timer = nullptr;
     TickPacer *m_pacer = nullptr;

@@ -1,0 +1,105 @@
+// The wake timer follows the next due alarm: armed a little before it,
+// armed again when the catalogue or the time zone changes, cleared when no
+// alarm remains; where waking is not permitted the manager says so.
+
+#include "fakewaketimer.h"
+#include "formstestsupport.h"
+#include "timezone.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace {
+
+class Waking : public ManagerTest
+{
+protected:
+    Waking() : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(6, 0), Qt::LocalTime))
+    {
+        m_manager.setRinger([](TFormAlarmList &, const Occurrence &) {});
+    }
+    void tick()
+    {
+        m_manager.TimerTimer();
+        QCoreApplication::sendPostedEvents(&m_manager, QEvent::MetaCall);
+    }
+    static CatalogueRow daily(const QTime &time, int slot)
+    {
+        return CatalogueRow::fromFields({QStringLiteral("Daily"), QStringLiteral("Daily"), QString(), QString(),
+                                         time.toString(u"HHmmss"), QStringLiteral("07122026"),
+                                         QStringLiteral("0000000"), QString::number(slot)});
+    }
+    // A local time on a day of December 2026, as the real moment it is now.
+    static QDateTime local(int day, const QTime &time) { return QDateTime(QDate(2026, 12, day), time, Qt::LocalTime); }
+
+    ScopedTimeZone m_zone{"Europe/Berlin"};
+};
+
+} // namespace
+
+TEST_F(Waking, TheTimerFollowsTheNextDueAlarmAndIsClearedWithoutOne)
+{
+    FakeWakeTimer timer;
+    m_manager.setWakeTimer(&timer);
+    tick();
+    EXPECT_TRUE(timer.armedFor.isEmpty()) << "armed with no alarm at all";
+
+    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    tick();
+    ASSERT_EQ(timer.armedFor.size(), 1);
+    EXPECT_EQ(timer.armedFor.last(), local(7, QTime(7, 29, 40)));
+    for (int i = 0; i < 10; ++i) {
+        m_clock.advance(200);
+        tick();
+    }
+    EXPECT_EQ(timer.armedFor.size(), 1) << "armed again although nothing changed";
+
+    m_manager.catalogue().appendRow(daily(QTime(6, 30), 1));
+    tick();
+    EXPECT_EQ(timer.armedFor.last(), local(7, QTime(6, 29, 40)));
+    m_manager.catalogue().removeRowAt(1);
+    tick();
+    EXPECT_EQ(timer.armedFor.last(), local(7, QTime(7, 29, 40)));
+
+    // Once rung, the alarm of tomorrow is next.
+    m_clock.setNow(local(7, QTime(7, 30, 0)));
+    tick();
+    m_clock.setNow(local(7, QTime(7, 30, 1)));
+    tick();
+    EXPECT_EQ(timer.armedFor.last(), local(8, QTime(7, 29, 40)));
+
+    // The same wall-clock time is another moment in another zone.
+    {
+        ScopedTimeZone tokyo("Asia/Tokyo");
+        tick();
+        EXPECT_EQ(timer.armedFor.last().toMSecsSinceEpoch(),
+                  QDateTime(QDate(2026, 12, 8), QTime(7, 29, 40), Qt::LocalTime).toMSecsSinceEpoch());
+    }
+
+    EXPECT_TRUE(timer.armed);
+    m_manager.catalogue().removeRowAt(0);
+    tick();
+    EXPECT_FALSE(timer.armed) << "still armed with no alarm left";
+    EXPECT_EQ(timer.clearings, 1);
+}
+
+TEST_F(Waking, WhereWakingIsNotPermittedNothingIsArmedAndTheManagerSaysWhy)
+{
+    const auto *note = m_manager.findChild<QLabel *>(QStringLiteral("LabelWake"));
+    ASSERT_NE(note, nullptr);
+    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    for (const bool permitted : {true, false}) {
+        SCOPED_TRACE(permitted ? "permitted" : "not permitted");
+        FakeWakeTimer timer({permitted, permitted ? QString() : QStringLiteral("this program lacks CAP_WAKE_ALARM"),
+                             permitted ? QString() : QStringLiteral("run setcap cap_wake_alarm+ep")});
+        m_manager.setWakeTimer(&timer);
+        tick();
+        EXPECT_EQ(timer.armedFor.size(), permitted ? 1 : 0);
+        EXPECT_EQ(note->isVisibleTo(&m_manager), !permitted);
+        if (!permitted) {
+            EXPECT_TRUE(note->toolTip().contains(QStringLiteral("lacks CAP_WAKE_ALARM")));
+            EXPECT_TRUE(note->toolTip().contains(QStringLiteral("setcap cap_wake_alarm+ep")));
+        }
+        m_manager.setWakeTimer(nullptr);
+    }
+}

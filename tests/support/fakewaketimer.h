@@ -1,0 +1,35 @@
+#pragma once
+
+#include "waketimer.h"
+
+#include <QList>
+
+// A wake timer that wakes nothing: it keeps every moment it was armed for,
+// and counts its clearings, so a test sees what the program asked for.
+class FakeWakeTimer final : public WakeTimer
+{
+public:
+    explicit FakeWakeTimer(Availability availability = {true, {}, {}}) : m_availability(std::move(availability)) {}
+
+    Availability availability() const override { return m_availability; }
+    bool arm(const QDateTime &moment) override
+    {
+        if (!m_availability.permitted)
+            return false;
+        armedFor << moment;
+        armed = true;
+        return true;
+    }
+    void clear() override
+    {
+        ++clearings;
+        armed = false;
+    }
+
+    QList<QDateTime> armedFor;
+    int clearings = 0;
+    bool armed = false;
+
+private:
+    Availability m_availability;
+};
