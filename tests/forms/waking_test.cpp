@@ -54,6 +54,12 @@ TEST_F(Waking, TheTimerFollowsTheNextDueAlarmAndIsClearedWithoutOne)
     }
     EXPECT_EQ(timer.armedFor.size(), 1) << "armed again although nothing changed";
 
+    // When its moment comes, a sleeping tick looks at the clock at once.
+    m_manager.timer()->start(60'000);
+    emit timer.fired();
+    EXPECT_EQ(m_manager.timer()->interval(), 0);
+    m_manager.timer()->stop();
+
     m_manager.catalogue().appendRow(daily(QTime(6, 30), 1));
     tick();
     EXPECT_EQ(timer.armedFor.last(), local(7, QTime(6, 29, 40)));
