@@ -3,7 +3,9 @@
 
 #include "skin.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <cstdio>
@@ -29,19 +31,30 @@ bool writeSvg(const QString &folder, const QString &appId)
         std::fprintf(stderr, "iconrender: could not create %s\n", qPrintable(svgFolder));
         return false;
     }
+    // Drawn into memory first: the SVG generator writes a file without
+    // telling whether every byte got there.
+    QBuffer drawing;
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&drawing);
     svg.setSize(QSize(64, 64));
     svg.setViewBox(QRect(0, 0, 64, 64));
     svg.setTitle(QStringLiteral("Chronelle"));
     svg.setDescription(QStringLiteral("An alarm clock"));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        std::fprintf(stderr, "iconrender: could not write %s\n", qPrintable(path));
+        std::fprintf(stderr, "iconrender: could not draw %s\n", qPrintable(path));
         return false;
     }
     Skin::paintApplicationIcon(painter, 64);
-    return painter.end();
+    painter.end();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(drawing.data()) != drawing.size() || !file.flush()) {
+        std::fprintf(stderr, "iconrender: could not write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        file.close();
+        file.remove();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
