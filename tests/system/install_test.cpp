@@ -83,6 +83,16 @@ void makeReadOnly(const QString &root)
     }
 }
 
+// The folders below root writable by their owner again, so that a temporary
+// folder made read-only can be removed.
+void makeWritable(const QString &root)
+{
+    QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    while (it.hasNext())
+        QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // The superuser may write anywhere: the installed program then runs as an
 // ordinary user, for whom the read-only prefix really is read-only.
 class AsOrdinaryUser
@@ -120,13 +130,11 @@ protected:
                                       QStringLiteral("--prefix"), m_prefix.path()});
         ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
     }
-    // Writable again, so that the temporary prefix can be removed.
+    // Also after a failed assertion: a read-only folder would outlive the test.
     void TearDown() override
     {
-        QDirIterator it(m_prefix.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        QFile::setPermissions(m_prefix.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        while (it.hasNext())
-            QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        makeWritable(m_prefix.path());
+        makeWritable(m_medium.path());
     }
     QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
     // The home and its runtime folder (private, as a session makes it) belong
@@ -175,6 +183,7 @@ protected:
 
     QTemporaryDir m_prefix;
     QTemporaryDir m_home;
+    QTemporaryDir m_medium; // a read-only medium, for a copy that is not installed
 };
 
 } // namespace
@@ -257,10 +266,9 @@ TEST_F(Installed, ShowsTheHelpFromTheShareFolder)
 TEST_F(Installed, ACopyThatCannotWriteBesideItselfKeepsTheDataInTheUsersFolder)
 {
     REQUIRE_SERVICE(missingService());
-    QTemporaryDir medium;
-    const QString copy = medium.filePath(QStringLiteral("chronelle"));
+    const QString copy = m_medium.filePath(QStringLiteral("chronelle"));
     ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/chronelle")), copy));
-    makeReadOnly(medium.path());
+    makeReadOnly(m_medium.path());
     prepareHome();
 
     QProcess program;
@@ -271,9 +279,8 @@ TEST_F(Installed, ACopyThatCannotWriteBesideItselfKeepsTheDataInTheUsersFolder)
     EXPECT_EQ(program.exitCode(), 0);
     for (const char *name : {"al.ini", "LCD.ini"}) {
         EXPECT_TRUE(QFileInfo::exists(dataFolder() + u'/' + QString::fromLatin1(name))) << name;
-        EXPECT_FALSE(QFileInfo::exists(medium.filePath(QString::fromLatin1(name)))) << name;
+        EXPECT_FALSE(QFileInfo::exists(m_medium.filePath(QString::fromLatin1(name)))) << name;
     }
-    QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // A data folder that can't be made: a box says so, the clock runs on, and a
