@@ -118,6 +118,15 @@ public:
     }
 };
 
+// Ends a running program as a log-out does, by a termination signal; it must
+// end at once and cleanly.
+void endBySignal(QProcess &program, const char *failure = "the program did not end on a termination signal")
+{
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000)) << failure;
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
 // An install into a temporary prefix, with a private home for the user who runs it.
 class Installed : public ::testing::Test
 {
@@ -168,6 +177,15 @@ protected:
         return manager;
     }
     QString dataFolder() const { return m_home.filePath(QStringLiteral("data/Chronelle")); }
+    // Runs a copy of the program as the ordinary user until its clock shows, then ends it.
+    void runUntilTheClockShows(const QString &executable) const
+    {
+        QProcess program;
+        AsOrdinaryUser::start(program, executable, userEnvironment());
+        ASSERT_TRUE(waitUntil([&] { return !windowsOf(program, QStringLiteral("^Chronelle$")).empty(); }, 15000))
+            << "no clock from " << executable.toStdString();
+        endBySignal(program);
+    }
 
     // The test display, and a home, data, settings and runtime folder of its own.
     QProcessEnvironment userEnvironment() const
@@ -209,9 +227,7 @@ TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePref
     const QString slotFile = dataFolder() + QStringLiteral("/0.ini");
     ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(slotFile); }, 10000)) << "the alarm was not saved";
 
-    ::kill(pid_t(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(15000));
-    EXPECT_EQ(program.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(endBySignal(program));
 
     QFile catalogue(dataFolder() + QStringLiteral("/al.ini"));
     ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
@@ -230,12 +246,7 @@ TEST_F(Installed, KeepsTheAlarmsInTheUsersDataFolderAndWritesNothingUnderThePref
     const QString copy = portable.filePath(QStringLiteral("chronelle"));
     ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/chronelle")), copy));
     AsOrdinaryUser::own(portable.path());
-    QProcess beside;
-    AsOrdinaryUser::start(beside, copy, userEnvironment());
-    ASSERT_TRUE(waitUntil([&] { return !windowsOf(beside, QStringLiteral("^Chronelle$")).empty(); }, 15000));
-    ::kill(pid_t(beside.processId()), SIGTERM);
-    ASSERT_TRUE(beside.waitForFinished(15000));
-    EXPECT_EQ(beside.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(runUntilTheClockShows(copy));
     for (const char *name : {"al.ini", "LCD.ini"})
         EXPECT_TRUE(QFileInfo::exists(portable.filePath(QString::fromLatin1(name)))) << name;
     QFile stillOne(dataFolder() + QStringLiteral("/al.ini"));
@@ -257,8 +268,7 @@ TEST_F(Installed, ShowsTheHelpFromTheShareFolder)
     EXPECT_TRUE(
         waitUntil([&] { return viewableWindow(program, QStringLiteral("^Chronelle Help")).has_value(); }, 10000))
         << "F1 showed no help";
-    ::kill(pid_t(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(15000));
+    endBySignal(program);
 }
 
 // A copy on a read-only medium, with no install around it, reads its sounds
@@ -271,12 +281,7 @@ TEST_F(Installed, ACopyThatCannotWriteBesideItselfKeepsTheDataInTheUsersFolder)
     makeReadOnly(m_medium.path());
     prepareHome();
 
-    QProcess program;
-    AsOrdinaryUser::start(program, copy, userEnvironment());
-    ASSERT_TRUE(waitUntil([&] { return !windowsOf(program, QStringLiteral("^Chronelle$")).empty(); }, 15000));
-    ::kill(pid_t(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(15000));
-    EXPECT_EQ(program.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(runUntilTheClockShows(copy));
     for (const char *name : {"al.ini", "LCD.ini"}) {
         EXPECT_TRUE(QFileInfo::exists(dataFolder() + u'/' + QString::fromLatin1(name))) << name;
         EXPECT_FALSE(QFileInfo::exists(m_medium.filePath(QString::fromLatin1(name)))) << name;
@@ -308,9 +313,7 @@ TEST_F(Installed, AnUnusableDataFolderIsToldAndDoesNotHoldTheProgram)
         return false;
     };
     EXPECT_TRUE(waitUntil(boxShown, 15000)) << "no message about the data folder";
-    ::kill(pid_t(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(15000)) << "the box held the program up";
-    EXPECT_EQ(program.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(endBySignal(program, "the box held the program up"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("in the way"));
 }
