@@ -228,8 +228,42 @@ void TLCDScreen::setLine(int index, const QString &text)
     while (m_lines.size() <= index)
         m_lines.append(QString());
     m_lines[index] = text;
-    ResetDisplay();
+    const QStringList displayedBefore = m_displayLines;
+    m_displayLines = m_lines;
+    PadDisplayLines();
+    // A clock changes one line at a time: only that line is drawn and sent
+    // to the screen again.
+    if (!repaintLineOnly(index, displayedBefore))
+        Paint();
     LcdAccessible::textChanged(this);
+}
+
+bool TLCDScreen::repaintLineOnly(int line, const QStringList &displayedBefore)
+{
+    if (m_frameStale || !isVisible() || !isEnabled() || m_frame.width() != m_lastWidth ||
+        m_frame.height() != m_lastHeight || m_unlitCell.isNull() || m_litCell.isNull())
+        return false;
+    // A line that is missing is an empty one.
+    const auto entry = [](const QStringList &lines, qsizetype l) { return l < lines.size() ? lines.at(l) : QString(); };
+    const qsizetype count = std::max(displayedBefore.size(), m_displayLines.size());
+    for (qsizetype l = 0; l < count; ++l) {
+        if (l != line && entry(displayedBefore, l) != entry(m_displayLines, l))
+            return false;
+    }
+    // A line below the last one shown changes nothing on the screen.
+    if (line >= m_noOfLines || entry(displayedBefore, line) == entry(m_displayLines, line))
+        return true;
+    DrawLine(m_frame.bits(), m_frame.bytesPerLine(), line);
+    update(lineRect(line));
+    return true;
+}
+
+QRect TLCDScreen::lineRect(int line) const
+{
+    const int left = m_borderSpace + 1;
+    const int top = m_borderSpace + 1 + line * (m_cellHeight + m_lineSpacing);
+    const int width = m_noOfChars * m_cellWidth + (m_noOfChars - 1) * m_charSpacing;
+    return QRect(left, top, width, m_cellHeight);
 }
 
 void TLCDScreen::setLineSpacing(quint8 pixels)
@@ -644,25 +678,29 @@ template <typename CellSink> void TLCDScreen::resolveLine(int line, CellSink &&s
 // together from the cells' rows; otherwise each cell is drawn on its own.
 void TLCDScreen::DrawLines(uchar *bits, qsizetype bytesPerLine) const
 {
+    for (int l = 0; l < m_noOfLines; ++l)
+        DrawLine(bits, bytesPerLine, l);
+}
+
+void TLCDScreen::DrawLine(uchar *bits, qsizetype bytesPerLine, int line) const
+{
     const int step = m_cellWidth + m_charSpacing;
     const int left = m_borderSpace + 1;
+    const int y = m_borderSpace + 1 + line * (m_cellHeight + m_lineSpacing);
+    if (m_cellCache.empty()) {
+        resolveLine(line, [&](int column, int code, bool inverse) {
+            DrawCell(bits, bytesPerLine, left + column * step, y, code, inverse);
+        });
+        return;
+    }
     const std::size_t rowBytes = std::size_t(m_cellWidth) * sizeof(QRgb);
     std::array<const QRgb *, 255> cells{};
-    int y = m_borderSpace + 1;
-    for (int l = 0; l < m_noOfLines; ++l, y += m_cellHeight + m_lineSpacing) {
-        if (m_cellCache.empty()) {
-            resolveLine(l, [&](int column, int code, bool inverse) {
-                DrawCell(bits, bytesPerLine, left + column * step, y, code, inverse);
-            });
-            continue;
-        }
-        resolveLine(l, [&](int column, int code, bool inverse) { cells[column] = cachedCell(code, inverse); });
-        for (int r = 0; r < m_cellHeight; ++r) {
-            QRgb *target = pixelRow(bits, bytesPerLine, y + r) + left;
-            const qsizetype offset = qsizetype(r) * m_cellWidth;
-            for (int k = 0; k < m_noOfChars; ++k, target += step)
-                std::memcpy(target, cells[k] + offset, rowBytes);
-        }
+    resolveLine(line, [&](int column, int code, bool inverse) { cells[column] = cachedCell(code, inverse); });
+    for (int r = 0; r < m_cellHeight; ++r) {
+        QRgb *target = pixelRow(bits, bytesPerLine, y + r) + left;
+        const qsizetype offset = qsizetype(r) * m_cellWidth;
+        for (int k = 0; k < m_noOfChars; ++k, target += step)
+            std::memcpy(target, cells[k] + offset, rowBytes);
     }
 }
 

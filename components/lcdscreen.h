@@ -202,6 +202,11 @@ private:
     void UpdateDotColors();
     void BuildCellImages();
     void DrawLines(uchar *bits, qsizetype bytesPerLine) const;
+    void DrawLine(uchar *bits, qsizetype bytesPerLine, int line) const;
+    // The area of the control that a line's cells cover.
+    QRect lineRect(int line) const;
+    // Draws only `line` into the kept frame when nothing else can have changed.
+    bool repaintLineOnly(int line, const QStringList &displayedBefore);
     void DrawCell(uchar *bits, qsizetype bytesPerLine, int x, int y, int code, bool inverse) const;
     template <typename CellSink> void resolveLine(int line, CellSink &&sink) const;
     const QRgb *cachedCell(int code, bool inverse) const;

@@ -7,8 +7,12 @@
 #include "qtprint.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace Lcd;
 using namespace LcdTest;
@@ -246,4 +250,78 @@ TEST(LcdScreenAccessibility, TheShownLinesAreItsNameAndItsHintItsDescription)
     // Read when asked: a change is there at once.
     screen.setLines({QStringLiteral("other")});
     EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("other"));
+}
+
+namespace {
+
+// Gathers the areas the control is asked to paint.
+class PaintedAreas final : public QObject
+{
+public:
+    explicit PaintedAreas(QWidget &widget) { widget.installEventFilter(this); }
+    QRegion take()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        return std::exchange(m_region, QRegion());
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion m_region;
+};
+
+} // namespace
+
+// A clock changes one line at a time: only that line's band is painted again,
+// and the face then looks exactly as if it had been drawn whole.
+TEST(LcdScreenRepaint, AChangedLineRepaintsOnlyItsBandAndLooksDrawnWhole)
+{
+    TLCDScreen screen;
+    screen.setNoOfLines(4);
+    screen.setNoOfChars(22);
+    screen.setLines({QStringLiteral("top"), QStringLiteral(" 01/04/27 07:00:00 AM"),
+                     QStringLiteral("   Next Alarm: 01/0"), QString()});
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    PaintedAreas painted(screen);
+    QTest::qWait(20);
+    painted.take();
+    const QRect whole = screen.rect();
+    const auto band = [&screen](int line) {
+        const QPoint origin = cellOrigin(screen, line, 0);
+        return QRect(origin.x(), origin.y(),
+                     cellOrigin(screen, line, screen.NoOfChars() - 1).x() + screen.cellWidth() - origin.x(),
+                     screen.cellHeight());
+    };
+    const struct
+    {
+        const char *name;
+        int line;
+        QString text;
+        QRect area; // null: nothing painted
+    } rows[] = {
+        {"the clock line", 1, QStringLiteral(" 01/04/27 07:00:01 AM"), band(1)},
+        {"the marquee", 2, QStringLiteral("  Next Alarm: 01/04"), band(2)},
+        {"an empty line filled", 3, QStringLiteral("x"), band(3)},
+        {"the same text again", 2, QStringLiteral("  Next Alarm: 01/04"), QRect()},
+        // An inverse code widens every line's padding: all lines move.
+        {"a zero-width code", 0, QString(QChar(10)) + QStringLiteral("top"), whole},
+        {"a line below the last one shown", 5, QStringLiteral("hidden"), QRect()},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        screen.setLine(row.line, row.text);
+        const QRegion region = painted.take();
+        EXPECT_EQ(region.boundingRect(), row.area);
+        EXPECT_EQ(screen.grab().toImage().convertToFormat(QImage::Format_RGB32), screen.grabFrame());
+        painted.take(); // the grab's own painting
+    }
 }
