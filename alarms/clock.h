@@ -9,7 +9,9 @@ class Clock
 {
 public:
     virtual ~Clock() = default;
-    // The local wall-clock moment, to the millisecond.
+    // The local wall-clock moment, to the millisecond: its date() and time()
+    // are the local ones. In local time, or with the local offset of that
+    // moment attached (then its instant costs no look-up of the zone).
     virtual QDateTime now() const = 0;
     // A monotonic count of milliseconds that never jumps with the wall clock.
     virtual qint64 monotonicMs() const = 0;

@@ -49,8 +49,9 @@ QDateTime wallMoment(const QDate &date, const QTime &time)
 
 QDateTime wallMomentOf(const QDateTime &localTime)
 {
-    const QDateTime local = localTime.toLocalTime();
-    return wallMoment(local.date(), local.time());
+    // A clock's reading shows the local date and time whatever it carries
+    // (local time, or the local offset attached): no look-up of the zone.
+    return wallMoment(localTime.date(), localTime.time());
 }
 
 bool isDue(const RowKeys &keys, const QDateTime &wall)

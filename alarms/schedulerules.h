@@ -30,7 +30,7 @@ RowKeys parse(const CatalogueRow &row);
 
 // A wall-clock moment made from a date and a time (seconds precision).
 QDateTime wallMoment(const QDate &date, const QTime &time);
-// The wall-clock moment of a real local time, cut to the second.
+// The wall-clock moment of a clock's reading (see Clock::now()), cut to the second.
 QDateTime wallMomentOf(const QDateTime &localTime);
 
 // The row rings in this wall-clock second.

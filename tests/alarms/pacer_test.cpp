@@ -180,3 +180,23 @@ TEST(WallClockWatcher, TellsOfANewZoneAndOfNothingElseInItsFolder)
     QTest::qWait(100);
     EXPECT_EQ(jumps.count(), 1);
 }
+
+// The system clock reads the zone once per reading and hands out a moment
+// with its offset: the same instant and the same wall clock as Qt's local time.
+TEST(SystemClock, ReadsTheLocalWallClockWithItsOffsetInEveryZone)
+{
+    for (const char *zone : {"UTC", "Europe/Berlin", "America/St_Johns", "Asia/Kathmandu", "Pacific/Chatham"}) {
+        SCOPED_TRACE(zone);
+        ScopedTimeZone scoped(zone);
+        const SystemClock clock;
+        const qint64 before = QDateTime::currentMSecsSinceEpoch();
+        const QDateTime now = clock.now();
+        const qint64 after = QDateTime::currentMSecsSinceEpoch();
+        EXPECT_GE(now.toMSecsSinceEpoch(), before);
+        EXPECT_LE(now.toMSecsSinceEpoch(), after);
+        const QDateTime local = QDateTime::fromMSecsSinceEpoch(now.toMSecsSinceEpoch(), Qt::LocalTime);
+        EXPECT_EQ(now.offsetFromUtc(), local.offsetFromUtc());
+        EXPECT_EQ(wallMomentOf(now), wallMomentOf(local));
+        EXPECT_EQ(now.time().msec(), local.time().msec());
+    }
+}
