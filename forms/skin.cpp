@@ -1,5 +1,6 @@
 #include "skin.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,8 +43,15 @@ QImage applicationIconImage(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QPainter p(&image);
-    paintApplicationIcon(p, size);
+    // Qt fills a shape of more than about a hundred spans on a pool of
+    // threads, which then idle for half a minute; bands of a few rows stay
+    // below that, and an antialiased edge comes out the same.
+    constexpr int bandRows = 8;
+    for (int top = 0; top < size; top += bandRows) {
+        QPainter p(&image);
+        p.setClipRect(0, top, size, bandRows);
+        paintApplicationIcon(p, size);
+    }
     return image;
 }
 
@@ -86,9 +94,15 @@ void paintApplicationIcon(QPainter &p, qreal side)
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : kIconSizes)
-        icon.addPixmap(QPixmap::fromImage(applicationIconImage(size)));
+    // Drawn once for the whole run: the windows, the tray and the
+    // application share the same pixmaps.
+    static QIcon icon;
+    if (icon.isNull()) {
+        for (int size : kIconSizes)
+            icon.addPixmap(QPixmap::fromImage(applicationIconImage(size)));
+        // Pixmaps must go while the application still exists.
+        qAddPostRoutine([]() { icon = QIcon(); });
+    }
     return icon;
 }
 
