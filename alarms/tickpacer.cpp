@@ -73,15 +73,29 @@ int TickPacer::sleepMs(const QDateTime &now, const std::optional<QDateTime> &nex
                        std::optional<qint64> transitionMs)
 {
     const qint64 nowMs = now.toMSecsSinceEpoch();
-    // The scheduler counts whole seconds: waking in the 60th second after
-    // this one is at most a minute later, never a gap.
-    qint64 until = floorDiv(nowMs, 1000) * 1000 + MaxSleepSeconds * 1000 + LandingMs;
-    // Until the offset changes, wall-clock time passes like real time.
+    const qint64 secondMs = floorDiv(nowMs, 1000) * 1000;
+    // Until the offset changes, wall-clock time passes like real time. A
+    // change of the offset is approached like a due second: the scheduler
+    // must see it within its catch-up minute to ring a skipped hour's alarms.
+    std::optional<qint64> eventMs;
     if (nextDueWall)
-        until = std::min(until, nowMs + (nextDueWall->toMSecsSinceEpoch() - wallMs(now)) + LandingMs);
+        eventMs = nowMs + (nextDueWall->toMSecsSinceEpoch() - wallMs(now)) + LandingMs;
     if (transitionMs && *transitionMs > nowMs)
-        until = std::min(until, *transitionMs + LandingMs);
-    return int(std::clamp<qint64>(until - nowMs, 1, MaxSleepSeconds * 1000 + 1000));
+        eventMs = std::min(eventMs.value_or(*transitionMs + LandingMs), *transitionMs + LandingMs);
+    qint64 until = 0;
+    if (!eventMs || *eventMs - nowMs > (IdleSleepSeconds + ApproachSeconds) * 1000LL) {
+        // Nothing due for a while: a long sleep; the drift of the timer over
+        // it is made good at the approach.
+        until = secondMs + IdleSleepSeconds * 1000LL + LandingMs;
+    } else if (*eventMs - nowMs > MaxSleepSeconds * 1000LL) {
+        until = *eventMs - ApproachSeconds * 1000LL;
+    } else {
+        // The approach: the scheduler counts whole seconds, and a due second
+        // reached within a minute of the last look rings even when the wake
+        // comes late.
+        until = *eventMs;
+    }
+    return int(std::clamp<qint64>(until - nowMs, 1, IdleSleepSeconds * 1000LL + 1000));
 }
 
 std::optional<qint64> TickPacer::nextTransitionMs(const QDateTime &now)

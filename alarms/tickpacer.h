@@ -10,10 +10,12 @@ class QTimer;
 // Paces the scheduler's tick on the timer it is given. While the clock can be
 // seen the timer runs every 200 ms, aligned to the start of a second, so the
 // seconds on the face turn on time. While it can't, the timer fires once: at
-// the start of the next second in which something is due, but never more
-// than a minute ahead (so a slow drift of the wall clock is caught, and a
-// wake is never mistaken for a gap), and never past a daylight-saving change.
-// A clock jump, a catalogue change or showing the clock makes it fire at once.
+// the start of the next second in which something is due, approached in a
+// last sleep of at most a minute (so a slow drift of the timer against the
+// wall clock is made good, and the due second comes within the scheduler's
+// catch-up minute); with nothing due for ten minutes it sleeps ten minutes;
+// never past a daylight-saving change. A clock jump, a catalogue change or
+// showing the clock makes it fire at once.
 // The pacer never starts a stopped timer: whoever stopped it ticks by hand.
 class TickPacer final : public QObject
 {
@@ -21,7 +23,12 @@ class TickPacer final : public QObject
 
 public:
     static constexpr int ShownIntervalMs = 200;
+    // The last sleep before a due second, at most; the sleep before it ends
+    // this long before the due second.
     static constexpr int MaxSleepSeconds = 60;
+    static constexpr int ApproachSeconds = 30;
+    // The sleep while nothing is due sooner.
+    static constexpr int IdleSleepSeconds = 600;
     // Wakes land this far into the second they aim at, so a timer that fires
     // a little early (the wall clock may be slewed) still finds that second.
     static constexpr int LandingMs = 5;

@@ -56,7 +56,7 @@ public:
 
 } // namespace
 
-TEST(TickPacer, SleepsUntilTheNextDueSecondAMinuteOrTheNextOffsetChange)
+TEST(TickPacer, SleepsTowardsTheNextDueSecondWithALastHopOfAMinuteAtMostAndNotPastAnOffsetChange)
 {
     ScopedTimeZone berlin("Europe/Berlin");
     const auto transition = [](const QDateTime &now) {
@@ -70,10 +70,17 @@ TEST(TickPacer, SleepsUntilTheNextDueSecondAMinuteOrTheNextOffsetChange)
         std::optional<QDateTime> due;
         int sleepMs;
     } rows[] = {
-        {"nothing will ring", local(2027, 1, 4, 10, 0, 0, 300), none, 60'000 - 300 + 5},
+        {"nothing will ring", local(2027, 1, 4, 10, 0, 0, 300), none, 600'000 - 300 + 5},
         {"due within the minute", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 0, 7), 7000 - 300 + 5},
         {"due the next second", local(2027, 1, 4, 10, 0, 0, 999), wall(2027, 1, 4, 10, 0, 1), 1 + 5},
-        {"due in an hour", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 11, 0, 0), 60'000 - 300 + 5},
+        {"due in a minute", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 1, 0), 60'000 - 300 + 5},
+        // Longer: a sleep that ends half a minute before, then the approach.
+        {"due in ninety seconds", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 1, 30), 60'000 - 300 + 5},
+        {"due in five minutes", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 5, 0), 270'000 - 300 + 5},
+        {"due in ten minutes and a half", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 10, 30),
+         600'000 - 300 + 5},
+        {"due in eleven minutes", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 11, 0), 600'000 - 300 + 5},
+        {"due in an hour", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 11, 0, 0), 600'000 - 300 + 5},
         // The wall clock jumps an hour ahead at 02:00: a sleep measured on
         // the wall clock would wake 45 s after 03:00:05.
         {"clocks go forward", local(2027, 3, 28, 1, 59, 50), wall(2027, 3, 28, 3, 0, 5), 10'000 + 5},
@@ -123,7 +130,7 @@ TEST(TickPacer, ArmsARunningTimerAndLeavesAStoppedOneAlone)
         EXPECT_EQ(timer.interval(), running ? 0 : 6705);
         pacer.ticked(now, std::nullopt);
         pacer.setShown(true);
-        EXPECT_EQ(timer.interval(), running ? 0 : 59'705);
+        EXPECT_EQ(timer.interval(), running ? 0 : 599'705);
         pacer.ticked(now, std::nullopt);
         EXPECT_EQ(timer.interval(), 105);
         EXPECT_EQ(timer.isActive(), running);

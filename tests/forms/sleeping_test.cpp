@@ -5,19 +5,28 @@
 #include "clockjumps.h"
 #include "formstestsupport.h"
 #include "tickpacer.h"
+#include "timezone.h"
 #include "windowvisibility.h"
 
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
 
+CatalogueRow catalogueRow(const char *frequency, const QTime &time, int slot, const char *mask = "1111111",
+                          const char *date = "01012020")
+{
+    return CatalogueRow::fromFields(QStringList()
+                                    << QStringLiteral("row") << QString::fromLatin1(frequency) << QString() << QString()
+                                    << time.toString(u"HHmmss") << QString::fromLatin1(date)
+                                    << QString::fromLatin1(mask) << QString::number(slot));
+}
+
 CatalogueRow dailyRow(const QTime &time, int slot)
 {
-    return CatalogueRow::fromFields(QStringList() << QStringLiteral("row") << QStringLiteral("Daily") << QString()
-                                                  << QString() << time.toString(u"HHmmss") << QStringLiteral("01012020")
-                                                  << QStringLiteral("1111111") << QString::number(slot));
+    return catalogueRow("Daily", time, slot);
 }
 
 class FakeJumps final : public ClockJumpSource
@@ -118,4 +127,57 @@ TEST(SleepingManager, ShowingAWindowTicksFiveTimesASecondAgain)
     window.hide();
     EXPECT_TRUE(QTest::qWaitFor([&]() { return !manager.pacer().isShown(); }, 1000));
     EXPECT_TRUE(QTest::qWaitFor([&]() { return manager.timer()->interval() > 1000; }, 1000));
+}
+
+// Two weeks of the hidden manager on a fake clock that moves on by the sleeps
+// it asks for, each woken up to half a second late, across the night the
+// clocks go forward: every occurrence rings once and within its due second,
+// and the tick wakes a few times an hour instead of five times a second.
+TEST(SleepingManager, TwoWeeksOfSleepsRingEveryAlarmInItsDueSecond)
+{
+    ScopedTimeZone berlin("Europe/Berlin");
+    QTemporaryDir dir;
+    LinesFace face;
+    const QDateTime start(QDate(2027, 3, 22), QTime(0, 0));
+    const QDateTime end(QDate(2027, 4, 5), QTime(0, 0));
+    ManualClock clock(start);
+    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
+    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    manager.timer()->stop(); // this test is the timer
+    manager.catalogue().appendRow(catalogueRow("Daily", QTime(7, 0, 0), 0));
+    manager.catalogue().appendRow(catalogueRow("Hourly", QTime(0, 30, 0), 1));
+    manager.catalogue().appendRow(catalogueRow("Weekly", QTime(6, 15, 30), 2, "0100010"));
+    manager.catalogue().appendRow(catalogueRow("Monthly", QTime(23, 59, 59), 3, "0000000", "01012020"));
+    QSignalSpy missed(&manager, &TFormAlarmList::alarmMissed);
+    QSet<QPair<int, qint64>> rung;
+    manager.setRinger([&](TFormAlarmList &, const Occurrence &occurrence) {
+        const QDateTime wallNow = ScheduleRules::wallMomentOf(clock.now());
+        // The hour the clocks skip rings at its end, as the scheduler always did.
+        const bool skippedHour = occurrence.due.date() == QDate(2027, 3, 28) && occurrence.due.time().hour() == 2;
+        if (!skippedHour) {
+            EXPECT_EQ(wallNow, occurrence.due) << "late: " << occurrence.due.toString().toStdString();
+        }
+        EXPECT_FALSE(rung.contains({occurrence.slot, occurrence.due.toSecsSinceEpoch()})) << "rang twice";
+        rung.insert({occurrence.slot, occurrence.due.toSecsSinceEpoch()});
+    });
+    manager.sleepWhileHidden({});
+    ASSERT_FALSE(manager.pacer().isShown());
+
+    QRandomGenerator random(1503);
+    int ticks = 0;
+    while (clock.now() < end) {
+        manager.TimerTimer();
+        QCoreApplication::sendPostedEvents(&manager, QEvent::MetaCall);
+        ++ticks;
+        clock.advance(manager.timer()->interval() + random.bounded(500));
+    }
+
+    int expected = 0;
+    for (QDate day = start.date(); day < end.date(); day = day.addDays(1))
+        expected += 1 + 24 + (day.dayOfWeek() == 1 || day.dayOfWeek() == 5 ? 1 : 0) + (day.day() == 1 ? 1 : 0);
+    EXPECT_EQ(rung.size(), expected);
+    EXPECT_EQ(missed.count(), 0)
+        << (missed.isEmpty() ? QString() : missed[0].value(1).toDateTime().toString()).toStdString();
+    const int minutes = int(start.secsTo(end) / 60);
+    EXPECT_LT(ticks, minutes / 5) << "the sleeping tick woke " << ticks << " times in " << minutes << " minutes";
 }
