@@ -9,6 +9,7 @@
 #include "formalarmlist.h"
 #include "outputlevel.h"
 #include "poweractions.h"
+#include "typeddatetimeedit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -83,7 +84,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
 // day; the record keeps those minutes.
 QTimeEdit *minuteField(QWidget *parent, const char *name, int minutes, int x, int y, int width)
 {
-    auto *field = named(new QTimeEdit(parent), name);
+    auto *field = named(new TypedTimeEdit(parent), name);
     field->setDisplayFormat(kMinuteFormat);
     field->setTime(QTime(0, minutes));
     field->setGeometry(x, y, width, 21);
@@ -267,7 +268,7 @@ void TAlarmOptions::buildGeneralPage()
     connect(Frequency, &QComboBox::activated, this, &TAlarmOptions::FrequencyChange);
 
     auto *dateLabel = label(TabSheet1, QStringLiteral("Date:"), 16, 36);
-    DatePicker = named(new QDateEdit(TabSheet1), "DatePicker");
+    DatePicker = named(new TypedDateEdit(TabSheet1), "DatePicker");
     dateLabel->setBuddy(DatePicker);
     DatePicker->setCalendarPopup(true);
     // Every date an alarm file can hold stays as it is.
@@ -275,7 +276,7 @@ void TAlarmOptions::buildGeneralPage()
     DatePicker->setGeometry(24, 56, 145, 21);
 
     auto *timeLabel = label(TabSheet1, QStringLiteral("Time:"), 176, 36);
-    TimePicker = named(new QTimeEdit(TabSheet1), "TimePicker");
+    TimePicker = named(new TypedTimeEdit(TabSheet1), "TimePicker");
     timeLabel->setBuddy(TimePicker);
     TimePicker->setGeometry(184, 56, 137, 21);
 

@@ -15,11 +15,14 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <functional>
@@ -386,3 +389,85 @@ TEST_F(AlarmOptions, EveryControlIsNamedAfterItsLabelAndTabFollowsTheScreen)
             EXPECT_FALSE(accessibleName(control).isEmpty()) << control->objectName().toStdString() << " has no name";
     }
 }
+
+namespace {
+
+// A value typed into a field of the editor under the formats of one
+// locale, with the field's first part selected (as Tab leaves it) or after a
+// click into it (which leaves a bare cursor there).
+struct TypedValue
+{
+    const char *locale;
+    const char *field;
+    bool clicked;
+    const char *typed;
+    QTime time; // what a time field holds after it
+    QDate date; // what a date field holds after it
+};
+
+void PrintTo(const TypedValue &row, std::ostream *out)
+{
+    *out << row.locale << ' ' << row.field << (row.clicked ? " clicked" : " selected") << " \"" << row.typed << '"';
+}
+
+class TypingIntoTheEditor : public ManagerTest, public ::testing::WithParamInterface<TypedValue>
+{
+protected:
+    TypingIntoTheEditor()
+        : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59)),
+                      LocaleFormats::fromLocale(QLocale(QString::fromLatin1(GetParam().locale))))
+    {
+        m_manager.setNewAlarmFlag(true);
+        m_manager.setCurrentAlarmFileName(QStringLiteral("alarm.ini"));
+    }
+};
+
+} // namespace
+
+// Two digits fill the hour and the field moves on to the minutes by itself;
+// the separator typed next must not move it on once more. A click leaves the
+// cursor in a full part, where Qt refuses further digits.
+TEST_P(TypingIntoTheEditor, GivesTheValueAsTyped)
+{
+    const TypedValue &row = GetParam();
+    TAlarmOptions dialog(m_manager);
+    dialog.show();
+    auto *frequency = dialog.findChild<QComboBox *>(QStringLiteral("Frequency"));
+    frequency->setCurrentText(QStringLiteral("Once"));
+    dialog.FrequencyChange();
+    auto *field = dialog.findChild<QDateTimeEdit *>(QString::fromLatin1(row.field));
+    ASSERT_NE(field, nullptr);
+    if (row.clicked) {
+        auto *text = field->findChild<QLineEdit *>();
+        QTest::mouseClick(text, Qt::LeftButton, {},
+                          QPoint(text->fontMetrics().horizontalAdvance(u'0'), text->height() / 2));
+        ASSERT_FALSE(text->hasSelectedText());
+    } else {
+        field->setFocus();
+        field->setSelectedSection(field->sectionAt(0));
+    }
+    QTest::keyClicks(field, QString::fromLatin1(row.typed));
+    SCOPED_TRACE(field->displayFormat().toStdString());
+    if (qobject_cast<QTimeEdit *>(field))
+        EXPECT_EQ(field->time().toString(Qt::ISODate), row.time.toString(Qt::ISODate)) << field->text().toStdString();
+    else
+        EXPECT_EQ(field->date().toString(Qt::ISODate), row.date.toString(Qt::ISODate)) << field->text().toStdString();
+}
+
+const TypedValue typedValues[] = {
+    {"de_DE", "TimePicker", false, "07:15:00", QTime(7, 15), {}},
+    {"de_DE", "TimePicker", false, "7:15:00", QTime(7, 15), {}},
+    {"de_DE", "TimePicker", false, "071500", QTime(7, 15), {}},
+    {"de_DE", "TimePicker", false, "23:59:59", QTime(23, 59, 59), {}},
+    {"de_DE", "TimePicker", false, "1:05:00", QTime(1, 5), {}},
+    {"de_DE", "TimePicker", true, "15:15:00", QTime(15, 15), {}},
+    {"fi_FI", "TimePicker", false, "7.15.00", QTime(7, 15), {}},
+    {"en_US", "TimePicker", false, "7:15:00 PM", QTime(19, 15), {}},
+    {"en_US", "TimePicker", false, "12:30:00 AM", QTime(0, 30), {}},
+    {"en_US", "TimePicker", true, "12:30:00 AM", QTime(0, 30), {}},
+    {"en_US", "DatePicker", false, "12/24/26", {}, QDate(2026, 12, 24)},
+    {"en_US", "DatePicker", true, "12/24/26", {}, QDate(2026, 12, 24)},
+    {"de_DE", "DatePicker", false, "5.1.27", {}, QDate(2027, 1, 5)},
+    {"de_DE", "DatePicker", true, "24.12.26", {}, QDate(2026, 12, 24)},
+};
+INSTANTIATE_TEST_SUITE_P(Locales, TypingIntoTheEditor, ::testing::ValuesIn(typedValues));

@@ -41,7 +41,8 @@ inline bool writeAll(const QString &path, const QByteArray &data)
 class ManagerTest : public ::testing::Test
 {
 protected:
-    explicit ManagerTest(const QDateTime &now) : m_clock(now)
+    explicit ManagerTest(const QDateTime &now, const LocaleFormats &formats = LocaleFormats::usEnglish())
+        : m_clock(now), m_formatter(formats)
     {
         m_manager.timer()->stop();
         m_manager.setPlayerFactory([](QObject *parent) { return new FakePlayer(parent); });
