@@ -11,7 +11,9 @@ class QKeyEvent;
 // take no more digits ("07" fills the hour), and then moves on again at the
 // separator typed next, so "07:15:00" would put the minutes into the
 // seconds. Here a separator typed right after such a move is taken as the
-// one the field has just stepped over, and swallowed. Everything else is the
+// one the field has just stepped over, and swallowed. And where Qt refuses a
+// digit (a click left a bare cursor in a full part), the digit starts that
+// part anew, as it does when the part is selected. Everything else is the
 // Qt field unchanged: the class adds no meta-object, so it still reads as
 // the field it derives from (class name, accessibility, findChild).
 template <class Field> class TypedDateTimeEdit final : public Field
