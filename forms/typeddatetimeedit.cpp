@@ -11,6 +11,24 @@ bool isTypedText(const QKeyEvent *event)
     return !event->text().isEmpty() && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
 }
 
+// Shift, AltGr and the like, pressed on their own on the way to a mark.
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The marks (no letter, no digit) that end right before position in text.
 QString marksBefore(const QString &text, int position)
 {
@@ -31,6 +49,10 @@ template <class Field> TypedDateTimeEdit<Field>::TypedDateTimeEdit(QWidget *pare
 
 template <class Field> void TypedDateTimeEdit<Field>::keyPressEvent(QKeyEvent *event)
 {
+    if (isModifierKey(event->key())) {
+        Field::keyPressEvent(event);
+        return;
+    }
     const bool typed = isTypedText(event);
     const QString text = event->text();
     if (typed && !text.front().isLetterOrNumber() && !m_steppedOver.isEmpty() && m_steppedOver.contains(text)) {
