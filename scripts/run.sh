@@ -39,20 +39,13 @@ cleanup() {
   if [ -n "$made_runtime_dir" ]; then rm -rf "$made_runtime_dir"; fi
 }
 trap cleanup EXIT
-display_number=90
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-  display_number=$((display_number + 1))
-done
-Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-pids+=("$xvfb_pid")
-export DISPLAY=":$display_number"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-# Another program may have taken the display number meanwhile.
-if ! kill -0 "$xvfb_pid" 2>/dev/null || ! xdpyinfo >/dev/null 2>&1; then
-  echo "run: the virtual X server on $DISPLAY did not start" >&2
+source "$ROOT/scripts/xvfb.sh"
+if ! start_xvfb 1024x768x24 /dev/null; then
+  echo "run: the virtual X server did not start" >&2
   exit 1
 fi
+pids+=("$xvfb_pid")
+export DISPLAY=$x_display
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   made_runtime_dir=$(mktemp -d)
   chmod 700 "$made_runtime_dir"

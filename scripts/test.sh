@@ -8,8 +8,17 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${CHRONELLE_BUILD_DIR:-$ROOT/build}
 "$ROOT/scripts/setup.sh" test
 
+source "$ROOT/scripts/xvfb.sh"
+
 pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+RUN_DIR=
+# Stops the services and removes the run's folder (with their logs and
+# sockets) once nothing writes there any more.
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  if [ -n "$RUN_DIR" ]; then rm -rf "$RUN_DIR" || true; fi
+}
 trap cleanup EXIT
 
 RUN_DIR=$(mktemp -d /tmp/chronelle-test.XXXXXX)
@@ -19,22 +28,14 @@ export CHRONELLE_TEST_SERVICES=1
 
 # X servers: one with a notification area and no window manager, one with
 # a window manager (openbox) as most desktops have
-start_x() {
-  local number=$1
-  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-  done
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$RUN_DIR/xvfb-$number.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do DISPLAY=":$number" xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  x_display=":$number"
-}
-start_x 91
+start_xvfb 1280x1024x24 "$RUN_DIR/xvfb-tray.log"
+pids+=("$xvfb_pid")
 export CHRONELLE_TEST_DISPLAY=$x_display
 DISPLAY=$CHRONELLE_TEST_DISPLAY trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
   >"$RUN_DIR/trayer.log" 2>&1 &
 pids+=($!)
-start_x $((${x_display#:} + 1))
+start_xvfb 1280x1024x24 "$RUN_DIR/xvfb-wm.log"
+pids+=("$xvfb_pid")
 export CHRONELLE_TEST_WM_DISPLAY=$x_display
 DISPLAY=$CHRONELLE_TEST_WM_DISPLAY openbox >"$RUN_DIR/openbox.log" 2>&1 &
 pids+=($!)
@@ -65,9 +66,8 @@ set +e
 ctest --output-on-failure --timeout 300 -j2 >"$RUN_DIR/ctest.log" 2>&1
 status=$?
 set -e
-cleanup
-trap - EXIT
-# Everything CTest said, then its summary line as the last line.
+# Everything CTest said, then its summary line as the last line; the run's
+# folder goes when the script exits.
 grep -v -e '^Total Test time' "$RUN_DIR/ctest.log" | sed -e '/^[0-9]*% tests passed/d'
 grep -E '^[0-9]+% tests passed' "$RUN_DIR/ctest.log" | tail -1
 exit "$status"
