@@ -169,6 +169,7 @@ void TFormAlarmList::setWakeTimer(WakeTimer *timer)
         disconnect(m_wakeTimer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
     m_wakeTimer = timer;
     m_wakeArmedFor.reset();
+    m_wakeRefused = false;
     const bool permitted = !timer || timer->availability().permitted;
     LabelWake->setVisible(!permitted);
     if (!permitted) {
@@ -195,18 +196,29 @@ void TFormAlarmList::armWakeTimer(const std::optional<QDateTime> &due)
     }
     if (wake == m_wakeArmedFor)
         return;
-    m_wakeArmedFor = wake;
-    if (wake)
-        m_wakeTimer->arm(*wake);
-    else
+    if (wake && !m_wakeTimer->arm(*wake)) {
+        // Not recorded as armed, so the next tick tries again; said once.
+        if (!m_wakeRefused) {
+            m_wakeRefused = true;
+            LabelWake->setToolTip(QStringLiteral("The system refused the moment to wake this computer."));
+            LabelWake->show();
+        }
+        return;
+    }
+    if (!wake)
         m_wakeTimer->clear();
+    m_wakeArmedFor = wake;
+    if (std::exchange(m_wakeRefused, false))
+        LabelWake->hide();
 }
 
 void TFormAlarmList::explainWaking()
 {
     if (!m_wakeTimer)
         return;
-    const WakeTimer::Availability availability = m_wakeTimer->availability();
+    WakeTimer::Availability availability = m_wakeTimer->availability();
+    if (m_wakeRefused)
+        availability = {false, QStringLiteral("the system refused the moment to wake it"), QString()};
     auto *box = new QMessageBox(QMessageBox::Information, windowTitle(),
                                 QStringLiteral("Alarms won't wake this computer from sleep: %1.\n\n%2%3"
                                                "Alarms whose time passes while it sleeps are announced when it wakes.")

@@ -177,6 +177,7 @@ private:
     PowerActions *m_powerActions = nullptr;
     WakeTimer *m_wakeTimer = nullptr;
     std::optional<QDateTime> m_wakeArmedFor;
+    bool m_wakeRefused = false; // the last moment asked for was refused
     QDateTime m_currentDueMoment;
 
     bool m_exitFlag = false;

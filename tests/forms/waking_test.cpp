@@ -109,3 +109,35 @@ TEST_F(Waking, WhereWakingIsNotPermittedNothingIsArmedAndTheManagerSaysWhy)
         m_manager.setWakeTimer(nullptr);
     }
 }
+
+// A moment the system refuses is not taken as armed: it is tried again on
+// the next ticks, the manager says so once, and stops saying so when it is armed.
+TEST_F(Waking, ARefusedMomentIsTriedAgainAndToldOnce)
+{
+    const auto *note = m_manager.findChild<QLabel *>(QStringLiteral("LabelWake"));
+    ASSERT_NE(note, nullptr);
+    FakeWakeTimer timer;
+    timer.refuse = true;
+    m_manager.setWakeTimer(&timer);
+    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    tick();
+    EXPECT_TRUE(timer.armedFor.isEmpty());
+    EXPECT_TRUE(note->isVisibleTo(&m_manager)) << "the refusal went unsaid";
+    EXPECT_TRUE(note->toolTip().contains(QStringLiteral("refused")));
+    const QString told = note->toolTip();
+    for (int i = 0; i < 3; ++i) {
+        m_clock.advance(200);
+        tick();
+    }
+    EXPECT_EQ(timer.attempts, 4) << "a refused moment must be tried again";
+    EXPECT_EQ(note->toolTip(), told);
+
+    timer.refuse = false;
+    tick();
+    ASSERT_EQ(timer.armedFor.size(), 1);
+    EXPECT_EQ(timer.armedFor.last(), local(7, QTime(7, 29, 40)));
+    EXPECT_FALSE(note->isVisibleTo(&m_manager)) << "still says so although armed";
+    tick();
+    EXPECT_EQ(timer.attempts, 5) << "armed again although nothing changed";
+    m_manager.setWakeTimer(nullptr);
+}
