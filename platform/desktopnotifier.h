@@ -26,7 +26,8 @@ public:
 
     // Returns a token for withdraw().
     virtual int notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback) = 0;
-    // Takes the notification off the screen: what it told of was answered.
+    // Takes a critical notification off the screen: what it told of was
+    // answered. Other notifications stay in the history as sent.
     virtual void withdraw(int token) = 0;
 
     // The freedesktop notification service on the session bus; without a

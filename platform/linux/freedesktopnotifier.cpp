@@ -32,6 +32,9 @@ FreedesktopNotifier::FreedesktopNotifier(const QDBusConnection &bus, QObject *pa
             m_bodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
         finished->deleteLater();
     });
+    // A notification the user dismissed, or that expired, needs no withdrawing.
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                  SLOT(forgetClosed(quint32, quint32)));
 }
 
 int FreedesktopNotifier::notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback)
@@ -46,7 +49,11 @@ int FreedesktopNotifier::notify(const QString &summary, const QString &body, Urg
             << (m_bodyMarkup ? body.toHtmlEscaped() : body) << QStringList() << hints << qint32(-1);
 
     const int token = ++m_lastToken;
-    m_sent.insert(token, {});
+    // Only a notification that waits for an answer is ever withdrawn; any
+    // other stays in the history as sent, and remembering it would only grow.
+    const bool withdrawable = urgency == Urgency::Critical;
+    if (withdrawable)
+        m_sent.insert(token, {});
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, kTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, token, fallback = std::move(fallback)](QDBusPendingCallWatcher *finished) {
@@ -83,6 +90,16 @@ void FreedesktopNotifier::withdraw(int token)
     }
     close(sent->id);
     m_sent.erase(sent);
+}
+
+void FreedesktopNotifier::forgetClosed(quint32 id, quint32 /*reason*/)
+{
+    for (auto sent = m_sent.begin(); sent != m_sent.end(); ++sent) {
+        if (sent->id == id) {
+            m_sent.erase(sent);
+            return;
+        }
+    }
 }
 
 void FreedesktopNotifier::close(quint32 id)

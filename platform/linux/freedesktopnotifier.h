@@ -18,6 +18,12 @@ public:
     int notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback) override;
     void withdraw(int token) override;
 
+    // How many notifications it keeps track of to withdraw them later.
+    qsizetype tracked() const { return m_sent.size(); }
+
+private slots:
+    void forgetClosed(quint32 id, quint32 reason);
+
 private:
     struct Sent
     {

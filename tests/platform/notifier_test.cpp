@@ -7,8 +7,10 @@
 #include "platformtestsupport.h"
 #include "qtprint.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
+#include <QDBusVariant>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,13 +34,7 @@ protected:
             m_daemon.start({QStringLiteral("--template"), QStringLiteral("notification_daemon")}, m_session, kService),
             QString());
     }
-    QList<QVariantList> calls(const char *method)
-    {
-        QString error;
-        const auto recorded = mockCalls(m_session, kService, kPath, QString::fromLatin1(method), &error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return recorded;
-    }
+    QList<QVariantList> calls(const char *method) const { return notificationCalls(m_session, method); }
 
     ServiceLock m_lock{QStringLiteral("notifications"), qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")};
     QDBusConnection m_session{QString()};
@@ -53,7 +49,8 @@ TEST_F(Notifications, EachNotificationReachesTheServiceOnceAndAnAnsweredAlarmIsW
     FreedesktopNotifier notifier(m_session);
     int fallbacks = 0;
     // The service's capabilities (with body markup) are asked first.
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls("GetCapabilities").size() == 1; }, 5000));
+    QCoreApplication::processEvents();
     const int ringing = notifier.notify(QStringLiteral("Wake <up>"), QStringLiteral("07:30:00 AM & tea"),
                                         DesktopNotifier::Urgency::Critical, [&] { ++fallbacks; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return calls("Notify").size() == 1; }, 5000));
@@ -70,13 +67,41 @@ TEST_F(Notifications, EachNotificationReachesTheServiceOnceAndAnAnsweredAlarmIsW
     EXPECT_EQ(calls("CloseNotification")[0].value(0).toUInt(), 1u);
 
     // Withdrawn before the service has even answered: closed when it does.
-    const int missed = notifier.notify(QStringLiteral("Missed alarm"), QStringLiteral("\"Tea\" was due at 07:00:00"),
-                                       DesktopNotifier::Urgency::Normal, [&] { ++fallbacks; });
-    notifier.withdraw(missed);
+    const int snoozed = notifier.notify(QStringLiteral("Tea"), QStringLiteral("07:00:00 AM"),
+                                        DesktopNotifier::Urgency::Critical, [&] { ++fallbacks; });
+    notifier.withdraw(snoozed);
     ASSERT_TRUE(QTest::qWaitFor([&] { return calls("CloseNotification").size() == 2; }, 5000));
     EXPECT_EQ(calls("CloseNotification")[1].value(0).toUInt(), 2u);
     EXPECT_EQ(calls("Notify").size(), 2);
     EXPECT_EQ(fallbacks, 0);
+}
+
+// Only notifications that wait for an answer are remembered, and only until
+// they are withdrawn or the service closes them: a program that runs for
+// months and tells of many missed alarms does not grow.
+TEST_F(Notifications, OnlyUnansweredCriticalNotificationsAreRemembered)
+{
+    startService();
+    FreedesktopNotifier notifier(m_session);
+    for (int i = 0; i < 3; ++i)
+        notifier.notify(QStringLiteral("Missed alarm"), QStringLiteral("\"Tea\" was due at 07:00:00"),
+                        DesktopNotifier::Urgency::Normal, [] {});
+    const int ringing = notifier.notify(QStringLiteral("Wake up"), QStringLiteral("07:30:00 AM"),
+                                        DesktopNotifier::Urgency::Critical, [] {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls("Notify").size() == 4; }, 5000));
+    QTest::qWait(100);
+    EXPECT_EQ(notifier.tracked(), 1) << "missed-alarm notifications are never withdrawn";
+
+    // The user dismissed it on the desktop: nothing is left to withdraw.
+    ASSERT_EQ(callMock(m_session, kService, kPath, QStringLiteral("EmitSignal"),
+                       {QString(), QStringLiteral("NotificationClosed"), QStringLiteral("uu"),
+                        QVariantList{QVariant::fromValue(QDBusVariant(quint32(4))),
+                                     QVariant::fromValue(QDBusVariant(quint32(2)))}}),
+              QString());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notifier.tracked() == 0; }, 5000));
+    notifier.withdraw(ringing);
+    QTest::qWait(100);
+    EXPECT_TRUE(calls("CloseNotification").isEmpty()) << "closed what the service had closed already";
 }
 
 // No service on the bus, or no bus at all: the fallback runs once, after notify() returned.
