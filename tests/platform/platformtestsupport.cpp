@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QtEndian>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <numbers>
 
 namespace {
@@ -273,4 +274,14 @@ QList<QVariantList> mockCalls(const QDBusConnection &bus, const QString &service
     }
     argument.endArray();
     return calls;
+}
+
+QList<QVariantList> notificationCalls(const QDBusConnection &bus, const char *method)
+{
+    QString error;
+    const auto recorded =
+        mockCalls(bus, QStringLiteral("org.freedesktop.Notifications"),
+                  QStringLiteral("/org/freedesktop/Notifications"), QString::fromLatin1(method), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    return recorded;
 }

@@ -112,3 +112,7 @@ QString callMock(const QDBusConnection &bus, const QString &service, const QStri
 // `error` says why there are none when the mock could not be asked.
 QList<QVariantList> mockCalls(const QDBusConnection &bus, const QString &service, const QString &path,
                               const QString &method, QString *error);
+// The argument lists of every call of `method` recorded by the mock
+// notification service on `bus`; the current test fails (and goes on) when
+// the mock could not be asked.
+QList<QVariantList> notificationCalls(const QDBusConnection &bus, const char *method);

@@ -5,7 +5,7 @@
 #include <QList>
 
 // A wake timer that wakes nothing: it keeps every moment it was armed for,
-// and counts its clearings, so a test sees what the program asked for.
+// and counts its attempts and clearings, so a test sees what the program asked for.
 class FakeWakeTimer final : public WakeTimer
 {
 public:
@@ -14,7 +14,8 @@ public:
     Availability availability() const override { return m_availability; }
     bool arm(const QDateTime &moment) override
     {
-        if (!m_availability.permitted)
+        ++attempts;
+        if (!m_availability.permitted || refuse)
             return false;
         armedFor << moment;
         armed = true;
@@ -26,6 +27,8 @@ public:
         armed = false;
     }
 
+    bool refuse = false; // as a system that refuses the moment
+    int attempts = 0;
     QList<QDateTime> armedFor;
     int clearings = 0;
     bool armed = false;

@@ -57,13 +57,7 @@ protected:
                             QStringLiteral("b"), QVariantList{QVariant::fromValue(QDBusVariant(false))}}),
                   QString());
     }
-    QList<QVariantList> calls(const char *method)
-    {
-        QString error;
-        const auto recorded = mockCalls(m_session, kService, kPath, QString::fromLatin1(method), &error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return recorded;
-    }
+    QList<QVariantList> calls(const char *method) const { return notificationCalls(m_session, method); }
     // The program's wall clock, as an offset from the real one that the test
     // can change while the program runs.
     void setClock(const QDateTime &wall)
