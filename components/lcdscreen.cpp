@@ -216,9 +216,12 @@ void TLCDScreen::setLCDAnimator(TLCDAnimator *animator)
 
 void TLCDScreen::setLines(const QStringList &lines)
 {
+    // Screen readers hear of a change only when there is one, not on every refresh.
+    const bool changed = lines != m_lines;
     m_lines = lines;
     ResetDisplay();
-    LcdAccessible::textChanged(this);
+    if (changed)
+        LcdAccessible::textChanged(this);
 }
 
 void TLCDScreen::setLine(int index, const QString &text)
