@@ -136,11 +136,12 @@ int main(int argc, char *argv[])
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
 
+    // The manager keeps plain pointers to these: made before it, they go after it.
+    const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
+    const std::unique_ptr<WakeTimer> wakeTimer = WakeTimer::create();
     TFormMain formMain(locations);
     TFormAlarmList formAlarmList(locations, formMain, clock, formatter);
-    const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
     formAlarmList.setPowerActions(powerActions.get());
-    const std::unique_ptr<WakeTimer> wakeTimer = WakeTimer::create();
     formAlarmList.setWakeTimer(wakeTimer.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);
