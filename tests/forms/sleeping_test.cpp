@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <utility>
 
 namespace {
 
@@ -35,17 +36,26 @@ public:
     void jump() { emit clockMayHaveJumped(); }
 };
 
+// A manager window in a folder of its own, on the clock of the test.
+template <typename ClockType> struct ManagerOn
+{
+    template <typename... Start> explicit ManagerOn(Start &&...start) : clock(std::forward<Start>(start)...) {}
+    QTemporaryDir dir;
+    LinesFace face;
+    ClockType clock;
+    DateTimeFormatter formatter{LocaleFormats::usEnglish()};
+    TFormAlarmList manager{dir.path() + u'/', face, clock, formatter};
+};
+
 } // namespace
 
 // On the real clock: two alarms two and three seconds ahead ring in their
 // own seconds, and the tick fires only a handful of times to get there.
 TEST(SleepingManager, RingsEachAlarmInItsDueSecondWithAFewTicks)
 {
-    QTemporaryDir dir;
-    LinesFace face;
-    SystemClock clock;
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    ManagerOn<SystemClock> on;
+    TFormAlarmList &manager = on.manager;
+    const SystemClock &clock = on.clock;
     const QTime now = QTime::currentTime();
     if (now.msecsTo(QTime(23, 59, 50)) < 0)
         GTEST_SKIP() << "too close to midnight for Daily rows";
@@ -76,11 +86,9 @@ TEST(SleepingManager, RingsEachAlarmInItsDueSecondWithAFewTicks)
 // the jump wakes it and the alarm rings now, not as missed a minute later.
 TEST(SleepingManager, AClockJumpWakesItAtOnce)
 {
-    QTemporaryDir dir;
-    LinesFace face;
-    ManualClock clock(QDateTime(QDate(2027, 1, 4), QTime(7, 0, 0)));
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    ManagerOn<ManualClock> on(QDateTime(QDate(2027, 1, 4), QTime(7, 0, 0)));
+    TFormAlarmList &manager = on.manager;
+    ManualClock &clock = on.clock;
     manager.catalogue().appendRow(dailyRow(QTime(7, 30, 0), 0));
     QList<QDateTime> rung;
     manager.setRinger([&](TFormAlarmList &, const Occurrence &occurrence) { rung << occurrence.due; });
@@ -100,11 +108,9 @@ TEST(SleepingManager, AClockJumpWakesItAtOnce)
 // doesn't, and hiding the last window lets it sleep again.
 TEST(SleepingManager, ShowingAWindowTicksFiveTimesASecondAgain)
 {
-    QTemporaryDir dir;
-    LinesFace face;
-    SystemClock clock;
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    ManagerOn<SystemClock> on;
+    TFormAlarmList &manager = on.manager;
+    LinesFace &face = on.face;
     manager.sleepWhileHidden({});
     QTest::qWait(50);
     ASSERT_GT(manager.timer()->interval(), 1000);
@@ -136,13 +142,11 @@ TEST(SleepingManager, ShowingAWindowTicksFiveTimesASecondAgain)
 TEST(SleepingManager, TwoWeeksOfSleepsRingEveryAlarmInItsDueSecond)
 {
     ScopedTimeZone berlin("Europe/Berlin");
-    QTemporaryDir dir;
-    LinesFace face;
     const QDateTime start(QDate(2027, 3, 22), QTime(0, 0));
     const QDateTime end(QDate(2027, 4, 5), QTime(0, 0));
-    ManualClock clock(start);
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    ManagerOn<ManualClock> on(start);
+    TFormAlarmList &manager = on.manager;
+    ManualClock &clock = on.clock;
     manager.timer()->stop(); // this test is the timer
     manager.catalogue().appendRow(catalogueRow("Daily", QTime(7, 0, 0), 0));
     manager.catalogue().appendRow(catalogueRow("Hourly", QTime(0, 30, 0), 1));
