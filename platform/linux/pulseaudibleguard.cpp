@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 2000;
+constexpr int kConnectTimeoutMs = 1000;
 constexpr int kRequestTimeoutMs = 1000;
 constexpr int kPumpIntervalMs = 250;
 
@@ -63,6 +63,7 @@ PulseAudibleGuard::~PulseAudibleGuard()
 
 bool PulseAudibleGuard::connectToServer(QString *why)
 {
+    m_serverHangs = false;
     m_loop = pa_mainloop_new();
     pa_proplist *properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Chronelle");
@@ -147,7 +148,11 @@ bool PulseAudibleGuard::await(pa_operation *operation)
 {
     if (!operation)
         return false;
-    runUntil([operation]() { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, kRequestTimeoutMs);
+    if (!m_serverHangs &&
+        !runUntil([operation]() { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; },
+                  kRequestTimeoutMs) &&
+        pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
+        m_serverHangs = true;
     const bool done = pa_operation_get_state(operation) == PA_OPERATION_DONE;
     if (!done)
         pa_operation_cancel(operation);
@@ -334,6 +339,8 @@ void PulseAudibleGuard::release()
         return;
     m_engaged = false;
     m_pump->stop();
+    // A server slow while the alarm started may answer now: what was changed is put back if it can be.
+    m_serverHangs = false;
     const bool changed = m_unmutedSink || m_raisedVolume || !m_unmutedStreams.isEmpty();
     if (changed && !contextReady()) {
         // The server went away and may be back: what it kept of our change is put back too.

@@ -69,6 +69,10 @@ private:
 
     pa_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
+    // A request went unanswered: the server hangs, and the requests that follow
+    // in the same engage() or release() are given up at once instead of each
+    // blocking the program again.
+    bool m_serverHangs = false;
     QList<pa_operation *> m_pending;
     QTimer *m_pump = nullptr;
     bool m_engaged = false;
