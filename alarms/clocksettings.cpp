@@ -13,7 +13,7 @@ ClockSettings ClockSettings::read(const QString &path, QString *error)
         return settings;
     try {
         // Two short lines; a larger file is not one this program wrote.
-        LineReader in(TextFile::readLines(path, {4096, 256}));
+        LineReader in(TextFile::readLines(path, {4096, 4096}));
         const QString sizeLine = in.next();
         const QString colourLine = in.next();
         settings.sizeIndex = Conversions::toInteger(sizeLine);

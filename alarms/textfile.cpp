@@ -149,7 +149,7 @@ QByteArray readBytes(const QString &path, qint64 maxBytes)
 
 QStringList readLines(const QString &path, const Limits &limits, ReadInfo *info)
 {
-    const QByteArray data = readBytes(path, limits.maxFileBytes);
+    const QByteArray data = readBytes(path, limits.maxBytes());
     try {
         return decodeLines(data, limits, info);
     } catch (const AppError &error) {
@@ -163,6 +163,7 @@ QStringList decodeLines(const QByteArray &data, const Limits &limits, ReadInfo *
     if (info)
         info->windows1252 = !utf8;
     QStringList lines;
+    qint64 characters = 0;
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
@@ -171,12 +172,18 @@ QStringList decodeLines(const QByteArray &data, const Limits &limits, ReadInfo *
         qsizetype stop = end;
         if (stop > start && data[stop - 1] == '\r')
             --stop;
-        if (stop - start > limits.maxLineBytes) {
+        const QString line = utf8 ? QString::fromUtf8(data.constData() + start, stop - start)
+                                  : fromWindows1252(data.constData() + start, stop - start);
+        if (line.size() > limits.maxLineCharacters) {
             throw AppError(QStringLiteral("line %1 is longer than %2 characters")
-                               .arg(QString::number(lines.size() + 1), QString::number(limits.maxLineBytes)));
+                               .arg(QString::number(lines.size() + 1), QString::number(limits.maxLineCharacters)));
         }
-        lines << (utf8 ? QString::fromUtf8(data.constData() + start, stop - start)
-                       : fromWindows1252(data.constData() + start, stop - start));
+        characters += line.size() + 2;
+        if (characters > limits.maxCharacters + 2) {
+            throw AppError(QStringLiteral("the file is larger than the %1 characters it may hold; it is not read")
+                               .arg(limits.maxCharacters));
+        }
+        lines << line;
         start = end + 1;
     }
     return lines;

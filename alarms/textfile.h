@@ -14,11 +14,16 @@
 namespace TextFile {
 
 // What a reader accepts; a larger file or a longer line is refused with a
-// message instead of being taken into memory.
+// message. Counted in characters, so that a file read in Windows-1252 (one
+// byte a character) and saved in UTF-8 (up to three) is still accepted when
+// it is read again; the bytes read are bounded by maxBytes().
 struct Limits
 {
-    qint64 maxFileBytes = 1024 * 1024;
-    qsizetype maxLineBytes = 4096;
+    qint64 maxCharacters = 1024 * 1024;
+    qsizetype maxLineCharacters = 4096;
+
+    // No character takes more than four bytes in UTF-8.
+    qint64 maxBytes() const { return 4 * maxCharacters; }
 };
 
 // What reading found besides the lines.

@@ -412,7 +412,7 @@ bool TFormAlarmList::runEditor()
 void TFormAlarmList::copyAlarmFile(const QString &from, const QString &to) const
 {
     TextFile::writeAtomically(m_locations.dataFile(to),
-                              TextFile::readBytes(m_locations.dataFile(from), AlarmFile::limits().maxFileBytes));
+                              TextFile::readBytes(m_locations.dataFile(from), AlarmFile::limits().maxBytes()));
 }
 
 bool TFormAlarmList::commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
@@ -425,7 +425,7 @@ bool TFormAlarmList::commitChange(const QList<CatalogueRow> &rows, const std::op
         try {
             if (writtenSlot) {
                 change.replace(slotFileName(*writtenSlot), TextFile::readBytes(m_locations.dataFile(kWorkingCopy),
-                                                                               AlarmFile::limits().maxFileBytes));
+                                                                               AlarmFile::limits().maxBytes()));
             }
             change.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(rows));
             if (removedSlot)

@@ -63,7 +63,10 @@ TEST(Readers, ACatalogueThatWouldNotBeWrittenBackUnchangedIsKeptAndSaidOnce)
          "read as Windows-1252",
          {QStringLiteral("“Tea” €")}},
         {"a line too long to be a row", "1\r\n" + row(QByteArray(5000, 'x'), 0), "line 2 is longer than 4096", {}},
-        {"a file beyond the bound", "1\r\n" + row("a", 0) + QByteArray(1024 * 1024, 'x'), "larger than", {}},
+        {"a file beyond the bound",
+         "1\r\n" + row("a", 0) + QByteArray(100, 'x').append("\r\n").repeated(11000),
+         "larger than the 1048576 characters",
+         {}},
         {"%1 in a slot line",
          "1\r\n" + row("a", 0).replace("\r\n0\r\n", "\r\n%1\r\n"),
          "'%1' is not a valid integer value",
@@ -119,18 +122,18 @@ TEST(Readers, AlarmFilesAndClockSettingsKeepToTheirBounds)
     EXPECT_EQ(back.reminder, QStringLiteral("Café €\n"));
 
     // A reminder of megabytes is refused before it is read.
-    writeFile(alarm, AlarmFile::encode(record) + QByteArray(300 * 1024, 'x'));
+    writeFile(alarm, AlarmFile::encode(record) + QByteArray(1000, 'x').append("\r\n").repeated(300));
     QString said;
     try {
         AlarmFile::read(alarm, AlarmFile::ReadMode::Ringing, back);
     } catch (const AppError &e) {
         said = e.message();
     }
-    EXPECT_TRUE(said.contains(QStringLiteral("larger than the 262144 bytes"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("larger than the 262144 characters"))) << said.toStdString();
 
     const QString settings = dir.filePath(QStringLiteral("LCD.ini"));
     writeFile(settings, "2\r\n" + QByteArray(5000, 'G') + "\r\n");
     QString error;
     EXPECT_EQ(ClockSettings::read(settings, &error), ClockSettings());
-    EXPECT_TRUE(error.contains(QStringLiteral("larger than"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("line 2 is longer than 4096 characters"))) << error.toStdString();
 }
