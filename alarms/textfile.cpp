@@ -205,7 +205,7 @@ void writeAtomically(const QString &path, const QByteArray &data, const QString 
     const auto fail = [&](int error) {
         if (!temporary.isEmpty())
             ::unlink(QFile::encodeName(temporary).constData());
-        return AppError(QStringLiteral("Could not save %1: %2. The file keeps its earlier contents.")
+        return AppError(QStringLiteral("Could not save %1: %2. The file is left as it was.")
                             .arg(nativeName(shownPath.isEmpty() ? path : shownPath), systemReason(error)));
     };
     const int fd = createTemporary(path, temporary);
