@@ -47,43 +47,50 @@ template <typename ClockType> struct ManagerOn
     TFormAlarmList manager{dir.path() + u'/', face, clock, formatter};
 };
 
+// A tick by hand, as the timer's timeout would run it, with the ringing it posts.
+void tick(TFormAlarmList &manager)
+{
+    manager.TimerTimer();
+    QCoreApplication::sendPostedEvents(&manager, QEvent::MetaCall);
+}
+
 } // namespace
 
-// On the real clock: two alarms two and three seconds ahead ring in their
-// own seconds, and the tick fires only a handful of times to get there.
+// Two alarms two and three seconds ahead: the tick sleeps straight into each
+// due second, rings it there, and then sleeps long.
 TEST(SleepingManager, RingsEachAlarmInItsDueSecondWithAFewTicks)
 {
-    ManagerOn<SystemClock> on;
+    ManagerOn<ManualClock> on(QDateTime(QDate(2027, 1, 4), QTime(10, 0, 0, 300)));
     TFormAlarmList &manager = on.manager;
-    const SystemClock &clock = on.clock;
-    const QTime now = QTime::currentTime();
-    if (now.msecsTo(QTime(23, 59, 50)) < 0)
-        GTEST_SKIP() << "too close to midnight for Daily rows";
-    const QTime first = now.addSecs(2), second = now.addSecs(3);
-    manager.catalogue().appendRow(dailyRow(first, 0));
-    manager.catalogue().appendRow(dailyRow(second, 1));
-    QList<qint64> lateMs;
+    ManualClock &clock = on.clock;
+    manager.timer()->stop(); // this test is the timer
+    manager.catalogue().appendRow(dailyRow(QTime(10, 0, 2), 0));
+    manager.catalogue().appendRow(dailyRow(QTime(10, 0, 3), 1));
+    QList<QPair<QDateTime, QDateTime>> rung; // due, wall clock when rung
     manager.setRinger([&](TFormAlarmList &, const Occurrence &occurrence) {
-        lateMs << ScheduleRules::wallMomentOf(clock.now()).toSecsSinceEpoch() * 1000 + clock.now().time().msec() -
-                      occurrence.due.toMSecsSinceEpoch();
+        rung << qMakePair(occurrence.due, ScheduleRules::wallMomentOf(clock.now()));
     });
-    QSignalSpy ticks(manager.timer(), &QTimer::timeout);
     manager.sleepWhileHidden({});
     ASSERT_FALSE(manager.pacer().isShown()) << "a window of the test shows";
 
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return lateMs.size() == 2; }, 6000));
-    for (const qint64 late : lateMs) {
-        EXPECT_GE(late, 0);
-        EXPECT_LT(late, 1000) << "rang after its due second";
+    QList<int> sleeps;
+    while (rung.size() < 2 && sleeps.size() < 10) {
+        tick(manager);
+        sleeps << manager.timer()->interval();
+        clock.advance(sleeps.last());
     }
-    // One tick to look up the next due second, one for each due second,
-    // maybe one that came a little early.
-    EXPECT_LE(ticks.count(), 5);
-    EXPECT_GT(manager.timer()->interval(), 20'000) << "not asleep after the last alarm";
+    // From 10:00:00.300 into 10:00:02.005, a second on into 10:00:03.005, both
+    // landing just inside their due seconds; then the idle sleep.
+    EXPECT_EQ(sleeps, (QList<int>{2000 - 300 + TickPacer::LandingMs, 1000, TickPacer::IdleSleepSeconds * 1000}));
+    ASSERT_EQ(rung.size(), 2);
+    for (const auto &[due, wallNow] : std::as_const(rung))
+        EXPECT_EQ(wallNow, due) << "rang outside its due second: " << due.toString().toStdString();
+    EXPECT_EQ(rung[0].first.time(), QTime(10, 0, 2));
+    EXPECT_EQ(rung[1].first.time(), QTime(10, 0, 3));
 }
 
-// The clock is set onto an alarm's second while the tick sleeps for a minute:
-// the jump wakes it and the alarm rings now, not as missed a minute later.
+// The clock is set onto an alarm's second while the tick sleeps long: the
+// jump wakes it and the alarm rings now, not as missed on the next wake.
 TEST(SleepingManager, AClockJumpWakesItAtOnce)
 {
     ManagerOn<ManualClock> on(QDateTime(QDate(2027, 1, 4), QTime(7, 0, 0)));
@@ -95,44 +102,54 @@ TEST(SleepingManager, AClockJumpWakesItAtOnce)
     QSignalSpy missed(&manager, &TFormAlarmList::alarmMissed);
     FakeJumps jumps;
     manager.sleepWhileHidden({&jumps});
-    QTest::qWait(50);
-    EXPECT_GE(manager.timer()->interval(), 59'000) << "not asleep for a minute";
+    tick(manager);
+    ASSERT_TRUE(manager.timer()->isActive());
+    EXPECT_EQ(manager.timer()->interval(), TickPacer::IdleSleepSeconds * 1000 + TickPacer::LandingMs)
+        << "not asleep for the idle sleep";
 
     clock.setNow(QDateTime(QDate(2027, 1, 4), QTime(7, 30, 0)));
     jumps.jump();
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return !rung.isEmpty(); }, 500)) << "the jump did not wake the tick";
+    EXPECT_EQ(manager.timer()->interval(), 0) << "the jump did not wake the tick";
+    tick(manager);
+    EXPECT_EQ(rung, QList<QDateTime>{ScheduleRules::wallMoment(QDate(2027, 1, 4), QTime(7, 30, 0))});
     EXPECT_EQ(missed.count(), 0);
 }
 
 // Only real windows bring the tick back: a shown window does, a popup menu
-// doesn't, and hiding the last window lets it sleep again.
+// doesn't, and hiding the last window lets it sleep again. The clock stands
+// still, so every tick asks for the same interval.
 TEST(SleepingManager, ShowingAWindowTicksFiveTimesASecondAgain)
 {
-    ManagerOn<SystemClock> on;
+    ManagerOn<ManualClock> on(QDateTime(QDate(2027, 1, 4), QTime(10, 0, 0, 300)));
     TFormAlarmList &manager = on.manager;
     LinesFace &face = on.face;
+    // The idle sleep from 10:00:00.300, and the way back onto the 200 ms grid.
+    constexpr int idleSleepMs = TickPacer::IdleSleepSeconds * 1000 - 300 + TickPacer::LandingMs;
+    constexpr int shownMs = TickPacer::ShownIntervalMs - (300 - TickPacer::LandingMs) % TickPacer::ShownIntervalMs;
     manager.sleepWhileHidden({});
-    QTest::qWait(50);
-    ASSERT_GT(manager.timer()->interval(), 1000);
+    tick(manager);
+    ASSERT_EQ(manager.timer()->interval(), idleSleepMs);
 
     QMenu menu;
     menu.addAction(QStringLiteral("item"));
     menu.popup(QPoint(10, 10));
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
     EXPECT_FALSE(manager.pacer().isShown()) << "a menu counted as a window";
+    EXPECT_EQ(manager.timer()->interval(), idleSleepMs) << "a menu woke the tick";
     menu.hide();
 
+    // Only a tick woken by the window refreshes the face: the sleep lasts ten minutes.
     face.lines.clear();
     QWidget window;
     window.show();
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return manager.pacer().isShown(); }, 1000));
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return !face.lines.value(1).isEmpty(); }, 1000)) << "the face stayed stale";
-    QTest::qWait(250);
-    EXPECT_LE(manager.timer()->interval(), TickPacer::ShownIntervalMs);
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return manager.pacer().isShown(); }, 10'000));
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return !face.lines.value(1).isEmpty(); }, 10'000)) << "the face stayed stale";
+    EXPECT_EQ(manager.timer()->interval(), shownMs);
 
     window.hide();
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return !manager.pacer().isShown(); }, 1000));
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return manager.timer()->interval() > 1000; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return !manager.pacer().isShown(); }, 10'000));
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return manager.timer()->interval() == idleSleepMs; }, 10'000))
+        << "still ticking at " << manager.timer()->interval() << " ms";
 }
 
 // Two weeks of the hidden manager on a fake clock that moves on by the sleeps
@@ -170,8 +187,7 @@ TEST(SleepingManager, TwoWeeksOfSleepsRingEveryAlarmInItsDueSecond)
     QRandomGenerator random(1503);
     int ticks = 0;
     while (clock.now() < end) {
-        manager.TimerTimer();
-        QCoreApplication::sendPostedEvents(&manager, QEvent::MetaCall);
+        tick(manager);
         ++ticks;
         clock.advance(manager.timer()->interval() + random.bounded(500));
     }
