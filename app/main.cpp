@@ -3,7 +3,6 @@
 // "Exit", on a termination signal and at the end of the desktop session.
 
 #include "clock.h"
-#include "clockjumps.h"
 #include "datetimeformatter.h"
 #include "desktopnotifier.h"
 #include "errorbox.h"
@@ -18,6 +17,7 @@
 #include "skin.h"
 #include "terminationsignals.h"
 #include "waketimer.h"
+#include "wallclockwatcher.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

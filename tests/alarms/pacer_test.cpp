@@ -6,20 +6,16 @@
 #include "alarmcatalogue.h"
 #include "alarmscheduler.h"
 #include "clock.h"
-#include "clockjumps.h"
 #include "datetimeformatter.h"
+#include "fakeclockjumps.h"
 #include "qtprint.h"
 #include "tickpacer.h"
 #include "timezone.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
-#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace ScheduleRules;
@@ -47,12 +43,6 @@ CatalogueRow row(const char *frequency, const char *timeKey, int slot)
             QStringLiteral("1111111"),
             QString::number(slot)};
 }
-
-class FakeJumps final : public ClockJumpSource
-{
-public:
-    void jump() { emit clockMayHaveJumped(); }
-};
 
 } // namespace
 
@@ -117,7 +107,7 @@ TEST(TickPacer, ArmsARunningTimerAndLeavesAStoppedOneAlone)
         if (running)
             timer.start();
         TickPacer pacer(timer);
-        FakeJumps jumps;
+        FakeClockJumps jumps;
         pacer.addJumpSource(&jumps);
         const QDateTime now = local(2027, 1, 4, 10, 0, 0, 300);
 
@@ -162,30 +152,6 @@ TEST(AlarmScheduler, TheNextDueSecondFollowsTheCatalogueAndTheWallClock)
 
     catalogue.removeRowAt(1);
     EXPECT_EQ(scheduler.nextDueMoment(), wall(2027, 1, 4, 12, 0, 0)) << "a row was removed";
-}
-
-// A new zone replaces the link; other files come and go in the same folder.
-TEST(WallClockWatcher, TellsOfANewZoneAndOfNothingElseInItsFolder)
-{
-    QTemporaryDir etc;
-    const QString zone = etc.filePath(QStringLiteral("localtime"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/share/zoneinfo/Europe/Berlin"), zone));
-    WallClockWatcher watcher(zone);
-    EXPECT_TRUE(watcher.isWatching());
-    QSignalSpy jumps(&watcher, &ClockJumpSource::clockMayHaveJumped);
-
-    QFile other(etc.filePath(QStringLiteral("resolv.conf")));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.close();
-    const QString replacement = etc.filePath(QStringLiteral("localtime.new"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/share/zoneinfo/America/New_York"), replacement));
-    QTest::qWait(200);
-    EXPECT_EQ(jumps.count(), 0) << "an unrelated file or a link not yet in place woke the scheduler";
-
-    ASSERT_EQ(::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(zone).constData()), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return jumps.count() > 0; }, 5000)) << "the new zone went unnoticed";
-    QTest::qWait(100);
-    EXPECT_EQ(jumps.count(), 1);
 }
 
 // The system clock reads the zone once per reading and hands out a moment

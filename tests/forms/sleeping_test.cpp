@@ -2,7 +2,7 @@
 // second and still rings it within that second, a clock jump wakes it at
 // once, and showing a window brings back the five ticks a second.
 
-#include "clockjumps.h"
+#include "fakeclockjumps.h"
 #include "formstestsupport.h"
 #include "tickpacer.h"
 #include "timezone.h"
@@ -29,12 +29,6 @@ CatalogueRow dailyRow(const QTime &time, int slot)
 {
     return catalogueRow("Daily", time, slot);
 }
-
-class FakeJumps final : public ClockJumpSource
-{
-public:
-    void jump() { emit clockMayHaveJumped(); }
-};
 
 // A manager window in a folder of its own, on the clock of the test.
 template <typename ClockType> struct ManagerOn
@@ -100,7 +94,7 @@ TEST(SleepingManager, AClockJumpWakesItAtOnce)
     QList<QDateTime> rung;
     manager.setRinger([&](TFormAlarmList &, const Occurrence &occurrence) { rung << occurrence.due; });
     QSignalSpy missed(&manager, &TFormAlarmList::alarmMissed);
-    FakeJumps jumps;
+    FakeClockJumps jumps;
     manager.sleepWhileHidden({&jumps});
     tick(manager);
     ASSERT_TRUE(manager.timer()->isActive());

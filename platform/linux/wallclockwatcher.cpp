@@ -1,4 +1,4 @@
-#include "clockjumps.h"
+#include "wallclockwatcher.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
