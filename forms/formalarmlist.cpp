@@ -7,6 +7,7 @@
 #include "audibleguard.h"
 #include "clock.h"
 #include "clockface.h"
+#include "clockjumps.h"
 #include "errorbox.h"
 #include "filetransaction.h"
 #include "helplauncher.h"
@@ -169,6 +170,7 @@ void TFormAlarmList::setWakeTimer(WakeTimer *timer)
         disconnect(m_wakeTimer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
     m_wakeTimer = timer;
     m_wakeArmedFor.reset();
+    m_wakeBasis.reset();
     m_wakeRefused = false;
     const bool permitted = !timer || timer->availability().permitted;
     LabelWake->setVisible(!permitted);
@@ -180,22 +182,29 @@ void TFormAlarmList::setWakeTimer(WakeTimer *timer)
     if (timer) {
         // The moment came: whether the computer slept or not, look at the clock now.
         connect(timer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
-        armWakeTimer(m_scheduler.nextDueMoment());
+        armWakeTimer(m_clock.now(), m_scheduler.nextDueMoment());
     }
 }
 
-void TFormAlarmList::armWakeTimer(const std::optional<QDateTime> &due)
+void TFormAlarmList::armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &due)
 {
     if (!m_wakeTimer || !m_wakeTimer->availability().permitted)
+        return;
+    const WakeBasis basis{due, now.offsetFromUtc()};
+    if (basis == m_wakeBasis)
         return;
     std::optional<QDateTime> wake;
     if (due) {
         // The wall-clock second as a real moment in today's time zone; a
         // change of zone or of the catalogue gives another one.
-        wake = QDateTime(due->date(), due->time(), Qt::LocalTime).addSecs(-WakeLeadSeconds);
+        // Kept as an instant: two local times compare by their readings
+        // alone, so a moment made in another zone would look the same.
+        wake = QDateTime(due->date(), due->time(), Qt::LocalTime).addSecs(-WakeLeadSeconds).toUTC();
     }
-    if (wake == m_wakeArmedFor)
+    if (wake == m_wakeArmedFor) {
+        m_wakeBasis = basis;
         return;
+    }
     if (wake && !m_wakeTimer->arm(*wake)) {
         // Not recorded as armed, so the next tick tries again; said once.
         if (!m_wakeRefused) {
@@ -208,6 +217,7 @@ void TFormAlarmList::armWakeTimer(const std::optional<QDateTime> &due)
     if (!wake)
         m_wakeTimer->clear();
     m_wakeArmedFor = wake;
+    m_wakeBasis = basis;
     if (std::exchange(m_wakeRefused, false))
         LabelWake->hide();
 }
@@ -254,8 +264,11 @@ void TFormAlarmList::FormCreate()
 
 void TFormAlarmList::sleepWhileHidden(const QList<ClockJumpSource *> &wakeSources)
 {
-    for (ClockJumpSource *source : wakeSources)
+    for (ClockJumpSource *source : wakeSources) {
         m_pacer->addJumpSource(source);
+        // A new zone may move the due second's moment while the offset of now stays.
+        connect(source, &ClockJumpSource::clockMayHaveJumped, this, [this]() { m_wakeBasis.reset(); });
+    }
     auto *visibility = new WindowVisibility(this);
     connect(visibility, &WindowVisibility::changed, m_pacer, &TickPacer::setShown);
     m_pacer->setShown(visibility->anyVisible());
@@ -294,7 +307,7 @@ void TFormAlarmList::TimerTimer()
     }
     const std::optional<QDateTime> nextDue = m_scheduler.nextDueMoment();
     m_pacer->ticked(now, nextDue);
-    armWakeTimer(nextDue);
+    armWakeTimer(now, nextDue);
 }
 
 void TFormAlarmList::ringPending()

@@ -160,8 +160,9 @@ private:
                       const std::optional<int> &removedSlot);
     void reportRowError(const QString &message);
     void showDisplay(const AlarmScheduler::Display &display);
-    // Keeps the wake timer on the next due alarm, or clears it when none remains.
-    void armWakeTimer(const std::optional<QDateTime> &nextDue);
+    // Keeps the wake timer on the next due alarm, or clears it when none
+    // remains; `now` is the moment of the tick, whose offset the due second is read in.
+    void armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &nextDue);
     void explainWaking();
 
     FileLocations m_locations;
@@ -177,6 +178,16 @@ private:
     PowerActions *m_powerActions = nullptr;
     WakeTimer *m_wakeTimer = nullptr;
     std::optional<QDateTime> m_wakeArmedFor;
+    // What the armed moment was made from: the wall-clock due second and the
+    // tick's offset. While both stay and the clock did not jump, the moment
+    // stays, and a tick need not turn the due second into local time again.
+    struct WakeBasis
+    {
+        std::optional<QDateTime> due;
+        int offsetSeconds = 0;
+        bool operator==(const WakeBasis &) const = default;
+    };
+    std::optional<WakeBasis> m_wakeBasis;
     bool m_wakeRefused = false; // the last moment asked for was refused
     QDateTime m_currentDueMoment;
 

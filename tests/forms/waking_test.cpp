@@ -1,7 +1,9 @@
 // The wake timer follows the next due alarm: armed a little before it,
 // armed again when the catalogue or the time zone changes, cleared when no
-// alarm remains; where waking is not permitted the manager says so.
+// alarm remains; where waking is not permitted the manager says so. A tick
+// that changes none of it makes no new moment.
 
+#include "fakeclockjumps.h"
 #include "fakewaketimer.h"
 #include "formstestsupport.h"
 #include "timezone.h"
@@ -77,6 +79,8 @@ TEST_F(Waking, TheTimerFollowsTheNextDueAlarmAndIsClearedWithoutOne)
     // The same wall-clock time is another moment in another zone.
     {
         ScopedTimeZone tokyo("Asia/Tokyo");
+        // The same instant, read on Tokyo's wall clock, as the system clock would.
+        m_clock.setNow(QDateTime::fromMSecsSinceEpoch(m_clock.now().toMSecsSinceEpoch(), Qt::LocalTime));
         tick();
         EXPECT_EQ(timer.armedFor.last().toMSecsSinceEpoch(),
                   QDateTime(QDate(2026, 12, 8), QTime(7, 29, 40), Qt::LocalTime).toMSecsSinceEpoch());
@@ -139,5 +143,30 @@ TEST_F(Waking, ARefusedMomentIsTriedAgainAndToldOnce)
     EXPECT_FALSE(note->isVisibleTo(&m_manager)) << "still says so although armed";
     tick();
     EXPECT_EQ(timer.attempts, 5) << "armed again although nothing changed";
+    m_manager.setWakeTimer(nullptr);
+}
+
+// A new zone with today's offset but another one on the alarm's day: the word
+// that the clock may have jumped makes the moment anew.
+TEST_F(Waking, ANewZoneWithTheSameOffsetTodayMovesTheMomentWhenTheClockMayHaveJumped)
+{
+    FakeWakeTimer timer;
+    FakeClockJumps jumps;
+    m_manager.sleepWhileHidden({&jumps});
+    ScopedTimeZone lagos("Africa/Lagos");
+    m_clock.setNow(QDateTime(QDate(2027, 3, 27), QTime(12, 0), Qt::LocalTime));
+    m_manager.setWakeTimer(&timer);
+    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    tick();
+    ASSERT_EQ(timer.armedFor.size(), 1);
+    EXPECT_EQ(timer.armedFor.last().toUTC(), QDateTime(QDate(2027, 3, 28), QTime(6, 29, 40), Qt::UTC));
+    {
+        // Berlin is an hour ahead of UTC today too, but two on the 28th.
+        ScopedTimeZone berlin("Europe/Berlin");
+        jumps.jump();
+        tick();
+        ASSERT_EQ(timer.armedFor.size(), 2) << "the moment was not made anew";
+        EXPECT_EQ(timer.armedFor.last().toUTC(), QDateTime(QDate(2027, 3, 28), QTime(5, 29, 40), Qt::UTC));
+    }
     m_manager.setWakeTimer(nullptr);
 }

@@ -17,7 +17,8 @@ public:
         ++attempts;
         if (!m_availability.permitted || refuse)
             return false;
-        armedFor << moment;
+        // The instant, as a real timer takes it: a later zone does not move it.
+        armedFor << moment.toUTC();
         armed = true;
         return true;
     }
