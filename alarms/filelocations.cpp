@@ -1,10 +1,11 @@
 #include "filelocations.h"
 
+#include "textfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,11 +15,6 @@ QString withSlash(const QString &folder)
 {
     const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
     return clean.endsWith(u'/') ? clean : clean + u'/';
-}
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Asked of the system itself, so that a read-only mount counts as well as
@@ -31,7 +27,7 @@ bool canWriteIn(const QString &folder)
 QString unusable(const QString &folder, const QString &reason)
 {
     return QStringLiteral("Chronelle cannot keep its files in %1: %2.")
-        .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)), reason);
+        .arg(TextFile::nativeName(QDir::cleanPath(folder)), reason);
 }
 
 } // namespace
@@ -89,7 +85,7 @@ QString FileLocations::prepareDataFolder() const
     }
     for (const QString &folder : missing) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
-            return unusable(m_dataFolder, systemReason(errno));
+            return unusable(m_dataFolder, TextFile::systemReason(errno));
     }
     return dataFolderProblem();
 }
@@ -100,10 +96,10 @@ QString FileLocations::dataFolderProblem() const
     {
     };
     if (::stat(QFile::encodeName(m_dataFolder).constData(), &folder) != 0)
-        return unusable(m_dataFolder, systemReason(errno));
+        return unusable(m_dataFolder, TextFile::systemReason(errno));
     if (!S_ISDIR(folder.st_mode))
-        return unusable(m_dataFolder, systemReason(ENOTDIR));
+        return unusable(m_dataFolder, TextFile::systemReason(ENOTDIR));
     if (!canWriteIn(m_dataFolder))
-        return unusable(m_dataFolder, systemReason(errno));
+        return unusable(m_dataFolder, TextFile::systemReason(errno));
     return {};
 }

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -16,15 +14,10 @@ namespace {
 const QString kReplace = QStringLiteral("replace ");
 const QString kRemove = QStringLiteral("remove ");
 
-QString nativeName(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 AppError systemError(const QString &what, const QString &path, int error)
 {
-    return AppError(QStringLiteral("Could not %1 %2: %3")
-                        .arg(what, nativeName(path), QString::fromLocal8Bit(std::strerror(error))));
+    return AppError(
+        QStringLiteral("Could not %1 %2: %3").arg(what, TextFile::nativeName(path), TextFile::systemReason(error)));
 }
 
 void renameFile(const QString &from, const QString &to)
@@ -42,17 +35,6 @@ void removeFile(const QString &path)
     const int injected = TextFile::faultFor("unlink", path);
     if (injected != 0 || (::unlink(name.constData()) != 0 && errno != ENOENT))
         throw systemError(QStringLiteral("remove"), path, injected != 0 ? injected : errno);
-}
-
-void syncFolder(const QString &folder)
-{
-    const QByteArray name = QFile::encodeName(folder);
-    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    if (TextFile::faultFor("fsync", folder) == 0)
-        ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -128,7 +110,7 @@ void FileTransaction::apply(const QString &folder, const QString &journalName, c
         if (!step.replace)
             removeFile(folder + step.name);
     }
-    syncFolder(folder);
+    TextFile::syncFolder(folder);
     removeFile(folder + journalName);
 }
 
@@ -148,7 +130,7 @@ void FileTransaction::recover(const QString &folderPath, const QString &journalN
             if ((!replace && !line.startsWith(kRemove)) || name.isEmpty() || name.contains(u'/') || name == u".." ||
                 name == u".") {
                 throw AppError(QStringLiteral("The change journal %1 can't be read (\"%2\"); it is left as it is.")
-                                   .arg(nativeName(journal), TextFile::excerpt(line)));
+                                   .arg(TextFile::nativeName(journal), TextFile::excerpt(line)));
             }
             steps.append({replace, name});
         }

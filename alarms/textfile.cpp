@@ -24,16 +24,6 @@ FaultHook &faultHook()
     return hook;
 }
 
-QString nativeName(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // The characters 0x80 to 0x9F of Windows-1252; the five codes it leaves
 // undefined keep their C1 control, so that they too come back unchanged.
 constexpr char16_t kWindows1252High[32] = {
@@ -103,9 +93,20 @@ int createTemporary(const QString &path, QString &temporary)
     return -1;
 }
 
-void syncFolderOf(const QString &path)
+} // namespace
+
+QString nativeName(const QString &path)
 {
-    const QString folder = QFileInfo(path).absolutePath();
+    return QDir::toNativeSeparators(path);
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+void syncFolder(const QString &folder)
+{
     const QByteArray name = QFile::encodeName(folder);
     const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -114,8 +115,6 @@ void syncFolderOf(const QString &path)
     checked("fsync", folder, [&] { return ::fsync(fd); });
     ::close(fd);
 }
-
-} // namespace
 
 void setFaultHook(FaultHook hook)
 {
@@ -240,7 +239,7 @@ void writeAtomically(const QString &path, const QByteArray &data, const QString 
     const QByteArray to = QFile::encodeName(path);
     if (checked("rename", path, [&] { return ::rename(from.constData(), to.constData()); }) != 0)
         throw fail(errno);
-    syncFolderOf(path);
+    syncFolder(QFileInfo(path).absolutePath());
 }
 
 bool isTemporaryFileOf(const QString &fileName, const QStringList &names)

@@ -62,6 +62,16 @@ bool isTemporaryFileOf(const QString &fileName, const QStringList &names);
 // a megabyte must not make a box taller than the screen.
 QString excerpt(const QString &text);
 
+// A path as the system writes it, for a message.
+QString nativeName(const QString &path);
+
+// The system's own words for an errno value ("No space left on device").
+QString systemReason(int error);
+
+// Syncs a folder's entries to the disk, so that a rename in it survives a
+// power cut. Some file systems can't sync a folder; that is not an error.
+void syncFolder(const QString &folder);
+
 // Test seam: called before every file-system call of the save path with the
 // call's name ("open", "write", "fsync", "rename", "unlink", ...) and the path
 // it acts on. A non-zero return makes the call fail with that errno; the hook
