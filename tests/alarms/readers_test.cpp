@@ -7,11 +7,14 @@
 #include "apperror.h"
 #include "clocksettings.h"
 #include "qtprint.h"
+#include "savefaults.h"
 #include "textfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using SaveFaults::writeFile;
 
 namespace {
 
@@ -25,13 +28,6 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(data), data.size());
 }
 
 } // namespace

@@ -31,13 +31,6 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
     return files;
 }
 
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(data), data.size());
-}
-
 } // namespace
 
 TEST(SavePath, EveryFailingCallLeavesTheOldFileAndSaysWhy)

@@ -2,8 +2,10 @@
 
 #include "textfile.h"
 
+#include <QFile>
 #include <QString>
 #include <functional>
+#include <gtest/gtest.h>
 
 // Faults in the save path for tests: a failing call, or the program killed
 // at a chosen file-system call.
@@ -34,6 +36,14 @@ inline QStringList callsOf(const std::function<void()> &work)
     });
     work();
     return calls;
+}
+
+// Puts a file in place as it is, past the save path under test.
+inline void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(data), data.size());
 }
 
 // Runs the work as if the program were killed at its call number `at`
