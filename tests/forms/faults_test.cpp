@@ -7,6 +7,7 @@
 #include "apperror.h"
 #include "errorrecorder.h"
 #include "formstestsupport.h"
+#include "privatemount.h"
 #include "savefaults.h"
 #include "textfile.h"
 
@@ -108,9 +109,10 @@ protected:
         ManagerOnDisk::SetUp();
         m_mountPoint = m_dir.filePath(QStringLiteral("small"));
         ASSERT_TRUE(QDir().mkpath(m_mountPoint));
-        m_mounted = ::mount("tmpfs", QFile::encodeName(m_mountPoint).constData(), "tmpfs", 0, "size=4m") == 0;
+        const int error = PrivateMount::mountTmpfs(m_mountPoint, "size=4m");
+        m_mounted = error == 0;
         if (!m_mounted)
-            std::printf("note: no tmpfs could be mounted (%s); a full disk is simulated\n", std::strerror(errno));
+            std::printf("note: no tmpfs could be mounted (%s); a full disk is simulated\n", std::strerror(error));
     }
     void TearDown() override
     {

@@ -3,6 +3,7 @@
 // and no lock that stops the next start.
 
 #include "platformtestsupport.h"
+#include "privatemount.h"
 #include "programrunner.h"
 #include "qtprint.h"
 
@@ -129,8 +130,8 @@ TEST(FullDisk, TerminationSignalLeavesEveryFileAndSaysWhy)
     ASSERT_TRUE(QDir().mkpath(mountPoint));
     const qint64 executableSize = QFileInfo(QStringLiteral(CHRONELLE_BIN_DIR "/chronelle")).size();
     const QByteArray options = "size=" + QByteArray::number(executableSize + 4 * 1024 * 1024);
-    if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, options.constData()) != 0)
-        GTEST_SKIP() << "no tmpfs could be mounted (" << std::strerror(errno)
+    if (const int error = PrivateMount::mountTmpfs(mountPoint, options); error != 0)
+        GTEST_SKIP() << "no tmpfs could be mounted (" << std::strerror(error)
                      << "); the manager's full-disk test covers this with a simulated full disk";
     const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH); });
     {
