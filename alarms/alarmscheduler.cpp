@@ -20,7 +20,7 @@ qint64 wallSeconds(const QDateTime &wall)
 
 AlarmScheduler::AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clock, const DateTimeFormatter &formatter,
                                QObject *parent)
-    : QObject(parent), m_catalogue(catalogue), m_clock(clock), m_formatter(formatter)
+    : QObject(parent), m_catalogue(catalogue), m_clock(clock), m_displayFormatter(formatter.formats().plainAscii())
 {
     const auto stale = [this]() {
         m_keysStale = true;
@@ -108,12 +108,12 @@ AlarmScheduler::Display AlarmScheduler::refresh(const QDateTime &now)
     const qint64 second = wallSeconds(wallNow);
     if (second != m_clockLineSecond) {
         m_clockLineSecond = second;
-        m_clockLine = clockLine(now, m_formatter);
+        m_clockLine = clockLine(now, m_displayFormatter);
     }
     display.clockLine = m_clockLine;
     if (m_message.isEmpty() || next != m_messageFor) {
         m_messageFor = next;
-        m_message = nextAlarmMessage(next, m_formatter);
+        m_message = nextAlarmMessage(next, m_displayFormatter);
     }
     m_marqueePosition = m_marqueePosition + 1 > MarqueePositions - 1 ? 0 : m_marqueePosition + 1;
     display.marqueeLine = marqueeWindow(m_message, m_marqueePosition);

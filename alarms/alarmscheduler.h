@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datetimeformatter.h"
 #include "schedulerules.h"
 
 #include <QDateTime>
@@ -11,7 +12,6 @@
 
 class AlarmCatalogue;
 class Clock;
-class DateTimeFormatter;
 
 // One ringing that fell due: which slot, what it says, and the wall-clock
 // second it was due in.
@@ -92,7 +92,8 @@ private:
 
     const AlarmCatalogue &m_catalogue;
     const Clock &m_clock;
-    const DateTimeFormatter &m_formatter;
+    // The clock's face shows plain ASCII alone: its lines are made with this.
+    const DateTimeFormatter m_displayFormatter;
 
     int m_marqueePosition = 0;
     std::optional<qint64> m_lastInstant; // seconds since the epoch

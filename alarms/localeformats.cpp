@@ -1,5 +1,9 @@
 #include "localeformats.h"
 
+#include "datetimepattern.h"
+
+#include <algorithm>
+
 namespace {
 
 QString quoteLiteral(const QString &text)
@@ -11,7 +15,119 @@ QString quoteLiteral(const QString &text)
     return u'"' + quoted + u'"';
 }
 
+bool isPlainAscii(QChar c)
+{
+    return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+}
+
+bool isPlainAscii(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return isPlainAscii(c); });
+}
+
+// Direction marks and other invisible format characters go, spacing becomes
+// a space; what is left may still hold characters outside ASCII.
+QString withoutInvisibles(const QString &text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Format)
+            continue;
+        out += c.isSpace() ? QChar(u' ') : c;
+    }
+    return out;
+}
+
+// The pattern letters that print a token again.
+QString patternOf(const PatternToken &token)
+{
+    switch (token.kind) {
+    case PatternToken::Literal:
+        return quoteLiteral(token.text);
+    case PatternToken::Year:
+        return QString(token.width, u'y');
+    case PatternToken::Month:
+        return QString(token.width, u'm');
+    case PatternToken::Day:
+        return QString(token.width, u'd');
+    case PatternToken::Hour:
+        return QString(token.width, u'h');
+    case PatternToken::Minute:
+        return QString(token.width, u'n');
+    case PatternToken::Second:
+        return QString(token.width, u's');
+    case PatternToken::Millisecond:
+        return QString(token.width, u'z');
+    case PatternToken::AmPm:
+        return token.upper ? QStringLiteral("AM/PM") : QStringLiteral("am/pm");
+    case PatternToken::AmPmLocale:
+        return QStringLiteral("ampm");
+    case PatternToken::DateSeparator:
+        return QStringLiteral("/");
+    case PatternToken::TimeSeparator:
+        return QStringLiteral(":");
+    }
+    return {};
+}
+
+// A format with nothing but ASCII text between its fields: a text that
+// holds anything else becomes the separator letter between two fields and
+// goes at either end.
+QString plainAsciiPattern(const QString &pattern, const QString &separatorLetter)
+{
+    const QList<PatternToken> tokens = DateTimePattern::tokenize(pattern);
+    QString out;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != PatternToken::Literal) {
+            out += patternOf(tokens[i]);
+            continue;
+        }
+        const QString text = withoutInvisibles(tokens[i].text);
+        if (isPlainAscii(text))
+            out += quoteLiteral(text);
+        else if (i > 0 && i + 1 < tokens.size())
+            out += separatorLetter;
+    }
+    return out;
+}
+
+// Two digits each of day, month and year, in the order the format has them.
+QString numericDateFormatOf(const QString &shortDatePattern)
+{
+    QList<PatternToken::Kind> order;
+    for (const PatternToken &token : DateTimePattern::tokenize(shortDatePattern)) {
+        const bool field =
+            token.kind == PatternToken::Day || token.kind == PatternToken::Month || token.kind == PatternToken::Year;
+        if (field && !order.contains(token.kind))
+            order << token.kind;
+    }
+    if (order.size() != 3)
+        return QStringLiteral("mm/dd/yy");
+    QStringList fields;
+    for (const PatternToken::Kind kind : order)
+        fields << (kind == PatternToken::Day     ? QStringLiteral("dd")
+                   : kind == PatternToken::Month ? QStringLiteral("mm")
+                                                 : QStringLiteral("yy"));
+    return fields.join(u'/');
+}
+
 } // namespace
+
+LocaleFormats LocaleFormats::plainAscii() const
+{
+    LocaleFormats f = *this;
+    const auto plain = [](const QString &text, const QString &otherwise) {
+        const QString visible = withoutInvisibles(text);
+        return !visible.isEmpty() && isPlainAscii(visible) ? visible : otherwise;
+    };
+    f.dateSeparator = plain(dateSeparator, QStringLiteral("/"));
+    f.timeSeparator = plain(timeSeparator, QStringLiteral(":"));
+    f.amText = plain(amText, QStringLiteral("AM"));
+    f.pmText = plain(pmText, QStringLiteral("PM"));
+    f.shortDateFormat = plainAsciiPattern(shortDateFormat, QStringLiteral("/"));
+    f.longTimeFormat = plainAsciiPattern(longTimeFormat, QStringLiteral(":"));
+    return f;
+}
 
 LocaleFormats LocaleFormats::usEnglish()
 {
@@ -32,6 +148,9 @@ LocaleFormats LocaleFormats::fromLocale(const QLocale &locale)
     QString timeSeparator;
     f.shortDateFormat = patternFromQtFormat(locale.dateFormat(QLocale::ShortFormat), u'/', &dateSeparator);
     f.longTimeFormat = patternFromQtFormat(locale.timeFormat(QLocale::LongFormat), u':', &timeSeparator);
+    // No locale chosen at all ("C") is no wish for another order: the design's stays.
+    if (locale.language() != QLocale::C)
+        f.numericDateFormat = numericDateFormatOf(f.shortDateFormat);
     f.dateSeparator = dateSeparator.isEmpty() ? QStringLiteral("/") : dateSeparator;
     f.timeSeparator = timeSeparator.isEmpty() ? QStringLiteral(":") : timeSeparator;
     f.amText = locale.amText();
@@ -122,7 +241,8 @@ QString LocaleFormats::patternFromQtFormat(const QString &qtFormat, QChar separa
         }
         // The first punctuation mark between fields is the separator; it is
         // printed through its pattern letter so that it follows the settings.
-        if (!c.isLetterOrNumber() && !c.isSpace() && c != u',' && separator->isEmpty())
+        if (!c.isLetterOrNumber() && !c.isSpace() && c != u',' && c.category() != QChar::Other_Format &&
+            separator->isEmpty())
             *separator = QString(c);
         if (QString(c) == *separator) {
             flushLiteral();

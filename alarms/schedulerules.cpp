@@ -144,7 +144,7 @@ bool minutesPassed(const RowKeys &keys, const QTime &now)
 
 QString clockLine(const QDateTime &now, const DateTimeFormatter &formatter)
 {
-    return u' ' + formatter.format(u"mm/dd/yy hh:nn:ss AM/PM", now);
+    return u' ' + formatter.format(QString(formatter.formats().numericDateFormat + u" hh:nn:ss AM/PM"), now);
 }
 
 QString nextAlarmMessage(const std::optional<QDateTime> &next, const DateTimeFormatter &formatter)

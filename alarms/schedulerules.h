@@ -49,7 +49,8 @@ std::optional<QDateTime> nextOccurrence(const RowKeys &keys, const QDateTime &wa
 // For an Hourly row: its minute and second of this hour have gone by.
 bool minutesPassed(const RowKeys &keys, const QTime &now);
 
-// " mm/dd/yy hh:nn:ss AM/PM" with the user's separators.
+// " mm/dd/yy hh:nn:ss AM/PM" with the user's separators, day, month and year
+// in the user's order (" dd.mm.yy ..." in German).
 QString clockLine(const QDateTime &now, const DateTimeFormatter &formatter);
 
 // The scrolling text: 20 spaces, then "Next Alarm: " and the moment, or "None".

@@ -1,11 +1,15 @@
 #include "systray.h"
 
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusInterface>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
 TSysTray::TSysTray(QObject *parent) : QObject(parent), m_trayIcon(new QSystemTrayIcon(this))
 {
+    // Asked before Qt asks, so that both see the same session.
+    isStatusNotifierItem();
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         Activation activation = Activation::Other;
         switch (reason) {
@@ -75,7 +79,45 @@ std::optional<bool> &availabilityOverride()
     static std::optional<bool> instance;
     return instance;
 }
+
+std::optional<bool> &statusNotifierOverride()
+{
+    static std::optional<bool> instance;
+    return instance;
+}
+
+// Qt's own test: a watcher on the session bus that says, in its
+// introspection data, that a host is registered with it.
+bool sessionHasStatusNotifierHost()
+{
+    const QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                                 QStringLiteral("/StatusNotifierWatcher"),
+                                 QStringLiteral("org.kde.StatusNotifierWatcher"), QDBusConnection::sessionBus());
+    return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
+}
 } // namespace
+
+bool TSysTray::isStatusNotifierItem()
+{
+    if (statusNotifierOverride())
+        return *statusNotifierOverride();
+    static const bool decided = sessionHasStatusNotifierHost();
+    return decided;
+}
+
+void TSysTray::overrideStatusNotifierItem(std::optional<bool> statusNotifierItem)
+{
+    statusNotifierOverride() = statusNotifierItem;
+}
+
+void TSysTray::setPopupMenu(QMenu *menu)
+{
+    m_popupMenu = menu;
+    // Handed to Qt only where the host shows it: an XEmbed tray would have
+    // Qt open it at the cursor itself, before and beside the aligned one.
+    if (isStatusNotifierItem())
+        m_trayIcon->setContextMenu(menu);
+}
 
 bool TSysTray::isAvailable()
 {
@@ -112,11 +154,16 @@ void TSysTray::openMenu(const QPoint &pos)
 void TSysTray::handleActivation(Activation activation, const QPoint &pos)
 {
     switch (activation) {
-    case Activation::Trigger:
-        if (m_popupMode & pmLeftClick)
+    case Activation::Trigger: {
+        // The host's one click is all the user can do there: it does what a double click does too.
+        const bool alsoDoubleClick = isStatusNotifierItem();
+        if ((m_popupMode & pmLeftClick) || (alsoDoubleClick && (m_popupMode & pmLeftDblClick)))
             openMenu(pos);
         emit OnIconMouseDown(this, Button::Left, pos.x(), pos.y());
+        if (alsoDoubleClick)
+            emit OnIconDoubleClick(this, Button::Left, pos.x(), pos.y());
         break;
+    }
     case Activation::Context:
         if (m_popupMode & pmRightClick)
             openMenu(pos);

@@ -19,6 +19,13 @@ class QSystemTrayIcon;
 // a double click a left double click. A right double click can't be told
 // apart on this platform and is never reported. Positions are the cursor's
 // when the activation arrives.
+//
+// A StatusNotifierItem host (KDE Plasma, Xfce's panel, GNOME's AppIndicator
+// extension) draws the menu itself, so there the menu is handed to it and
+// the host opens it where it likes; it also never reports a double click,
+// only a click, so there a left click is reported as a left button press
+// followed by a left double click. An XEmbed tray reports the real clicks,
+// and the menu is opened by this component, aligned as PopupAlign says.
 class TSysTray final : public QObject
 {
     Q_OBJECT
@@ -68,7 +75,7 @@ public:
     QString Hint() const { return m_hint; }
     void setHint(const QString &hint);
     QMenu *PopupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+    void setPopupMenu(QMenu *menu);
     int PopupMode() const { return m_popupMode; }
     void setPopupMode(int mode) { m_popupMode = mode; }
     int PopupAlign() const { return m_popupAlign; }
@@ -80,6 +87,13 @@ public:
     static bool isAvailable();
     // Decides isAvailable() in place of the desktop (for tests); nullopt asks the desktop again.
     static void overrideAvailability(std::optional<bool> available);
+
+    // The icon goes to a StatusNotifierItem host: the host shows the menu,
+    // and a click stands for a double click. Decided once, at the first
+    // tray made, as Qt decides it.
+    static bool isStatusNotifierItem();
+    // Decides isStatusNotifierItem() in place of the session (for tests).
+    static void overrideStatusNotifierItem(std::optional<bool> statusNotifierItem);
 
     // Shows a passing message next to the icon (used for missed alarms).
     void showMessage(const QString &title, const QString &text);

@@ -11,6 +11,7 @@
 #include "skin.h"
 #include "systray.h"
 #include "textfile.h"
+#include "windowmover.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -624,8 +625,9 @@ void TFormMain::resizeEvent(QResizeEvent *event)
 
 void TFormMain::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The same menu as on the tray icon, its right edge at the cursor.
-    PopupMenu->popup(event->globalPos() - QPoint(PopupMenu->sizeHint().width(), 0));
+    // The same menu as on the tray icon, its right edge at the cursor (or at
+    // the middle of the clock when it was asked for from the keyboard).
+    openMenuAt(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center()));
     event->accept();
 }
 
@@ -635,7 +637,20 @@ void TFormMain::keyPressEvent(QKeyEvent *event)
         Help1Click();
         return;
     }
+    // The menu from the keyboard, as everywhere else: the Menu key or Shift+F10.
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10) {
+        openMenuAt(mapToGlobal(rect().center()));
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+void TFormMain::openMenuAt(const QPoint &globalPos)
+{
+    // Right-aligned: its right edge at the given point.
+    PopupMenu->popup(globalPos - QPoint(PopupMenu->sizeHint().width(), 0));
 }
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event)
@@ -673,10 +688,14 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
         const QPoint global = mouse->globalPosition().toPoint();
         if (m_dragState == DragState::Pressed && mouse->buttons().testFlag(Qt::LeftButton) &&
             (global - m_pressPoint).manhattanLength() >= QApplication::startDragDistance()) {
+            // Catch up with the pointer first: the window manager's move
+            // starts from where the pointer is now, and would otherwise keep
+            // the window behind it by the drag distance for good.
+            move(global - m_dragOffset);
             // Let the window manager move the borderless window from here on
             // (a move of our own now would be undone by it); without one,
             // move it ourselves.
-            const bool byWindowManager = windowHandle() && windowHandle()->startSystemMove();
+            const bool byWindowManager = WindowMover::startSystemMove(windowHandle(), global);
             m_dragState = byWindowManager ? DragState::Idle : DragState::Moving;
         }
         if (m_dragState == DragState::Moving) {

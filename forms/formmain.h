@@ -123,6 +123,7 @@ protected:
 
 private:
     void buildMenu();
+    void openMenuAt(const QPoint &globalPos);
     void toggleVisible();
     void tellMissedAlarms();
     // The user chose a size or colour: LCD.ini is written now.

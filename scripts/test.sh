@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets Chronelle up, starts every service the tests need (a virtual X server
 # with a notification area, a sound server with a null sink, private D-Bus
-# system and session buses) and runs the whole suite. The services are private
+# system and session buses, one of them with a StatusNotifierItem host) and
+# runs the whole suite. The services are private
 # to this run and are stopped at its end; nothing reaches the machine's own.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -60,6 +61,14 @@ start_bus() {
 }
 start_bus; export DBUS_SYSTEM_BUS_ADDRESS="$bus_address"
 start_bus; export DBUS_SESSION_BUS_ADDRESS="$bus_address"
+# a session bus whose notification area is a StatusNotifierItem host, as on
+# KDE Plasma, Xfce and GNOME with AppIndicators: programs started on it use
+# that instead of trayer (Qt chooses at start, by what the bus offers)
+start_bus; export CHRONELLE_TEST_SNI_BUS_ADDRESS="$bus_address"
+DBUS_SESSION_BUS_ADDRESS=$CHRONELLE_TEST_SNI_BUS_ADDRESS /usr/bin/python3 "$ROOT/tests/system/sni_watcher.py" \
+  >"$RUN_DIR/sni-watcher.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do grep -q '^ready' "$RUN_DIR/sni-watcher.log" && break; sleep 0.1; done
 
 cd "$BUILD_DIR"
 set +e

@@ -6,11 +6,13 @@
 #include "apperror.h"
 #include "datetimeformatter.h"
 #include "qtprint.h"
+#include "schedulerules.h"
 #include "textfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -316,6 +318,50 @@ TEST(LocaleFormats, QtFormatsBecomePatternLetters)
     EXPECT_EQ(LocaleFormats::patternFromQtFormat(QStringLiteral("h:mm:ss AP t"), u':', &separator),
               QStringLiteral("h:nn:ss\" \"ampm"));
     EXPECT_EQ(separator, QStringLiteral(":"));
+}
+
+TEST(LocaleFormats, TheClockReadsDayMonthAndYearInTheLocalesOrderAndPlainAsciiOnly)
+{
+    const QDateTime moment(QDate(2026, 12, 7), QTime(7, 29, 59));
+    const QDateTime next(QDate(2026, 12, 8), QTime(7, 30));
+    const auto clockOf = [&](const char *name) {
+        return ScheduleRules::clockLine(
+            moment, DateTimeFormatter(LocaleFormats::fromLocale(QLocale(QString::fromLatin1(name))).plainAscii()));
+    };
+    // The design's line is US English; a German reads day first, a Japanese year first.
+    EXPECT_EQ(clockOf("en_US"), QStringLiteral(" 12/07/26 07:29:59 AM"));
+    EXPECT_EQ(clockOf("C"), QStringLiteral(" 12/07/26 07:29:59 AM")) << "no locale chosen: the design's order";
+    EXPECT_EQ(clockOf("de_DE"), QStringLiteral(" 07.12.26 07:29:59 AM"));
+    EXPECT_EQ(clockOf("fr_FR"), QStringLiteral(" 07/12/26 07:29:59 AM"));
+    EXPECT_EQ(clockOf("ja_JP"), QStringLiteral(" 26/12/07 07:29:59 AM"));
+    // Arabic puts a direction mark beside each "/": it is no separator, and
+    // the face, which has no glyph for it, leaves it out.
+    EXPECT_EQ(clockOf("ar_EG"), QStringLiteral(" 07/12/26 07:29:59 AM"));
+
+    // The "Next Alarm:" line of the same face: its date in the same order as
+    // the first line's, and nothing outside ASCII (which would show as "?").
+    for (const char *name : {"de_DE", "ar_EG", "ja_JP", "ko_KR", "th_TH", "bg_BG", "zh_CN", "fa_IR"}) {
+        const LocaleFormats formats = LocaleFormats::fromLocale(QLocale(QString::fromLatin1(name))).plainAscii();
+        const QString message = ScheduleRules::nextAlarmMessage(next, DateTimeFormatter(formats));
+        EXPECT_TRUE(std::all_of(message.cbegin(), message.cend(), [](QChar c) { return c >= u' ' && c < QChar(0x7F); }))
+            << name << ": " << message.toStdString();
+        EXPECT_TRUE(message.contains(u"30")) << name << ": " << message.toStdString();
+    }
+    const auto nextOf = [&](const char *name) {
+        return ScheduleRules::nextAlarmMessage(
+                   next, DateTimeFormatter(LocaleFormats::fromLocale(QLocale(QString::fromLatin1(name))).plainAscii()))
+            .trimmed();
+    };
+    EXPECT_EQ(nextOf("de_DE"), QStringLiteral("Next Alarm: 08.12.26 07:30:00"));
+    EXPECT_EQ(nextOf("ar_EG"), QStringLiteral("Next Alarm: 8/12/2026 7:30:00 AM"));
+    EXPECT_EQ(nextOf("ja_JP"), QStringLiteral("Next Alarm: 2026/12/08 7:30:00"));
+    EXPECT_EQ(nextOf("ko_KR"), QStringLiteral("Next Alarm: 26. 12. 8. AM 7:30:0"));
+
+    // Windows keep the locale's own texts: only the face is plain.
+    const LocaleFormats arabic = LocaleFormats::fromLocale(QLocale(QStringLiteral("ar_EG")));
+    EXPECT_EQ(arabic.dateSeparator, QStringLiteral("/"));
+    EXPECT_EQ(arabic.amText, QStringLiteral("\u0635"));
+    EXPECT_TRUE(DateTimeFormatter(arabic).shortDate(next.date()).contains(QChar(0x200F)));
 }
 
 TEST(CatalogueRow, DisplayTextsAndKeysByFrequency)

@@ -4,6 +4,7 @@
 #include "qtprint.h"
 #include "systray.h"
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <gtest/gtest.h>
 
@@ -62,4 +63,31 @@ TEST(SysTray, PlatformActivationsBecomeMouseNotifications)
     emit icon->activated(QSystemTrayIcon::MiddleClick);
     EXPECT_EQ(events,
               (QStringList{QStringLiteral("down right"), QStringLiteral("down left"), QStringLiteral("double left")}));
+}
+
+TEST(SysTray, AStatusNotifierHostGetsTheMenuAndItsClickAlsoActsAsADoubleClick)
+{
+    QMenu menu;
+    for (const bool statusNotifierItem : {true, false}) {
+        TSysTray::overrideStatusNotifierItem(statusNotifierItem);
+        TSysTray tray;
+        tray.setPopupMode(TSysTray::pmRightClick);
+        tray.setPopupMenu(&menu);
+        QStringList events;
+        QObject::connect(&tray, &TSysTray::OnIconMouseDown,
+                         [&](TSysTray *, TSysTray::Button, int, int) { events << QStringLiteral("down"); });
+        QObject::connect(&tray, &TSysTray::OnIconDoubleClick,
+                         [&](TSysTray *, TSysTray::Button, int, int) { events << QStringLiteral("double"); });
+        QSystemTrayIcon *icon = platformIcon(tray);
+        ASSERT_NE(icon, nullptr);
+        // The host shows the menu itself; an XEmbed tray gets none, so Qt
+        // never opens it there beside the aligned one.
+        EXPECT_EQ(icon->contextMenu(), statusNotifierItem ? &menu : nullptr) << statusNotifierItem;
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        EXPECT_EQ(events, statusNotifierItem ? QStringList({QStringLiteral("down"), QStringLiteral("double")})
+                                             : QStringList({QStringLiteral("down")}))
+            << statusNotifierItem;
+        EXPECT_FALSE(menu.isVisible()) << "a left click opened the menu";
+    }
+    TSysTray::overrideStatusNotifierItem(std::nullopt);
 }

@@ -43,7 +43,8 @@ QString missingTrayService()
 // at any of its scroll positions.
 std::vector<QImage> possibleFaces()
 {
-    const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
+    // The face shows what the scheduler makes of the system's formats for it.
+    const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()).plainAscii());
     const QDateTime moment = QDateTime::fromString(kMoment, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const QString message = ScheduleRules::nextAlarmMessage(std::nullopt, formatter);
     TLCDScreen lcd;
