@@ -18,6 +18,7 @@
 #include "terminationsignals.h"
 #include "waketimer.h"
 #include "wallclockwatcher.h"
+#include "windowactivation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -108,7 +109,7 @@ int main(int argc, char *argv[])
         FileLocations::forProgram(QApplication::applicationDirPath(), QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));
 
     InstanceGuard guard(locations.dataFolder());
-    switch (guard.claim()) {
+    switch (guard.claim(InstanceGuard::startupActivationToken())) {
     case InstanceGuard::Outcome::FirstCopy:
         break;
     case InstanceGuard::Outcome::OtherNotified:
@@ -151,7 +152,11 @@ int main(int argc, char *argv[])
     LogindResumeWatcher resume;
     formAlarmList.sleepWhileHidden({&wallClock, &resume});
 
-    QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList, &TFormAlarmList::showAndRaise);
+    // A second start shows the manager, at the front where the desktop lets it.
+    QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList,
+                     [&formAlarmList](const QString &activationToken) {
+                         WindowActivation::bringToFront(&formAlarmList, activationToken);
+                     });
     QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
     // Made after the windows, so it goes before them, with any answer still due.
     const std::unique_ptr<DesktopNotifier> notifier = DesktopNotifier::create();

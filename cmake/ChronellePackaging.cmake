@@ -24,10 +24,20 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CHRONELLE_REPOSITORY_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# qt6-wayland: without it Qt falls back to XWayland on a Wayland desktop.
+# libcap2-bin: setcap, with which the package lets the program set wake-up timers.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio")
+  "libqt6sql6-sqlite, qt6-wayland, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio, libcap2-bin")
 # MIDI files play only with a SoundFont.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm")
+
+# The capability to set wake-up timers is granted at install, as Debian's own
+# packages grant theirs: a capability can't travel inside the package.
+set(CHRONELLE_INSTALLED_EXECUTABLE ${CPACK_PACKAGING_INSTALL_PREFIX}/bin/chronelle)
+configure_file(${PROJECT_SOURCE_DIR}/desktop/debian/postinst.in ${CMAKE_BINARY_DIR}/package-scripts/postinst @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/package-scripts/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # What Debian asks of every package's documentation folder.
 set(package_docs ${CMAKE_BINARY_DIR}/package-docs)

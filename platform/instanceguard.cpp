@@ -5,11 +5,16 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray kShowRequest = QByteArrayLiteral("show\n");
+// One line: "show", and the token after a space when there is one. A copy
+// of an older version, which sends "show" alone, is understood as well.
+const QByteArray kShowRequest = QByteArrayLiteral("show");
+// A request is a short line; whatever sends more is not a copy of this program.
+constexpr qsizetype kMaxRequest = 4096;
 
 QString runtimeFolder()
 {
@@ -19,8 +24,7 @@ QString runtimeFolder()
 
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString &dataFolder, QObject *parent)
-    : QObject(parent), m_key(keyFor(dataFolder))
+InstanceGuard::InstanceGuard(const QString &dataFolder, QObject *parent) : QObject(parent), m_key(keyFor(dataFolder))
 {
     const QString folder = runtimeFolder();
     m_lockPath = folder + u'/' + m_key + QStringLiteral(".lock");
@@ -43,7 +47,13 @@ QString InstanceGuard::keyFor(const QString &dataFolder)
     return QStringLiteral("chronelle-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
 
-InstanceGuard::Outcome InstanceGuard::claim()
+QString InstanceGuard::startupActivationToken()
+{
+    const QString wayland = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    return wayland.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : wayland;
+}
+
+InstanceGuard::Outcome InstanceGuard::claim(const QString &activationToken)
 {
     if (m_lock->tryLock(0)) {
         listen();
@@ -55,7 +65,7 @@ InstanceGuard::Outcome InstanceGuard::claim()
         listen();
         return Outcome::FirstCopy;
     }
-    return notifyRunningCopy() ? Outcome::OtherNotified : Outcome::OtherSilent;
+    return notifyRunningCopy(activationToken) ? Outcome::OtherNotified : Outcome::OtherSilent;
 }
 
 void InstanceGuard::listen()
@@ -69,23 +79,33 @@ void InstanceGuard::listen()
     connect(&m_server, &QLocalServer::newConnection, this, [this]() {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            // The line may come in pieces: it is read once it is whole.
             connect(socket, &QLocalSocket::readyRead, this, [this, socket]() {
-                if (socket->readAll().contains(kShowRequest.trimmed()))
-                    emit activationRequested();
+                if (!socket->canReadLine() && socket->bytesAvailable() < kMaxRequest)
+                    return;
+                const QByteArray line = socket->readLine(kMaxRequest).trimmed();
                 socket->disconnectFromServer();
+                if (line == kShowRequest || line.startsWith(QByteArray(kShowRequest + ' ')))
+                    emit activationRequested(QString::fromUtf8(line.mid(kShowRequest.size()).trimmed()));
             });
         }
     });
 }
 
-bool InstanceGuard::notifyRunningCopy()
+bool InstanceGuard::notifyRunningCopy(const QString &activationToken)
 {
+    // A token is printable ASCII; anything else would not be one the desktop made.
+    QByteArray request = kShowRequest;
+    const QByteArray token = activationToken.toUtf8();
+    if (!token.isEmpty() && std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < 0x7F; }))
+        request += ' ' + token;
+    request += '\n';
     // The running copy may be still starting up and not yet listening.
     for (int attempt = 0; attempt < 25; ++attempt) {
         QLocalSocket socket;
         socket.connectToServer(m_socketPath);
         if (socket.waitForConnected(200)) {
-            socket.write(kShowRequest);
+            socket.write(request);
             const bool sent = socket.waitForBytesWritten(1000);
             socket.waitForDisconnected(1000);
             return sent;

@@ -10,6 +10,9 @@
 // holds a lock file and listens on a local socket; a later copy finds the
 // lock taken, asks the first one over the socket to show itself, and ends.
 // A lock or socket left behind by a killed copy doesn't stop the next start.
+// The request carries the later copy's activation token (the desktop's leave
+// to take the focus, given to the program it started), so that the first
+// copy can use it: on Wayland a window may come to the front only with one.
 class InstanceGuard final : public QObject
 {
     Q_OBJECT
@@ -25,7 +28,12 @@ public:
     explicit InstanceGuard(const QString &dataFolder, QObject *parent = nullptr);
     ~InstanceGuard() override;
 
-    Outcome claim();
+    // activationToken: what the desktop started this copy with (see
+    // startupActivationToken()); handed over when another copy runs.
+    Outcome claim(const QString &activationToken = {});
+    // The token in this process's environment: XDG_ACTIVATION_TOKEN on
+    // Wayland, DESKTOP_STARTUP_ID on X11; empty when there is none.
+    static QString startupActivationToken();
     // Set when claim() ran as the first copy but could not provide everything
     // (no lock or no socket); the program runs all the same.
     QString warning() const { return m_warning; }
@@ -34,11 +42,12 @@ public:
     static QString keyFor(const QString &dataFolder);
 
 signals:
-    void activationRequested();
+    // A later copy asked this one to show itself; the token may be empty.
+    void activationRequested(const QString &activationToken);
 
 private:
     void listen();
-    bool notifyRunningCopy();
+    bool notifyRunningCopy(const QString &activationToken);
 
     QString m_key;
     QString m_lockPath;

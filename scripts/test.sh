@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets Chronelle up, starts every service the tests need (a virtual X server
 # with a notification area, a sound server with a null sink, private D-Bus
-# system and session buses, one of them with a StatusNotifierItem host) and
-# runs the whole suite. The services are private
+# system and session buses, one of them with a StatusNotifierItem host, a
+# Wayland compositor) and runs the whole suite. The services are private
 # to this run and are stopped at its end; nothing reaches the machine's own.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,6 +40,15 @@ pids+=("$xvfb_pid")
 export CHRONELLE_TEST_WM_DISPLAY=$x_display
 DISPLAY=$CHRONELLE_TEST_WM_DISPLAY openbox >"$RUN_DIR/openbox.log" 2>&1 &
 pids+=($!)
+
+# a Wayland compositor without a screen or input devices (weston 10's
+# headless backend), for the program running natively on Wayland; --debug
+# lets the tests read its scene graph with weston-debug
+export CHRONELLE_TEST_WAYLAND_DISPLAY=chronelle-test-wayland
+weston --backend=headless-backend.so --socket="$CHRONELLE_TEST_WAYLAND_DISPLAY" --idle-time=0 \
+  --width=1280 --height=1024 --debug >"$RUN_DIR/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S "$RUN_DIR/$CHRONELLE_TEST_WAYLAND_DISPLAY" ] && break; sleep 0.1; done
 
 # sound server with a null sink whose monitor the tests record
 mkdir -p "$RUN_DIR/pulse"

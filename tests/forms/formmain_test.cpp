@@ -205,6 +205,27 @@ TEST_F(ClockWindow, RightClickOpensTheMenuAlignedRightAndOnlyTheLeftButtonDrags)
     }
 }
 
+// Without a mouse: Shift+F10 and the Menu key open the same menu, right-aligned
+// at the middle of the clock; other keys with them open nothing.
+TEST_F(ClockWindow, ShiftF10AndTheMenuKeyOpenTheMenu)
+{
+    create();
+    m_main->move(200, 200);
+    QMenu *menu = m_main->popupMenu();
+    const QPoint middle = m_main->mapToGlobal(m_main->rect().center());
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_F10, Qt::ShiftModifier},
+                                                              {Qt::Key_Menu, Qt::NoModifier}};
+    for (const auto &[key, modifiers] : keys) {
+        QTest::keyClick(m_main.get(), key, modifiers);
+        ASSERT_TRUE(menu->isVisible()) << key;
+        EXPECT_EQ(menu->pos(), middle - QPoint(menu->sizeHint().width(), 0));
+        menu->hide();
+    }
+    QTest::keyClick(m_main.get(), Qt::Key_F10);
+    QTest::keyClick(m_main.get(), Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_FALSE(menu->isVisible());
+}
+
 // A press alone moves nothing: the move waits until the pointer has gone
 // the drag distance, so the second click of a double click still arrives.
 TEST_F(ClockWindow, APressMovesNothingBeforeTheDragDistanceSoDoubleClicksArrive)

@@ -1,6 +1,7 @@
 #include "apperror.h"
 #include "autostart.h"
 #include "helplauncher.h"
+#include "instanceguard.h"
 #include "qtprint.h"
 
 #include <QAction>
@@ -176,4 +177,42 @@ TEST(HelpLauncher, ContentsIndexAndHistoryLeadThroughThePages)
     forward->trigger();
     EXPECT_EQ(page(), QStringLiteral("soundeffect.htm"));
     window->close();
+}
+
+// A second start hands its activation token to the running copy over the
+// single-instance channel, which ignores what is no request of this program.
+TEST(InstanceGuard, ASecondStartHandsItsActivationTokenOver)
+{
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    InstanceGuard first(data.path());
+    ASSERT_EQ(first.claim(), InstanceGuard::Outcome::FirstCopy) << first.warning().toStdString();
+    QStringList tokens;
+    QObject::connect(&first, &InstanceGuard::activationRequested, [&tokens](const QString &token) { tokens << token; });
+    const auto waitForRequests = [&](int count) {
+        for (int i = 0; i < 100 && tokens.size() < count; ++i)
+            QTest::qWait(20);
+    };
+
+    const QString token = QStringLiteral("weston-7f3a_1701937800");
+    {
+        InstanceGuard second(data.path());
+        EXPECT_EQ(second.claim(token), InstanceGuard::Outcome::OtherNotified);
+    }
+    waitForRequests(1);
+    {
+        InstanceGuard third(data.path()); // started without a token, or by an older version
+        EXPECT_EQ(third.claim(), InstanceGuard::Outcome::OtherNotified);
+    }
+    waitForRequests(2);
+    EXPECT_EQ(tokens, (QStringList{token, QString()}));
+
+    // A token with spaces or line breaks is no token a desktop makes: the request goes without it.
+    {
+        InstanceGuard fourth(data.path());
+        EXPECT_EQ(fourth.claim(QStringLiteral("a b\nshow evil")), InstanceGuard::Outcome::OtherNotified);
+    }
+    waitForRequests(3);
+    EXPECT_EQ(tokens.value(2), QString());
+    EXPECT_EQ(tokens.size(), 3);
 }

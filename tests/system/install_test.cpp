@@ -422,9 +422,37 @@ TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
 
     const QString depends =
         QString::fromUtf8(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")}).out);
-    for (const char *needed :
-         {"libqt6widgets6", "gstreamer1.0-plugins-good", "gstreamer1.0-libav", "libqt6sql6-sqlite"})
+    for (const char *needed : {"libqt6widgets6", "gstreamer1.0-plugins-good", "gstreamer1.0-libav", "libqt6sql6-sqlite",
+                               "qt6-wayland", "libcap2-bin"})
         EXPECT_TRUE(depends.contains(QString::fromLatin1(needed))) << needed << " not in: " << depends.toStdString();
+
+    // The maintainer script grants the capability to set wake-up timers, and
+    // goes on quietly where it can't: tried on a copy of the program.
+    QTemporaryDir control;
+    ASSERT_TRUE(control.isValid());
+    ASSERT_EQ(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-e"), deb, control.path()}).exitCode, 0);
+    QFile postinst(control.filePath(QStringLiteral("postinst")));
+    ASSERT_TRUE(postinst.open(QIODevice::ReadOnly)) << "the package has no postinst";
+    EXPECT_TRUE(postinst.permissions().testFlag(QFileDevice::ExeOther));
+    const QByteArray script = postinst.readAll();
+    ASSERT_TRUE(script.contains("setcap cap_wake_alarm+ep \"/usr/bin/chronelle\"")) << script.toStdString();
+    const QString copy = control.filePath(QStringLiteral("chronelle"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/chronelle"), copy));
+    QFile trial(control.filePath(QStringLiteral("postinst-trial")));
+    ASSERT_TRUE(trial.open(QIODevice::WriteOnly));
+    trial.write(QByteArray(script).replace("/usr/bin/chronelle", copy.toUtf8()));
+    trial.close();
+    const Finished configured = run(QStringLiteral("/bin/sh"), {trial.fileName(), QStringLiteral("configure")});
+    EXPECT_EQ(configured.exitCode, 0) << configured.err.toStdString();
+    EXPECT_TRUE(configured.err.isEmpty()) << "not quiet: " << configured.err.toStdString();
+    const QString granted = QString::fromUtf8(run(QStringLiteral("/sbin/getcap"), {copy}).out);
+    // Where this machine can set capabilities at all, the script did.
+    const QString second = control.filePath(QStringLiteral("chronelle-direct"));
+    ASSERT_TRUE(QFile::copy(copy, second));
+    if (run(QStringLiteral("/sbin/setcap"), {QStringLiteral("cap_wake_alarm+ep"), second}).exitCode == 0)
+        EXPECT_TRUE(granted.contains(u"cap_wake_alarm")) << granted.toStdString();
+    else
+        EXPECT_TRUE(granted.trimmed().isEmpty()) << granted.toStdString();
 
     QStringList lintianArguments{QStringLiteral("--fail-on"), QStringLiteral("error,warning")};
     if (::geteuid() == 0)
