@@ -58,6 +58,11 @@ QString FileLocations::catalogue() const
     return dataFile(QStringLiteral("al.ini"));
 }
 
+QString FileLocations::workingCopy() const
+{
+    return dataFile(QStringLiteral("alarm.ini"));
+}
+
 QString FileLocations::clockSettings() const
 {
     return dataFile(QStringLiteral("LCD.ini"));

@@ -36,6 +36,8 @@ public:
     // A file of the data folder, by name: "al.ini", "3.ini", "alarm.ini".
     QString dataFile(const QString &name) const { return m_dataFolder + name; }
     QString catalogue() const;
+    // The editor's working copy, "alarm.ini".
+    QString workingCopy() const;
     QString clockSettings() const;
     // A built-in sound, by its file name.
     QString sound(const QString &fileName) const;

@@ -2,6 +2,8 @@
 // the three long-lived windows in their fixed order, and an orderly end on
 // "Exit", on a termination signal and at the end of the desktop session.
 
+#include "alarmengine.h"
+#include "audibleguard.h"
 #include "clock.h"
 #include "datetimeformatter.h"
 #include "desktopnotifier.h"
@@ -13,10 +15,12 @@
 #include "instanceguard.h"
 #include "localeformats.h"
 #include "logindresumewatcher.h"
+#include "outputlevel.h"
 #include "poweractions.h"
 #include "skin.h"
+#include "systemwaketimer.h"
 #include "terminationsignals.h"
-#include "waketimer.h"
+#include "tmediaplayer.h"
 #include "wallclockwatcher.h"
 #include "windowactivation.h"
 
@@ -137,13 +141,24 @@ int main(int argc, char *argv[])
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
 
-    // The manager keeps plain pointers to these: made before it, they go after it.
+    // The engine and the windows keep plain pointers to these: made before
+    // them, they go after them.
     const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
-    const std::unique_ptr<WakeTimer> wakeTimer = WakeTimer::create();
+    const std::unique_ptr<WakeTimer> wakeTimer = createSystemWakeTimer();
+    OutputLevel outputLevel;
+    const DialogServices services{locations,
+                                  clock,
+                                  formatter,
+                                  outputLevel,
+                                  [&outputLevel](QObject *parent) { return new TMediaPlayer(outputLevel, parent); },
+                                  &AudibleGuard::create,
+                                  powerActions.get()};
+    AlarmEngine engine(locations, clock, formatter);
     TFormMain formMain(locations);
-    TFormAlarmList formAlarmList(locations, formMain, clock, formatter);
-    formAlarmList.setPowerActions(powerActions.get());
-    formAlarmList.setWakeTimer(wakeTimer.get());
+    // Connected before the manager starts the engine, so the first lines reach the clock.
+    QObject::connect(&engine, &AlarmEngine::displayChanged, &formMain, &TFormMain::showAlarmLines);
+    TFormAlarmList formAlarmList(engine, services);
+    engine.setWakeTimer(wakeTimer.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);
     // While no window shows, the scheduler sleeps until the next due second;
@@ -157,13 +172,13 @@ int main(int argc, char *argv[])
                      [&formAlarmList](const QString &activationToken) {
                          WindowActivation::bringToFront(&formAlarmList, activationToken);
                      });
-    QObject::connect(&formAlarmList, &TFormAlarmList::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
+    QObject::connect(&engine, &AlarmEngine::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
     // Made after the windows, so it goes before them, with any answer still due.
     const std::unique_ptr<DesktopNotifier> notifier = DesktopNotifier::create();
     formMain.setDesktopNotifier(notifier.get());
-    QObject::connect(&formAlarmList, &TFormAlarmList::alarmRinging, &formMain, &TFormMain::announceRinging);
-    QObject::connect(&formAlarmList, &TFormAlarmList::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
-    QObject::connect(&formAlarmList, &TFormAlarmList::moreAlarmsMissed, &formMain, &TFormMain::countMoreMissed);
+    QObject::connect(&engine, &AlarmEngine::alarmRinging, &formMain, &TFormMain::announceRinging);
+    QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
+    QObject::connect(&engine, &AlarmEngine::moreAlarmsMissed, &formMain, &TFormMain::countMoreMissed);
 
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
     // The session manager asks for this before it ends the session, but also

@@ -6,7 +6,7 @@
 #include "datetimeformatter.h"
 #include "datetimepattern.h"
 #include "errorbox.h"
-#include "formalarmlist.h"
+#include "filelocations.h"
 #include "outputlevel.h"
 #include "poweractions.h"
 #include "typeddatetimeedit.h"
@@ -39,7 +39,6 @@
 
 namespace {
 
-const QString kWorkingCopy = QStringLiteral("alarm.ini");
 const QString kTestText = QStringLiteral("Test");
 const QString kStopText = QStringLiteral("Stop");
 const QString kPlayText = QStringLiteral("Play");
@@ -190,7 +189,8 @@ std::pair<QString, QString> TAlarmOptions::splitEntry(const QString &path)
     return {path.mid(cut), path.left(cut)};
 }
 
-TAlarmOptions::TAlarmOptions(TFormAlarmList &owner) : QDialog(&owner), m_owner(owner)
+TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices &services, QWidget *parent)
+    : QDialog(parent), m_request(request), m_services(services)
 {
     setObjectName(QStringLiteral("AlarmOptions"));
     setWindowTitle(QStringLiteral("Alarm Options"));
@@ -204,13 +204,13 @@ TAlarmOptions::TAlarmOptions(TFormAlarmList &owner) : QDialog(&owner), m_owner(o
         setFont(dialogFont);
     }
 
-    const LocaleFormats &formats = owner.formatter().formats();
+    const LocaleFormats &formats = m_services.formatter.formats();
     m_systemTimeFormat = qtDisplayFormat(formats.longTimeFormat, formats);
     m_systemDateFormat = qtDisplayFormat(formats.shortDateFormat, formats);
 
-    m_fileChooser = [](QWidget *parent, const QString &filter) {
+    m_fileChooser = [](QWidget *over, const QString &filter) {
         QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
-        return QFileDialog::getOpenFileNames(parent, QString(), QString(), filter, &chosenFilter);
+        return QFileDialog::getOpenFileNames(over, QString(), QString(), filter, &chosenFilter);
     };
 
     buildFrame();
@@ -220,7 +220,7 @@ TAlarmOptions::TAlarmOptions(TFormAlarmList &owner) : QDialog(&owner), m_owner(o
     buildOthersPage();
     buildTabOrder();
 
-    M = owner.makePlayer(this);
+    M = m_services.makePlayer(this);
     M->setObjectName(QStringLiteral("M"));
     connect(M, &MediaPlayer::OnNotify, this, &TAlarmOptions::MNotify);
     // A file that fails only once it plays is reported after the player has
@@ -229,7 +229,7 @@ TAlarmOptions::TAlarmOptions(TFormAlarmList &owner) : QDialog(&owner), m_owner(o
         QTimer::singleShot(0, this, [this, message]() { ErrorBox::show(this, message); });
     });
 
-    const QScreen *screen = owner.screen() ? owner.screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
 
@@ -496,7 +496,7 @@ void TAlarmOptions::buildTabOrder()
 
 void TAlarmOptions::markPowerAvailability()
 {
-    PowerActions *power = m_owner.powerActions();
+    PowerActions *power = m_services.powerActions;
     const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int code = int(PowerAction::MonitorOff); code <= int(PowerAction::PowerOff); ++code) {
         const PowerAvailability can =
@@ -523,7 +523,7 @@ void TAlarmOptions::showPowerNote()
 void TAlarmOptions::FormCreate()
 {
     // Editor defaults, in the order the alarm record lists them.
-    const QDateTime now = m_owner.clock().now();
+    const QDateTime now = m_services.clock.now();
     const AlarmRecord defaults = AlarmRecord::newAlarm(now);
     TimePicker->setTime(defaults.alarmTime);
     DatePicker->setDate(defaults.alarmDate);
@@ -543,8 +543,8 @@ void TAlarmOptions::FormCreate()
     AutoSnooze->setChecked(defaults.autoSnoozeOn);
     AutoSnoozeClick();
 
-    m_savedLevel = OutputLevel::instance().packed();
-    OutputLevel::instance().setLevel(OutputLevel::maxLevel);
+    m_savedLevel = m_services.outputLevel.packed();
+    m_services.outputLevel.setLevel(OutputLevel::maxLevel);
     AlarmVolume->setValue(defaults.volume);
 
     setRadio(RadioButton1, true);
@@ -565,7 +565,7 @@ void TAlarmOptions::showEvent(QShowEvent *event)
 
 void TAlarmOptions::FormShow()
 {
-    if (!m_owner.newAlarmFlag())
+    if (!m_request.newAlarm)
         ActionReadAlarmInfoExecute();
 }
 
@@ -576,8 +576,7 @@ void TAlarmOptions::ActionReadAlarmInfoExecute()
     AlarmRecord read = record();
     std::exception_ptr failure;
     try {
-        AlarmFile::read(m_owner.locations().dataFile(m_owner.currentAlarmFileName()), AlarmFile::ReadMode::Editing,
-                        read);
+        AlarmFile::read(m_request.workingCopyPath, AlarmFile::ReadMode::Editing, read);
     } catch (...) {
         failure = std::current_exception();
     }
@@ -933,7 +932,7 @@ void TAlarmOptions::PlayAlarmSoundClick()
     }
     if (number < 0 || number >= sounds.size())
         return;
-    startTestPlayback(m_owner.locations().sound(sounds[number]), PlayAlarmSound, kPlayText);
+    startTestPlayback(m_services.locations.sound(sounds[number]), PlayAlarmSound, kPlayText);
 }
 
 void TAlarmOptions::MNotify()
@@ -948,7 +947,7 @@ void TAlarmOptions::MNotify()
 void TAlarmOptions::AlarmVolumeChange()
 {
     const int percent = AlarmVolume->value();
-    OutputLevel::instance().setLevel(percent * OutputLevel::maxLevel / 100);
+    m_services.outputLevel.setLevel(percent * OutputLevel::maxLevel / 100);
     LabelVolume->setText(QString::number(percent) + u'%');
 }
 
@@ -989,10 +988,9 @@ void TAlarmOptions::OKClick()
     const AlarmRecord r = record();
     // A working copy that could not be written whole must not become an
     // alarm: the dialog stays open with everything the user entered.
-    if (!ErrorBox::guard(this, [this, &r]() { AlarmFile::write(m_owner.locations().dataFile(kWorkingCopy), r); }))
+    if (!ErrorBox::guard(this, [this, &r]() { AlarmFile::write(m_request.workingCopyPath, r); }))
         return;
     m_result = EditorResult{caption(), r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask()};
-    m_owner.setEditorResult(m_result);
     accept();
 }
 
@@ -1024,5 +1022,5 @@ void TAlarmOptions::FormClose()
     if (m_levelRestored)
         return;
     m_levelRestored = true;
-    OutputLevel::instance().setPacked(m_savedLevel);
+    m_services.outputLevel.setPacked(m_savedLevel);
 }

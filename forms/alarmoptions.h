@@ -1,7 +1,9 @@
 #pragma once
 
+#include "alarmengine.h"
 #include "alarmrecord.h"
 #include "cataloguerow.h"
+#include "dialogservices.h"
 #include "mediaplayer.h"
 
 #include <QDialog>
@@ -10,7 +12,6 @@
 #include <functional>
 #include <utility>
 
-class TFormAlarmList;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -27,10 +28,10 @@ class QTreeWidget;
 class QWidget;
 
 // The modal "Alarm Options" dialog that creates or changes one alarm. It
-// starts from the new-alarm defaults or, when the manager says an alarm is
+// starts from the new-alarm defaults or, when the request is for an alarm
 // being edited, from the working copy; "OK" writes the working copy and
-// hands the summary to the manager, and only a working copy that was written
-// whole produces a result. While it is open the program's output level
+// gives back the summary as its result, and only a working copy that was
+// written whole produces one. While it is open the program's output level
 // follows the volume slider, and whichever way it closes the level it found
 // is put back.
 class TAlarmOptions final : public QDialog
@@ -41,7 +42,7 @@ public:
     // Asks the user for audio files; an empty list means "cancelled".
     using FileChooser = std::function<QStringList(QWidget *parent, const QString &filter)>;
 
-    explicit TAlarmOptions(TFormAlarmList &owner);
+    TAlarmOptions(const EditorRequest &request, const DialogServices &services, QWidget *parent = nullptr);
     ~TAlarmOptions() override;
 
     // The filter of the open dialog: audio files first, then every file.
@@ -59,7 +60,7 @@ public:
     QString memoText() const;
     // The play list in play order, as full paths.
     QStringList playList() const;
-    // What "OK" handed to the manager; valid only once the dialog was accepted.
+    // What "OK" gave back; valid only once the dialog was accepted.
     const EditorResult &editorResult() const { return m_result; }
     // The output level found when the dialog was created, put back on close.
     quint32 savedOutputLevel() const { return m_savedLevel; }
@@ -125,7 +126,8 @@ private:
     void showPowerNote();
     QString caption() const;
 
-    TFormAlarmList &m_owner;
+    EditorRequest m_request;
+    DialogServices m_services;
     FileChooser m_fileChooser;
     EditorResult m_result;
     quint32 m_savedLevel = 0;

@@ -6,7 +6,7 @@
 #include "clock.h"
 #include "datetimeformatter.h"
 #include "errorbox.h"
-#include "formalarmlist.h"
+#include "filelocations.h"
 #include "mediaplayer.h"
 #include "outputlevel.h"
 #include "poweractions.h"
@@ -34,8 +34,9 @@ const QStringList &TAlarmRun::soundFileNames()
     return names;
 }
 
-TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
-    : QDialog(&owner), m_owner(owner), m_clock(owner.clock()), m_formatter(owner.formatter()), m_occurrence(occurrence)
+TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &services, QWidget *parent)
+    : QDialog(parent), m_services(services), m_clock(services.clock), m_formatter(services.formatter),
+      m_occurrence(request.occurrence), m_alarmFilePath(request.alarmFilePath)
 {
     setObjectName(QStringLiteral("AlarmRun"));
     setWindowTitle(QStringLiteral("Alarm"));
@@ -78,8 +79,8 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
     LabelDue->setGeometry(130, 85, 223, 17);
     LabelDue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const QDateTime openedWall = ScheduleRules::wallMomentOf(m_clock.now());
-    if (occurrence.due.isValid() && occurrence.due != openedWall) {
-        LabelDue->setText(QStringLiteral("Due at %1").arg(m_formatter.longTime(occurrence.due.time())));
+    if (m_occurrence.due.isValid() && m_occurrence.due != openedWall) {
+        LabelDue->setText(QStringLiteral("Due at %1").arg(m_formatter.longTime(m_occurrence.due.time())));
     }
 
     Memo = new QPlainTextEdit(this);
@@ -114,7 +115,7 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
     Button1->setDefault(true);
     Button1->setFocus();
 
-    M = owner.makePlayer(this);
+    M = m_services.makePlayer(this);
     M->setObjectName(QStringLiteral("M"));
     connect(M, &MediaPlayer::OnNotify, this, [this](MediaPlayer::NotifyReason reason) {
         if (!m_playingBuiltInSound && reason == MediaPlayer::NotifyReason::Ended && !m_songFailed)
@@ -131,7 +132,7 @@ TAlarmRun::TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence)
             builtInSoundFailed(message);
     });
 
-    m_audible = owner.makeAudibleGuard(this);
+    m_audible = m_services.makeAudibleGuard(this);
     connect(m_audible, &AudibleGuard::note, LabelSound, &QLabel::setText);
 
     Timer = new QTimer(this);
@@ -149,9 +150,8 @@ TAlarmRun::~TAlarmRun()
 
 void TAlarmRun::FormCreate()
 {
-    m_levelBefore = OutputLevel::instance().packed();
+    m_levelBefore = m_services.outputLevel.packed();
     showClock();
-    m_owner.setRingingFlag(true);
     m_snoozing = false;
     ActionReadAlarmInfoExecute();
 }
@@ -171,7 +171,7 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     record.autoSnoozeOn = false;
     record.reminder.clear();
     record.setClosingMethod(0);
-    const QString path = m_owner.locations().dataFile(m_owner.currentAlarmFileName());
+    const QString &path = m_alarmFilePath;
     try {
         AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record);
     } catch (const AppError &error) {
@@ -262,7 +262,7 @@ void TAlarmRun::setVolume(int percent)
 {
     // Integer arithmetic gives exactly Trunc(p / 100 * 255 * V / 100).
     const qint64 level = qint64(percent) * OutputLevel::maxLevel * m_settings.volume / 10000;
-    OutputLevel::instance().setLevel(int(qBound<qint64>(0, level, qint64(OutputLevel::maxLevel))));
+    m_services.outputLevel.setLevel(int(qBound<qint64>(0, level, qint64(OutputLevel::maxLevel))));
 }
 
 qint64 TAlarmRun::cycleElapsedMs() const
@@ -370,7 +370,7 @@ void TAlarmRun::stepAlarmSound()
     }
     M->close();
     m_playingBuiltInSound = true;
-    M->setFileName(m_owner.locations().sound(soundFileNames()[number]));
+    M->setFileName(m_services.locations.sound(soundFileNames()[number]));
     try {
         M->open();
         M->play();
@@ -395,12 +395,13 @@ void TAlarmRun::reportOnce(const QString &message)
 
 void TAlarmRun::runPowerAction()
 {
-    PowerActions *power = m_owner.powerActions();
+    PowerActions *power = m_services.powerActions;
     if (PowerActions::actionFromCode(m_settings.powerAction) == PowerAction::DoNothing)
         return;
     if (!power) {
-        // The window closes at once: the box belongs to the manager, but opens over this window.
-        ErrorBox::notify(&m_owner,
+        // The window closes at once: the box belongs to the window that opened
+        // this one, but opens over this window.
+        ErrorBox::notify(parentWidget(),
                          powerFailureText(PowerActions::actionFromCode(m_settings.powerAction),
                                           QStringLiteral("not supported here")),
                          this);
@@ -408,7 +409,7 @@ void TAlarmRun::runPowerAction()
     }
     const PowerResult result = power->run(m_settings.powerAction);
     if (!result.done)
-        ErrorBox::notify(&m_owner, result.message, this);
+        ErrorBox::notify(parentWidget(), result.message, this);
 }
 
 void TAlarmRun::Button1Click()
@@ -445,6 +446,5 @@ void TAlarmRun::FormClose()
     // the alarm is muted again.
     m_audible->release();
     M->close();
-    OutputLevel::instance().setPacked(m_levelBefore);
-    m_owner.setRingingFlag(false);
+    m_services.outputLevel.setPacked(m_levelBefore);
 }

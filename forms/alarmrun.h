@@ -1,7 +1,8 @@
 #pragma once
 
+#include "alarmengine.h"
 #include "alarmrecord.h"
-#include "alarmscheduler.h"
+#include "dialogservices.h"
 
 #include <QDialog>
 
@@ -10,7 +11,6 @@ class Clock;
 class DateTimeFormatter;
 class MediaPlayer;
 class PowerActions;
-class TFormAlarmList;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,8 +20,8 @@ class QTimer;
 // the time, the date and the reminder, plays the play list (or loops a
 // built-in sound) at the alarm's volume with its fade-in, snoozes on request
 // or by itself, and after the last song of the list carries out the alarm's
-// power action and closes. While it is open the manager's ringing flag is
-// set; when it closes, the output level it found is put back. While it
+// power action and closes. When it closes, the output level it found is put
+// back. While it
 // sounds, the desktop's output is kept audible, and put back as the user had
 // it for a silence and when the window closes.
 class TAlarmRun final : public QDialog
@@ -32,7 +32,7 @@ public:
     // The built-in sounds, by sound number.
     static const QStringList &soundFileNames();
 
-    TAlarmRun(TFormAlarmList &owner, const Occurrence &occurrence);
+    TAlarmRun(const RingingRequest &request, const DialogServices &services, QWidget *parent = nullptr);
     ~TAlarmRun() override;
 
     const AlarmRecord &settings() const { return m_settings; }
@@ -74,10 +74,11 @@ private:
     void tell(const QString &message);
     void builtInSoundFailed(const QString &message);
 
-    TFormAlarmList &m_owner;
+    DialogServices m_services;
     const Clock &m_clock;
     const DateTimeFormatter &m_formatter;
     Occurrence m_occurrence;
+    QString m_alarmFilePath;
     AlarmRecord m_settings;
     quint32 m_levelBefore = 0;
     int m_playIndex = 0;

@@ -1,28 +1,17 @@
 #include "formalarmlist.h"
 
-#include "alarmfile.h"
 #include "alarmoptions.h"
 #include "alarmrun.h"
-#include "apperror.h"
-#include "audibleguard.h"
-#include "clock.h"
-#include "clockface.h"
-#include "clockjumps.h"
 #include "errorbox.h"
-#include "filetransaction.h"
+#include "filelocations.h"
 #include "helplauncher.h"
-#include "textfile.h"
 #include "tickpacer.h"
-#include "tmediaplayer.h"
 #include "waketimer.h"
 #include "windowvisibility.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,25 +20,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <QTreeView>
 
-namespace {
-const QString kWorkingCopy = QStringLiteral("alarm.ini");
-// Names every step of an Add, Edit or Delete while it is made; see FileTransaction.
-const QString kJournalName = QStringLiteral("al.ini.journal");
-} // namespace
-
-TFormAlarmList::TFormAlarmList(const QString &programFolder, ClockFace &clockFace, const Clock &clock,
-                               const DateTimeFormatter &formatter, QWidget *parent)
-    : TFormAlarmList(FileLocations(programFolder), clockFace, clock, formatter, parent)
-{
-}
-
-TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockFace, const Clock &clock,
-                               const DateTimeFormatter &formatter, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_locations(locations), m_clockFace(clockFace), m_clock(clock),
-      m_formatter(formatter), m_scheduler(m_catalogue, clock, formatter)
+TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &services, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_engine(engine), m_services(services)
 {
     setObjectName(QStringLiteral("FormAlarmList"));
     setWindowTitle(QStringLiteral("Alarm Manager"));
@@ -64,7 +38,7 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     AlarmList = new QTreeView(this);
     AlarmList->setObjectName(QStringLiteral("AlarmList"));
     AlarmList->setGeometry(8, 16, 449, 233);
-    AlarmList->setModel(&m_catalogue);
+    AlarmList->setModel(&m_engine.catalogue());
     AlarmList->setAccessibleName(QStringLiteral("Alarms"));
     AlarmList->setRootIsDecorated(false);
     AlarmList->setItemsExpandable(false);
@@ -123,111 +97,64 @@ TFormAlarmList::TFormAlarmList(const FileLocations &locations, ClockFace &clockF
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this]() { FormKeyDown(Qt::Key_F1); });
 
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
-    Timer->setInterval(200);
-    connect(Timer, &QTimer::timeout, this, &TFormAlarmList::TimerTimer);
-    m_pacer = new TickPacer(*Timer, this);
-    // A sleeping tick must look at the catalogue again when it changes.
-    const auto catalogueChanged = [this]() {
-        if (!m_pacer->isShown())
-            m_pacer->wake();
-    };
-    connect(&m_catalogue, &QAbstractItemModel::rowsInserted, this, catalogueChanged);
-    connect(&m_catalogue, &QAbstractItemModel::rowsRemoved, this, catalogueChanged);
-    connect(&m_catalogue, &QAbstractItemModel::dataChanged, this, catalogueChanged);
-    connect(&m_catalogue, &QAbstractItemModel::modelReset, this, catalogueChanged);
-    connect(&m_scheduler, &AlarmScheduler::missed, this, &TFormAlarmList::alarmMissed);
-    connect(&m_scheduler, &AlarmScheduler::moreMissed, this, &TFormAlarmList::moreAlarmsMissed);
-    connect(&m_scheduler, &AlarmScheduler::rowError, this, &TFormAlarmList::reportRowError);
-    m_playerFactory = [](QObject *owner) -> MediaPlayer * { return new TMediaPlayer(owner); };
-    m_audibleGuardFactory = &AudibleGuard::create;
-    m_ringer = [](TFormAlarmList &owner, const Occurrence &occurrence) {
-        TAlarmRun window(owner, occurrence);
-        window.exec();
-    };
-    m_editorRunner = [](TFormAlarmList &owner) {
-        TAlarmOptions editor(owner);
-        return editor.exec() == QDialog::Accepted;
-    };
+    connect(&m_engine, &AlarmEngine::managerCaptionChanged, this, &QWidget::setWindowTitle);
+    connect(&m_engine, &AlarmEngine::errorOccurred, this,
+            [this](const QString &message) { ErrorBox::show(this, message); });
+    connect(&m_engine, &AlarmEngine::wakingChanged, this, &TFormAlarmList::showWakeNote);
+    m_engine.setEditorRunner([this](const EditorRequest &request) { return runEditor(request); });
+    m_engine.setRinger([this](const RingingRequest &request) { ring(request); });
 
     FormCreate();
 }
 
-MediaPlayer *TFormAlarmList::makePlayer(QObject *parent) const
+TFormAlarmList::~TFormAlarmList()
 {
-    return m_playerFactory(parent);
+    // The engine may outlive this window; nothing it does may reach it any more.
+    m_engine.setEditorRunner({});
+    m_engine.setRinger({});
 }
 
-AudibleGuard *TFormAlarmList::makeAudibleGuard(QObject *parent) const
+std::optional<EditorResult> TFormAlarmList::runEditor(const EditorRequest &request)
 {
-    return m_audibleGuardFactory(parent);
+    std::optional<EditorResult> result;
+    ErrorBox::guard(this, [&]() {
+        TAlarmOptions editor(request, m_services, this);
+        if (editor.exec() == QDialog::Accepted)
+            result = editor.editorResult();
+    });
+    return result;
 }
 
-void TFormAlarmList::setWakeTimer(WakeTimer *timer)
+void TFormAlarmList::ring(const RingingRequest &request)
 {
-    if (m_wakeTimer)
-        disconnect(m_wakeTimer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
-    m_wakeTimer = timer;
-    m_wakeArmedFor.reset();
-    m_wakeBasis.reset();
-    m_wakeRefused = false;
-    const bool permitted = !timer || timer->availability().permitted;
-    LabelWake->setVisible(!permitted);
-    if (!permitted) {
+    ErrorBox::guard(this, [&]() {
+        TAlarmRun window(request, m_services, this);
+        window.exec();
+    });
+}
+
+void TFormAlarmList::showWakeNote()
+{
+    const WakeTimer *timer = m_engine.wakeTimer();
+    if (m_engine.wakeRefused()) {
+        LabelWake->setToolTip(QStringLiteral("The system refused the moment to wake this computer."));
+        LabelWake->show();
+    } else if (timer && !timer->availability().permitted) {
         LabelWake->setToolTip(
             QStringLiteral("%1.\n%2").arg(timer->availability().reason, timer->availability().remedy));
-        return;
-    }
-    if (timer) {
-        // The moment came: whether the computer slept or not, look at the clock now.
-        connect(timer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
-        armWakeTimer(m_clock.now(), m_scheduler.nextDueMoment());
-    }
-}
-
-void TFormAlarmList::armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &due)
-{
-    if (!m_wakeTimer || !m_wakeTimer->availability().permitted)
-        return;
-    const WakeBasis basis{due, now.offsetFromUtc()};
-    if (basis == m_wakeBasis)
-        return;
-    std::optional<QDateTime> wake;
-    if (due) {
-        // The wall-clock second as a real moment in today's time zone; a
-        // change of zone or of the catalogue gives another one.
-        // Kept as an instant: two local times compare by their readings
-        // alone, so a moment made in another zone would look the same.
-        wake = QDateTime(due->date(), due->time(), Qt::LocalTime).addSecs(-WakeLeadSeconds).toUTC();
-    }
-    if (wake == m_wakeArmedFor) {
-        m_wakeBasis = basis;
-        return;
-    }
-    if (wake && !m_wakeTimer->arm(*wake)) {
-        // Not recorded as armed, so the next tick tries again; said once.
-        if (!m_wakeRefused) {
-            m_wakeRefused = true;
-            LabelWake->setToolTip(QStringLiteral("The system refused the moment to wake this computer."));
-            LabelWake->show();
-        }
-        return;
-    }
-    if (!wake)
-        m_wakeTimer->clear();
-    m_wakeArmedFor = wake;
-    m_wakeBasis = basis;
-    if (std::exchange(m_wakeRefused, false))
+        LabelWake->show();
+    } else {
         LabelWake->hide();
+    }
 }
 
 void TFormAlarmList::explainWaking()
 {
-    if (!m_wakeTimer)
+    const WakeTimer *timer = m_engine.wakeTimer();
+    if (!timer)
         return;
-    WakeTimer::Availability availability = m_wakeTimer->availability();
-    if (m_wakeRefused)
+    WakeTimer::Availability availability = timer->availability();
+    if (m_engine.wakeRefused())
         availability = {false, QStringLiteral("the system refused the moment to wake it"), QString()};
     auto *box = new QMessageBox(QMessageBox::Information, windowTitle(),
                                 QStringLiteral("Alarms won't wake this computer from sleep: %1.\n\n%2%3"
@@ -239,112 +166,22 @@ void TFormAlarmList::explainWaking()
     box->open();
 }
 
-QString TFormAlarmList::cataloguePath() const
-{
-    return m_locations.catalogue();
-}
-
 void TFormAlarmList::FormCreate()
 {
-    m_exitFlag = false;
-    ErrorBox::guard(this, [this]() {
-        // A change cut short by a crash or a kill is finished or undone
-        // before anything is read.
-        QStringList names{QFileInfo(m_locations.catalogue()).fileName(), kWorkingCopy,
-                          QFileInfo(m_locations.clockSettings()).fileName()};
-        for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
-            names << slotFileName(slot);
-        FileTransaction::recover(m_locations.dataFolder(), kJournalName, names);
-    });
-    m_catalogueUnreadable = !ErrorBox::guard(this, [this]() { m_catalogue.read(cataloguePath()); });
-    // The rows read before a bad line are kept and scheduled.
-    refreshNextAlarm();
-    Timer->start();
+    m_engine.start();
 }
 
 void TFormAlarmList::sleepWhileHidden(const QList<ClockJumpSource *> &wakeSources)
 {
-    for (ClockJumpSource *source : wakeSources) {
-        m_pacer->addJumpSource(source);
-        // A new zone may move the due second's moment while the offset of now stays.
-        connect(source, &ClockJumpSource::clockMayHaveJumped, this, [this]() { m_wakeBasis.reset(); });
-    }
+    m_engine.sleepWhileHidden(wakeSources);
     auto *visibility = new WindowVisibility(this);
-    connect(visibility, &WindowVisibility::changed, m_pacer, &TickPacer::setShown);
-    m_pacer->setShown(visibility->anyVisible());
-}
-
-void TFormAlarmList::refreshNextAlarm()
-{
-    showDisplay(m_scheduler.refresh());
-}
-
-void TFormAlarmList::showDisplay(const AlarmScheduler::Display &display)
-{
-    m_clockFace.setDisplayLine(1, display.clockLine);
-    m_clockFace.setDisplayLine(2, display.marqueeLine);
-    if (display.managerCaption)
-        setWindowTitle(*display.managerCaption);
+    connect(visibility, &WindowVisibility::changed, &m_engine.pacer(), &TickPacer::setShown);
+    m_engine.pacer().setShown(visibility->anyVisible());
 }
 
 void TFormAlarmList::TimerTimer()
 {
-    // One reading of the clock serves the whole tick.
-    const QDateTime now = m_clock.now();
-    // Hidden, nobody sees the clock's lines; showing them brings them up to date.
-    if (m_pacer->isShown())
-        showDisplay(m_scheduler.refresh(now));
-    m_scheduler.collectDue(now);
-    // A ringing window runs a modal loop of its own. Run from inside this
-    // slot, it would stop this very timer (Qt never fires a timer again while
-    // its slot runs): the clock would stand still, and what fell due in the
-    // meantime would be found a gap too late and only reported as missed. So
-    // the ringing starts from a posted call, outside the timer; the ticks
-    // during a ringing only queue what falls due.
-    if (!m_ringingFlag && !m_ringPosted && m_scheduler.pendingCount() > 0) {
-        m_ringPosted = true;
-        QMetaObject::invokeMethod(this, &TFormAlarmList::ringPending, Qt::QueuedConnection);
-    }
-    const std::optional<QDateTime> nextDue = m_scheduler.nextDueMoment();
-    m_pacer->ticked(now, nextDue);
-    armWakeTimer(now, nextDue);
-}
-
-void TFormAlarmList::ringPending()
-{
-    m_ringPosted = false;
-    while (!m_ringingFlag) {
-        const std::optional<Occurrence> next = m_scheduler.takeNext();
-        if (!next)
-            break;
-        ringOccurrence(*next);
-    }
-}
-
-void TFormAlarmList::ringOccurrence(const Occurrence &occurrence)
-{
-    // An alarm may ring while the editor is open on the working copy; the
-    // editor's file name must be the same again when the ringing is over.
-    const QString editorFileName = m_currentAlarmFileName;
-    m_currentAlarmFileName = slotFileName(occurrence.slot);
-    m_currentDueMoment = occurrence.due;
-    m_ringingFlag = true;
-    emit alarmRinging(occurrence.caption, m_formatter.longTime(occurrence.due.time()));
-    ErrorBox::guard(this, [this, &occurrence]() { m_ringer(*this, occurrence); });
-    m_ringingFlag = false;
-    emit alarmRingingEnded();
-    m_currentAlarmFileName = editorFileName;
-}
-
-void TFormAlarmList::reportRowError(const QString &message)
-{
-    // Shown after the tick, so a box never holds the scheduler up.
-    QTimer::singleShot(0, this, [this, message]() { ErrorBox::show(this, message); });
-}
-
-void TFormAlarmList::saveCatalogue() const
-{
-    m_catalogue.write(cataloguePath());
+    m_engine.tick();
 }
 
 void TFormAlarmList::ActionSystemTrayExecute()
@@ -368,24 +205,23 @@ void TFormAlarmList::showAndRaise()
 void TFormAlarmList::FormCloseQuery(bool &canClose)
 {
     ActionSystemTrayExecute();
-    canClose = m_exitFlag;
+    canClose = m_engine.exitFlag();
 }
 
 bool TFormAlarmList::FormClose()
 {
-    return ErrorBox::guard(this, [this]() { saveCatalogue(); });
+    return ErrorBox::guard(this, [this]() { m_engine.saveCatalogue(); });
 }
 
 void TFormAlarmList::beginUnattendedEnd()
 {
-    m_exitFlag = true;
-    m_endingUnattended = true;
+    m_engine.beginUnattendedEnd();
     hide();
 }
 
 void TFormAlarmList::closeEvent(QCloseEvent *event)
 {
-    if (m_endingUnattended) {
+    if (m_engine.endingUnattended()) {
         event->accept();
         return;
     }
@@ -406,127 +242,38 @@ int TFormAlarmList::selectedRow() const
 
 void TFormAlarmList::selectRow(int row)
 {
-    if (row < 0 || row >= m_catalogue.size()) {
+    if (row < 0 || row >= m_engine.catalogue().size()) {
         AlarmList->selectionModel()->clearSelection();
         return;
     }
-    const QModelIndex index = m_catalogue.index(row, 0);
+    const QModelIndex index = m_engine.catalogue().index(row, 0);
     AlarmList->selectionModel()->setCurrentIndex(index,
                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-bool TFormAlarmList::runEditor()
-{
-    bool accepted = false;
-    ErrorBox::guard(this, [this, &accepted]() { accepted = m_editorRunner(*this); });
-    return accepted;
-}
-
-void TFormAlarmList::copyAlarmFile(const QString &from, const QString &to) const
-{
-    TextFile::writeAtomically(m_locations.dataFile(to),
-                              TextFile::readBytes(m_locations.dataFile(from), AlarmFile::limits().maxBytes()));
-}
-
-bool TFormAlarmList::commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
-                                  const std::optional<int> &removedSlot)
-{
-    // The slot's file and the list change together or not at all: the
-    // list on the screen is changed only when the files on the disk are.
-    FileTransaction change(m_locations.dataFolder(), kJournalName);
-    const bool done = ErrorBox::guard(this, [&]() {
-        try {
-            if (writtenSlot) {
-                change.replace(slotFileName(*writtenSlot), TextFile::readBytes(m_locations.dataFile(kWorkingCopy),
-                                                                               AlarmFile::limits().maxBytes()));
-            }
-            change.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(rows));
-            if (removedSlot)
-                change.remove(slotFileName(*removedSlot));
-            change.commit();
-        } catch (const AppError &error) {
-            if (!change.committed())
-                throw;
-            ErrorBox::show(this, error.message());
-        }
-    });
-    if (!done && !change.committed())
-        return false;
-    m_catalogueUnreadable = false;
-    return true;
-}
-
 void TFormAlarmList::ButtonAddClick()
 {
-    QDir::setCurrent(m_locations.dataFolder());
-    // Say so at once rather than after the user has filled in a whole alarm.
-    if (!m_catalogue.lowestFreeSlot()) {
-        ErrorBox::show(this, QStringLiteral("All %1 alarms are in use. Delete an alarm before adding a new one.")
-                                 .arg(AlarmCatalogue::SlotCount));
-        return;
-    }
-    m_newAlarmFlag = true;
-    m_currentAlarmFileName = kWorkingCopy;
-    const bool accepted = runEditor();
-    QDir::setCurrent(m_locations.dataFolder());
-    if (accepted) {
-        const int slot = *m_catalogue.lowestFreeSlot();
-        const CatalogueRow added = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
-        if (commitChange(m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt))
-            m_catalogue.appendRow(added);
-    }
-    refreshNextAlarm();
+    ErrorBox::guard(this, [this]() { m_engine.addAlarm(); });
 }
 
 void TFormAlarmList::buttonEditClick()
 {
-    QDir::setCurrent(m_locations.dataFolder());
     const int row = selectedRow();
-    if (row < 0)
-        return;
-    const QString slotText = m_catalogue.row(row).slot;
-    const int slot = slotText.toInt();
-    try {
-        copyAlarmFile(slotFileName(slot), kWorkingCopy);
-    } catch (const AppError &) {
-        // Never show another alarm's settings: without its file the editor
-        // reports the missing file and starts from its defaults.
-        QFile::remove(m_locations.dataFile(kWorkingCopy));
-    }
-    m_catalogue.setSlotInUse(slot, true);
-    m_newAlarmFlag = false;
-    m_currentAlarmFileName = kWorkingCopy;
-    const bool accepted = runEditor();
-    QDir::setCurrent(m_locations.dataFolder());
-    if (accepted) {
-        CatalogueRow changed = CatalogueRow::fromEditorResult(m_editorResult, slot, m_formatter);
-        changed.slot = slotText;
-        QList<CatalogueRow> rows = m_catalogue.rows();
-        rows[row] = changed;
-        if (commitChange(rows, slot, std::nullopt)) {
-            m_catalogue.setSlotInUse(slot, true);
-            m_catalogue.replaceRow(row, changed);
-        }
-    }
-    refreshNextAlarm();
+    ErrorBox::guard(this, [this, row]() { m_engine.editAlarm(row); });
 }
 
 void TFormAlarmList::ButtonDeleteClick()
 {
     const int row = selectedRow();
-    if (row < 0)
-        return;
-    QList<CatalogueRow> rows = m_catalogue.rows();
-    const int slot = rows.takeAt(row).slot.toInt();
-    if (commitChange(rows, std::nullopt, slot))
-        m_catalogue.removeRowAt(row);
+    ErrorBox::guard(this, [this, row]() { m_engine.deleteAlarm(row); });
 }
 
 void TFormAlarmList::AlarmListDblClick()
 {
     buttonEditClick();
-    if (selectedRow() < 0 && m_catalogue.size() > 0) {
-        selectRow(m_catalogue.size() - 1);
+    const int rows = m_engine.catalogue().size();
+    if (selectedRow() < 0 && rows > 0) {
+        selectRow(rows - 1);
         AlarmList->setFocus();
     }
 }
@@ -548,5 +295,5 @@ void TFormAlarmList::FormKeyDown(int key)
 {
     if (key != Qt::Key_F1)
         return;
-    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_locations.helpFile()); });
+    ErrorBox::guard(this, [this]() { HelpLauncher::showTopic(this, m_services.locations.helpFile()); });
 }

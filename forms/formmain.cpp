@@ -335,6 +335,12 @@ void TFormMain::setDisplayLine(int index, const QString &text)
     LCDScreen1->setLine(index, text);
 }
 
+void TFormMain::showAlarmLines(const QString &clockLine, const QString &marqueeLine)
+{
+    setDisplayLine(1, clockLine);
+    setDisplayLine(2, marqueeLine);
+}
+
 void TFormMain::TimerTimer()
 {
     if (m_hideAtStart) {
@@ -382,7 +388,7 @@ void TFormMain::PopupMenuPopup()
 
 void TFormMain::Hide1Click()
 {
-    if (Hide1->text() == QStringLiteral("&Hide to system tray")) {
+    if (isVisible()) {
         if (!trayUsable())
             return;
         hide();
@@ -522,7 +528,7 @@ void TFormMain::Exit1Click()
         return;
     }
     if (m_alarmList) {
-        m_alarmList->setExitFlag(true);
+        m_alarmList->engine().setExitFlag(true);
         // The manager's close writes the catalogue; if that fails the exit ends here.
         if (!m_alarmList->close())
             return;
@@ -538,8 +544,8 @@ void TFormMain::Exit1Click()
 
 void TFormMain::saveUnattended()
 {
-    if (m_alarmList && !m_alarmList->catalogueUnreadable())
-        saveLogged("the alarm list", [this]() { m_alarmList->saveCatalogue(); });
+    if (m_alarmList && !m_alarmList->engine().catalogueUnreadable())
+        saveLogged("the alarm list", [this]() { m_alarmList->engine().saveCatalogue(); });
     if (!m_settingsUnreadable)
         saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
 }
@@ -569,7 +575,7 @@ void TFormMain::exitWithUnwritableData(const QString &problem)
         }
     };
     if (m_alarmList)
-        keep(QStringLiteral("the alarm list (al.ini)"), [this]() { m_alarmList->saveCatalogue(); });
+        keep(QStringLiteral("the alarm list (al.ini)"), [this]() { m_alarmList->engine().saveCatalogue(); });
     keep(QStringLiteral("the clock settings (LCD.ini)"), [this]() { m_settings.write(settingsPath()); });
     if (!lost.isEmpty())
         ErrorBox::show(

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "autostart.h"
-#include "clockface.h"
 #include "clocksettings.h"
 #include "filelocations.h"
 #include "lcdtypes.h"
@@ -28,7 +27,7 @@ class TSysTray;
 // offers the program's menu. Closing it for real ends the program; "Exit"
 // first closes the manager (which saves the catalogue) and then this window
 // (which saves its own settings).
-class TFormMain final : public QWidget, public ClockFace
+class TFormMain final : public QWidget
 {
     Q_OBJECT
 
@@ -71,7 +70,8 @@ public:
     // one they go to the notification area's balloon (or a box).
     void setDesktopNotifier(DesktopNotifier *notifier) { m_notifier = notifier; }
 
-    void setDisplayLine(int index, const QString &text) override;
+    // Entry `index` of the face's lines.
+    void setDisplayLine(int index, const QString &text);
     TLCDScreen *lcd() const { return LCDScreen1; }
     TSysTray *sysTray() const { return SysTray; }
     QMenu *popupMenu() const { return PopupMenu; }
@@ -112,6 +112,9 @@ public slots:
     // counting them stopped at its bound.
     void countMoreMissed(int count, bool orMore);
     void keepOnScreen();
+    // What the scheduler shows: the date and time in entry 1 of the face's
+    // lines, the "Next Alarm:" window in entry 2.
+    void showAlarmLines(const QString &clockLine, const QString &marqueeLine);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -15,13 +15,7 @@ quint32 louderChannel(quint32 packed)
 
 } // namespace
 
-OutputLevel::OutputLevel() : m_packed(pack(maxLevel)) {}
-
-OutputLevel &OutputLevel::instance()
-{
-    static OutputLevel level;
-    return level;
-}
+OutputLevel::OutputLevel(QObject *parent) : QObject(parent), m_packed(pack(maxLevel)) {}
 
 quint32 OutputLevel::pack(int level)
 {

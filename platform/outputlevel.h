@@ -2,8 +2,9 @@
 
 #include <QObject>
 
-// The program's output level: one level L in 0..255 for both channels, which
-// every player of the program applies as its linear output volume L / 255.
+// The program's output level, made once at start and handed to whatever
+// plays or sets it: one level L in 0..255 for both channels, which every
+// player of the program applies as its linear output volume L / 255.
 // The system's master volume is never touched.
 //
 // The level is read and written in the packed form (L shl 24) or (L shl 8):
@@ -18,8 +19,8 @@ class OutputLevel final : public QObject
 public:
     static constexpr int maxLevel = 255;
 
-    // The one level of the program; created on first use on the GUI thread.
-    static OutputLevel &instance();
+    // Full level at first.
+    explicit OutputLevel(QObject *parent = nullptr);
 
     static quint32 pack(int level);
     // The louder channel decides: a player has one volume for both.
@@ -39,7 +40,5 @@ signals:
     void volumeChanged(float volume);
 
 private:
-    OutputLevel();
-
     quint32 m_packed;
 };

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-TMediaPlayer::TMediaPlayer(QObject *parent) : MediaPlayer(parent) {}
+TMediaPlayer::TMediaPlayer(const OutputLevel &level, QObject *parent) : MediaPlayer(parent), m_level(level) {}
 
 TMediaPlayer::~TMediaPlayer()
 {
@@ -46,7 +46,7 @@ void TMediaPlayer::load()
     m_spent = false;
     m_player = new QMediaPlayer(this);
     m_output = new QAudioOutput(m_player);
-    const OutputLevel &level = OutputLevel::instance();
+    const OutputLevel &level = m_level;
     m_output->setVolume(level.volume());
     connect(&level, &OutputLevel::volumeChanged, m_output, &QAudioOutput::setVolume);
     m_player->setAudioOutput(m_output);

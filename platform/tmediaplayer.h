@@ -4,6 +4,7 @@
 
 #include <QMediaPlayer>
 
+class OutputLevel;
 class QAudioOutput;
 
 // The program's player, over Qt Multimedia (GStreamer): WAV, MP3, FLAC, OGG,
@@ -23,7 +24,7 @@ class TMediaPlayer final : public MediaPlayer
     Q_OBJECT
 
 public:
-    explicit TMediaPlayer(QObject *parent = nullptr);
+    explicit TMediaPlayer(const OutputLevel &level, QObject *parent = nullptr);
     // Releases the backend without a notification: the owner is going away.
     ~TMediaPlayer() override;
 
@@ -46,6 +47,7 @@ private:
     void errorOccurred(QMediaPlayer::Error error, const QString &text);
     QString describe(const QString &text) const;
 
+    const OutputLevel &m_level;
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_output = nullptr;
     Mode m_mode = Mode::NotOpen;

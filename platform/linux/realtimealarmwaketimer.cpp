@@ -1,4 +1,5 @@
 #include "realtimealarmwaketimer.h"
+#include "systemwaketimer.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -43,9 +44,7 @@ int makeTimer(int *error)
 
 } // namespace
 
-WakeTimer::~WakeTimer() = default;
-
-std::unique_ptr<WakeTimer> WakeTimer::create()
+std::unique_ptr<WakeTimer> createSystemWakeTimer()
 {
     return std::make_unique<RealtimeAlarmWakeTimer>();
 }

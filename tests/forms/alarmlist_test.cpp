@@ -2,10 +2,12 @@
 
 #include "alarmfile.h"
 #include "errorrecorder.h"
+#include "fakewaketimer.h"
 #include "formstestsupport.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTreeView>
 
@@ -16,18 +18,18 @@ class Manager : public ManagerTest
 protected:
     Manager() : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 0, 0)))
     {
-        m_manager.setEditorRunner([this](TFormAlarmList &owner) {
+        m_engine.setEditorRunner([this](const EditorRequest &request) -> std::optional<EditorResult> {
             ++m_editorRuns;
-            m_workingCopySeen = readAll(path(owner.currentAlarmFileName()));
-            m_newAlarmSeen = owner.newAlarmFlag();
+            m_workingCopySeen = readAll(request.workingCopyPath);
+            m_newAlarmSeen = request.newAlarm;
+            m_handOffSeen = m_engine.handOff();
             if (!m_accept)
-                return false;
+                return std::nullopt;
             AlarmRecord record = AlarmRecord::newAlarm(m_clock.now());
             record.frequencyCode = m_frequency;
             record.reminder = m_caption + u'\n';
-            AlarmFile::write(path(QStringLiteral("alarm.ini")), record);
-            owner.setEditorResult({m_caption, m_frequency, record.alarmTime, record.alarmDate, record.weekdayMask()});
-            return true;
+            AlarmFile::write(request.workingCopyPath, record);
+            return EditorResult{m_caption, m_frequency, record.alarmTime, record.alarmDate, record.weekdayMask()};
         });
     }
     void addAlarm(const QString &caption, int frequency = 2)
@@ -50,6 +52,7 @@ protected:
     int m_editorRuns = 0;
     bool m_accept = false;
     bool m_newAlarmSeen = false;
+    AlarmEngine::HandOff m_handOffSeen;
     QByteArray m_workingCopySeen;
     QString m_caption;
     int m_frequency = 2;
@@ -60,14 +63,16 @@ protected:
 TEST_F(Manager, AddTakesTheLowestFreeSlotAppendsAndSavesAtOnceAndCancelChangesNothing)
 {
     // Cancel: no row, no slot, no file; only the display is refreshed.
-    const int marquee = m_manager.scheduler().marqueePosition();
+    const int marquee = m_engine.scheduler().marqueePosition();
     m_manager.ButtonAddClick();
     EXPECT_TRUE(m_newAlarmSeen);
-    EXPECT_EQ(m_manager.currentAlarmFileName(), QStringLiteral("alarm.ini"));
-    EXPECT_EQ(m_manager.catalogue().size(), 0);
-    EXPECT_FALSE(m_manager.catalogue().isSlotInUse(0));
+    EXPECT_TRUE(m_handOffSeen.newAlarm);
+    EXPECT_EQ(m_handOffSeen.currentAlarmFileName, QStringLiteral("alarm.ini"));
+    EXPECT_TRUE(m_engine.handOff().currentAlarmFileName.isEmpty()) << "the hand-off outlived the editor";
+    EXPECT_EQ(m_engine.catalogue().size(), 0);
+    EXPECT_FALSE(m_engine.catalogue().isSlotInUse(0));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("0.ini"))));
-    EXPECT_EQ(m_manager.scheduler().marqueePosition(), marquee + 1) << "no refresh after the editor";
+    EXPECT_EQ(m_engine.scheduler().marqueePosition(), marquee + 1) << "no refresh after the editor";
 
     addAlarm(QStringLiteral("zero"));
     addAlarm(QStringLiteral("one"));
@@ -76,8 +81,8 @@ TEST_F(Manager, AddTakesTheLowestFreeSlotAppendsAndSavesAtOnceAndCancelChangesNo
     m_manager.ButtonDeleteClick();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("1.ini")))) << "Delete left the alarm file";
     addAlarm(QStringLiteral("new"), 4);
-    ASSERT_EQ(m_manager.catalogue().size(), 3);
-    const CatalogueRow &row = m_manager.catalogue().row(2);
+    ASSERT_EQ(m_engine.catalogue().size(), 3);
+    const CatalogueRow &row = m_engine.catalogue().row(2);
     EXPECT_EQ(row.caption, QStringLiteral("new"));
     EXPECT_EQ(row.slot, QStringLiteral("1"));
     EXPECT_EQ(row.dateText, QStringLiteral("7 of every month"));
@@ -85,7 +90,7 @@ TEST_F(Manager, AddTakesTheLowestFreeSlotAppendsAndSavesAtOnceAndCancelChangesNo
     // Saved already: a crash now loses nothing.
     AlarmCatalogue onDisk;
     onDisk.read(path(QStringLiteral("al.ini")));
-    EXPECT_EQ(onDisk.rows(), m_manager.catalogue().rows());
+    EXPECT_EQ(onDisk.rows(), m_engine.catalogue().rows());
 }
 
 TEST_F(Manager, EditKeepsSlotFileAndPosition)
@@ -98,11 +103,11 @@ TEST_F(Manager, EditKeepsSlotFileAndPosition)
     m_manager.buttonEditClick();
     EXPECT_FALSE(m_newAlarmSeen);
     EXPECT_EQ(m_workingCopySeen, slotFile) << "the editor did not get the alarm's own file";
-    ASSERT_EQ(m_manager.catalogue().size(), 2);
-    EXPECT_EQ(m_manager.catalogue().row(1).caption, QStringLiteral("changed"));
-    EXPECT_EQ(m_manager.catalogue().row(1).slot, QStringLiteral("1"));
-    EXPECT_EQ(m_manager.catalogue().row(1).dateText, QStringLiteral("7 of every month"));
-    EXPECT_EQ(m_manager.catalogue().row(0).caption, QStringLiteral("first"));
+    ASSERT_EQ(m_engine.catalogue().size(), 2);
+    EXPECT_EQ(m_engine.catalogue().row(1).caption, QStringLiteral("changed"));
+    EXPECT_EQ(m_engine.catalogue().row(1).slot, QStringLiteral("1"));
+    EXPECT_EQ(m_engine.catalogue().row(1).dateText, QStringLiteral("7 of every month"));
+    EXPECT_EQ(m_engine.catalogue().row(0).caption, QStringLiteral("first"));
 
     // An alarm whose file is gone never opens with another alarm's values.
     QFile::remove(path(QStringLiteral("0.ini")));
@@ -117,7 +122,7 @@ TEST_F(Manager, EditKeepsSlotFileAndPosition)
     m_manager.buttonEditClick();
     m_manager.ButtonDeleteClick();
     EXPECT_EQ(m_editorRuns, runs);
-    EXPECT_EQ(m_manager.catalogue().size(), 2);
+    EXPECT_EQ(m_engine.catalogue().size(), 2);
 }
 
 // An alarm may ring while the editor is open: the new alarm still gets the
@@ -130,22 +135,26 @@ TEST_F(Manager, AnAlarmRingingDuringAddLeavesTheNewAlarmItsOwnSettings)
     other.powerAction = 3;
     AlarmFile::write(path(QStringLiteral("0.ini")), other);
     QStringList ringerSaw;
-    m_manager.setRinger([&](TFormAlarmList &owner, const Occurrence &) { ringerSaw << owner.currentAlarmFileName(); });
-    m_manager.setEditorRunner([this](TFormAlarmList &owner) {
+    m_engine.setRinger([&](const RingingRequest &request) {
+        ringerSaw << m_engine.handOff().currentAlarmFileName << request.alarmFilePath;
+    });
+    QString fileNameAfterRinging;
+    m_engine.setEditorRunner([&](const EditorRequest &request) -> std::optional<EditorResult> {
         // The other alarm (Daily, at the time it was made) falls due meanwhile.
         m_clock.setNow(m_clock.now().addDays(1).addSecs(-2));
         for (int tick = 0; tick < 3; ++tick, m_clock.advance(1000))
-            owner.TimerTimer();
-        QCoreApplication::sendPostedEvents(&owner, QEvent::MetaCall);
+            m_manager.TimerTimer();
+        QCoreApplication::sendPostedEvents(&m_engine, QEvent::MetaCall);
+        fileNameAfterRinging = m_engine.handOff().currentAlarmFileName;
         AlarmRecord mine = AlarmRecord::newAlarm(m_clock.now());
         mine.reminder = QStringLiteral("mine\n");
-        AlarmFile::write(path(QStringLiteral("alarm.ini")), mine);
-        owner.setEditorResult({QStringLiteral("mine"), 2, mine.alarmTime, mine.alarmDate, mine.weekdayMask()});
-        return true;
+        AlarmFile::write(request.workingCopyPath, mine);
+        return EditorResult{QStringLiteral("mine"), 2, mine.alarmTime, mine.alarmDate, mine.weekdayMask()};
     });
     m_manager.ButtonAddClick();
-    EXPECT_EQ(ringerSaw, QStringList{QStringLiteral("0.ini")});
-    ASSERT_EQ(m_manager.catalogue().size(), 2);
+    EXPECT_EQ(ringerSaw, (QStringList{QStringLiteral("0.ini"), path(QStringLiteral("0.ini"))}));
+    EXPECT_EQ(fileNameAfterRinging, QStringLiteral("alarm.ini")) << "the editor's file name was not given back";
+    ASSERT_EQ(m_engine.catalogue().size(), 2);
     AlarmRecord saved;
     AlarmFile::read(path(QStringLiteral("1.ini")), AlarmFile::ReadMode::Editing, saved);
     EXPECT_EQ(saved.reminder, QStringLiteral("mine\n"));
@@ -167,7 +176,7 @@ TEST_F(Manager, DoubleClickEditsItsRowAndBelowTheRowsOnlySelectsTheLast)
 
     m_manager.selectRow(0);
     m_accept = false;
-    doubleClick(list()->visualRect(m_manager.catalogue().index(0, 0)).center());
+    doubleClick(list()->visualRect(m_engine.catalogue().index(0, 0)).center());
     EXPECT_EQ(m_editorRuns, runs + 1);
 }
 
@@ -183,7 +192,7 @@ TEST_F(Manager, CloseAndOKOnlyHideAndKeepRowsAndSelection)
     EXPECT_EQ(m_manager.selectedRow(), 1);
     m_manager.ButtonOKClick();
     EXPECT_FALSE(m_manager.isVisible());
-    EXPECT_EQ(m_manager.catalogue().size(), 2);
+    EXPECT_EQ(m_engine.catalogue().size(), 2);
 }
 
 TEST_F(Manager, FailuresAreReportedAndLeaveTheListAsItWas)
@@ -194,15 +203,45 @@ TEST_F(Manager, FailuresAreReportedAndLeaveTheListAsItWas)
     addAlarm(QStringLiteral("blocked"));
     ASSERT_EQ(errors.messages.size(), 1);
     EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("0.ini"))) << errors.messages[0].toStdString();
-    EXPECT_EQ(m_manager.catalogue().size(), 0);
-    EXPECT_FALSE(m_manager.catalogue().isSlotInUse(0));
+    EXPECT_EQ(m_engine.catalogue().size(), 0);
+    EXPECT_FALSE(m_engine.catalogue().isSlotInUse(0));
 
     // All slots taken: "Add" says so and opens no editor.
     for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
-        m_manager.catalogue().setSlotInUse(slot, true);
+        m_engine.catalogue().setSlotInUse(slot, true);
     const int runs = m_editorRuns;
     m_manager.ButtonAddClick();
     EXPECT_EQ(m_editorRuns, runs);
     ASSERT_EQ(errors.messages.size(), 2);
     EXPECT_TRUE(errors.messages[1].contains(QStringLiteral("256")));
+}
+
+// Where alarms can't wake the computer, the manager says so, with the
+// reason and the remedy, or that the system refused the moment; it stops
+// saying so when waking works again.
+TEST_F(Manager, TheWakeNoteSaysWhyAlarmsWontWakeTheComputer)
+{
+    const auto *note = m_manager.findChild<QLabel *>(QStringLiteral("LabelWake"));
+    ASSERT_NE(note, nullptr);
+    m_engine.catalogue().appendRow(CatalogueRow::fromFields(
+        {QStringLiteral("Daily"), QStringLiteral("Daily"), QString(), QString(), QStringLiteral("073000"),
+         QStringLiteral("07122026"), QStringLiteral("0000000"), QStringLiteral("0")}));
+
+    FakeWakeTimer forbidden(
+        {false, QStringLiteral("this program lacks CAP_WAKE_ALARM"), QStringLiteral("run setcap cap_wake_alarm+ep")});
+    m_engine.setWakeTimer(&forbidden);
+    EXPECT_TRUE(note->isVisibleTo(&m_manager));
+    EXPECT_TRUE(note->toolTip().contains(QStringLiteral("lacks CAP_WAKE_ALARM")));
+    EXPECT_TRUE(note->toolTip().contains(QStringLiteral("setcap cap_wake_alarm+ep")));
+
+    FakeWakeTimer refusing;
+    refusing.refuse = true;
+    m_engine.setWakeTimer(&refusing);
+    EXPECT_TRUE(note->isVisibleTo(&m_manager)) << "the refusal went unsaid";
+    EXPECT_TRUE(note->toolTip().contains(QStringLiteral("refused")));
+    refusing.refuse = false;
+    m_clock.advance(200);
+    m_manager.TimerTimer();
+    EXPECT_FALSE(note->isVisibleTo(&m_manager)) << "still says so although armed";
+    m_engine.setWakeTimer(nullptr);
 }

@@ -29,21 +29,19 @@
 
 namespace {
 
-class AlarmOptions : public ManagerTest
+class AlarmOptions : public DialogTest
 {
 protected:
-    AlarmOptions() : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59, 900)))
+    AlarmOptions() : DialogTest(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59, 900)))
     {
-        m_manager.setNewAlarmFlag(true);
-        m_manager.setCurrentAlarmFileName(QStringLiteral("alarm.ini"));
-        OutputLevel::instance().setLevel(33);
-        m_levelBefore = OutputLevel::instance().packed();
+        m_level.setLevel(33);
+        m_levelBefore = m_level.packed();
     }
     void TearDown() override { m_dialog.reset(); }
 
     void open()
     {
-        m_dialog = std::make_unique<TAlarmOptions>(m_manager);
+        m_dialog = std::make_unique<TAlarmOptions>(m_request, m_services);
         m_dialog->setFileChooser([this](QWidget *, const QString &) { return m_chosen; });
         m_dialog->show();
     }
@@ -63,6 +61,7 @@ protected:
     }
     FakePlayer &player() const { return static_cast<FakePlayer &>(m_dialog->player()); }
 
+    EditorRequest m_request{true, path(QStringLiteral("alarm.ini"))};
     std::unique_ptr<TAlarmOptions> m_dialog;
     QStringList m_chosen;
     quint32 m_levelBefore = 0;
@@ -80,7 +79,7 @@ TEST_F(AlarmOptions, OkOnANewAlarmWritesTheDefaultFileAndTheResultAndNoDayGivesT
     const QByteArray written = readAll(workingCopyPath());
     EXPECT_EQ(written, AlarmFile::encode(AlarmRecord::newAlarm(m_clock.now())));
     EXPECT_TRUE(written.endsWith("***Memo***\r\nDon't for get to ...\r\n"));
-    const EditorResult &result = m_manager.editorResult();
+    const EditorResult &result = m_dialog->editorResult();
     EXPECT_EQ(result.caption, QStringLiteral("Don't for get to ..."));
     EXPECT_EQ(result.frequencyCode, 3);
     EXPECT_EQ(result.alarmTime, QTime(7, 29, 59));
@@ -93,8 +92,8 @@ TEST_F(AlarmOptions, OkOnANewAlarmWritesTheDefaultFileAndTheResultAndNoDayGivesT
         child<QCheckBox>(name)->setChecked(false);
     child<QPlainTextEdit>("Memo")->clear();
     m_dialog->OKClick();
-    EXPECT_EQ(result.weekdayMask, QStringLiteral("0000000"));
-    EXPECT_EQ(result.caption, QString());
+    EXPECT_EQ(m_dialog->editorResult().weekdayMask, QStringLiteral("0000000"));
+    EXPECT_EQ(m_dialog->editorResult().caption, QString());
     EXPECT_TRUE(readAll(workingCopyPath()).endsWith("***Memo***\r\n"));
     EXPECT_EQ(saved().weekdayMask(), QStringLiteral("0000000"));
 }
@@ -152,7 +151,7 @@ TEST_F(AlarmOptions, EditingAnAlarmRewritesItsValuesAndTheReminderGainsAFinalLin
         .reminder = QString::fromUtf8("first\n\nthird\u00a0line")}; // a non-breaking space stays one
     // clang-format on
     AlarmFile::write(workingCopyPath(), original);
-    m_manager.setNewAlarmFlag(false);
+    m_request.newAlarm = false;
     open();
     EXPECT_EQ(child<QComboBox>("Frequency")->currentText(), QStringLiteral("Once"));
     EXPECT_EQ(child<QTimeEdit>("FadeInTimePicker")->text(), QStringLiteral("07"));
@@ -166,8 +165,8 @@ TEST_F(AlarmOptions, EditingAnAlarmRewritesItsValuesAndTheReminderGainsAFinalLin
     AlarmRecord expected = original;
     expected.reminder += u'\n';
     EXPECT_EQ(readAll(workingCopyPath()), AlarmFile::encode(expected));
-    EXPECT_EQ(m_manager.editorResult().caption, QStringLiteral("first"));
-    EXPECT_EQ(m_manager.editorResult().weekdayMask, QStringLiteral("1001001"));
+    EXPECT_EQ(m_dialog->editorResult().caption, QStringLiteral("first"));
+    EXPECT_EQ(m_dialog->editorResult().weekdayMask, QStringLiteral("1001001"));
 }
 
 // One list edited step by step; each step names the row selected first
@@ -260,12 +259,12 @@ TEST_F(AlarmOptions, TheSliderPreviewsTheLevelAndEveryEndRestoresIt)
         open();
         child<QSlider>("AlarmVolume")->setValue(37);
         EXPECT_EQ(child<QLabel>("LabelVolume")->text(), QStringLiteral("37%"));
-        EXPECT_EQ(OutputLevel::instance().level(), 94);
+        EXPECT_EQ(m_level.level(), 94);
         end(*m_dialog);
         if (m_dialog) {
             EXPECT_FALSE(m_dialog->isVisible());
         }
-        EXPECT_EQ(OutputLevel::instance().packed(), m_levelBefore);
+        EXPECT_EQ(m_level.packed(), m_levelBefore);
     }
     EXPECT_EQ(saved().volume, 37);
 }
@@ -273,7 +272,6 @@ TEST_F(AlarmOptions, TheSliderPreviewsTheLevelAndEveryEndRestoresIt)
 TEST_F(AlarmOptions, AWorkingCopyThatCannotBeWrittenKeepsTheDialogOpenWithoutAResult)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("alarm.ini")));
-    m_manager.setEditorResult({QStringLiteral("previous"), 0, {}, {}, {}});
     open();
     {
         ErrorRecorder errors;
@@ -283,7 +281,7 @@ TEST_F(AlarmOptions, AWorkingCopyThatCannotBeWrittenKeepsTheDialogOpenWithoutARe
     }
     EXPECT_TRUE(m_dialog->isVisible());
     EXPECT_NE(m_dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(m_manager.editorResult().caption, QStringLiteral("previous"));
+    EXPECT_TRUE(m_dialog->editorResult().caption.isEmpty()) << "a result without a working copy";
     EXPECT_TRUE(QFileInfo(workingCopyPath()).isDir());
 }
 
@@ -298,7 +296,7 @@ TEST_F(AlarmOptions, CaptionEndsWhereTheMemoWrapsTheFirstLine)
     QApplication::processEvents();
     m_dialog->OKClick();
 
-    const QString caption = m_manager.editorResult().caption;
+    const QString caption = m_dialog->editorResult().caption;
     ASSERT_FALSE(caption.isEmpty());
     ASSERT_LT(caption.size(), firstLine.size());
     EXPECT_TRUE(firstLine.startsWith(caption));
@@ -410,15 +408,13 @@ void PrintTo(const TypedValue &row, std::ostream *out)
     *out << row.locale << ' ' << row.field << (row.clicked ? " clicked" : " selected") << " \"" << row.typed << '"';
 }
 
-class TypingIntoTheEditor : public ManagerTest, public ::testing::WithParamInterface<TypedValue>
+class TypingIntoTheEditor : public DialogTest, public ::testing::WithParamInterface<TypedValue>
 {
 protected:
     TypingIntoTheEditor()
-        : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59)),
-                      LocaleFormats::fromLocale(QLocale(QString::fromLatin1(GetParam().locale))))
+        : DialogTest(QDateTime(QDate(2026, 12, 7), QTime(7, 29, 59)),
+                     LocaleFormats::fromLocale(QLocale(QString::fromLatin1(GetParam().locale))))
     {
-        m_manager.setNewAlarmFlag(true);
-        m_manager.setCurrentAlarmFileName(QStringLiteral("alarm.ini"));
     }
 };
 
@@ -430,7 +426,7 @@ protected:
 TEST_P(TypingIntoTheEditor, GivesTheValueAsTyped)
 {
     const TypedValue &row = GetParam();
-    TAlarmOptions dialog(m_manager);
+    TAlarmOptions dialog(EditorRequest{true, path(QStringLiteral("alarm.ini"))}, m_services);
     dialog.show();
     auto *frequency = dialog.findChild<QComboBox *>(QStringLiteral("Frequency"));
     frequency->setCurrentText(QStringLiteral("Once"));

@@ -148,11 +148,9 @@ TEST_F(ClockWindow, SettingsFileIsReadAtCreationAndWrittenAtExit)
 TEST_F(ClockWindow, ExitSavesTheAlarmsFirstAndStaysOpenWhenThatFails)
 {
     create();
-    ManualClock clock{QDateTime(QDate(2027, 1, 2), QTime(9, 0))};
-    DateTimeFormatter formatter{LocaleFormats::usEnglish()};
     TFormAbout about;
-    TFormAlarmList manager(m_program.path() + u'/', *m_main, clock, formatter);
-    m_main->setCompanions(&manager, &about);
+    StandaloneManager standalone(FileLocations(m_program.path() + u'/'));
+    m_main->setCompanions(&standalone.manager, &about);
     // A folder where the catalogue should go makes every write of it fail.
     ASSERT_TRUE(QDir(m_program.path()).mkdir(QStringLiteral("al.ini")));
     {
@@ -458,11 +456,9 @@ TEST_F(ClockWindow, ExitWithAnUnwritableDataFolderSaysWhatIsLostAndEnds)
     const FileLocations locations(blocker + QStringLiteral("/Chronelle"), m_program.path(), true);
     TFormMain main(locations, m_config.path());
     main.show();
-    ManualClock clock{QDateTime(QDate(2027, 1, 2), QTime(9, 0))};
-    DateTimeFormatter formatter{LocaleFormats::usEnglish()};
     TFormAbout about;
-    TFormAlarmList manager(locations, main, clock, formatter);
-    main.setCompanions(&manager, &about);
+    StandaloneManager standalone(locations);
+    main.setCompanions(&standalone.manager, &about);
     {
         ErrorRecorder errors;
         main.Exit1Click();

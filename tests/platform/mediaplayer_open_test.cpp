@@ -1,3 +1,4 @@
+#include "outputlevel.h"
 #include "qtprint.h"
 #include "tmediaplayer.h"
 
@@ -23,7 +24,8 @@ TEST(PlayerOpen, UnopenableFilesThrowAndLeaveThePlayerClosed)
     for (const auto &[name, says] : rows) {
         SCOPED_TRACE(says);
         const QString file = *name ? dir.filePath(QString::fromLatin1(name)) : QString();
-        TMediaPlayer player;
+        const OutputLevel level;
+        TMediaPlayer player(level);
         QSignalSpy notified(&player, &MediaPlayer::OnNotify);
         QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
         player.setFileName(file);

@@ -74,9 +74,7 @@ protected:
         REQUIRE_SERVICE(missingSoundServer());
         ASSERT_TRUE(m_lock.acquire()) << "another test kept the null sink for five minutes";
         ASSERT_TRUE(m_dir.isValid());
-        OutputLevel::instance().setLevel(255);
     }
-    void TearDown() override { OutputLevel::instance().setPacked(m_savedLevel); }
 
     // A tone at half of full scale.
     QString tone(double seconds)
@@ -94,12 +92,12 @@ protected:
 
     ServiceLock m_lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
     QTemporaryDir m_dir;
-    quint32 m_savedLevel = OutputLevel::instance().packed();
+    OutputLevel m_level;
 };
 
 TEST_F(PlayerTest, EndIsNotifiedOnceAndPlayStartsOver)
 {
-    TMediaPlayer player;
+    TMediaPlayer player(m_level);
     QSignalSpy notified(&player, &MediaPlayer::OnNotify);
     QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
     player.setFileName(tone(1.0));
@@ -126,7 +124,7 @@ TEST_F(PlayerTest, StopAndCloseReportStoppedOnce)
     const QString file = tone(5.0);
     for (const bool close : {false, true}) {
         SCOPED_TRACE(close ? "close" : "stop");
-        TMediaPlayer player;
+        TMediaPlayer player(m_level);
         QSignalSpy notified(&player, &MediaPlayer::OnNotify);
         player.setFileName(file);
         player.open();
@@ -149,7 +147,7 @@ TEST_F(PlayerTest, StopAndCloseReportStoppedOnce)
 // GStreamer says it several times and leaves its player "playing".
 TEST_F(PlayerTest, GarbageIsReportedOnceAndStopsThePlayer)
 {
-    TMediaPlayer player;
+    TMediaPlayer player(m_level);
     QSignalSpy notified(&player, &MediaPlayer::OnNotify);
     QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
     const QString file = garbage();
@@ -172,8 +170,8 @@ TEST_F(PlayerTest, LevelScalesTheAmplitudeOfAPlayingSound)
 {
     SinkRecorder recorder;
     ASSERT_EQ(recorder.start(), QString());
-    OutputLevel::instance().setLevel(127);
-    TMediaPlayer player;
+    m_level.setLevel(127);
+    TMediaPlayer player(m_level);
     QSignalSpy notified(&player, &MediaPlayer::OnNotify);
     player.setFileName(tone(6.0));
     player.open();
@@ -182,7 +180,7 @@ TEST_F(PlayerTest, LevelScalesTheAmplitudeOfAPlayingSound)
         << "the tone never reached the sink";
     QTest::qWait(500); // some of the tone at the first level
     const qsizetype changedAt = recorder.recordedSoFar().size() / 4 * 4;
-    OutputLevel::instance().setLevel(255);
+    m_level.setLevel(255);
     ASSERT_TRUE(notified.wait(playbackBoundMs));
     const QByteArray recorded = recorder.stop();
     // Skip half a second after the change: sound already on its way to the
@@ -232,7 +230,7 @@ TEST_F(PlayerTest, EveryKindOfSongIsHeard)
         }
         SinkRecorder recorder;
         ASSERT_EQ(recorder.start(), QString());
-        TMediaPlayer player;
+        TMediaPlayer player(m_level);
         QSignalSpy notified(&player, &MediaPlayer::OnNotify);
         player.setFileName(file);
         player.open();
@@ -254,7 +252,8 @@ TEST(NoSoundServer, DISABLED_PlaybackStillEnds)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    TMediaPlayer player;
+    const OutputLevel level;
+    TMediaPlayer player(level);
     QSignalSpy notified(&player, &MediaPlayer::OnNotify);
     player.setFileName(writeFile(dir, QStringLiteral("tone.wav"), toneWav(1.0, 0.5)));
     player.open();

@@ -6,15 +6,10 @@
 
 namespace {
 
-// The level is one object for the whole program: every test leaves it as it
-// found it.
 class OutputLevelTest : public ::testing::Test
 {
 protected:
-    void TearDown() override { level.setPacked(m_saved); }
-
-    OutputLevel &level = OutputLevel::instance();
-    quint32 m_saved = OutputLevel::instance().packed();
+    OutputLevel level;
 };
 
 // Written as (L shl 24) or (L shl 8); read back, the louder channel decides

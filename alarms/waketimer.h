@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <memory>
 
 // Wakes a suspended computer at a chosen moment, where the system lets this
 // program do so. One moment at a time: arming again replaces it, clear()
@@ -22,15 +21,11 @@ public:
     };
 
     using QObject::QObject;
-    ~WakeTimer() override;
 
     virtual Availability availability() const = 0;
     // False when waking is not permitted or the system refused the moment.
     virtual bool arm(const QDateTime &moment) = 0;
     virtual void clear() = 0;
-
-    // The timer of this system. Defined with the backend.
-    static std::unique_ptr<WakeTimer> create();
 
 signals:
     void fired();

@@ -1,30 +1,22 @@
 // The wake timer follows the next due alarm: armed a little before it,
 // armed again when the catalogue or the time zone changes, cleared when no
-// alarm remains; where waking is not permitted the manager says so. A tick
-// that changes none of it makes no new moment.
+// alarm remains, tried again when the system refuses it. A tick that changes
+// none of it makes no new moment.
 
+#include "enginetestsupport.h"
 #include "fakeclockjumps.h"
 #include "fakewaketimer.h"
-#include "formstestsupport.h"
 #include "timezone.h"
 
-#include <QCoreApplication>
-#include <QLabel>
+#include <QSignalSpy>
 
 namespace {
 
-class Waking : public ManagerTest
+class Waking : public ::testing::Test
 {
 protected:
-    Waking() : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(6, 0), Qt::LocalTime))
-    {
-        m_manager.setRinger([](TFormAlarmList &, const Occurrence &) {});
-    }
-    void tick()
-    {
-        m_manager.TimerTimer();
-        QCoreApplication::sendPostedEvents(&m_manager, QEvent::MetaCall);
-    }
+    Waking() { m_engine.timer()->stop(); }
+    void tick() { ::tick(m_engine); }
     static CatalogueRow daily(const QTime &time, int slot)
     {
         return CatalogueRow::fromFields({QStringLiteral("Daily"), QStringLiteral("Daily"), QString(), QString(),
@@ -35,6 +27,9 @@ protected:
     static QDateTime local(int day, const QTime &time) { return QDateTime(QDate(2026, 12, day), time, Qt::LocalTime); }
 
     ScopedTimeZone m_zone{"Europe/Berlin"};
+    EngineOn<> m_on{QDateTime(QDate(2026, 12, 7), QTime(6, 0), Qt::LocalTime)};
+    AlarmEngine &m_engine = m_on.engine;
+    ManualClock &m_clock = m_on.clock;
 };
 
 } // namespace
@@ -42,11 +37,11 @@ protected:
 TEST_F(Waking, TheTimerFollowsTheNextDueAlarmAndIsClearedWithoutOne)
 {
     FakeWakeTimer timer;
-    m_manager.setWakeTimer(&timer);
+    m_engine.setWakeTimer(&timer);
     tick();
     EXPECT_TRUE(timer.armedFor.isEmpty()) << "armed with no alarm at all";
 
-    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    m_engine.catalogue().appendRow(daily(QTime(7, 30), 0));
     tick();
     ASSERT_EQ(timer.armedFor.size(), 1);
     EXPECT_EQ(timer.armedFor.last(), local(7, QTime(7, 29, 40)));
@@ -57,15 +52,15 @@ TEST_F(Waking, TheTimerFollowsTheNextDueAlarmAndIsClearedWithoutOne)
     EXPECT_EQ(timer.armedFor.size(), 1) << "armed again although nothing changed";
 
     // When its moment comes, a sleeping tick looks at the clock at once.
-    m_manager.timer()->start(60'000);
+    m_engine.timer()->start(60'000);
     emit timer.fired();
-    EXPECT_EQ(m_manager.timer()->interval(), 0);
-    m_manager.timer()->stop();
+    EXPECT_EQ(m_engine.timer()->interval(), 0);
+    m_engine.timer()->stop();
 
-    m_manager.catalogue().appendRow(daily(QTime(6, 30), 1));
+    m_engine.catalogue().appendRow(daily(QTime(6, 30), 1));
     tick();
     EXPECT_EQ(timer.armedFor.last(), local(7, QTime(6, 29, 40)));
-    m_manager.catalogue().removeRowAt(1);
+    m_engine.catalogue().removeRowAt(1);
     tick();
     EXPECT_EQ(timer.armedFor.last(), local(7, QTime(7, 29, 40)));
 
@@ -87,63 +82,53 @@ TEST_F(Waking, TheTimerFollowsTheNextDueAlarmAndIsClearedWithoutOne)
     }
 
     EXPECT_TRUE(timer.armed);
-    m_manager.catalogue().removeRowAt(0);
+    m_engine.catalogue().removeRowAt(0);
     tick();
     EXPECT_FALSE(timer.armed) << "still armed with no alarm left";
     EXPECT_EQ(timer.clearings, 1);
 }
 
-TEST_F(Waking, WhereWakingIsNotPermittedNothingIsArmedAndTheManagerSaysWhy)
+TEST_F(Waking, WhereWakingIsNotPermittedNothingIsArmed)
 {
-    const auto *note = m_manager.findChild<QLabel *>(QStringLiteral("LabelWake"));
-    ASSERT_NE(note, nullptr);
-    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
-    for (const bool permitted : {true, false}) {
-        SCOPED_TRACE(permitted ? "permitted" : "not permitted");
-        FakeWakeTimer timer({permitted, permitted ? QString() : QStringLiteral("this program lacks CAP_WAKE_ALARM"),
-                             permitted ? QString() : QStringLiteral("run setcap cap_wake_alarm+ep")});
-        m_manager.setWakeTimer(&timer);
-        tick();
-        EXPECT_EQ(timer.armedFor.size(), permitted ? 1 : 0);
-        EXPECT_EQ(note->isVisibleTo(&m_manager), !permitted);
-        if (!permitted) {
-            EXPECT_TRUE(note->toolTip().contains(QStringLiteral("lacks CAP_WAKE_ALARM")));
-            EXPECT_TRUE(note->toolTip().contains(QStringLiteral("setcap cap_wake_alarm+ep")));
-        }
-        m_manager.setWakeTimer(nullptr);
-    }
+    m_engine.catalogue().appendRow(daily(QTime(7, 30), 0));
+    FakeWakeTimer timer({false, QStringLiteral("this program lacks CAP_WAKE_ALARM"), QString()});
+    QSignalSpy changes(&m_engine, &AlarmEngine::wakingChanged);
+    m_engine.setWakeTimer(&timer);
+    tick();
+    EXPECT_EQ(timer.attempts, 0);
+    EXPECT_FALSE(m_engine.wakeRefused()) << "a timer that may not wake was asked anyway";
+    EXPECT_EQ(changes.count(), 1) << "the window was not told of the new timer";
+    m_engine.setWakeTimer(nullptr);
 }
 
 // A moment the system refuses is not taken as armed: it is tried again on
 // the next ticks, the manager says so once, and stops saying so when it is armed.
 TEST_F(Waking, ARefusedMomentIsTriedAgainAndToldOnce)
 {
-    const auto *note = m_manager.findChild<QLabel *>(QStringLiteral("LabelWake"));
-    ASSERT_NE(note, nullptr);
     FakeWakeTimer timer;
     timer.refuse = true;
-    m_manager.setWakeTimer(&timer);
-    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    m_engine.setWakeTimer(&timer);
+    QSignalSpy changes(&m_engine, &AlarmEngine::wakingChanged);
+    m_engine.catalogue().appendRow(daily(QTime(7, 30), 0));
     tick();
     EXPECT_TRUE(timer.armedFor.isEmpty());
-    EXPECT_TRUE(note->isVisibleTo(&m_manager)) << "the refusal went unsaid";
-    EXPECT_TRUE(note->toolTip().contains(QStringLiteral("refused")));
-    const QString told = note->toolTip();
+    EXPECT_TRUE(m_engine.wakeRefused()) << "the refusal went unsaid";
     for (int i = 0; i < 3; ++i) {
         m_clock.advance(200);
         tick();
     }
     EXPECT_EQ(timer.attempts, 4) << "a refused moment must be tried again";
-    EXPECT_EQ(note->toolTip(), told);
+    EXPECT_EQ(changes.count(), 1) << "the refusal was told more than once";
 
     timer.refuse = false;
     tick();
     ASSERT_EQ(timer.armedFor.size(), 1);
     EXPECT_EQ(timer.armedFor.last(), local(7, QTime(7, 29, 40)));
-    EXPECT_FALSE(note->isVisibleTo(&m_manager)) << "still says so although armed";
+    EXPECT_FALSE(m_engine.wakeRefused()) << "still refused although armed";
+    EXPECT_EQ(changes.count(), 2);
     tick();
     EXPECT_EQ(timer.attempts, 5) << "armed again although nothing changed";
-    m_manager.setWakeTimer(nullptr);
+    m_engine.setWakeTimer(nullptr);
 }
 
 // A new zone with today's offset but another one on the alarm's day: the word
@@ -152,11 +137,11 @@ TEST_F(Waking, ANewZoneWithTheSameOffsetTodayMovesTheMomentWhenTheClockMayHaveJu
 {
     FakeWakeTimer timer;
     FakeClockJumps jumps;
-    m_manager.sleepWhileHidden({&jumps});
+    m_engine.sleepWhileHidden({&jumps});
     ScopedTimeZone lagos("Africa/Lagos");
     m_clock.setNow(QDateTime(QDate(2027, 3, 27), QTime(12, 0), Qt::LocalTime));
-    m_manager.setWakeTimer(&timer);
-    m_manager.catalogue().appendRow(daily(QTime(7, 30), 0));
+    m_engine.setWakeTimer(&timer);
+    m_engine.catalogue().appendRow(daily(QTime(7, 30), 0));
     tick();
     ASSERT_EQ(timer.armedFor.size(), 1);
     EXPECT_EQ(timer.armedFor.last().toUTC(), QDateTime(QDate(2027, 3, 28), QTime(6, 29, 40), Qt::UTC));
@@ -168,5 +153,5 @@ TEST_F(Waking, ANewZoneWithTheSameOffsetTodayMovesTheMomentWhenTheClockMayHaveJu
         ASSERT_EQ(timer.armedFor.size(), 2) << "the moment was not made anew";
         EXPECT_EQ(timer.armedFor.last().toUTC(), QDateTime(QDate(2027, 3, 28), QTime(5, 29, 40), Qt::UTC));
     }
-    m_manager.setWakeTimer(nullptr);
+    m_engine.setWakeTimer(nullptr);
 }

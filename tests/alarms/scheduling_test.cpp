@@ -1,8 +1,8 @@
-// A year of the manager's real tick on a fake clock, in a zone with daylight
+// A year of the engine's real tick on a fake clock, in a zone with daylight
 // saving: every occurrence of every row rings exactly once, in order, also
 // when ticks come late and while another ringing window is open.
 
-#include "formstestsupport.h"
+#include "enginetestsupport.h"
 #include "timezone.h"
 
 #include <QEventLoop>
@@ -61,24 +61,18 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
         {"Once", QTime(12, 0), QDate(2026, 6, 1)},         // in the past
         {"Monthly", QTime(23, 59, 59), QDate(2020, 1, 15)} // the last second of a day
     };
-    QTemporaryDir dir;
-    LinesFace face;
     const QDateTime start(QDate(2027, 1, 1), QTime(0, 0));
     const QDateTime end(QDate(2028, 1, 1), QTime(0, 0));
-    ManualClock clock(start);
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
-    manager.timer()->stop(); // this test is the timer
-    // A tick, and the ringing it posts.
-    const auto tick = [&manager]() {
-        manager.TimerTimer();
-        QCoreApplication::sendPostedEvents(&manager, QEvent::MetaCall);
-    };
+    EngineOn<> on(start);
+    AlarmEngine &engine = on.engine;
+    ManualClock &clock = on.clock;
+    const DisplayLines &face = on.face;
+    engine.timer()->stop(); // this test is the timer
     for (int i = 0; i < int(std::size(rows)); ++i)
-        manager.catalogue().appendRow(rows[i].toRow(i));
-    tick();
+        engine.catalogue().appendRow(rows[i].toRow(i));
+    tick(engine);
     EXPECT_EQ(face.lines.value(1), QStringLiteral(" 01/01/27 12:00:00 AM"));
-    const int position = manager.scheduler().marqueePosition();
+    const int position = engine.scheduler().marqueePosition();
     EXPECT_EQ(face.lines.value(2),
               QString(QString(21 - position, u' ') + QStringLiteral("Next Alarm: ").left(position)));
 
@@ -88,10 +82,12 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
     bool windowOpen = false;
     QDateTime lastWindowClosed;
     int onTime = 0;
-    manager.setRinger([&](TFormAlarmList &owner, const Occurrence &occurrence) {
+    engine.setRinger([&](const RingingRequest &request) {
+        const Occurrence &occurrence = request.occurrence;
         EXPECT_FALSE(windowOpen) << "a second ringing window opened";
-        EXPECT_TRUE(owner.ringingFlag());
-        EXPECT_EQ(owner.currentAlarmFileName(), QStringLiteral("%1.ini").arg(occurrence.slot));
+        EXPECT_TRUE(engine.ringing());
+        EXPECT_EQ(engine.handOff().currentAlarmFileName, QStringLiteral("%1.ini").arg(occurrence.slot));
+        EXPECT_EQ(request.alarmFilePath, on.path(QStringLiteral("%1.ini").arg(occurrence.slot)));
         // On the wall clock within the minute, unless it waited for another
         // window; the skipped hour adds its own hour.
         if (!lastWindowClosed.isValid() || ScheduleRules::wallMomentOf(lastWindowClosed) < occurrence.due) {
@@ -107,14 +103,14 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
         if (random.bounded(5) == 0) {
             for (int t = 1 + int(random.bounded(30)); t > 0; --t) {
                 clock.advance(step());
-                owner.TimerTimer();
+                engine.tick();
             }
         }
         windowOpen = false;
         lastWindowClosed = clock.now();
     });
     while (clock.now() < end) {
-        tick();
+        tick(engine);
         clock.advance(step());
     }
 
@@ -158,19 +154,19 @@ TEST(SchedulerSimulation, AYearInBerlinRingsEveryOccurrenceOnceAndInOrder)
 // on and the alarm that falls due meanwhile rings after it, not "missed".
 TEST(SchedulerSimulation, TheClockRunsOnAndAlarmsQueueWhileAWindowRings)
 {
-    QTemporaryDir dir;
-    LinesFace face;
-    ManualClock clock(QDateTime(QDate(2027, 1, 4), QTime(7, 0, 0)));
-    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
-    TFormAlarmList manager(dir.path() + u'/', face, clock, formatter);
+    EngineOn<> on(QDateTime(QDate(2027, 1, 4), QTime(7, 0, 0)));
+    AlarmEngine &engine = on.engine;
+    ManualClock &clock = on.clock;
+    const DisplayLines &face = on.face;
     const SimpleRow first{"Daily", QTime(7, 0, 1), QDate(2020, 1, 1)};
     const SimpleRow second{"Daily", QTime(7, 0, 30), QDate(2020, 1, 1)};
-    manager.catalogue().appendRow(first.toRow(0));
-    manager.catalogue().appendRow(second.toRow(1));
-    QSignalSpy missed(&manager, &TFormAlarmList::alarmMissed);
+    engine.catalogue().appendRow(first.toRow(0));
+    engine.catalogue().appendRow(second.toRow(1));
+    QSignalSpy missed(&engine, &AlarmEngine::alarmMissed);
     QList<int> rung;
     QStringList clockLinesWhileRinging;
-    manager.setRinger([&](TFormAlarmList &, const Occurrence &occurrence) {
+    engine.setRinger([&](const RingingRequest &request) {
+        const Occurrence &occurrence = request.occurrence;
         rung << occurrence.slot;
         if (occurrence.slot != 0)
             return;

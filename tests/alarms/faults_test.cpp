@@ -5,8 +5,7 @@
 
 #include "alarmfile.h"
 #include "apperror.h"
-#include "errorrecorder.h"
-#include "formstestsupport.h"
+#include "enginetestsupport.h"
 #include "privatemount.h"
 #include "savefaults.h"
 #include "textfile.h"
@@ -34,44 +33,54 @@ QMap<QString, QByteArray> storedAlarms(const QString &folder)
     return files;
 }
 
-// A manager on a program folder that outlives it, so that it can be
-// started again on what the last one left.
-class ManagerOnDisk : public ::testing::Test
+// An engine on a data folder that outlives it, so that it can be started
+// again on what the last one left. What it says, thrown or told, is kept.
+class EngineOnDisk : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    void TearDown() override { m_manager.reset(); }
+    void TearDown() override { m_engine.reset(); }
 
     virtual QString folder() const { return m_dir.path() + u'/'; }
-    TFormAlarmList &start()
+    AlarmEngine &start()
     {
-        m_manager.reset();
-        m_manager = std::make_unique<TFormAlarmList>(folder(), m_face, m_clock, m_formatter);
-        m_manager->timer()->stop();
-        m_manager->setEditorRunner([this](TFormAlarmList &owner) {
+        m_engine.reset();
+        m_messages.clear();
+        m_engine = std::make_unique<AlarmEngine>(FileLocations(folder()), m_clock, m_formatter);
+        QObject::connect(m_engine.get(), &AlarmEngine::errorOccurred,
+                         [this](const QString &message) { m_messages << message; });
+        m_engine->start();
+        m_engine->timer()->stop();
+        m_engine->setEditorRunner([this](const EditorRequest &request) -> std::optional<EditorResult> {
             AlarmRecord record = AlarmRecord::newAlarm(m_clock.now());
             record.reminder = m_caption + u'\n';
-            AlarmFile::write(owner.locations().dataFile(QStringLiteral("alarm.ini")), record);
-            owner.setEditorResult({m_caption, 2, record.alarmTime, record.alarmDate, record.weekdayMask()});
-            return true;
+            AlarmFile::write(request.workingCopyPath, record);
+            return EditorResult{m_caption, 2, record.alarmTime, record.alarmDate, record.weekdayMask()};
         });
-        return *m_manager;
+        return *m_engine;
+    }
+    // Runs a change as the window does; what it throws is said.
+    void said(const std::function<void()> &change)
+    {
+        try {
+            change();
+        } catch (const AppError &error) {
+            m_messages << error.message();
+        }
     }
     void add(const QString &caption)
     {
         m_caption = caption;
-        m_manager->ButtonAddClick();
+        said([this] { m_engine->addAlarm(); });
     }
     void edit(int row, const QString &caption)
     {
         m_caption = caption;
-        m_manager->selectRow(row);
-        m_manager->buttonEditClick();
+        said([this, row] { m_engine->editAlarm(row); });
     }
     void remove(int row)
     {
-        m_manager->selectRow(row);
-        m_manager->ButtonDeleteClick();
+        said([this, row] { m_engine->deleteAlarm(row); });
     }
     // Every row on the disk has a file of its own whose reminder names it.
     void expectEveryRowHasItsFile(const std::string &when)
@@ -91,22 +100,22 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    LinesFace m_face;
     ManualClock m_clock{QDateTime(QDate(2026, 12, 7), QTime(7, 0, 0))};
     DateTimeFormatter m_formatter{LocaleFormats::usEnglish()};
-    std::unique_ptr<TFormAlarmList> m_manager;
+    std::unique_ptr<AlarmEngine> m_engine;
     QString m_caption;
+    QStringList m_messages;
 };
 
 // A program folder on a small file system of its own that is then filled;
 // without the right to mount one, a full disk is made by failing every write
 // with ENOSPC through the save path's seam.
-class FullDisk : public ManagerOnDisk
+class FullDisk : public EngineOnDisk
 {
 protected:
     void SetUp() override
     {
-        ManagerOnDisk::SetUp();
+        EngineOnDisk::SetUp();
         m_mountPoint = m_dir.filePath(QStringLiteral("small"));
         ASSERT_TRUE(QDir().mkpath(m_mountPoint));
         const int error = PrivateMount::mountTmpfs(m_mountPoint, "size=4m");
@@ -116,7 +125,7 @@ protected:
     }
     void TearDown() override
     {
-        ManagerOnDisk::TearDown();
+        EngineOnDisk::TearDown();
         m_hook.reset();
         QDir::setCurrent(QDir::rootPath());
         if (m_mounted)
@@ -144,7 +153,7 @@ protected:
 
 } // namespace
 
-TEST_F(ManagerOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
+TEST_F(EngineOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
 {
     const std::pair<const char *, std::function<void()>> changes[] = {
         {"Add", [this] { add(QStringLiteral("third")); }},
@@ -171,6 +180,7 @@ TEST_F(ManagerOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
             killedAt(killAt, change);
             const std::string when = std::string(name) + " killed at call " + std::to_string(killAt);
             start(); // the next start finishes or undoes what was cut short
+            EXPECT_TRUE(m_messages.isEmpty()) << when << ": " << m_messages.join(u" | ").toStdString();
             const QMap<QString, QByteArray> found = storedAlarms(folder());
             EXPECT_TRUE(found == before || found == after) << when << ": " << found.keys().join(u", ").toStdString();
             expectEveryRowHasItsFile(when);
@@ -184,25 +194,24 @@ TEST_F(FullDisk, AddEditDeleteAndTheSaveAtTheEndLeaveEveryFileAndSayWhy)
     add(QStringLiteral("first"));
     add(QStringLiteral("second"));
     const QMap<QString, QByteArray> before = storedAlarms(folder());
-    const QList<CatalogueRow> rows = m_manager->catalogue().rows();
+    const QList<CatalogueRow> rows = m_engine->catalogue().rows();
     fill();
 
-    ErrorRecorder errors;
     const std::pair<const char *, std::function<void()>> changes[] = {
         {"Add", [this] { add(QStringLiteral("third")); }},
         {"Edit", [this] { edit(1, QStringLiteral("changed")); }},
         {"Delete", [this] { remove(0); }},
-        {"the save at the end", [this] { ErrorBox::guard(nullptr, [this] { m_manager->saveCatalogue(); }); }},
+        {"the save at the end", [this] { said([this] { m_engine->saveCatalogue(); }); }},
     };
     for (const auto &[name, change] : changes) {
-        errors.messages.clear();
+        m_messages.clear();
         change();
-        ASSERT_EQ(errors.messages.size(), 1) << name << " said " << errors.messages.join(u" | ").toStdString();
-        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("No space left on device")))
-            << name << ": " << errors.messages[0].toStdString();
+        ASSERT_EQ(m_messages.size(), 1) << name << " said " << m_messages.join(u" | ").toStdString();
+        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("No space left on device")))
+            << name << ": " << m_messages[0].toStdString();
         QMap<QString, QByteArray> now = storedAlarms(folder());
         now.remove(QStringLiteral("filler"));
         EXPECT_EQ(now, before) << name;
-        EXPECT_EQ(m_manager->catalogue().rows(), rows) << name << " changed the list on the screen";
+        EXPECT_EQ(m_engine->catalogue().rows(), rows) << name << " changed the list in memory";
     }
 }

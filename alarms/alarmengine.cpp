@@ -1,0 +1,334 @@
+#include "alarmengine.h"
+
+#include "alarmfile.h"
+#include "apperror.h"
+#include "clock.h"
+#include "clockjumps.h"
+#include "datetimeformatter.h"
+#include "filetransaction.h"
+#include "textfile.h"
+#include "tickpacer.h"
+#include "waketimer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <utility>
+
+namespace {
+// Names every step of an Add, Edit or Delete while it is made; see FileTransaction.
+const QString kJournalName = QStringLiteral("al.ini.journal");
+
+// Runs a function when the scope ends, however it ends.
+template <class F> class AtExit
+{
+public:
+    explicit AtExit(F f) : m_f(std::move(f)) {}
+    ~AtExit() { m_f(); }
+    AtExit(const AtExit &) = delete;
+    AtExit &operator=(const AtExit &) = delete;
+
+private:
+    F m_f;
+};
+} // namespace
+
+AlarmEngine::AlarmEngine(const FileLocations &locations, const Clock &clock, const DateTimeFormatter &formatter,
+                         QObject *parent)
+    : QObject(parent), m_locations(locations), m_clock(clock), m_formatter(formatter),
+      m_scheduler(m_catalogue, clock, formatter)
+{
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    m_timer->setInterval(TickPacer::ShownIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &AlarmEngine::tick);
+    m_pacer = new TickPacer(*m_timer, this);
+    // A sleeping tick must look at the catalogue again when it changes.
+    const auto catalogueChanged = [this]() {
+        if (!m_pacer->isShown())
+            m_pacer->wake();
+    };
+    connect(&m_catalogue, &QAbstractItemModel::rowsInserted, this, catalogueChanged);
+    connect(&m_catalogue, &QAbstractItemModel::rowsRemoved, this, catalogueChanged);
+    connect(&m_catalogue, &QAbstractItemModel::dataChanged, this, catalogueChanged);
+    connect(&m_catalogue, &QAbstractItemModel::modelReset, this, catalogueChanged);
+    connect(&m_scheduler, &AlarmScheduler::missed, this, &AlarmEngine::alarmMissed);
+    connect(&m_scheduler, &AlarmScheduler::moreMissed, this, &AlarmEngine::moreAlarmsMissed);
+    // Said after the tick, so a box never holds the scheduler up.
+    connect(&m_scheduler, &AlarmScheduler::rowError, this, &AlarmEngine::errorOccurred, Qt::QueuedConnection);
+}
+
+AlarmEngine::~AlarmEngine() = default;
+
+void AlarmEngine::start()
+{
+    m_exitFlag = false;
+    const auto reportFailure = [this](const std::function<void()> &step) {
+        try {
+            step();
+            return true;
+        } catch (const AppError &error) {
+            emit errorOccurred(error.message());
+            return false;
+        }
+    };
+    reportFailure([this]() {
+        // A change cut short by a crash or a kill is finished or undone
+        // before anything is read.
+        QStringList names{QFileInfo(m_locations.catalogue()).fileName(),
+                          QFileInfo(m_locations.workingCopy()).fileName(),
+                          QFileInfo(m_locations.clockSettings()).fileName()};
+        for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
+            names << slotFileName(slot);
+        FileTransaction::recover(m_locations.dataFolder(), kJournalName, names);
+    });
+    m_catalogueUnreadable = !reportFailure([this]() { m_catalogue.read(m_locations.catalogue()); });
+    // The rows read before a bad line are kept and scheduled.
+    refreshNextAlarm();
+    m_timer->start();
+}
+
+void AlarmEngine::refreshNextAlarm()
+{
+    showDisplay(m_scheduler.refresh());
+}
+
+void AlarmEngine::showDisplay(const AlarmScheduler::Display &display)
+{
+    emit displayChanged(display.clockLine, display.marqueeLine);
+    if (display.managerCaption)
+        emit managerCaptionChanged(*display.managerCaption);
+}
+
+void AlarmEngine::tick()
+{
+    // One reading of the clock serves the whole tick.
+    const QDateTime now = m_clock.now();
+    // Hidden, nobody sees the clock's lines; showing them brings them up to date.
+    if (m_pacer->isShown())
+        showDisplay(m_scheduler.refresh(now));
+    m_scheduler.collectDue(now);
+    // A ringing window runs a modal loop of its own. Run from inside this
+    // slot, it would stop this very timer (Qt never fires a timer again while
+    // its slot runs): the clock would stand still, and what fell due in the
+    // meantime would be found a gap too late and only reported as missed. So
+    // the ringing starts from a posted call, outside the timer; the ticks
+    // during a ringing only queue what falls due.
+    if (!m_handOff.ringing && !m_ringPosted && m_scheduler.pendingCount() > 0) {
+        m_ringPosted = true;
+        QMetaObject::invokeMethod(this, &AlarmEngine::ringPending, Qt::QueuedConnection);
+    }
+    const std::optional<QDateTime> nextDue = m_scheduler.nextDueMoment();
+    m_pacer->ticked(now, nextDue);
+    armWakeTimer(now, nextDue);
+}
+
+void AlarmEngine::ringPending()
+{
+    m_ringPosted = false;
+    while (!m_handOff.ringing) {
+        const std::optional<Occurrence> next = m_scheduler.takeNext();
+        if (!next)
+            break;
+        ringOccurrence(*next);
+    }
+}
+
+void AlarmEngine::ringOccurrence(const Occurrence &occurrence)
+{
+    // An alarm may ring while the editor is open on the working copy; the
+    // editor's file name must be the same again when the ringing is over.
+    const QString editorFileName = m_handOff.currentAlarmFileName;
+    m_handOff.currentAlarmFileName = slotFileName(occurrence.slot);
+    m_currentDueMoment = occurrence.due;
+    m_handOff.ringing = true;
+    emit alarmRinging(occurrence.caption, m_formatter.longTime(occurrence.due.time()));
+    if (m_ringer)
+        m_ringer(RingingRequest{occurrence, m_locations.dataFile(m_handOff.currentAlarmFileName)});
+    m_handOff.ringing = false;
+    emit alarmRingingEnded();
+    m_handOff.currentAlarmFileName = editorFileName;
+}
+
+void AlarmEngine::saveCatalogue() const
+{
+    m_catalogue.write(m_locations.catalogue());
+}
+
+void AlarmEngine::beginUnattendedEnd()
+{
+    m_exitFlag = true;
+    m_endingUnattended = true;
+}
+
+std::optional<EditorResult> AlarmEngine::runEditor(bool newAlarm)
+{
+    m_handOff.newAlarm = newAlarm;
+    m_handOff.currentAlarmFileName = QFileInfo(m_locations.workingCopy()).fileName();
+    m_handOff.editorResult = {};
+    const AtExit clear([this]() {
+        m_handOff.newAlarm = false;
+        m_handOff.currentAlarmFileName.clear();
+    });
+    if (!m_editorRunner)
+        return std::nullopt;
+    const std::optional<EditorResult> result = m_editorRunner(EditorRequest{newAlarm, m_locations.workingCopy()});
+    if (result)
+        m_handOff.editorResult = *result;
+    return result;
+}
+
+void AlarmEngine::copyAlarmFile(const QString &from, const QString &to) const
+{
+    TextFile::writeAtomically(to, TextFile::readBytes(from, AlarmFile::limits().maxBytes()));
+}
+
+void AlarmEngine::commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
+                               const std::optional<int> &removedSlot, const std::function<void()> &applyInMemory)
+{
+    // The slot's file and the list change together or not at all: the
+    // list in memory is changed only when the files on the disk are.
+    FileTransaction change(m_locations.dataFolder(), kJournalName);
+    try {
+        if (writtenSlot) {
+            change.replace(slotFileName(*writtenSlot),
+                           TextFile::readBytes(m_locations.workingCopy(), AlarmFile::limits().maxBytes()));
+        }
+        change.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(rows));
+        if (removedSlot)
+            change.remove(slotFileName(*removedSlot));
+        change.commit();
+    } catch (const AppError &) {
+        if (!change.committed())
+            throw;
+        m_catalogueUnreadable = false;
+        applyInMemory();
+        throw;
+    }
+    m_catalogueUnreadable = false;
+    applyInMemory();
+}
+
+bool AlarmEngine::addAlarm()
+{
+    QDir::setCurrent(m_locations.dataFolder());
+    const AtExit refresh([this]() { refreshNextAlarm(); });
+    // Said at once rather than after the user has filled in a whole alarm.
+    if (!m_catalogue.lowestFreeSlot()) {
+        throw AppError(QStringLiteral("All %1 alarms are in use. Delete an alarm before adding a new one.")
+                           .arg(AlarmCatalogue::SlotCount));
+    }
+    const std::optional<EditorResult> result = runEditor(true);
+    QDir::setCurrent(m_locations.dataFolder());
+    if (!result)
+        return false;
+    const int slot = *m_catalogue.lowestFreeSlot();
+    const CatalogueRow added = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
+    commitChange(m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt,
+                 [this, &added]() { m_catalogue.appendRow(added); });
+    return true;
+}
+
+bool AlarmEngine::editAlarm(int row)
+{
+    QDir::setCurrent(m_locations.dataFolder());
+    if (row < 0 || row >= m_catalogue.size())
+        return false;
+    const AtExit refresh([this]() { refreshNextAlarm(); });
+    const QString slotText = m_catalogue.row(row).slot;
+    const int slot = slotText.toInt();
+    try {
+        copyAlarmFile(m_locations.dataFile(slotFileName(slot)), m_locations.workingCopy());
+    } catch (const AppError &) {
+        // Never show another alarm's settings: without its file the editor
+        // reports the missing file and starts from its defaults.
+        QFile::remove(m_locations.workingCopy());
+    }
+    m_catalogue.setSlotInUse(slot, true);
+    const std::optional<EditorResult> result = runEditor(false);
+    QDir::setCurrent(m_locations.dataFolder());
+    if (!result)
+        return false;
+    CatalogueRow changed = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
+    changed.slot = slotText;
+    QList<CatalogueRow> rows = m_catalogue.rows();
+    rows[row] = changed;
+    commitChange(rows, slot, std::nullopt, [this, slot, row, &changed]() {
+        m_catalogue.setSlotInUse(slot, true);
+        m_catalogue.replaceRow(row, changed);
+    });
+    return true;
+}
+
+bool AlarmEngine::deleteAlarm(int row)
+{
+    if (row < 0 || row >= m_catalogue.size())
+        return false;
+    QList<CatalogueRow> rows = m_catalogue.rows();
+    const int slot = rows.takeAt(row).slot.toInt();
+    commitChange(rows, std::nullopt, slot, [this, row]() { m_catalogue.removeRowAt(row); });
+    return true;
+}
+
+void AlarmEngine::setWakeTimer(WakeTimer *timer)
+{
+    if (m_wakeTimer)
+        disconnect(m_wakeTimer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
+    m_wakeTimer = timer;
+    m_wakeArmedFor.reset();
+    m_wakeBasis.reset();
+    setWakeRefused(false);
+    if (timer && timer->availability().permitted) {
+        // The moment came: whether the computer slept or not, look at the clock now.
+        connect(timer, &WakeTimer::fired, m_pacer, &TickPacer::wake);
+        armWakeTimer(m_clock.now(), m_scheduler.nextDueMoment());
+    }
+    emit wakingChanged();
+}
+
+void AlarmEngine::setWakeRefused(bool refused)
+{
+    if (std::exchange(m_wakeRefused, refused) != refused)
+        emit wakingChanged();
+}
+
+void AlarmEngine::armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &due)
+{
+    if (!m_wakeTimer || !m_wakeTimer->availability().permitted)
+        return;
+    const WakeBasis basis{due, now.offsetFromUtc()};
+    if (basis == m_wakeBasis)
+        return;
+    std::optional<QDateTime> wake;
+    if (due) {
+        // The wall-clock second as a real moment in today's time zone; a
+        // change of zone or of the catalogue gives another one.
+        // Kept as an instant: two local times compare by their readings
+        // alone, so a moment made in another zone would look the same.
+        wake = QDateTime(due->date(), due->time(), Qt::LocalTime).addSecs(-WakeLeadSeconds).toUTC();
+    }
+    if (wake == m_wakeArmedFor) {
+        m_wakeBasis = basis;
+        return;
+    }
+    if (wake && !m_wakeTimer->arm(*wake)) {
+        // Not recorded as armed, so the next tick tries again.
+        setWakeRefused(true);
+        return;
+    }
+    if (!wake)
+        m_wakeTimer->clear();
+    m_wakeArmedFor = wake;
+    m_wakeBasis = basis;
+    setWakeRefused(false);
+}
+
+void AlarmEngine::sleepWhileHidden(const QList<ClockJumpSource *> &wakeSources)
+{
+    for (ClockJumpSource *source : wakeSources) {
+        m_pacer->addJumpSource(source);
+        // A new zone may move the due second's moment while the offset of now stays.
+        connect(source, &ClockJumpSource::clockMayHaveJumped, this, [this]() { m_wakeBasis.reset(); });
+    }
+}

@@ -1,0 +1,202 @@
+#pragma once
+
+#include "alarmcatalogue.h"
+#include "alarmscheduler.h"
+#include "cataloguerow.h"
+#include "filelocations.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <functional>
+#include <optional>
+
+class Clock;
+class ClockJumpSource;
+class DateTimeFormatter;
+class QTimer;
+class TickPacer;
+class WakeTimer;
+
+// What the editor is opened on: a new alarm or the one copied into the
+// working copy, which "OK" writes back.
+struct EditorRequest
+{
+    bool newAlarm = true;
+    QString workingCopyPath;
+};
+
+// One alarm to ring: the occurrence and the file its settings are read from.
+struct RingingRequest
+{
+    Occurrence occurrence;
+    QString alarmFilePath;
+};
+
+// The alarm clock without its windows. It recovers a change cut short at
+// the last run, holds the catalogue for the whole run and writes it back at
+// the end, and ticks: the clock's lines, then what fell due, rung one at a
+// time through the ringer, never two at once. Add, Edit and Delete change the
+// slot's file and the list on the disk as one unit, and the list in memory
+// only when the disk was changed. It keeps the wake timer on the next due
+// alarm, and sleeps between ticks while nobody sees the clock.
+//
+// The windows learn what happened through its signals; the editor and the
+// ringing window are shown by the functions they install, which get a
+// request and give back a result. Calls that a user asked for throw AppError
+// when they fail; what the engine finds on its own (at start, in a tick) is
+// said through errorOccurred().
+class AlarmEngine final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The timer that wakes a suspended computer for the next alarm, this
+    // many seconds early: a resume takes a while, and an alarm whose second
+    // passes during it would only be announced as missed.
+    static constexpr int WakeLeadSeconds = 20;
+
+    AlarmEngine(const FileLocations &locations, const Clock &clock, const DateTimeFormatter &formatter,
+                QObject *parent = nullptr);
+    ~AlarmEngine() override;
+
+    // Finishes or undoes a change cut short, reads the catalogue (the rows
+    // before a bad line are kept), shows the clock's lines and starts the
+    // tick. Each problem is said through errorOccurred(), and start goes on.
+    void start();
+
+    const FileLocations &locations() const { return m_locations; }
+    const Clock &clock() const { return m_clock; }
+    const DateTimeFormatter &formatter() const { return m_formatter; }
+    AlarmCatalogue &catalogue() { return m_catalogue; }
+    const AlarmCatalogue &catalogue() const { return m_catalogue; }
+    AlarmScheduler &scheduler() { return m_scheduler; }
+    QTimer *timer() const { return m_timer; }
+    TickPacer &pacer() { return *m_pacer; }
+
+    // One tick of the scheduler at the clock's present moment.
+    void tick();
+    // Writes the clock line and the "Next Alarm:" line now.
+    void refreshNextAlarm();
+
+    // How the editor is shown; the result is given back only when the user
+    // pressed "OK" and the working copy was written. Must not throw.
+    using EditorRunner = std::function<std::optional<EditorResult>(const EditorRequest &)>;
+    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
+    // How a due alarm is rung; returns when its ringing is over. Must not throw.
+    using Ringer = std::function<void(const RingingRequest &)>;
+    void setRinger(Ringer ringer) { m_ringer = std::move(ringer); }
+
+    // Add, Edit and Delete. Each returns whether the list changed; a change
+    // the disk did not take throws AppError and leaves the list as it was.
+    // A change that was made but whose last steps failed (they are finished
+    // at the next start) changes the list and then throws.
+    bool addAlarm();
+    bool editAlarm(int row);
+    bool deleteAlarm(int row);
+
+    // The hand-off between the windows, set and cleared around each modal
+    // call: what the editor works on, the result it gave, and whether a
+    // ringing window is open (the only guard against a second one).
+    struct HandOff
+    {
+        bool newAlarm = false;
+        QString currentAlarmFileName;
+        EditorResult editorResult;
+        bool ringing = false;
+    };
+    const HandOff &handOff() const { return m_handOff; }
+    bool ringing() const { return m_handOff.ringing; }
+    // The wall-clock second the ringing alarm was due in.
+    const QDateTime &currentDueMoment() const { return m_currentDueMoment; }
+
+    // Only "Exit" lets the program end, and with it the manager close.
+    bool exitFlag() const { return m_exitFlag; }
+    void setExitFlag(bool on) { m_exitFlag = on; }
+    // The program ends without asking (a signal, the session's end): every
+    // close is allowed from now on and writes nothing more.
+    void beginUnattendedEnd();
+    bool endingUnattended() const { return m_endingUnattended; }
+
+    // Writes "al.ini"; throws AppError when it can't.
+    void saveCatalogue() const;
+    // The catalogue file could not be read at start and the list has not
+    // been changed since: a save nobody asked for must not replace it.
+    bool catalogueUnreadable() const { return m_catalogueUnreadable; }
+
+    // Keeps the timer on the next due alarm from now on; none: no waking.
+    void setWakeTimer(WakeTimer *timer);
+    WakeTimer *wakeTimer() const { return m_wakeTimer; }
+    // The system refused the last moment asked for; tried again at each tick.
+    bool wakeRefused() const { return m_wakeRefused; }
+
+    // From now on the tick may sleep while the pacer is told that nobody sees
+    // the clock, until the next due second or until one of these says the
+    // wall clock may have jumped.
+    void sleepWhileHidden(const QList<ClockJumpSource *> &wakeSources);
+
+signals:
+    // The clock's date-and-time line and its "Next Alarm:" window.
+    void displayChanged(const QString &clockLine, const QString &marqueeLine);
+    // The manager's caption while the catalogue holds an Hourly row.
+    void managerCaptionChanged(const QString &caption);
+    void alarmMissed(const QString &caption, const QDateTime &due);
+    void moreAlarmsMissed(int count, bool orMore);
+    // An alarm begins to ring (its time as the clock shows times), and its ringing is over.
+    void alarmRinging(const QString &caption, const QString &timeText);
+    void alarmRingingEnded();
+    // Another wake timer was set, or the system refused a moment or took one again.
+    void wakingChanged();
+    // A problem found at start or in a tick; said after the tick, so that a
+    // box never holds the scheduler up.
+    void errorOccurred(const QString &message);
+
+private:
+    void showDisplay(const AlarmScheduler::Display &display);
+    // Rings what waits, one after the other; posted by the tick.
+    void ringPending();
+    void ringOccurrence(const Occurrence &occurrence);
+    std::optional<EditorResult> runEditor(bool newAlarm);
+    // Writes the catalogue as `rows`, with the working copy as the file of
+    // writtenSlot and without the file of removedSlot, as one unit, and
+    // then applies the change to the list in memory.
+    void commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
+                      const std::optional<int> &removedSlot, const std::function<void()> &applyInMemory);
+    // Replaces `to` with a copy of `from`, atomically; throws AppError.
+    void copyAlarmFile(const QString &from, const QString &to) const;
+    // Keeps the wake timer on the next due alarm, or clears it when none
+    // remains; `now` is the moment of the tick, whose offset the due second is read in.
+    void armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &nextDue);
+    void setWakeRefused(bool refused);
+
+    FileLocations m_locations;
+    const Clock &m_clock;
+    const DateTimeFormatter &m_formatter;
+    AlarmCatalogue m_catalogue;
+    AlarmScheduler m_scheduler;
+    QTimer *m_timer = nullptr;
+    TickPacer *m_pacer = nullptr;
+    EditorRunner m_editorRunner;
+    Ringer m_ringer;
+
+    HandOff m_handOff;
+    QDateTime m_currentDueMoment;
+    bool m_ringPosted = false;
+    bool m_exitFlag = false;
+    bool m_endingUnattended = false;
+    bool m_catalogueUnreadable = false;
+
+    WakeTimer *m_wakeTimer = nullptr;
+    std::optional<QDateTime> m_wakeArmedFor;
+    // What the armed moment was made from: the wall-clock due second and the
+    // tick's offset. While both stay and the clock did not jump, the moment
+    // stays, and a tick need not turn the due second into local time again.
+    struct WakeBasis
+    {
+        std::optional<QDateTime> due;
+        int offsetSeconds = 0;
+        bool operator==(const WakeBasis &) const = default;
+    };
+    std::optional<WakeBasis> m_wakeBasis;
+    bool m_wakeRefused = false;
+};
