@@ -24,7 +24,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimeEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <functional>
 
 namespace {
@@ -156,11 +156,12 @@ TEST_F(AlarmOptions, EditingAnAlarmRewritesItsValuesAndTheReminderGainsAFinalLin
     EXPECT_EQ(child<QComboBox>("Frequency")->currentText(), QStringLiteral("Once"));
     EXPECT_EQ(child<QTimeEdit>("FadeInTimePicker")->text(), QStringLiteral("07"));
     EXPECT_TRUE(child<QRadioButton>("RadioButtonPlaySound")->isChecked());
-    EXPECT_FALSE(child<QTreeWidget>("SongList")->isEnabled()) << "the play list is not greyed in sound mode";
+    EXPECT_FALSE(child<QTreeView>("SongList")->isEnabled()) << "the play list is not greyed in sound mode";
     child<QPushButton>("PlayAlarmSound")->click();
     EXPECT_EQ(player().played(), QStringList{path(QStringLiteral("sounds/recycle.wav"))});
-    const QTreeWidgetItem *song = child<QTreeWidget>("SongList")->topLevelItem(0);
-    EXPECT_EQ(song->text(0) + u'|' + song->text(1), QStringLiteral("first song.mp3|/home/me/Music/"));
+    const QAbstractItemModel *songs = child<QTreeView>("SongList")->model();
+    EXPECT_EQ(songs->index(0, 0).data().toString() + u'|' + songs->index(0, 1).data().toString(),
+              QStringLiteral("first song.mp3|/home/me/Music/"));
     m_dialog->OKClick();
     AlarmRecord expected = original;
     expected.reminder += u'\n';
@@ -207,18 +208,18 @@ TEST_F(AlarmOptions, ListButtonsEditThePlayListAndFollowTheSelection)
         {"delete the last", 4, del, {}, "1423", 3},
     };
     open();
-    auto *list = child<QTreeWidget>("SongList");
+    auto *list = child<QTreeView>("SongList");
     for (const Step &step : steps) {
         SCOPED_TRACE(step.name);
         if (step.select == -1)
             list->clearSelection();
         else if (step.select >= 0)
-            list->setCurrentItem(list->topLevelItem(step.select));
+            list->setCurrentIndex(list->model()->index(step.select, 0));
         m_chosen = step.chosen;
         (m_dialog.get()->*step.click)();
         EXPECT_EQ(m_dialog->playList(), songs(step.order));
-        const QList<QTreeWidgetItem *> selected = list->selectedItems();
-        EXPECT_EQ(selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first()), step.selected);
+        const QModelIndexList selected = list->selectionModel()->selectedRows();
+        EXPECT_EQ(selected.isEmpty() ? -1 : selected.first().row(), step.selected);
     }
 
     // A line break in a name would spoil the alarm file: such a song is refused.

@@ -1,0 +1,126 @@
+#include "editorsoundpage.h"
+
+#include "alarmrecord.h"
+#include "editorcontrols.h"
+#include "outputlevel.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTimeEdit>
+
+using namespace EditorControls;
+
+EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
+    : QWidget(parent), m_outputLevel(outputLevel)
+{
+    setObjectName(QStringLiteral("TabSheet4"));
+
+    GroupBox4 = named(new QGroupBox(QStringLiteral("Volum effect "), this), "GroupBox4");
+    GroupBox4->setGeometry(8, 8, 337, 297);
+
+    FadeIn = named(new QCheckBox(QStringLiteral("Fade in effect:"), GroupBox4), "FadeIn");
+    place(FadeIn, 16, 24, 89, 17);
+    connect(FadeIn, &QCheckBox::toggled, this, &EditorSoundPage::FadeInClick);
+    FadeInTimePicker = minuteField(GroupBox4, "FadeInTimePicker", 5, qMax(112, FadeIn->geometry().right() + 6), 20, 49);
+    label(GroupBox4, QStringLiteral("minutes"), FadeInTimePicker->geometry().right() + 7, 24);
+    // A field beside a check box has no label of its own to be named after.
+    FadeInTimePicker->setAccessibleName(QStringLiteral("Fade in minutes"));
+
+    FadeOut = named(new QCheckBox(QStringLiteral("Fade out effect, begin at:"), GroupBox4), "FadeOut");
+    place(FadeOut, 16, 56, 145, 17);
+    connect(FadeOut, &QCheckBox::toggled, this, &EditorSoundPage::FadeOutClick);
+    FadeOutTimePicker =
+        minuteField(GroupBox4, "FadeOutTimePicker", 30, qMax(160, FadeOut->geometry().right() + 6), 52, 49);
+    label(GroupBox4, QStringLiteral("minutes"), FadeOutTimePicker->geometry().right() + 7, 56);
+    FadeOutTimePicker->setAccessibleName(QStringLiteral("Fade out begins at minutes"));
+
+    auto *snoozeLabel = label(GroupBox4, QStringLiteral("Snooze time:"), 16, 88);
+    SnoozeTimePicker =
+        minuteField(GroupBox4, "SnoozeTimePicker", 10, qMax(80, snoozeLabel->geometry().right() + 6), 84, 41);
+    snoozeLabel->setBuddy(SnoozeTimePicker);
+    label(GroupBox4, QStringLiteral("Minutes"), SnoozeTimePicker->geometry().right() + 7, 88);
+
+    // Snoozing by itself has no place on this page; its fields travel unchanged.
+    AutoSnooze = named(
+        new QCheckBox(QStringLiteral("Auto begin snooze after  playing music for                 minutes"), GroupBox4),
+        "AutoSnooze");
+    AutoSnooze->setGeometry(16, 104, 305, 17);
+    AutoSnooze->hide();
+    connect(AutoSnooze, &QCheckBox::toggled, this, &EditorSoundPage::AutoSnoozeClick);
+    AutoSnoozeTimePicker = minuteField(GroupBox4, "AutoSnoozeTimePicker", 2, 216, 100, 49);
+    AutoSnoozeTimePicker->hide();
+
+    Panel3 = sunkenLine(GroupBox4, "Panel3", 16, 128, 305);
+
+    auto *volumeLabel = label(GroupBox4, QStringLiteral("Max alarm sound volume:"), 16, 144);
+    LabelVolume = named(new QLabel(QStringLiteral("100%"), GroupBox4), "LabelVolume");
+    LabelVolume->setGeometry(qMax(144, volumeLabel->geometry().right() + 6), 144, 40, volumeLabel->height());
+
+    AlarmVolume = named(new QSlider(Qt::Horizontal, GroupBox4), "AlarmVolume");
+    AlarmVolume->setGeometry(16, 166, 297, 35);
+    volumeLabel->setBuddy(AlarmVolume);
+    AlarmVolume->setRange(0, 100);
+    AlarmVolume->setTickPosition(QSlider::TicksBelow);
+    AlarmVolume->setTickInterval(10);
+    AlarmVolume->setPageStep(10);
+    AlarmVolume->setValue(0);
+    connect(AlarmVolume, &QSlider::valueChanged, this, &EditorSoundPage::AlarmVolumeChange);
+}
+
+QList<QWidget *> EditorSoundPage::tabOrder() const
+{
+    return {FadeIn, FadeInTimePicker, FadeOut, FadeOutTimePicker, SnoozeTimePicker, AlarmVolume};
+}
+
+void EditorSoundPage::load(const AlarmRecord &r)
+{
+    // Ticking a box from the alarm enables its field as the user's tick would.
+    FadeIn->setChecked(r.fadeInOn);
+    FadeInClick();
+    FadeInTimePicker->setTime(QTime(0, r.fadeInMinutes));
+    FadeOut->setChecked(r.fadeOutOn);
+    FadeOutClick();
+    FadeOutTimePicker->setTime(QTime(0, r.fadeOutMinutes));
+    SnoozeTimePicker->setTime(QTime(0, r.snoozeMinutes));
+    AutoSnooze->setChecked(r.autoSnoozeOn);
+    AutoSnoozeClick();
+    AutoSnoozeTimePicker->setTime(QTime(0, r.autoSnoozeMinutes));
+    AlarmVolume->setValue(r.volume);
+}
+
+void EditorSoundPage::store(AlarmRecord &r) const
+{
+    r.fadeInOn = FadeIn->isChecked();
+    r.fadeInMinutes = FadeInTimePicker->time().minute();
+    r.fadeOutOn = FadeOut->isChecked();
+    r.fadeOutMinutes = FadeOutTimePicker->time().minute();
+    r.snoozeMinutes = SnoozeTimePicker->time().minute();
+    r.autoSnoozeOn = AutoSnooze->isChecked();
+    r.autoSnoozeMinutes = AutoSnoozeTimePicker->time().minute();
+    r.volume = AlarmVolume->value();
+}
+
+void EditorSoundPage::AlarmVolumeChange()
+{
+    const int percent = AlarmVolume->value();
+    m_outputLevel.setLevel(percent * OutputLevel::maxLevel / 100);
+    LabelVolume->setText(QString::number(percent) + u'%');
+}
+
+void EditorSoundPage::FadeInClick()
+{
+    FadeInTimePicker->setEnabled(FadeIn->isChecked());
+}
+
+void EditorSoundPage::FadeOutClick()
+{
+    FadeOutTimePicker->setEnabled(FadeOut->isChecked());
+}
+
+void EditorSoundPage::AutoSnoozeClick()
+{
+    AutoSnoozeTimePicker->setEnabled(AutoSnooze->isChecked());
+}
