@@ -71,9 +71,13 @@ QVariant AlarmCatalogue::headerData(int section, Qt::Orientation orientation, in
 
 void AlarmCatalogue::appendRow(const CatalogueRow &row)
 {
-    const int at = int(m_rows.size());
+    insertRowAt(int(m_rows.size()), row);
+}
+
+void AlarmCatalogue::insertRowAt(int at, const CatalogueRow &row)
+{
     beginInsertRows({}, at, at);
-    m_rows.append(row);
+    m_rows.insert(at, row);
     endInsertRows();
     bool ok = false;
     const int slot = row.slot.toInt(&ok);

@@ -39,6 +39,7 @@ public:
 
     // Appending marks the row's slot in use; removing frees it.
     void appendRow(const CatalogueRow &row);
+    void insertRowAt(int index, const CatalogueRow &row);
     void replaceRow(int index, const CatalogueRow &row);
     void removeRowAt(int index);
     void clear();

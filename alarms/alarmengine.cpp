@@ -44,15 +44,18 @@ AlarmEngine::AlarmEngine(const FileLocations &locations, const Clock &clock, con
     m_timer->setInterval(TickPacer::ShownIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &AlarmEngine::tick);
     m_pacer = new TickPacer(*m_timer, this);
+    m_scheduler.setStates(&m_states);
     // A sleeping tick must look at the catalogue again when it changes.
     const auto catalogueChanged = [this]() {
         if (!m_pacer->isShown())
             m_pacer->wake();
+        emit nextAlarmChanged();
     };
     connect(&m_catalogue, &QAbstractItemModel::rowsInserted, this, catalogueChanged);
     connect(&m_catalogue, &QAbstractItemModel::rowsRemoved, this, catalogueChanged);
     connect(&m_catalogue, &QAbstractItemModel::dataChanged, this, catalogueChanged);
     connect(&m_catalogue, &QAbstractItemModel::modelReset, this, catalogueChanged);
+    connect(&m_states, &AlarmStates::changed, this, catalogueChanged);
     connect(&m_scheduler, &AlarmScheduler::missed, this, &AlarmEngine::alarmMissed);
     connect(&m_scheduler, &AlarmScheduler::moreMissed, this, &AlarmEngine::moreAlarmsMissed);
     // Said after the tick, so a box never holds the scheduler up.
@@ -76,14 +79,15 @@ void AlarmEngine::start()
     reportFailure([this]() {
         // A change cut short by a crash or a kill is finished or undone
         // before anything is read.
-        QStringList names{QFileInfo(m_locations.catalogue()).fileName(),
-                          QFileInfo(m_locations.workingCopy()).fileName(),
-                          QFileInfo(m_locations.clockSettings()).fileName()};
+        QStringList names{
+            QFileInfo(m_locations.catalogue()).fileName(), QFileInfo(m_locations.workingCopy()).fileName(),
+            QFileInfo(m_locations.alarmStates()).fileName(), QFileInfo(m_locations.clockSettings()).fileName()};
         for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
             names << slotFileName(slot);
         FileTransaction::recover(m_locations.dataFolder(), kJournalName, names);
     });
     m_catalogueUnreadable = !reportFailure([this]() { m_catalogue.read(m_locations.catalogue()); });
+    reportFailure([this]() { m_states.read(m_locations.alarmStates()); });
     // The rows read before a bad line are kept and scheduled.
     refreshNextAlarm();
     m_timer->start();
@@ -120,6 +124,10 @@ void AlarmEngine::tick()
         QMetaObject::invokeMethod(this, &AlarmEngine::ringPending, Qt::QueuedConnection);
     }
     const std::optional<QDateTime> nextDue = m_scheduler.nextDueMoment();
+    if (nextDue != m_lastNextDue) {
+        m_lastNextDue = nextDue;
+        emit nextAlarmChanged();
+    }
     m_pacer->ticked(now, nextDue);
     armWakeTimer(now, nextDue);
 }
@@ -184,30 +192,46 @@ void AlarmEngine::copyAlarmFile(const QString &from, const QString &to) const
     TextFile::writeAtomically(to, TextFile::readBytes(from, AlarmFile::limits().maxBytes()));
 }
 
-void AlarmEngine::commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
-                               const std::optional<int> &removedSlot, const std::function<void()> &applyInMemory)
+void AlarmEngine::commitChange(const Change &change, const std::function<void()> &applyInMemory)
 {
-    // The slot's file and the list change together or not at all: the
-    // list in memory is changed only when the files on the disk are.
-    FileTransaction change(m_locations.dataFolder(), kJournalName);
-    try {
-        if (writtenSlot) {
-            change.replace(slotFileName(*writtenSlot),
-                           TextFile::readBytes(m_locations.workingCopy(), AlarmFile::limits().maxBytes()));
-        }
-        change.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(rows));
-        if (removedSlot)
-            change.remove(slotFileName(*removedSlot));
-        change.commit();
-    } catch (const AppError &) {
-        if (!change.committed())
-            throw;
-        m_catalogueUnreadable = false;
+    // The files change together or not at all: what is in memory is changed
+    // only when the files on the disk are.
+    FileTransaction transaction(m_locations.dataFolder(), kJournalName);
+    const auto applied = [&]() {
+        if (change.rows)
+            m_catalogueUnreadable = false;
         applyInMemory();
+    };
+    try {
+        if (change.writtenSlot) {
+            transaction.replace(slotFileName(*change.writtenSlot),
+                                change.slotData
+                                    ? *change.slotData
+                                    : TextFile::readBytes(m_locations.workingCopy(), AlarmFile::limits().maxBytes()));
+        }
+        if (change.rows)
+            transaction.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(*change.rows));
+        if (change.states && *change.states != m_states.all()) {
+            transaction.replace(QFileInfo(m_locations.alarmStates()).fileName(), AlarmStates::encode(*change.states));
+        }
+        if (change.removedSlot)
+            transaction.remove(slotFileName(*change.removedSlot));
+        transaction.commit();
+    } catch (const AppError &) {
+        if (!transaction.committed())
+            throw;
+        applied();
         throw;
     }
-    m_catalogueUnreadable = false;
-    applyInMemory();
+    applied();
+}
+
+// The states with the slot's entry gone: a deleted alarm, or a slot taken
+// by a new one, starts on and with nothing skipped.
+static QMap<int, AlarmState> withoutSlot(QMap<int, AlarmState> states, int slot)
+{
+    states.remove(slot);
+    return states;
 }
 
 bool AlarmEngine::addAlarm()
@@ -225,8 +249,12 @@ bool AlarmEngine::addAlarm()
         return false;
     const int slot = *m_catalogue.lowestFreeSlot();
     const CatalogueRow added = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
-    commitChange(m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt,
-                 [this, &added]() { m_catalogue.appendRow(added); });
+    const QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt, std::nullopt, states},
+                 [this, &added, &states]() {
+                     m_states.setAll(states);
+                     m_catalogue.appendRow(added);
+                 });
     return true;
 }
 
@@ -254,7 +282,7 @@ bool AlarmEngine::editAlarm(int row)
     changed.slot = slotText;
     QList<CatalogueRow> rows = m_catalogue.rows();
     rows[row] = changed;
-    commitChange(rows, slot, std::nullopt, [this, slot, row, &changed]() {
+    commitChange({rows, slot, std::nullopt, std::nullopt, std::nullopt}, [this, slot, row, &changed]() {
         m_catalogue.setSlotInUse(slot, true);
         m_catalogue.replaceRow(row, changed);
     });
@@ -263,11 +291,145 @@ bool AlarmEngine::editAlarm(int row)
 
 bool AlarmEngine::deleteAlarm(int row)
 {
+    return deleteAlarmKeepingIt(row).has_value();
+}
+
+std::optional<AlarmEngine::DeletedAlarm> AlarmEngine::deleteAlarmKeepingIt(int row)
+{
     if (row < 0 || row >= m_catalogue.size())
-        return false;
+        return std::nullopt;
     QList<CatalogueRow> rows = m_catalogue.rows();
-    const int slot = rows.takeAt(row).slot.toInt();
-    commitChange(rows, std::nullopt, slot, [this, row]() { m_catalogue.removeRowAt(row); });
+    DeletedAlarm deleted;
+    deleted.row = row;
+    deleted.catalogueRow = rows.takeAt(row);
+    const int slot = deleted.catalogueRow.slot.toInt();
+    deleted.state = m_states.state(slot);
+    // What can't be read can't be brought back; the delete goes on all the same.
+    try {
+        deleted.file = TextFile::readBytes(m_locations.dataFile(slotFileName(slot)), AlarmFile::limits().maxBytes());
+    } catch (const AppError &) {
+    }
+    const QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    commitChange({rows, std::nullopt, std::nullopt, slot, states}, [this, row, &states]() {
+        m_states.setAll(states);
+        m_catalogue.removeRowAt(row);
+    });
+    return deleted;
+}
+
+void AlarmEngine::restoreAlarm(const DeletedAlarm &deleted)
+{
+    const int slot = deleted.catalogueRow.slot.toInt();
+    if (m_catalogue.isSlotInUse(slot)) {
+        throw AppError(QStringLiteral("The alarm \"%1\" can't be brought back: its place is taken by another alarm.")
+                           .arg(deleted.catalogueRow.caption));
+    }
+    const int row = qBound(0, deleted.row, m_catalogue.size());
+    QList<CatalogueRow> rows = m_catalogue.rows();
+    rows.insert(row, deleted.catalogueRow);
+    QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    if (!deleted.state.isDefault())
+        states.insert(slot, deleted.state);
+    commitChange({rows, slot, deleted.file, std::nullopt, states}, [this, row, &rows, &states]() {
+        m_states.setAll(states);
+        m_catalogue.insertRowAt(row, rows[row]);
+    });
+    refreshNextAlarm();
+}
+
+int AlarmEngine::slotOfRow(int row) const
+{
+    if (row < 0 || row >= m_catalogue.size())
+        throw AppError(QStringLiteral("There is no alarm in row %1.").arg(row + 1));
+    return m_catalogue.row(row).slot.toInt();
+}
+
+void AlarmEngine::changeState(int row, const std::function<void(AlarmState &)> &edit)
+{
+    const int slot = slotOfRow(row);
+    AlarmState state = m_states.state(slot);
+    edit(state);
+    QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    if (!state.isDefault())
+        states.insert(slot, state);
+    if (states == m_states.all())
+        return;
+    commitChange({std::nullopt, std::nullopt, std::nullopt, std::nullopt, states},
+                 [this, &states]() { m_states.setAll(states); });
+    refreshNextAlarm();
+}
+
+void AlarmEngine::setEnabled(int row, bool on)
+{
+    changeState(row, [on](AlarmState &state) { state.enabled = on; });
+}
+
+void AlarmEngine::skipNext(int row)
+{
+    const std::optional<ScheduleRules::RowKeys> &keys = m_scheduler.keysOf(row);
+    if (keys && keys->frequencyName == frequencyNames()[int(Frequency::Once)]) {
+        setEnabled(row, false);
+        return;
+    }
+    const std::optional<QDateTime> next = nextRinging(row);
+    if (!next)
+        return;
+    changeState(row, [&next](AlarmState &state) { state.skippedDue = *next; });
+}
+
+void AlarmEngine::pauseUntil(int row, const QDate &firstDayAgain)
+{
+    changeState(row, [&firstDayAgain](AlarmState &state) {
+        state.pausedUntil = firstDayAgain;
+        state.skippedDue.reset();
+    });
+}
+
+void AlarmEngine::resume(int row)
+{
+    changeState(row, [](AlarmState &state) {
+        state.pausedUntil.reset();
+        state.skippedDue.reset();
+    });
+}
+
+std::optional<QDateTime> AlarmEngine::nextRinging(int row)
+{
+    if (row < 0 || row >= m_catalogue.size())
+        return std::nullopt;
+    const std::optional<ScheduleRules::RowKeys> &keys = m_scheduler.keysOf(row);
+    if (!keys)
+        return std::nullopt;
+    // The present second has begun, so it is no longer ahead.
+    return m_scheduler.firstRingingAtOrAfter(*keys, ScheduleRules::wallMomentOf(m_clock.now()).addSecs(1));
+}
+
+std::optional<std::pair<int, QDateTime>> AlarmEngine::soonest()
+{
+    std::optional<std::pair<int, QDateTime>> first;
+    for (int row = 0; row < m_catalogue.size(); ++row) {
+        const std::optional<QDateTime> next = nextRinging(row);
+        if (next && (!first || *next < first->second))
+            first = {row, *next};
+    }
+    return first;
+}
+
+std::optional<Occurrence> AlarmEngine::nextAlarm()
+{
+    const std::optional<std::pair<int, QDateTime>> first = soonest();
+    if (!first)
+        return std::nullopt;
+    const CatalogueRow &row = m_catalogue.row(first->first);
+    return Occurrence{row.slot.toInt(), row.caption, first->second};
+}
+
+bool AlarmEngine::skipSoonest()
+{
+    const std::optional<std::pair<int, QDateTime>> first = soonest();
+    if (!first)
+        return false;
+    skipNext(first->first);
     return true;
 }
 

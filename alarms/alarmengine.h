@@ -2,6 +2,7 @@
 
 #include "alarmcatalogue.h"
 #include "alarmscheduler.h"
+#include "alarmstates.h"
 #include "cataloguerow.h"
 #include "filelocations.h"
 
@@ -71,6 +72,7 @@ public:
     AlarmCatalogue &catalogue() { return m_catalogue; }
     const AlarmCatalogue &catalogue() const { return m_catalogue; }
     AlarmScheduler &scheduler() { return m_scheduler; }
+    const AlarmStates &states() const { return m_states; }
     QTimer *timer() const { return m_timer; }
     TickPacer &pacer() { return *m_pacer; }
 
@@ -94,6 +96,38 @@ public:
     bool addAlarm();
     bool editAlarm(int row);
     bool deleteAlarm(int row);
+
+    // What a deleted alarm was, so that it can be brought back as it was.
+    struct DeletedAlarm
+    {
+        int row = -1;
+        CatalogueRow catalogueRow;
+        QByteArray file;
+        AlarmState state;
+    };
+    // Deletes like deleteAlarm() and says what was deleted; nothing when the row does not exist.
+    std::optional<DeletedAlarm> deleteAlarmKeepingIt(int row);
+    // Brings a deleted alarm back in its slot and place, its file byte for
+    // byte. Throws AppError when its slot has been taken meanwhile.
+    void restoreAlarm(const DeletedAlarm &deleted);
+
+    // On and off, skip and pause, written at once like any other change.
+    // Skipping a Once alarm switches it off; skipping an alarm that will not
+    // ring again does nothing. Each throws AppError when the disk did not take it.
+    void setEnabled(int row, bool on);
+    void skipNext(int row);
+    void pauseUntil(int row, const QDate &firstDayAgain);
+    // Undoes a skip and a pause.
+    void resume(int row);
+    // Skips the alarm that rings next, over all rows; false when none will.
+    bool skipSoonest();
+
+    // The next wall-clock second in which the row will really ring.
+    std::optional<QDateTime> nextRinging(int row);
+    // The alarm that will really ring next, over all rows: its row and second.
+    std::optional<std::pair<int, QDateTime>> soonest();
+    // The same as an occurrence: slot, caption and second.
+    std::optional<Occurrence> nextAlarm();
 
     // The hand-off between the windows, set and cleared around each modal
     // call: what the editor works on, the result it gave, and whether a
@@ -145,6 +179,8 @@ signals:
     // An alarm begins to ring (its time as the clock shows times), and its ringing is over.
     void alarmRinging(const QString &caption, const QString &timeText);
     void alarmRingingEnded();
+    // The alarm that rings next may be another one now; see nextAlarm().
+    void nextAlarmChanged();
     // Another wake timer was set, or the system refused a moment or took one again.
     void wakingChanged();
     // A problem found at start or in a tick; said after the tick, so that a
@@ -157,11 +193,22 @@ private:
     void ringPending();
     void ringOccurrence(const Occurrence &occurrence);
     std::optional<EditorResult> runEditor(bool newAlarm);
-    // Writes the catalogue as `rows`, with the working copy as the file of
-    // writtenSlot and without the file of removedSlot, as one unit, and
-    // then applies the change to the list in memory.
-    void commitChange(const QList<CatalogueRow> &rows, const std::optional<int> &writtenSlot,
-                      const std::optional<int> &removedSlot, const std::function<void()> &applyInMemory);
+    // One change of the files on the disk, made as one unit: the catalogue
+    // as `rows`, a slot's file written (from the working copy, or from
+    // `slotData` when given) or removed, the alarm states replaced.
+    struct Change
+    {
+        std::optional<QList<CatalogueRow>> rows;
+        std::optional<int> writtenSlot;
+        std::optional<QByteArray> slotData;
+        std::optional<int> removedSlot;
+        std::optional<QMap<int, AlarmState>> states;
+    };
+    // Makes the change, then applies it to what is in memory.
+    void commitChange(const Change &change, const std::function<void()> &applyInMemory);
+    // Writes a new state for the row's alarm.
+    void changeState(int row, const std::function<void(AlarmState &)> &edit);
+    int slotOfRow(int row) const;
     // Replaces `to` with a copy of `from`, atomically; throws AppError.
     void copyAlarmFile(const QString &from, const QString &to) const;
     // Keeps the wake timer on the next due alarm, or clears it when none
@@ -174,6 +221,7 @@ private:
     const DateTimeFormatter &m_formatter;
     AlarmCatalogue m_catalogue;
     AlarmScheduler m_scheduler;
+    AlarmStates m_states;
     QTimer *m_timer = nullptr;
     TickPacer *m_pacer = nullptr;
     EditorRunner m_editorRunner;
@@ -182,6 +230,7 @@ private:
     HandOff m_handOff;
     QDateTime m_currentDueMoment;
     bool m_ringPosted = false;
+    std::optional<QDateTime> m_lastNextDue;
     bool m_exitFlag = false;
     bool m_endingUnattended = false;
     bool m_catalogueUnreadable = false;

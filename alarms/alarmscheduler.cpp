@@ -2,6 +2,7 @@
 
 #include "alarmcatalogue.h"
 #include "alarmrecord.h"
+#include "alarmstates.h"
 #include "apperror.h"
 #include "clock.h"
 
@@ -30,6 +31,32 @@ AlarmScheduler::AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clo
     connect(&catalogue, &QAbstractItemModel::rowsRemoved, this, stale);
     connect(&catalogue, &QAbstractItemModel::dataChanged, this, stale);
     connect(&catalogue, &QAbstractItemModel::modelReset, this, stale);
+}
+
+void AlarmScheduler::setStates(const AlarmStates *states)
+{
+    if (m_states)
+        disconnect(m_states, nullptr, this, nullptr);
+    m_states = states;
+    m_nextDue.valid = false;
+    if (states)
+        connect(states, &AlarmStates::changed, this, [this]() { m_nextDue.valid = false; });
+}
+
+std::optional<QDateTime> AlarmScheduler::firstRingingAtOrAfter(const RowKeys &keys, const QDateTime &from) const
+{
+    if (!m_states)
+        return firstDueAtOrAfter(keys, from);
+    const AlarmState state = m_states->state(keys.slot);
+    if (!state.enabled)
+        return std::nullopt;
+    QDateTime start = from;
+    if (state.pausedUntil)
+        start = qMax(start, wallMoment(*state.pausedUntil, QTime(0, 0)));
+    std::optional<QDateTime> at = firstDueAtOrAfter(keys, start);
+    if (at && !state.letsRing(*at))
+        at = firstDueAtOrAfter(keys, at->addSecs(1));
+    return at;
 }
 
 void AlarmScheduler::parseAllRows()
@@ -74,7 +101,7 @@ std::optional<QDateTime> AlarmScheduler::firstDueFrom(const QDateTime &from)
         for (const std::optional<RowKeys> &keys : std::as_const(m_keys)) {
             if (!keys)
                 continue;
-            const std::optional<QDateTime> occurrence = firstDueAtOrAfter(*keys, from);
+            const std::optional<QDateTime> occurrence = firstRingingAtOrAfter(*keys, from);
             if (occurrence && (!next || *occurrence < *next))
                 next = occurrence;
         }
@@ -196,8 +223,8 @@ void AlarmScheduler::collectDue(const QDateTime &now)
             const QDateTime lastMissed = wall.addSecs(-1);
             const QDateTime rememberFrom = wall.addDays(-2);
             int ofRow = 0;
-            for (auto at = firstDueAtOrAfter(*keys, *missedFrom); at && *at <= lastMissed;
-                 at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
+            for (auto at = firstRingingAtOrAfter(*keys, *missedFrom); at && *at <= lastMissed;
+                 at = firstRingingAtOrAfter(*keys, at->addSecs(1))) {
                 if (ofRow >= MaxMissedListed && missedCounted >= MaxMissedCounted) {
                     missedCountStopped = true;
                     break;
@@ -212,8 +239,8 @@ void AlarmScheduler::collectDue(const QDateTime &now)
                     ++missedCounted;
             }
         }
-        for (auto at = firstDueAtOrAfter(*keys, from); at && *at <= wall;
-             at = firstDueAtOrAfter(*keys, at->addSecs(1))) {
+        for (auto at = firstRingingAtOrAfter(*keys, from); at && *at <= wall;
+             at = firstRingingAtOrAfter(*keys, at->addSecs(1))) {
             if (isDue(*keys, *at) && markHandled(keys->slot, *at))
                 due.append({{keys->slot, caption, *at}, row});
         }
@@ -236,8 +263,8 @@ std::optional<Occurrence> AlarmScheduler::takeNext()
 {
     while (!m_pending.isEmpty()) {
         const Occurrence next = m_pending.takeFirst();
-        // A row deleted while its ringing waited has nothing left to ring.
-        if (m_catalogue.isSlotInUse(next.slot))
+        // A row deleted, switched off or skipped while its ringing waited has nothing left to ring.
+        if (m_catalogue.isSlotInUse(next.slot) && (!m_states || m_states->state(next.slot).letsRing(next.due)))
             return next;
     }
     return std::nullopt;

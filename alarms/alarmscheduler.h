@@ -11,6 +11,7 @@
 #include <optional>
 
 class AlarmCatalogue;
+class AlarmStates;
 class Clock;
 
 // One ringing that fell due: which slot, what it says, and the wall-clock
@@ -48,6 +49,15 @@ public:
 
     AlarmScheduler(const AlarmCatalogue &catalogue, const Clock &clock, const DateTimeFormatter &formatter,
                    QObject *parent = nullptr);
+    // From now on only what these states let ring is rung, announced as
+    // missed and shown as the next alarm.
+    void setStates(const AlarmStates *states);
+
+    // The first wall-clock second at or after `from` in which the row rings:
+    // due, and not switched off, skipped or paused.
+    std::optional<QDateTime> firstRingingAtOrAfter(const ScheduleRules::RowKeys &keys, const QDateTime &from) const;
+    // The row's keys, or nothing when they can't be read.
+    const std::optional<ScheduleRules::RowKeys> &keysOf(int row);
 
     struct Display
     {
@@ -81,7 +91,6 @@ signals:
     void rowError(const QString &message);
 
 private:
-    const std::optional<ScheduleRules::RowKeys> &keysOf(int row);
     void parseAllRows();
     // The first second at or after `from` in which any row is due. Kept until
     // the catalogue changes or a later `from` passes it, so most ticks ask no
@@ -94,6 +103,7 @@ private:
     const Clock &m_clock;
     // The clock's face shows plain ASCII alone: its lines are made with this.
     const DateTimeFormatter m_displayFormatter;
+    const AlarmStates *m_states = nullptr;
 
     int m_marqueePosition = 0;
     std::optional<qint64> m_lastInstant; // seconds since the epoch

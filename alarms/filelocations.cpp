@@ -63,6 +63,11 @@ QString FileLocations::workingCopy() const
     return dataFile(QStringLiteral("alarm.ini"));
 }
 
+QString FileLocations::alarmStates() const
+{
+    return dataFile(QStringLiteral("alstate.ini"));
+}
+
 QString FileLocations::clockSettings() const
 {
     return dataFile(QStringLiteral("LCD.ini"));

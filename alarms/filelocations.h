@@ -38,6 +38,8 @@ public:
     QString catalogue() const;
     // The editor's working copy, "alarm.ini".
     QString workingCopy() const;
+    // Which alarms are off, skipped or paused, "alstate.ini".
+    QString alarmStates() const;
     QString clockSettings() const;
     // A built-in sound, by its file name.
     QString sound(const QString &fileName) const;

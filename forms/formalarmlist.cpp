@@ -1,6 +1,8 @@
 #include "formalarmlist.h"
 
+#include "alarmlistmodel.h"
 #include "alarmoptions.h"
+#include "alarmrowactions.h"
 #include "alarmrun.h"
 #include "errorbox.h"
 #include "filelocations.h"
@@ -38,7 +40,8 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     AlarmList = new QTreeView(this);
     AlarmList->setObjectName(QStringLiteral("AlarmList"));
     AlarmList->setGeometry(8, 16, 449, 233);
-    AlarmList->setModel(&m_engine.catalogue());
+    m_listModel = new AlarmListModel(m_engine, this);
+    AlarmList->setModel(m_listModel);
     AlarmList->setAccessibleName(QStringLiteral("Alarms"));
     AlarmList->setRootIsDecorated(false);
     AlarmList->setItemsExpandable(false);
@@ -69,10 +72,16 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     connect(buttonEdit, &QPushButton::clicked, this, &TFormAlarmList::buttonEditClick);
     connect(ButtonDelete, &QPushButton::clicked, this, &TFormAlarmList::ButtonDeleteClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAlarmList::ButtonOKClick);
+    // Offered in place of the note below for a while after a delete.
+    button(ButtonUndo, QStringLiteral("ButtonUndo"), QStringLiteral("Undo"), QRect(210, 264, 59, 25));
+    m_rowActions = new AlarmRowActions(m_engine, *this, *AlarmList, *ButtonUndo);
+    connect(m_listModel, &AlarmListModel::enabledToggled, this,
+            [this](int row, bool on) { ErrorBox::guard(this, [this, row, on]() { m_engine.setEnabled(row, on); }); });
     setTabOrder(AlarmList, ButtonAdd);
     setTabOrder(ButtonAdd, buttonEdit);
     setTabOrder(buttonEdit, ButtonDelete);
-    setTabOrder(ButtonDelete, ButtonOK);
+    setTabOrder(ButtonDelete, ButtonUndo);
+    setTabOrder(ButtonUndo, ButtonOK);
 
     // Said only where alarms can't wake the computer from sleep.
     LabelWake = new QLabel(this);
@@ -82,6 +91,7 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     LabelWake->setText(QStringLiteral("Alarms won't wake this computer from sleep. <a href=\"why\">Why?</a>"));
     LabelWake->hide();
     connect(LabelWake, &QLabel::linkActivated, this, &TFormAlarmList::explainWaking);
+    connect(m_rowActions, &AlarmRowActions::undoOfferChanged, this, &TFormAlarmList::showWakeNote);
 
     // The table that turns a frequency code into its name; never shown.
     Frequency = new QComboBox(this);
@@ -129,14 +139,22 @@ void TFormAlarmList::ring(const RingingRequest &request)
 {
     ErrorBox::guard(this, [&]() {
         TAlarmRun window(request, m_services, this);
+        m_ringingWindow = &window;
         window.exec();
     });
+}
+
+TAlarmRun *TFormAlarmList::ringingWindow() const
+{
+    return m_ringingWindow;
 }
 
 void TFormAlarmList::showWakeNote()
 {
     const WakeTimer *timer = m_engine.wakeTimer();
-    if (m_engine.wakeRefused()) {
+    if (m_rowActions->canUndo()) {
+        LabelWake->hide();
+    } else if (m_engine.wakeRefused()) {
         LabelWake->setToolTip(QStringLiteral("The system refused the moment to wake this computer."));
         LabelWake->show();
     } else if (timer && !timer->availability().permitted) {
@@ -187,6 +205,13 @@ void TFormAlarmList::TimerTimer()
 void TFormAlarmList::ActionSystemTrayExecute()
 {
     hide();
+}
+
+void TFormAlarmList::hideEvent(QHideEvent *event)
+{
+    // Out of sight, a delete can't be taken back any more.
+    m_rowActions->forgetUndo();
+    QWidget::hideEvent(event);
 }
 
 void TFormAlarmList::ButtonOKClick()
@@ -246,7 +271,7 @@ void TFormAlarmList::selectRow(int row)
         AlarmList->selectionModel()->clearSelection();
         return;
     }
-    const QModelIndex index = m_engine.catalogue().index(row, 0);
+    const QModelIndex index = AlarmList->model()->index(row, 0);
     AlarmList->selectionModel()->setCurrentIndex(index,
                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
@@ -265,7 +290,8 @@ void TFormAlarmList::buttonEditClick()
 void TFormAlarmList::ButtonDeleteClick()
 {
     const int row = selectedRow();
-    ErrorBox::guard(this, [this, row]() { m_engine.deleteAlarm(row); });
+    if (row >= 0)
+        m_rowActions->deleteRow(row);
 }
 
 void TFormAlarmList::AlarmListDblClick()

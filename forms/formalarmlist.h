@@ -4,8 +4,12 @@
 #include "dialogservices.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
+class AlarmListModel;
+class AlarmRowActions;
+class TAlarmRun;
 class ClockJumpSource;
 class QAction;
 class QComboBox;
@@ -30,6 +34,9 @@ public:
 
     AlarmEngine &engine() const { return m_engine; }
     const DialogServices &services() const { return m_services; }
+    AlarmRowActions &rowActions() const { return *m_rowActions; }
+    // The window that rings now, or none.
+    TAlarmRun *ringingWindow() const;
 
     // The program ends without asking (a signal, the session's end): from
     // now on every close is allowed and writes nothing more.
@@ -58,6 +65,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void FormCloseQuery(bool &canClose);
@@ -77,6 +85,10 @@ private:
     QPushButton *buttonEdit = nullptr;
     QPushButton *ButtonDelete = nullptr;
     QPushButton *ButtonOK = nullptr;
+    QPushButton *ButtonUndo = nullptr;
+    AlarmListModel *m_listModel = nullptr;
+    AlarmRowActions *m_rowActions = nullptr;
+    QPointer<TAlarmRun> m_ringingWindow;
     QComboBox *Frequency = nullptr;
     QLabel *LabelWake = nullptr;
     QAction *ActionSystemTray = nullptr;

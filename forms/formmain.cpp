@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "alarmrun.h"
 #include "alarmscheduler.h"
 #include "apperror.h"
 #include "desktopnotifier.h"
@@ -191,6 +192,8 @@ void TFormMain::buildMenu()
     Hide1->setObjectName(QStringLiteral("Hide1"));
     QAction *manager = PopupMenu->addAction(QStringLiteral("&Alarms Manager"), this, &TFormMain::AlarmsManager1Click);
     manager->setObjectName(QStringLiteral("AlarmsManager1"));
+    QAction *skip = PopupMenu->addAction(QStringLiteral("S&kip next alarm"), this, &TFormMain::skipNextAlarm);
+    skip->setObjectName(QStringLiteral("SkipNextAlarm"));
     // On this platform programs start with the desktop session, not with Windows.
     AutoRun = PopupMenu->addAction(QStringLiteral("&Start at Login"), this, &TFormMain::AutoRunClick);
     AutoRun->setObjectName(QStringLiteral("AutoRun"));
@@ -234,8 +237,33 @@ void TFormMain::buildMenu()
 
 void TFormMain::setCompanions(TFormAlarmList *alarmList, TFormAbout *about)
 {
+    if (m_alarmList)
+        disconnect(&m_alarmList->engine(), nullptr, this, nullptr);
     m_alarmList = alarmList;
     m_about = about;
+    if (m_alarmList) {
+        connect(&m_alarmList->engine(), &AlarmEngine::nextAlarmChanged, this, &TFormMain::showNextAlarm);
+        showNextAlarm();
+    }
+}
+
+void TFormMain::showNextAlarm()
+{
+    const std::optional<Occurrence> next = m_alarmList ? m_alarmList->engine().nextAlarm() : std::nullopt;
+    if (!next) {
+        SysTray->setHint(QStringLiteral("Chronelle: no alarm will ring"));
+        return;
+    }
+    const DateTimeFormatter &formatter = m_alarmList->engine().formatter();
+    SysTray->setHint(
+        QStringLiteral("Next alarm: %1 %2 %3")
+            .arg(formatter.format(u"ddd", next->due.date()), formatter.longTime(next->due.time()), next->caption));
+}
+
+void TFormMain::skipNextAlarm()
+{
+    if (m_alarmList)
+        ErrorBox::guard(this, [this]() { m_alarmList->engine().skipSoonest(); });
 }
 
 QString TFormMain::settingsPath() const
@@ -508,9 +536,37 @@ void TFormMain::announceRinging(const QString &caption, const QString &timeText)
     };
     ringingEnded();
     if (m_notifier)
-        m_ringingNotice = m_notifier->notify(summary, timeText, DesktopNotifier::Urgency::Critical, fallBack);
+        m_ringingNotice = m_notifier->notify(summary, timeText, DesktopNotifier::Urgency::Critical, fallBack,
+                                             {{QStringLiteral("default"), QString()},
+                                              {QStringLiteral("snooze"), QStringLiteral("Snooze")},
+                                              {QStringLiteral("ok"), QStringLiteral("OK")}});
     else
         fallBack();
+}
+
+void TFormMain::setDesktopNotifier(DesktopNotifier *notifier)
+{
+    if (m_notifier)
+        disconnect(m_notifier, nullptr, this, nullptr);
+    m_notifier = notifier;
+    if (m_notifier)
+        connect(m_notifier, &DesktopNotifier::actionInvoked, this, &TFormMain::answerFromNotification);
+}
+
+void TFormMain::answerFromNotification(int token, const QString &key)
+{
+    TAlarmRun *window = m_alarmList ? m_alarmList->ringingWindow() : nullptr;
+    if (token == 0 || token != m_ringingNotice || !window)
+        return;
+    // Exactly what the window's buttons do; a click on the notification itself brings the window up.
+    if (key == QStringLiteral("snooze")) {
+        window->Button1Click();
+    } else if (key == QStringLiteral("ok")) {
+        window->ButtonOKClick();
+    } else {
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 void TFormMain::ringingEnded()

@@ -68,7 +68,7 @@ public:
     void setCompanions(TFormAlarmList *alarmList, TFormAbout *about);
     // Where ringing and missed alarms are announced to the desktop; without
     // one they go to the notification area's balloon (or a box).
-    void setDesktopNotifier(DesktopNotifier *notifier) { m_notifier = notifier; }
+    void setDesktopNotifier(DesktopNotifier *notifier);
 
     // Entry `index` of the face's lines.
     void setDisplayLine(int index, const QString &text);
@@ -112,6 +112,11 @@ public slots:
     // counting them stopped at its bound.
     void countMoreMissed(int count, bool orMore);
     void keepOnScreen();
+    // The tray's tooltip names the alarm that rings next.
+    void showNextAlarm();
+    void skipNextAlarm();
+    // "Snooze", "OK" or a click on the notification of the alarm that rings.
+    void answerFromNotification(int token, const QString &key);
     // What the scheduler shows: the date and time in entry 1 of the face's
     // lines, the "Next Alarm:" window in entry 2.
     void showAlarmLines(const QString &clockLine, const QString &marqueeLine);

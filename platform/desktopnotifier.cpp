@@ -15,7 +15,13 @@ std::unique_ptr<DesktopNotifier> DesktopNotifier::create()
     return std::make_unique<FreedesktopNotifier>(bus);
 }
 
-int NullDesktopNotifier::notify(const QString &, const QString &, Urgency, Fallback fallback)
+int DesktopNotifier::notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback,
+                            const QList<Action> &actions)
+{
+    return send(summary, body, urgency, std::move(fallback), actions);
+}
+
+int NullDesktopNotifier::send(const QString &, const QString &, Urgency, Fallback fallback, const QList<Action> &)
 {
     if (fallback)
         QTimer::singleShot(0, this, std::move(fallback));

@@ -22,7 +22,7 @@ cmake --build "$BUILD_DIR"
 # Qt keeps some memory until the very end on purpose; that is no leak of ours.
 export ASAN_OPTIONS=detect_leaks=0
 export QT_QPA_PLATFORM=offscreen
-for target in catalogue alarmfile clocksettings animatorscript; do
+for target in catalogue alarmfile clocksettings animatorscript alarmstates; do
   found="$BUILD_DIR/corpus/$target"
   mkdir -p "$found"
   limit=(-runs="$RUNS")

@@ -28,17 +28,27 @@ FreedesktopNotifier::FreedesktopNotifier(const QDBusConnection &bus, QObject *pa
         new QDBusPendingCallWatcher(m_bus.asyncCall(call(QStringLiteral("GetCapabilities")), kTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {
         const QDBusPendingReply<QStringList> reply = *finished;
-        if (reply.isValid())
+        if (reply.isValid()) {
             m_bodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
+            m_actions = reply.value().contains(QStringLiteral("actions"));
+        }
         finished->deleteLater();
     });
     // A notification the user dismissed, or that expired, needs no withdrawing.
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                   SLOT(forgetClosed(quint32, quint32)));
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this, SLOT(invoked(quint32, QString)));
 }
 
-int FreedesktopNotifier::notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback)
+int FreedesktopNotifier::send(const QString &summary, const QString &body, Urgency urgency, Fallback fallback,
+                              const QList<Action> &actions)
 {
+    // Key and label, one after the other, as the service takes them.
+    QStringList actionList;
+    if (m_actions) {
+        for (const Action &action : actions)
+            actionList << action.key << action.label;
+    }
     const QString desktopEntry = QGuiApplication::desktopFileName();
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(urgency == Urgency::Critical ? 2 : 1)));
@@ -46,7 +56,7 @@ int FreedesktopNotifier::notify(const QString &summary, const QString &body, Urg
         hints.insert(QStringLiteral("desktop-entry"), desktopEntry);
     QDBusMessage message = call(QStringLiteral("Notify"));
     message << QCoreApplication::applicationName() << quint32(0) << desktopEntry << summary
-            << (m_bodyMarkup ? body.toHtmlEscaped() : body) << QStringList() << hints << qint32(-1);
+            << (m_bodyMarkup ? body.toHtmlEscaped() : body) << actionList << hints << qint32(-1);
 
     const int token = ++m_lastToken;
     // Only a notification that waits for an answer is ever withdrawn; any
@@ -97,6 +107,17 @@ void FreedesktopNotifier::forgetClosed(quint32 id, quint32 /*reason*/)
     for (auto sent = m_sent.begin(); sent != m_sent.end(); ++sent) {
         if (sent->id == id) {
             m_sent.erase(sent);
+            return;
+        }
+    }
+}
+
+void FreedesktopNotifier::invoked(quint32 id, const QString &key)
+{
+    // Only the notifications still waiting for an answer can be answered.
+    for (auto sent = m_sent.begin(); sent != m_sent.end(); ++sent) {
+        if (sent->id == id && !sent->withdrawn) {
+            emit actionInvoked(sent.key(), key);
             return;
         }
     }

@@ -15,14 +15,18 @@ class FreedesktopNotifier final : public DesktopNotifier
 public:
     explicit FreedesktopNotifier(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    int notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback) override;
     void withdraw(int token) override;
 
     // How many notifications it keeps track of to withdraw them later.
     qsizetype tracked() const { return m_sent.size(); }
 
+protected:
+    int send(const QString &summary, const QString &body, Urgency urgency, Fallback fallback,
+             const QList<Action> &actions) override;
+
 private slots:
     void forgetClosed(quint32 id, quint32 reason);
+    void invoked(quint32 id, const QString &key);
 
 private:
     struct Sent
@@ -34,6 +38,7 @@ private:
 
     QDBusConnection m_bus;
     bool m_bodyMarkup = true; // until the service says otherwise
+    bool m_actions = false;   // until the service says it shows them
     int m_lastToken = 0;
     QHash<int, Sent> m_sent;
 };

@@ -6,6 +6,7 @@
 #include "displaylines.h"
 #include "filelocations.h"
 #include "qtprint.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -46,17 +47,4 @@ inline CatalogueRow catalogueRow(const char *frequency, const QTime &time, int s
     return CatalogueRow::fromFields(QStringList()
                                     << name << name << QString() << QString() << time.toString(u"HHmmss")
                                     << QString::fromLatin1(date) << QString::fromLatin1(mask) << QString::number(slot));
-}
-
-// The whole file, or nothing when it cannot be read.
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }

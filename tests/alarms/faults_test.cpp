@@ -159,6 +159,8 @@ TEST_F(EngineOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
         {"Add", [this] { add(QStringLiteral("third")); }},
         {"Edit", [this] { edit(0, QStringLiteral("changed")); }},
         {"Delete", [this] { remove(0); }},
+        {"Switch off", [this] { said([this] { m_engine->setEnabled(0, false); }); }},
+        {"Delete a paused alarm", [this] { remove(1); }},
     };
     for (const auto &[name, change] : changes) {
         for (const QString &file : QDir(m_dir.path()).entryList(QDir::Files))
@@ -166,6 +168,8 @@ TEST_F(EngineOnDisk, AKillAtAnyCallOfAddEditOrDeleteLeavesAllBeforeOrAllAfter)
         start();
         add(QStringLiteral("first"));
         add(QStringLiteral("second"));
+        said([this] { m_engine->pauseUntil(1, QDate(2027, 1, 1)); });
+        ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(u" | ").toStdString();
         const QMap<QString, QByteArray> before = storedAlarms(folder());
         const int calls = int(callsOf(change).size());
         const QMap<QString, QByteArray> after = storedAlarms(folder());
@@ -201,6 +205,7 @@ TEST_F(FullDisk, AddEditDeleteAndTheSaveAtTheEndLeaveEveryFileAndSayWhy)
         {"Add", [this] { add(QStringLiteral("third")); }},
         {"Edit", [this] { edit(1, QStringLiteral("changed")); }},
         {"Delete", [this] { remove(0); }},
+        {"Switch off", [this] { said([this] { m_engine->setEnabled(0, false); }); }},
         {"the save at the end", [this] { said([this] { m_engine->saveCatalogue(); }); }},
     };
     for (const auto &[name, change] : changes) {
@@ -213,5 +218,6 @@ TEST_F(FullDisk, AddEditDeleteAndTheSaveAtTheEndLeaveEveryFileAndSayWhy)
         now.remove(QStringLiteral("filler"));
         EXPECT_EQ(now, before) << name;
         EXPECT_EQ(m_engine->catalogue().rows(), rows) << name << " changed the list in memory";
+        EXPECT_TRUE(m_engine->states().all().isEmpty()) << name << " changed the states in memory";
     }
 }

@@ -1,14 +1,19 @@
 // The manager window's Add, Edit and Delete, with a stand-in editor.
 
 #include "alarmfile.h"
+#include "alarmrowactions.h"
 #include "errorrecorder.h"
 #include "fakewaketimer.h"
 #include "formstestsupport.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeView>
 
 namespace {
@@ -244,4 +249,65 @@ TEST_F(Manager, TheWakeNoteSaysWhyAlarmsWontWakeTheComputer)
     m_manager.TimerTimer();
     EXPECT_FALSE(note->isVisibleTo(&m_manager)) << "still says so although armed";
     m_engine.setWakeTimer(nullptr);
+}
+
+// Everyday control from the keyboard: Space switches the focused row off and
+// on, Ctrl+K skips, Ctrl+P pauses, Ctrl+R resumes; the row shows it. A
+// delete is taken back with its file byte for byte and its state, until the
+// list changes otherwise.
+TEST_F(Manager, RowsAreSwitchedSkippedPausedAndADeleteIsTakenBack)
+{
+    m_manager.show();
+    m_manager.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_manager)) << "the shortcuts need the window active";
+    addAlarm(QStringLiteral("a"));
+    addAlarm(QStringLiteral("b"));
+    QTreeView *view = list();
+    const QAbstractItemModel *model = view->model();
+    const auto stateOf = [this](int slot) { return m_engine.states().state(slot); };
+    EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+
+    m_manager.selectRow(0);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_FALSE(stateOf(0).enabled) << "Space did not switch the alarm off";
+    EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+    EXPECT_EQ(model->index(0, 2).data(Qt::ForegroundRole).value<QBrush>(),
+              QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text))
+        << "an alarm that is off does not look off";
+
+    m_manager.selectRow(1);
+    QTest::keyClick(view, Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(stateOf(1).skippedDue.has_value());
+    EXPECT_TRUE(model->index(1, 0).data().toString().startsWith(QStringLiteral("b (skipped until ")))
+        << model->index(1, 0).data().toString().toStdString();
+    m_manager.rowActions().setDayChooser([](QWidget *, const QDate &) { return QDate(2026, 12, 24); });
+    QTest::keyClick(view, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(stateOf(1).pausedUntil, QDate(2026, 12, 24));
+    EXPECT_EQ(model->index(1, 0).data().toString(),
+              QStringLiteral("b (paused until %1)").arg(m_formatter.shortDate(QDate(2026, 12, 24))));
+    QTest::keyClick(view, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(stateOf(1).isDefault()) << "Resume left a skip or a pause";
+
+    const QByteArray file = readAll(path(QStringLiteral("0.ini")));
+    const QByteArray list = readAll(path(QStringLiteral("al.ini")));
+    auto *undo = m_manager.findChild<QPushButton *>(QStringLiteral("ButtonUndo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isVisible());
+    m_manager.selectRow(0);
+    m_manager.ButtonDeleteClick();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("0.ini"))));
+    EXPECT_TRUE(undo->isVisible());
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(readAll(path(QStringLiteral("0.ini"))), file) << "the alarm's file did not come back as it was";
+    EXPECT_EQ(readAll(path(QStringLiteral("al.ini"))), list) << "the alarm did not come back in its place";
+    EXPECT_FALSE(stateOf(0).enabled) << "the alarm came back switched on";
+    EXPECT_FALSE(undo->isVisible());
+
+    m_manager.selectRow(1);
+    m_manager.ButtonDeleteClick();
+    addAlarm(QStringLiteral("c"));
+    EXPECT_FALSE(m_manager.rowActions().canUndo()) << "an undo outlived another change";
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_engine.catalogue().size(), 2);
 }

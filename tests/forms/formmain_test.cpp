@@ -1,5 +1,7 @@
 // The clock window driven through its menu and handlers.
 
+#include "alarmfile.h"
+#include "alarmrun.h"
 #include "desktopnotifier.h"
 #include "errorrecorder.h"
 #include "formabout.h"
@@ -280,17 +282,25 @@ TEST_F(ClockWindow, MissedAlarmsAreToldTogetherAlsoWithoutANotificationArea)
 class RecordingNotifier final : public DesktopNotifier
 {
 public:
-    int notify(const QString &summary, const QString &body, Urgency urgency, Fallback fallback) override
+    void withdraw(int token) override { withdrawn << token; }
+    QStringList told;
+    QList<QStringList> actions;
+    QList<int> withdrawn;
+    bool refuse = false;
+
+protected:
+    int send(const QString &summary, const QString &body, Urgency urgency, Fallback fallback,
+             const QList<Action> &offered) override
     {
         told << summary + u'|' + body + (urgency == Urgency::Critical ? u"|critical" : u"|normal");
+        QStringList keys;
+        for (const Action &action : offered)
+            keys << action.key + u'=' + action.label;
+        actions << keys;
         if (refuse)
             fallback();
         return told.size();
     }
-    void withdraw(int token) override { withdrawn << token; }
-    QStringList told;
-    QList<int> withdrawn;
-    bool refuse = false;
 };
 
 // Ringing and missed alarms go to the desktop's notifications; where the
@@ -515,4 +525,54 @@ TEST(ClockSkin, TheBevelShadowsTheLastColumnAndRow)
             ASSERT_EQ(panel.pixel(x, bottom), shadow) << x;
         EXPECT_LT(qGray(shadow), qGray(panel.pixel(right - 1, bottom / 2)));
     }
+}
+
+// A ringing alarm is answered from its notification as from its window:
+// "Snooze" snoozes, "OK" ends it, a click on the notification brings the
+// window up; an answer to an older notification does nothing.
+TEST_F(ClockWindow, TheRingingNotificationSnoozesAndEndsTheAlarm)
+{
+    create();
+    TFormAbout about;
+    StandaloneManager standalone(FileLocations(m_program.path() + u'/'));
+    AlarmEngine &engine = standalone.engine;
+    RecordingNotifier notifier;
+    m_main->setDesktopNotifier(&notifier);
+    m_main->setCompanions(&standalone.manager, &about);
+    QObject::connect(&engine, &AlarmEngine::alarmRinging, m_main.get(), &TFormMain::announceRinging);
+    QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, m_main.get(), &TFormMain::ringingEnded);
+    AlarmRecord record = AlarmRecord::newAlarm(standalone.clock.now());
+    record.playListOn = false;
+    record.soundOn = true;
+    AlarmFile::write(m_program.filePath(QStringLiteral("0.ini")), record);
+    engine.catalogue().appendRow(CatalogueRow::fromFields(
+        {QStringLiteral("Tea"), QStringLiteral("Daily"), QString(), QString(), QStringLiteral("090001"),
+         QStringLiteral("02012027"), QStringLiteral("0000000"), QStringLiteral("0")}));
+    engine.timer()->stop();
+
+    bool snoozed = false;
+    bool raisedUp = false;
+    QTimer::singleShot(0, [&]() {
+        TAlarmRun *window = standalone.manager.ringingWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(notifier.actions.size(), 1);
+        EXPECT_EQ(notifier.actions[0],
+                  (QStringList{QStringLiteral("default="), QStringLiteral("snooze=Snooze"), QStringLiteral("ok=OK")}));
+        emit notifier.actionInvoked(99, QStringLiteral("ok"));
+        EXPECT_TRUE(window->isVisible()) << "an answer to another notification ended the alarm";
+        emit notifier.actionInvoked(1, QStringLiteral("snooze"));
+        snoozed = window->snoozing();
+        emit notifier.actionInvoked(1, QStringLiteral("default"));
+        raisedUp = window->isVisible();
+        emit notifier.actionInvoked(1, QStringLiteral("ok"));
+    });
+    standalone.clock.advance(1000);
+    engine.tick();
+    QCoreApplication::sendPostedEvents(&engine, QEvent::MetaCall);
+    EXPECT_TRUE(snoozed) << "Snooze in the notification did not snooze";
+    EXPECT_TRUE(raisedUp);
+    EXPECT_EQ(standalone.manager.ringingWindow(), nullptr) << "OK in the notification did not end the alarm";
+    EXPECT_FALSE(engine.ringing());
+    EXPECT_EQ(notifier.withdrawn, QList<int>{1});
+    m_main->setCompanions(nullptr, nullptr);
 }

@@ -11,25 +11,13 @@
 #include "formalarmlist.h"
 #include "outputlevel.h"
 #include "qtprint.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
-
-// The whole file, or nothing when it cannot be read.
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
 
 // What the windows are given in a program folder of the test's own, on a
 // fake clock, with fake players and a fake audible guard.

@@ -136,3 +136,51 @@ TEST_F(DesktopNotifications, OneNotificationPerRingingAndOnePerMissedGap)
     EXPECT_EQ(calls("Notify").size(), 2) << "told more than once";
     EXPECT_FALSE(viewableWindow(*program, QStringLiteral("^Alarm$")).has_value()) << "a missed alarm rang late";
 }
+
+// Where the desktop shows buttons on notifications, the ringing alarm is
+// answered there: "Snooze" snoozes it, "OK" ends it as the window's buttons do.
+TEST(DesktopNotificationActions, SnoozeAndOKAnswerTheRingingAlarm)
+{
+    REQUIRE_SERVICE(missingService());
+    ASSERT_EQ(notPrivateBus(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), QString());
+    ServiceLock lock{QStringLiteral("notifications"), qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")};
+    ASSERT_TRUE(lock.acquire()) << "another test kept the notification service";
+    QDBusConnection session = QDBusConnection::sessionBus();
+    DBusMock daemon;
+    ASSERT_EQ(daemon.start({QStringLiteral("--template"), QStringLiteral("notification_daemon"),
+                            QStringLiteral("--parameters"), QStringLiteral(R"({"capabilities": "body actions"})")},
+                           session, kService),
+              QString());
+    ProgramFolder folder;
+    AlarmRecord record;
+    record.playListOn = false;
+    record.soundOn = true;
+    record.frequencyCode = 0;
+    record.alarmDate = QDate(2026, 12, 7);
+    record.alarmTime = QTime(7, 30, 0);
+    AlarmFile::write(folder.filePath(QStringLiteral("0.ini")), record);
+    folder.writeFile(QStringLiteral("al.ini"), "1\r\n" + catalogueRow("Wake up", "07:30:00 AM", "073000", 0));
+    QProcess *program = folder.start(ProgramFolder::environment(QStringLiteral("@2026-12-07 07:29:57")));
+    ASSERT_NE(program, nullptr);
+
+    const auto notifyCalls = [&session]() { return notificationCalls(session, "Notify"); };
+    ASSERT_TRUE(waitUntil([&] { return viewableWindow(*program, QStringLiteral("^Alarm$")).has_value(); }, 20000))
+        << "no ringing window";
+    ASSERT_TRUE(waitUntil([&] { return notifyCalls().size() == 1; }, 5000)) << "the ringing was not announced";
+    EXPECT_EQ(notifyCalls()[0].value(5).toStringList(),
+              (QStringList{QStringLiteral("default"), QString(), QStringLiteral("snooze"), QStringLiteral("Snooze"),
+                           QStringLiteral("ok"), QStringLiteral("OK")}));
+    const auto invoke = [&session](const QString &key) {
+        return callMock(
+            session, kService, kPath, QStringLiteral("EmitSignal"),
+            {QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"), QStringLiteral("us"),
+             QVariantList{QVariant::fromValue(QDBusVariant(quint32(1))), QVariant::fromValue(QDBusVariant(key))}});
+    };
+    ASSERT_EQ(invoke(QStringLiteral("snooze")), QString());
+    waitUntil([] { return false; }, 1500);
+    EXPECT_TRUE(viewableWindow(*program, QStringLiteral("^Alarm$")).has_value()) << "Snooze ended the alarm";
+    ASSERT_EQ(invoke(QStringLiteral("ok")), QString());
+    EXPECT_TRUE(waitUntil([&] { return !viewableWindow(*program, QStringLiteral("^Alarm$")).has_value(); }, 10000))
+        << "OK in the notification did not end the alarm";
+    EXPECT_TRUE(waitUntil([&] { return notificationCalls(session, "CloseNotification").size() == 1; }, 5000));
+}

@@ -1,0 +1,142 @@
+#include "alarmstates.h"
+
+#include "alarmcatalogue.h"
+#include "apperror.h"
+#include "conversions.h"
+#include "schedulerules.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kSkipFormat = QStringLiteral("yyyyMMddHHmmss");
+const QString kPauseFormat = QStringLiteral("ddMMyyyy");
+const QString kTrue = QStringLiteral("TRUE");
+const QString kFalse = QStringLiteral("FALSE");
+
+AppError lineError(qsizetype line, const QString &what)
+{
+    return AppError(QStringLiteral("Line %1 of the alarm states: %2").arg(line).arg(what));
+}
+
+} // namespace
+
+bool AlarmState::letsRing(const QDateTime &due) const
+{
+    if (!enabled)
+        return false;
+    if (pausedUntil && due.date() < *pausedUntil)
+        return false;
+    return !skippedDue || due != *skippedDue;
+}
+
+void AlarmStates::setState(int slot, const AlarmState &state)
+{
+    if (state.isDefault()) {
+        if (m_states.remove(slot) == 0)
+            return;
+    } else {
+        if (m_states.value(slot) == state && m_states.contains(slot))
+            return;
+        m_states.insert(slot, state);
+    }
+    emit changed();
+}
+
+void AlarmStates::setAll(const QMap<int, AlarmState> &states)
+{
+    QMap<int, AlarmState> kept = states;
+    kept.removeIf([](const auto &entry) { return entry.value().isDefault(); });
+    if (kept == m_states)
+        return;
+    m_states = kept;
+    emit changed();
+}
+
+TextFile::Limits AlarmStates::limits()
+{
+    // Four short lines for each of the slots, and room to spare.
+    TextFile::Limits limits;
+    limits.maxCharacters = 64 * 1024;
+    limits.maxLineCharacters = 64;
+    return limits;
+}
+
+QByteArray AlarmStates::encode(const QMap<int, AlarmState> &states)
+{
+    QStringList lines;
+    lines << QString::number(states.size());
+    for (auto it = states.begin(); it != states.end(); ++it) {
+        const AlarmState &state = it.value();
+        lines << QString::number(it.key()) << (state.enabled ? kTrue : kFalse)
+              << (state.skippedDue ? state.skippedDue->toString(kSkipFormat) : QString())
+              << (state.pausedUntil ? state.pausedUntil->toString(kPauseFormat) : QString());
+    }
+    return TextFile::encodeLines(lines);
+}
+
+QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
+{
+    LineReader in(TextFile::decodeLines(data, limits()));
+    const int count = Conversions::toInteger(in.next());
+    if (count < 0 || count > AlarmCatalogue::SlotCount || in.lineCount() != 1 + qsizetype(count) * LinesPerEntry) {
+        throw AppError(QStringLiteral("The alarm states announce %1 entries, but %2 lines follow (four for each).")
+                           .arg(count)
+                           .arg(in.lineCount() - 1));
+    }
+    QMap<int, AlarmState> states;
+    for (int i = 0; i < count; ++i) {
+        const QString slotText = in.next();
+        bool ok = false;
+        const int slot = slotText.toInt(&ok);
+        if (!ok || slot < 0 || slot >= AlarmCatalogue::SlotCount || states.contains(slot))
+            throw lineError(in.lineNumber(), QStringLiteral("'%1' is no free alarm slot").arg(slotText));
+        AlarmState state;
+        const QString enabled = in.next();
+        if (enabled != kTrue && enabled != kFalse)
+            throw lineError(in.lineNumber(), QStringLiteral("'%1' is neither TRUE nor FALSE").arg(enabled));
+        state.enabled = enabled == kTrue;
+        if (const QString skipped = in.next(); !skipped.isEmpty()) {
+            // A wall-clock second, read without a time zone like every other:
+            // 02:30 on the night the clocks go forward is one too.
+            const QDate day = QDate::fromString(skipped.left(8), QStringLiteral("yyyyMMdd"));
+            const QTime time = QTime::fromString(skipped.mid(8), QStringLiteral("HHmmss"));
+            if (skipped.size() != kSkipFormat.size() || !day.isValid() || !time.isValid())
+                throw lineError(in.lineNumber(), QStringLiteral("'%1' is no moment").arg(skipped));
+            state.skippedDue = ScheduleRules::wallMoment(day, time);
+        }
+        if (const QString paused = in.next(); !paused.isEmpty()) {
+            const QDate until = QDate::fromString(paused, kPauseFormat);
+            if (!until.isValid())
+                throw lineError(in.lineNumber(), QStringLiteral("'%1' is no date").arg(paused));
+            state.pausedUntil = until;
+        }
+        states.insert(slot, state);
+    }
+    return states;
+}
+
+void AlarmStates::read(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        setAll({});
+        return;
+    }
+    try {
+        if (!info.isFile())
+            throw AppError(QStringLiteral("It is not a regular file."));
+        setAll(decode(TextFile::readBytes(path, limits().maxBytes())));
+    } catch (const AppError &error) {
+        setAll({});
+        const QString backup = path + QStringLiteral(".bak");
+        QFile::remove(backup);
+        const bool kept = info.isFile() && QFile::copy(path, backup);
+        throw AppError(
+            QStringLiteral("The alarm states %1 could not be read: %2\n\nEvery alarm is on and nothing is "
+                           "skipped or paused until you change it.%3")
+                .arg(TextFile::nativeName(path), error.message(),
+                     kept ? QStringLiteral(" The file is kept as %1.").arg(TextFile::nativeName(backup)) : QString()));
+    }
+}

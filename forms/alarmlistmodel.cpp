@@ -1,0 +1,79 @@
+#include "alarmlistmodel.h"
+
+#include "alarmengine.h"
+#include "clock.h"
+#include "datetimeformatter.h"
+
+#include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
+
+AlarmListModel::AlarmListModel(AlarmEngine &engine, QObject *parent) : QIdentityProxyModel(parent), m_engine(engine)
+{
+    setSourceModel(&engine.catalogue());
+    // A state changes nothing in the catalogue, but every row may look otherwise.
+    connect(&engine.states(), &AlarmStates::changed, this, [this]() {
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    });
+}
+
+QString AlarmListModel::stateNote(int row) const
+{
+    if (row < 0 || row >= m_engine.catalogue().size())
+        return {};
+    const AlarmState state = m_engine.states().state(m_engine.catalogue().row(row).slot.toInt());
+    if (!state.enabled)
+        return {};
+    const DateTimeFormatter &formatter = m_engine.formatter();
+    if (state.pausedUntil) {
+        // The pause is over at the start of its day.
+        if (state.pausedUntil <= m_engine.clock().now().date())
+            return {};
+        return QStringLiteral("paused until %1").arg(formatter.shortDate(*state.pausedUntil));
+    }
+    if (state.skippedDue && *state.skippedDue >= ScheduleRules::wallMomentOf(m_engine.clock().now())) {
+        const std::optional<QDateTime> next = m_engine.nextRinging(row);
+        return next ? QStringLiteral("skipped until %1 %2")
+                          .arg(formatter.format(u"ddd", next->date()), formatter.longTime(next->time()))
+                    : QStringLiteral("skipped");
+    }
+    return {};
+}
+
+QVariant AlarmListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int slot = m_engine.catalogue().row(index.row()).slot.toInt();
+    const bool on = m_engine.states().state(slot).enabled;
+    if (role == Qt::CheckStateRole && index.column() == 0)
+        return on ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::ForegroundRole && !on)
+        return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    if (role == Qt::DisplayRole && index.column() == 0) {
+        const QString note = stateNote(index.row());
+        const QString caption = QIdentityProxyModel::data(index, role).toString();
+        return note.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, note);
+    }
+    if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
+        return on ? stateNote(index.row()) : QStringLiteral("off");
+    return QIdentityProxyModel::data(index, role);
+}
+
+bool AlarmListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != 0)
+        return QIdentityProxyModel::setData(index, value, role);
+    emit enabledToggled(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+    // The box follows the states the engine keeps, through dataChanged.
+    return true;
+}
+
+Qt::ItemFlags AlarmListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QIdentityProxyModel::flags(index);
+    if (index.isValid() && index.column() == 0)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
