@@ -170,7 +170,7 @@ void AlarmEngine::beginUnattendedEnd()
     m_endingUnattended = true;
 }
 
-std::optional<EditorResult> AlarmEngine::runEditor(bool newAlarm)
+std::optional<EditorResult> AlarmEngine::runEditor(bool newAlarm, bool enabled)
 {
     m_handOff.newAlarm = newAlarm;
     m_handOff.currentAlarmFileName = QFileInfo(m_locations.workingCopy()).fileName();
@@ -181,7 +181,8 @@ std::optional<EditorResult> AlarmEngine::runEditor(bool newAlarm)
     });
     if (!m_editorRunner)
         return std::nullopt;
-    const std::optional<EditorResult> result = m_editorRunner(EditorRequest{newAlarm, m_locations.workingCopy()});
+    const std::optional<EditorResult> result =
+        m_editorRunner(EditorRequest{newAlarm, m_locations.workingCopy(), enabled});
     if (result)
         m_handOff.editorResult = *result;
     return result;
@@ -243,13 +244,15 @@ bool AlarmEngine::addAlarm()
         throw AppError(QStringLiteral("All %1 alarms are in use. Delete an alarm before adding a new one.")
                            .arg(AlarmCatalogue::SlotCount));
     }
-    const std::optional<EditorResult> result = runEditor(true);
+    const std::optional<EditorResult> result = runEditor(true, true);
     QDir::setCurrent(m_locations.dataFolder());
     if (!result)
         return false;
     const int slot = *m_catalogue.lowestFreeSlot();
     const CatalogueRow added = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
-    const QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    if (!result->enabled)
+        states.insert(slot, AlarmState{false, std::nullopt, std::nullopt});
     commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt, std::nullopt, states},
                  [this, &added, &states]() {
                      m_states.setAll(states);
@@ -274,7 +277,7 @@ bool AlarmEngine::editAlarm(int row)
         QFile::remove(m_locations.workingCopy());
     }
     m_catalogue.setSlotInUse(slot, true);
-    const std::optional<EditorResult> result = runEditor(false);
+    const std::optional<EditorResult> result = runEditor(false, m_states.state(slot).enabled);
     QDir::setCurrent(m_locations.dataFolder());
     if (!result)
         return false;
@@ -282,7 +285,14 @@ bool AlarmEngine::editAlarm(int row)
     changed.slot = slotText;
     QList<CatalogueRow> rows = m_catalogue.rows();
     rows[row] = changed;
-    commitChange({rows, slot, std::nullopt, std::nullopt, std::nullopt}, [this, slot, row, &changed]() {
+    // A skip or a pause stays; the switch is the editor's.
+    AlarmState state = m_states.state(slot);
+    state.enabled = result->enabled;
+    QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    if (!state.isDefault())
+        states.insert(slot, state);
+    commitChange({rows, slot, std::nullopt, std::nullopt, states}, [this, slot, row, &changed, &states]() {
+        m_states.setAll(states);
         m_catalogue.setSlotInUse(slot, true);
         m_catalogue.replaceRow(row, changed);
     });

@@ -25,6 +25,8 @@ struct EditorRequest
 {
     bool newAlarm = true;
     QString workingCopyPath;
+    // Whether the alarm is on now; a new one is.
+    bool enabled = true;
 };
 
 // One alarm to ring: the occurrence and the file its settings are read from.
@@ -192,7 +194,7 @@ private:
     // Rings what waits, one after the other; posted by the tick.
     void ringPending();
     void ringOccurrence(const Occurrence &occurrence);
-    std::optional<EditorResult> runEditor(bool newAlarm);
+    std::optional<EditorResult> runEditor(bool newAlarm, bool enabled);
     // One change of the files on the disk, made as one unit: the catalogue
     // as `rows`, a slot's file written (from the working copy, or from
     // `slotData` when given) or removed, the alarm states replaced.

@@ -16,6 +16,8 @@ struct EditorResult
     QTime alarmTime;
     QDate alarmDate;
     QString weekdayMask;
+    // Whether the alarm rings at all.
+    bool enabled = true;
 };
 
 // One alarm as the catalogue lists it: three texts for people, the keys the

@@ -46,6 +46,7 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
 
     // Each page is laid out on its own before it joins the page control.
     TabSheet1 = new EditorGeneralPage(m_services.formatter.formats());
+    TabSheet1->setAlarmOn(m_request.enabled);
     Table->addTab(TabSheet1, QStringLiteral("General "));
     SoundMusic = new EditorPlayListPage(m_services.locations, m_services.makePlayer);
     Table->addTab(SoundMusic, QStringLiteral("Play List"));
@@ -186,7 +187,8 @@ void TAlarmOptions::OKClick()
     // alarm: the dialog stays open with everything the user entered.
     if (!ErrorBox::guard(this, [this, &r]() { AlarmFile::write(m_request.workingCopyPath, r); }))
         return;
-    m_result = EditorResult{TabSheet1->caption(), r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask()};
+    m_result = EditorResult{TabSheet1->caption(), r.frequencyCode, r.alarmTime,
+                            r.alarmDate,          r.weekdayMask(), TabSheet1->alarmOn()};
     accept();
 }
 

@@ -125,6 +125,11 @@ EditorGeneralPage::EditorGeneralPage(const LocaleFormats &formats, QWidget *pare
 
     Panel1 = sunkenLine(this, "Panel1", 8, 168, 329);
 
+    // Whether the alarm rings at all; kept beside the alarm's file, not in it.
+    AlarmOn = named(new QCheckBox(QStringLiteral("Alarm &on"), this), "AlarmOn");
+    place(AlarmOn, 256, 184, 81, 17);
+    AlarmOn->setChecked(true);
+
     auto *reminderLabel = label(this, QStringLiteral("Reminder:"), 16, 184);
     Memo = named(new QPlainTextEdit(this), "Memo");
     reminderLabel->setBuddy(Memo);
@@ -134,13 +139,23 @@ EditorGeneralPage::EditorGeneralPage(const LocaleFormats &formats, QWidget *pare
     Memo->setPlainText(QStringLiteral("Don't for get to ...\n"));
 }
 
+void EditorGeneralPage::setAlarmOn(bool on)
+{
+    AlarmOn->setChecked(on);
+}
+
+bool EditorGeneralPage::alarmOn() const
+{
+    return AlarmOn->isChecked();
+}
+
 QList<QWidget *> EditorGeneralPage::tabOrder() const
 {
     // Screen order: rows from the top, left to right in a row.
     QList<QWidget *> chain{Frequency, DatePicker, TimePicker};
     for (QCheckBox *box : m_dayBoxes)
         chain << box;
-    chain << Memo;
+    chain << AlarmOn << Memo;
     return chain;
 }
 

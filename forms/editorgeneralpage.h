@@ -31,6 +31,9 @@ public:
     void load(const AlarmRecord &record);
     // Puts the fields' values into the alarm.
     void store(AlarmRecord &record) const;
+    // The alarm's on/off switch.
+    void setAlarmOn(bool on);
+    bool alarmOn() const;
 
     // The first row of the reminder as the memo shows it (a long first line
     // wraps); it names the alarm in the list.
@@ -61,4 +64,5 @@ private:
     std::array<QCheckBox *, 7> m_dayBoxes{}; // CheckBox1 (Sunday) to CheckBox7 (Saturday)
     QFrame *Panel1 = nullptr;
     QPlainTextEdit *Memo = nullptr;
+    QCheckBox *AlarmOn = nullptr;
 };

@@ -23,10 +23,11 @@ struct StandInEditor
             AlarmRecord record = AlarmRecord::newAlarm(clock.now());
             record.reminder = caption + u'\n';
             AlarmFile::write(request.workingCopyPath, record);
-            return EditorResult{caption, 2, record.alarmTime, record.alarmDate, record.weekdayMask()};
+            return EditorResult{caption, 2, record.alarmTime, record.alarmDate, record.weekdayMask(), on};
         };
     }
     QString caption;
+    bool on = true;
     QList<EditorRequest> requests;
     QList<AlarmEngine::HandOff> handOffs;
 };
@@ -98,6 +99,22 @@ TEST(Engine, TheEditorIsOpenedOnARequestAndItsResultCommitted)
     EXPECT_EQ(readAll(on.path(QStringLiteral("alarm.ini"))), slotFile) << "the editor did not get the alarm's file";
     EXPECT_EQ(readAll(on.path(QStringLiteral("0.ini"))), slotFile);
     EXPECT_EQ(engine.catalogue().row(0).caption, QStringLiteral("Tea"));
+
+    // The editor's switch: an alarm added off is off, and an edit opens on
+    // what the alarm is and keeps its pause.
+    editor.caption = QStringLiteral("Walk");
+    editor.on = false;
+    ASSERT_TRUE(engine.addAlarm());
+    EXPECT_FALSE(engine.states().state(1).enabled);
+    engine.pauseUntil(1, QDate(2027, 1, 1));
+    editor.on = true;
+    ASSERT_TRUE(engine.editAlarm(1));
+    EXPECT_FALSE(editor.requests.last().enabled) << "the editor opened on a switch that is not the alarm's";
+    EXPECT_TRUE(engine.states().state(1).enabled);
+    EXPECT_EQ(engine.states().state(1).pausedUntil, QDate(2027, 1, 1)) << "an edit lost the pause";
+    ASSERT_TRUE(engine.deleteAlarm(1));
+    editor.requests.removeLast();
+    editor.requests.removeLast();
 
     // No row, no editor, no change.
     EXPECT_FALSE(engine.editAlarm(5));

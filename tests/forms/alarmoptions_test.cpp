@@ -477,3 +477,19 @@ const TypedValue typedValues[] = {
     {"de_DE", "DatePicker", true, "24.12.26", {}, QDate(2026, 12, 24)},
 };
 INSTANTIATE_TEST_SUITE_P(Locales, TypingIntoTheEditor, ::testing::ValuesIn(typedValues));
+
+// The switch on the first page opens as the alarm is and comes back with OK.
+TEST_F(AlarmOptions, TheOnSwitchOpensAsTheAlarmIsAndComesBackWithOK)
+{
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on ? "on" : "off");
+        m_request.enabled = on;
+        open();
+        auto *box = child<QCheckBox>("AlarmOn");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->isChecked(), on);
+        box->setChecked(!on);
+        m_dialog->OKClick();
+        EXPECT_EQ(m_dialog->editorResult().enabled, !on);
+    }
+}
