@@ -156,10 +156,11 @@ TEST_F(StatusNotifierHost, MenuRestoresTheClockAClickTogglesItAndExitEnds)
         labels << entry.label();
     // The clock's menu in its order; mnemonics are written with "_" on this bus.
     EXPECT_EQ(labels, (QStringList{QStringLiteral("_Restore"), QStringLiteral("_Alarms Manager"),
-                                   QStringLiteral("_Start at Login"), QStringLiteral("Alarm _Clock Size"),
+                                   QStringLiteral("S_kip next alarm"), QStringLiteral("_Start at Login"),
+                                   QStringLiteral("Alarm _Clock Size"),
                                    QStringLiteral("LCD C_olor"), QString(), QStringLiteral("H_elp"),
                                    QStringLiteral("A_bout"), QString(), QStringLiteral("E_xit")}));
-    ASSERT_EQ(menu.children.size(), 10);
+    ASSERT_EQ(menu.children.size(), 11);
 
     click(item, menuPath, menu.children[0].id); // "Restore"
     ASSERT_TRUE(waitUntil(clockShown, 5000)) << "\"Restore\" did not show the clock";
@@ -177,8 +178,8 @@ TEST_F(StatusNotifierHost, MenuRestoresTheClockAClickTogglesItAndExitEnds)
     EXPECT_TRUE(waitUntil(clockShown, 5000)) << "a second click did not bring the clock back";
 
     menu = menuOf(item, menuPath);
-    ASSERT_EQ(menu.children.size(), 10);
-    click(item, menuPath, menu.children[9].id); // "Exit"
+    ASSERT_EQ(menu.children.size(), 11);
+    click(item, menuPath, menu.children[10].id); // "Exit"
     ASSERT_TRUE(program->waitForFinished(15000)) << "\"Exit\" did not end the program";
     EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program->exitCode(), 0);
