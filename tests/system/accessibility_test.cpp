@@ -1,8 +1,10 @@
 // The real program as a screen reader sees it over AT-SPI: an accessibility
 // bus of its own (at-spi-bus-launcher on the private session bus of the test
 // command), the program's tree read by a small AT-SPI client, and in it the
-// clock's text and every field named after its label.
+// clock's text and every field named after its label; and orca itself,
+// headless, saying which alarm rings.
 
+#include "alarmfile.h"
 #include "platformtestsupport.h"
 #include "programrunner.h"
 #include "qtprint.h"
@@ -14,7 +16,9 @@
 #include <QDBusVariant>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace SystemTest;
@@ -129,6 +133,80 @@ QString describe(const QList<Accessible> &tree)
     return lines.join(u'\n');
 }
 
+// Orca itself, as a blind user runs it, with its speech going through
+// speech-dispatcher and espeak-ng to the null sink of the test command and
+// every utterance in its debug file. It and the speech-dispatcher it starts
+// end with this object.
+class Orca final
+{
+public:
+    ~Orca()
+    {
+        if (m_orca.state() != QProcess::NotRunning) {
+            m_orca.terminate();
+            if (!m_orca.waitForFinished(5000)) {
+                m_orca.kill();
+                m_orca.waitForFinished();
+            }
+        }
+        // speech-dispatcher, started by orca, leaves its process id behind.
+        QFile pidFile(m_runtime.filePath(QStringLiteral("speech-dispatcher/pid")));
+        if (pidFile.open(QIODevice::ReadOnly)) {
+            const qint64 pid = pidFile.readAll().trimmed().toLongLong();
+            if (pid > 1)
+                ::kill(pid_t(pid), SIGTERM);
+        }
+    }
+    // Empty once orca speaks, else why not.
+    QString start()
+    {
+        if (!m_home.isValid() || !m_runtime.isValid())
+            return QStringLiteral("no temporary folder");
+        QFile::setPermissions(m_runtime.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment environment = ProgramFolder::environment();
+        // Its speech server's socket in a folder of its own (its settings are
+        // in another, below).
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        m_orca.setProcessEnvironment(environment);
+        m_orca.setProcessChannelMode(QProcess::MergedChannels);
+        // Through the interpreter, so that its process is not named "orca":
+        // orca refuses to start beside, or with --replace ends, any other orca
+        // of the same user on the machine, such as one of another test run.
+        m_orca.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral("/usr/bin/orca"), QStringLiteral("--user-prefs"),
+                      m_home.filePath(QStringLiteral("orca")), QStringLiteral("--debug-file"), logPath()});
+        if (!m_orca.waitForStarted())
+            return QStringLiteral("orca did not start: %1").arg(m_orca.errorString());
+        if (!waitUntil([&] { return spoken().contains(QStringLiteral("Screen reader on.")); }, 60000))
+            return QStringLiteral("orca said nothing (is speech-dispatcher with espeak-ng there?): %1")
+                .arg(QString::fromLocal8Bit(m_orca.readAll()).right(2000));
+        return {};
+    }
+    // Everything orca has said so far, one utterance an entry.
+    QStringList spoken() const
+    {
+        QFile log(logPath());
+        if (!log.open(QIODevice::ReadOnly))
+            return {};
+        static const QRegularExpression speech(QStringLiteral(R"(SPEECH OUTPUT: '(.*)'(\{|$))"));
+        QStringList said;
+        for (const QByteArray &line : log.readAll().split('\n')) {
+            const QRegularExpressionMatch match = speech.match(QString::fromUtf8(line));
+            if (match.hasMatch())
+                said << match.captured(1);
+        }
+        return said;
+    }
+
+private:
+    QString logPath() const { return m_home.filePath(QStringLiteral("orca-debug.log")); }
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_runtime;
+    QProcess m_orca;
+};
+
 class ScreenReader : public ::testing::Test
 {
 protected:
@@ -218,4 +296,48 @@ TEST_F(ScreenReader, ReadsTheClockAndEveryFieldByItsLabel)
         EXPECT_FALSE(object.shown && object.role != u"panel" && object.role != u"frame" &&
                      object.name.startsWith(u"Volum effect"))
             << object.role.toStdString() << " is still named after the group";
+}
+
+// What a blind user hears when an alarm rings: orca, headless, says which
+// alarm it is (its reminder) and when it was due, not only that something rings.
+TEST_F(ScreenReader, OrcaSaysWhichAlarmRingsAndItsTime)
+{
+    REQUIRE_SERVICE(QFile::exists(QStringLiteral("/usr/bin/orca")) ? QString()
+                                                                   : QStringLiteral("orca is not installed"));
+    REQUIRE_SERVICE(missingSoundServer());
+    ServiceLock soundLock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
+    ASSERT_TRUE(soundLock.acquire()) << "another test kept the sound server";
+    Orca orca;
+    const QString failure = orca.start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+
+    AlarmRecord record;
+    record.frequencyCode = 0;
+    record.alarmTime = QTime(7, 30, 0);
+    record.alarmDate = QDate(2026, 12, 7);
+    record.playListOn = false;
+    record.soundOn = true;
+    record.reminder = QStringLiteral("Take the green pills\n");
+    AlarmFile::write(m_folder.filePath(QStringLiteral("0.ini")), record);
+    m_folder.writeFile(QStringLiteral("al.ini"), "1\r\nTake the green pills\r\nOnce\r\n07:30:00 AM\r\n12/7/2026\r\n"
+                                                 "073000\r\n07122026\r\n0111110\r\n0\r\n");
+    const qsizetype before = orca.spoken().size();
+    QProcess *program = m_folder.start(ProgramFolder::environment(QStringLiteral("@2026-12-07 07:29:55")));
+    ASSERT_NE(program, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return viewableWindow(*program, QStringLiteral("^Alarm$")).has_value(); }, 30000))
+        << "no ringing window";
+
+    QStringList heard;
+    const bool told = waitUntil(
+        [&] {
+            heard = orca.spoken().mid(before);
+            const QString all = heard.join(u' ');
+            return all.contains(u"Take the green pills") && all.contains(u"7:30:00");
+        },
+        20000);
+    // What orca said, for whoever looks into a run.
+    std::printf("orca said, from the start of the program on:\n");
+    for (const QString &utterance : heard)
+        std::printf("  %s\n", qPrintable(utterance));
+    EXPECT_TRUE(told) << "orca did not say which alarm rings and when";
 }
