@@ -5,6 +5,7 @@
 #include "alarmengine.h"
 #include "audibleguard.h"
 #include "clock.h"
+#include "comboboxaccessible.h"
 #include "datetimeformatter.h"
 #include "desktopnotifier.h"
 #include "errorbox.h"
@@ -108,6 +109,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(Skin::applicationIcon());
     // The clock lives on with every window hidden; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Drop-down lists are read by their labels, not by the entry they show.
+    ComboBoxAccessible::install();
 
     const FileLocations locations =
         FileLocations::forProgram(QApplication::applicationDirPath(), QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));

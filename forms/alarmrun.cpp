@@ -186,6 +186,17 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     }
     m_settings = record;
     Memo->setPlainText(m_settings.reminder);
+    describeForScreenReaders();
+}
+
+void TAlarmRun::describeForScreenReaders()
+{
+    // A screen reader says a dialog's description when it opens: which alarm
+    // rings and for when, not only that something rings.
+    const QDateTime due = m_occurrence.due.isValid() ? m_occurrence.due : ScheduleRules::wallMomentOf(m_clock.now());
+    const QString reminder = m_settings.reminder.simplified();
+    const QString when = QStringLiteral("Alarm at %1").arg(m_formatter.longTime(due.time()));
+    setAccessibleDescription(reminder.isEmpty() ? when : when + QStringLiteral(": ") + reminder);
 }
 
 void TAlarmRun::showEvent(QShowEvent *event)

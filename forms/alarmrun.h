@@ -64,6 +64,8 @@ private:
     void beginSilence();
     void endSilence();
     void showClock();
+    // The dialog's accessible description: the alarm's time and reminder.
+    void describeForScreenReaders();
     void showCycleClock();
     bool stepPlayList();
     void stepAlarmSound();

@@ -7,6 +7,7 @@
 #include "errorbox.h"
 #include "filelocations.h"
 #include "helplauncher.h"
+#include "listkeyboard.h"
 #include "tickpacer.h"
 #include "waketimer.h"
 #include "windowvisibility.h"
@@ -64,24 +65,24 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
         member->setObjectName(name);
         member->setGeometry(place);
     };
-    button(ButtonAdd, QStringLiteral("ButtonAdd"), QStringLiteral("Add"), QRect(16, 264, 57, 25));
-    button(buttonEdit, QStringLiteral("buttonEdit"), QStringLiteral("Edit"), QRect(80, 264, 59, 25));
-    button(ButtonDelete, QStringLiteral("ButtonDelete"), QStringLiteral("Delete"), QRect(144, 264, 59, 25));
-    button(ButtonOK, QStringLiteral("ButtonOK"), QStringLiteral("OK"), QRect(376, 264, 75, 25));
+    // Each caption's first letter is its access key (Alt+A, E, D, O): shown
+    // underlined, the caption's text itself stays as designed.
+    button(ButtonAdd, QStringLiteral("ButtonAdd"), QStringLiteral("&Add"), QRect(16, 264, 57, 25));
+    button(buttonEdit, QStringLiteral("buttonEdit"), QStringLiteral("&Edit"), QRect(80, 264, 59, 25));
+    button(ButtonDelete, QStringLiteral("ButtonDelete"), QStringLiteral("&Delete"), QRect(144, 264, 59, 25));
+    button(ButtonOK, QStringLiteral("ButtonOK"), QStringLiteral("&OK"), QRect(376, 264, 75, 25));
     connect(ButtonAdd, &QPushButton::clicked, this, &TFormAlarmList::ButtonAddClick);
     connect(buttonEdit, &QPushButton::clicked, this, &TFormAlarmList::buttonEditClick);
     connect(ButtonDelete, &QPushButton::clicked, this, &TFormAlarmList::ButtonDeleteClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAlarmList::ButtonOKClick);
     // Offered in place of the note below for a while after a delete.
-    button(ButtonUndo, QStringLiteral("ButtonUndo"), QStringLiteral("Undo"), QRect(210, 264, 59, 25));
+    button(ButtonUndo, QStringLiteral("ButtonUndo"), QStringLiteral("&Undo"), QRect(210, 264, 59, 25));
     m_rowActions = new AlarmRowActions(m_engine, *this, *AlarmList, *ButtonUndo);
     connect(m_listModel, &AlarmListModel::enabledToggled, this,
             [this](int row, bool on) { ErrorBox::guard(this, [this, row, on]() { m_engine.setEnabled(row, on); }); });
-    setTabOrder(AlarmList, ButtonAdd);
-    setTabOrder(ButtonAdd, buttonEdit);
-    setTabOrder(buttonEdit, ButtonDelete);
-    setTabOrder(ButtonDelete, ButtonUndo);
-    setTabOrder(ButtonUndo, ButtonOK);
+    // Without a mouse: the focus on the list selects a row, Return edits it, Delete deletes it.
+    new ListKeyboard(
+        AlarmList, [this]() { buttonEditClick(); }, [this]() { ButtonDeleteClick(); });
 
     // Said only where alarms can't wake the computer from sleep.
     LabelWake = new QLabel(this);
@@ -90,8 +91,18 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     LabelWake->setWordWrap(true);
     LabelWake->setText(QStringLiteral("Alarms won't wake this computer from sleep. <a href=\"why\">Why?</a>"));
     LabelWake->hide();
+    // Its link is reached with Tab and followed with Return, as a button is.
+    LabelWake->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    LabelWake->setFocusPolicy(Qt::TabFocus);
     connect(LabelWake, &QLabel::linkActivated, this, &TFormAlarmList::explainWaking);
     connect(m_rowActions, &AlarmRowActions::undoOfferChanged, this, &TFormAlarmList::showWakeNote);
+    // "Undo" and the note take turns in one place, both on the way of Tab.
+    setTabOrder(AlarmList, ButtonAdd);
+    setTabOrder(ButtonAdd, buttonEdit);
+    setTabOrder(buttonEdit, ButtonDelete);
+    setTabOrder(ButtonDelete, ButtonUndo);
+    setTabOrder(ButtonUndo, LabelWake);
+    setTabOrder(LabelWake, ButtonOK);
 
     // The table that turns a frequency code into its name; never shown.
     Frequency = new QComboBox(this);

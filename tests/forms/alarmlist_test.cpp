@@ -311,3 +311,49 @@ TEST_F(Manager, RowsAreSwitchedSkippedPausedAndADeleteIsTakenBack)
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(m_engine.catalogue().size(), 2);
 }
+
+// Without a mouse: the list has the focus when the manager opens, with its
+// first row selected; Return edits the row the focus is on, Delete deletes
+// it; the buttons answer to Alt and their first letter; the "Why?" link is
+// on the way of Tab.
+TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
+{
+    addAlarm(QStringLiteral("a"));
+    addAlarm(QStringLiteral("b"));
+    m_manager.showAndRaise();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_manager));
+    QApplication::setActiveWindow(&m_manager);
+    list()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(m_manager.selectedRow(), 0);
+
+    QTest::keyClick(list(), Qt::Key_Down);
+    m_accept = false;
+    const int runs = m_editorRuns;
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(m_editorRuns, runs + 1);
+    EXPECT_FALSE(m_newAlarmSeen) << "Return added instead of editing";
+    QTest::keyClick(list(), Qt::Key_Delete);
+    ASSERT_EQ(m_engine.catalogue().size(), 1);
+    EXPECT_EQ(m_engine.catalogue().row(0).fields().value(0), QStringLiteral("a"));
+    EXPECT_EQ(m_manager.selectedRow(), 0) << "the row left is not selected for the next key";
+
+    // Alt and the first letter press a button; the captions read as designed.
+    const std::pair<const char *, QKeySequence> keys[] = {{"ButtonAdd", QKeySequence(Qt::ALT | Qt::Key_A)},
+                                                          {"buttonEdit", QKeySequence(Qt::ALT | Qt::Key_E)},
+                                                          {"ButtonDelete", QKeySequence(Qt::ALT | Qt::Key_D)},
+                                                          {"ButtonOK", QKeySequence(Qt::ALT | Qt::Key_O)}};
+    QStringList captions;
+    for (const auto &[name, key] : keys) {
+        const auto *button = m_manager.findChild<QPushButton *>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->shortcut(), key) << name;
+        captions << button->text().remove(u'&');
+    }
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Add"), QStringLiteral("Edit"), QStringLiteral("Delete"),
+                                     QStringLiteral("OK")}));
+
+    auto *note = m_manager.findChild<QLabel *>(QStringLiteral("LabelWake"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->textInteractionFlags().testFlag(Qt::LinksAccessibleByKeyboard));
+    EXPECT_EQ(m_manager.findChild<QPushButton *>(QStringLiteral("ButtonUndo"))->nextInFocusChain(), note);
+}

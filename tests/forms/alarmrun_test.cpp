@@ -269,6 +269,23 @@ TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
     }
 }
 
+// A screen reader says the dialog's description when it opens: which alarm
+// rings, and for when, in the user's time format; an empty reminder leaves
+// the time alone, with no padding.
+TEST_F(RingingWindow, TheDescriptionTellsScreenReadersTheAlarmsTimeAndReminder)
+{
+    const QDateTime due = ScheduleRules::wallMomentOf(m_clock.now()).addSecs(-125);
+    const std::pair<const char *, const char *> rows[] = {
+        {"Take the pills\n  with water\n", "Alarm at 11:47:55 PM: Take the pills with water"},
+        {"", "Alarm at 11:47:55 PM"}};
+    for (const auto &[reminder, described] : rows) {
+        m_record.reminder = QString::fromLatin1(reminder);
+        AlarmFile::write(path(QStringLiteral("7.ini")), m_record);
+        const std::unique_ptr<TAlarmRun> window = makeWindow(due);
+        EXPECT_EQ(window->accessibleDescription(), QString::fromLatin1(described));
+    }
+}
+
 // The desktop's output is raised only while the alarm sounds: it is put back
 // for every silence, before the power action, when the window closes in any
 // way, and a window that plays nothing leaves it alone.

@@ -265,8 +265,11 @@ TEST_F(ScreenReader, ReadsTheClockAndEveryFieldByItsLabel)
     ASSERT_TRUE(waitUntil(
         [&] { return (editor = viewableWindow(*program, QStringLiteral("^Alarm Options$"))).has_value(); }, 10000));
 
-    const std::pair<const char *, const char *> general[] = {
-        {"tree", "Alarms"}, {"spin button", "Date:"}, {"spin button", "Time:"}, {"text", "Reminder:"}};
+    const std::pair<const char *, const char *> general[] = {{"tree", "Alarms"},
+                                                             {"spin button", "Date:"},
+                                                             {"spin button", "Time:"},
+                                                             {"text", "Reminder:"},
+                                                             {"combo box", "Alarm Frequency:"}};
     EXPECT_TRUE(waitUntil(
         [&] {
             tree = treeOf(*program);
@@ -315,8 +318,9 @@ TEST_F(ScreenReader, OrcaSaysWhichAlarmRingsAndItsTime)
     record.frequencyCode = 0;
     record.alarmTime = QTime(7, 30, 0);
     record.alarmDate = QDate(2026, 12, 7);
-    record.playListOn = false;
-    record.soundOn = true;
+    // A song of its own: the program folder of the test has no built-in sounds.
+    m_folder.writeFile(QStringLiteral("song.wav"), toneWav(40.0, 0.2));
+    record.playList = {m_folder.filePath(QStringLiteral("song.wav"))};
     record.reminder = QStringLiteral("Take the green pills\n");
     AlarmFile::write(m_folder.filePath(QStringLiteral("0.ini")), record);
     m_folder.writeFile(QStringLiteral("al.ini"), "1\r\nTake the green pills\r\nOnce\r\n07:30:00 AM\r\n12/7/2026\r\n"
