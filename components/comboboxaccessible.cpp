@@ -72,6 +72,34 @@ void ComboBoxAccessible::doAction(const QString &actionName)
         comboBox()->showPopup();
 }
 
+void *ComboBoxAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString ComboBoxAccessible::text(int startOffset, int endOffset) const
+{
+    const QString shown = comboBox()->currentText();
+    if (startOffset < 0 || endOffset < startOffset || startOffset > shown.size())
+        return {};
+    return shown.mid(startOffset, endOffset - startOffset);
+}
+
+int ComboBoxAccessible::characterCount() const
+{
+    return int(comboBox()->currentText().size());
+}
+
+QString ComboBoxAccessible::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    Q_UNUSED(offset);
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
 void ComboBoxAccessible::install()
 {
     static const bool installed = [] {

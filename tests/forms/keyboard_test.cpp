@@ -91,6 +91,10 @@ TEST(ComboBoxAccessible, NamedByItsLabelWithTheShownEntryAsValue)
     EXPECT_EQ(combo->text(QAccessible::Value), QStringLiteral("Weekly"));
     frequency->setCurrentIndex(0);
     EXPECT_EQ(combo->text(QAccessible::Value), QStringLiteral("Once"));
+    // Where screen readers read what a combo box shows: its text.
+    QAccessibleTextInterface *text = combo->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("Once"));
     // Its list is its one child, where a screen reader finds the entries.
     ASSERT_EQ(combo->childCount(), 1);
     EXPECT_EQ(combo->child(0)->object(), frequency->view());
