@@ -20,6 +20,7 @@
 #include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace SystemTest;
 
@@ -160,6 +161,15 @@ public:
     // Empty once orca speaks, else why not.
     QString start()
     {
+        // Orca starts only once per user on the whole machine (and --replace
+        // would end the others): test runs side by side take turns, and an
+        // orca of someone else's is said, not ended.
+        if (!m_machineLock.acquire())
+            return QStringLiteral("another test run kept orca for five minutes");
+        const QByteArray others = commandOutput(QStringLiteral("pgrep -u %1 -x orca").arg(::getuid())).trimmed();
+        if (!others.isEmpty())
+            return QStringLiteral("an orca of this user runs already (process %1); orca runs once per user")
+                .arg(QString::fromLatin1(others).replace(u'\n', u' '));
         if (!m_home.isValid() || !m_runtime.isValid())
             return QStringLiteral("no temporary folder");
         QFile::setPermissions(m_runtime.path(),
@@ -170,12 +180,9 @@ public:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
         m_orca.setProcessEnvironment(environment);
         m_orca.setProcessChannelMode(QProcess::MergedChannels);
-        // Through the interpreter, so that its process is not named "orca":
-        // orca refuses to start beside, or with --replace ends, any other orca
-        // of the same user on the machine, such as one of another test run.
-        m_orca.start(QStringLiteral("/usr/bin/python3"),
-                     {QStringLiteral("/usr/bin/orca"), QStringLiteral("--user-prefs"),
-                      m_home.filePath(QStringLiteral("orca")), QStringLiteral("--debug-file"), logPath()});
+        m_orca.start(QStringLiteral("/usr/bin/orca"),
+                     {QStringLiteral("--user-prefs"), m_home.filePath(QStringLiteral("orca")),
+                      QStringLiteral("--debug-file"), logPath()});
         if (!m_orca.waitForStarted())
             return QStringLiteral("orca did not start: %1").arg(m_orca.errorString());
         if (!waitUntil([&] { return spoken().contains(QStringLiteral("Screen reader on.")); }, 60000))
@@ -202,6 +209,7 @@ public:
 private:
     QString logPath() const { return m_home.filePath(QStringLiteral("orca-debug.log")); }
 
+    ServiceLock m_machineLock{QStringLiteral("orca"), QStringLiteral("this machine")};
     QTemporaryDir m_home;
     QTemporaryDir m_runtime;
     QProcess m_orca;
