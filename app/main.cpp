@@ -17,6 +17,7 @@
 #include "localeformats.h"
 #include "logindresumewatcher.h"
 #include "outputlevel.h"
+#include "pagecontrolaccessible.h"
 #include "poweractions.h"
 #include "skin.h"
 #include "systemwaketimer.h"
@@ -109,8 +110,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(Skin::applicationIcon());
     // The clock lives on with every window hidden; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Drop-down lists are read by their labels, not by the entry they show.
+    // Drop-down lists are read by their labels, not by the entry they show;
+    // a page control is one named group, not a second focused object.
     ComboBoxAccessible::install();
+    PageControlAccessible::install();
 
     const FileLocations locations =
         FileLocations::forProgram(QApplication::applicationDirPath(), QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));

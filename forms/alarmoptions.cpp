@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <exception>
 
@@ -39,9 +40,13 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
 
     Table = EditorControls::named(new QTabWidget(this), "Table");
     Table->setGeometry(8, 8, 361, 361);
-    OK = EditorControls::button(this, "OK", QStringLiteral("OK"), 232, 376, 67, 25);
+    Table->setAccessibleName(QStringLiteral("Pages"));
+    // Alt+O and Alt+C (captions unchanged); Return outside the reminder
+    // presses OK, Escape presses Cancel.
+    OK = EditorControls::button(this, "OK", QStringLiteral("&OK"), 232, 376, 67, 25);
+    OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &TAlarmOptions::OKClick);
-    Cancel = EditorControls::button(this, "Cancel", QStringLiteral("Cancel"), 304, 376, 67, 25);
+    Cancel = EditorControls::button(this, "Cancel", QStringLiteral("&Cancel"), 304, 376, 67, 25);
     connect(Cancel, &QPushButton::clicked, this, &TAlarmOptions::CancelClick);
 
     // Each page is laid out on its own before it joins the page control.
@@ -54,6 +59,9 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
     Table->addTab(TabSheet4, QStringLiteral("Sound effect"));
     TabSheet2 = new EditorOthersPage(m_services.powerActions);
     Table->addTab(TabSheet2, QStringLiteral("Ohters"));
+    // "General " keeps its designed space on the tab, not in what is read.
+    for (int page = 0; page < Table->count(); ++page)
+        Table->tabBar()->setAccessibleTabName(page, Table->tabText(page).trimmed());
     buildTabOrder();
 
     const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTime>
 
 namespace EditorControls {
@@ -20,17 +21,19 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y)
     auto *l = new QLabel(text, parent);
     l->move(x, y);
     l->adjustSize();
+    // Spaces that pad the design's captions are read without them.
+    if (text.simplified() != text)
+        l->setAccessibleName(text.simplified());
     return l;
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int width, int height)
 {
     auto *b = named(new QPushButton(text, parent), name);
-    // Enter belongs to the field that has the focus, never to a button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    // A push button's own size hint has a generous minimum; only the text counts here.
-    b->setGeometry(x, y, qMax(width, b->fontMetrics().horizontalAdvance(text) + 12), height);
+    // A push button's own size hint has a generous minimum; only the text
+    // counts here, without the "&" that marks its access key.
+    const QString shown = QString(text).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    b->setGeometry(x, y, qMax(width, b->fontMetrics().horizontalAdvance(shown) + 12), height);
     return b;
 }
 

@@ -24,10 +24,13 @@ template <class W> W *named(W *widget, const char *name)
 // Puts a text-carrying control at its designed place, wider if its text needs it.
 void place(QWidget *widget, int x, int y, int width, int height);
 
-// A label at a designed spot, sized to its text.
+// A label at a designed spot, sized to its text; read without the spaces
+// that pad some of the design's captions.
 QLabel *label(QWidget *parent, const QString &text, int x, int y);
 
-// A push button that Enter never presses, wide enough for its text.
+// A push button wide enough for its text (an "&" marks its access key).
+// Return presses it while it has the focus, and the dialog's default
+// button otherwise.
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int width, int height);
 
 // A field that shows and changes only the two-digit minutes of a time of

@@ -17,6 +17,7 @@ EditorOthersPage::EditorOthersPage(PowerActions *powerActions, QWidget *parent) 
     setObjectName(QStringLiteral("TabSheet2"));
 
     GroupBox5 = named(new QGroupBox(QStringLiteral("Closing method "), this), "GroupBox5");
+    GroupBox5->setAccessibleName(QStringLiteral("Closing method"));
     GroupBox5->setGeometry(8, 8, 337, 89);
     RadioButton1 = named(new QRadioButton(QStringLiteral("Don't auto-close alarm window"), GroupBox5), "RadioButton1");
     place(RadioButton1, 24, 24, 289, 17);
@@ -32,6 +33,7 @@ EditorOthersPage::EditorOthersPage(PowerActions *powerActions, QWidget *parent) 
     AutoCloseTimePicker->hide();
 
     GroupBox6 = named(new QGroupBox(QStringLiteral("Power  Saving"), this), "GroupBox6");
+    GroupBox6->setAccessibleName(QStringLiteral("Power Saving"));
     GroupBox6->setGeometry(8, 112, 337, 137);
     auto *explanation = new QLabel(
         QStringLiteral("You can save power by suspending/shut down your PC or turning off the monitor "), GroupBox6);
@@ -41,6 +43,8 @@ EditorOthersPage::EditorOthersPage(PowerActions *powerActions, QWidget *parent) 
     const int explanationTop = qMax(16, GroupBox6->contentsRect().top() + 2);
     explanation->setGeometry(16, explanationTop, 310, qMax(26, explanation->heightForWidth(310)));
     PowerComboBox = named(new QComboBox(GroupBox6), "PowerComboBox");
+    // The list has no label of its own; it is the group's one choice.
+    PowerComboBox->setAccessibleName(QStringLiteral("Power Saving"));
     PowerComboBox->addItems({QStringLiteral("Do nothing"), QStringLiteral("Turn monitor off"),
                              QStringLiteral("Hibernate PC"), QStringLiteral("Shut down PC")});
     PowerComboBox->setGeometry(24, qMax(56, explanation->geometry().bottom() + 8), 145, 23);

@@ -55,6 +55,7 @@ EditorPlayListPage::EditorPlayListPage(const FileLocations &locations, const Dia
     });
 
     GroupBoxPlayList = named(new QGroupBox(QStringLiteral("Play list "), this), "GroupBoxPlayList");
+    GroupBoxPlayList->setAccessibleName(QStringLiteral("Play list"));
     GroupBoxPlayList->setGeometry(8, 8, 337, 321);
 
     // The choice between the play list and a built-in sound: the list above,
@@ -71,13 +72,13 @@ EditorPlayListPage::EditorPlayListPage(const FileLocations &locations, const Dia
 
     PlayMusic = button(this, "PlayMusic", kTestText, 24, 272, 51, 25);
     connect(PlayMusic, &QPushButton::clicked, this, &EditorPlayListPage::PlayMusicClick);
-    AddMusic = button(this, "AddMusic", QStringLiteral("Add"), 127, 272, 40, 25);
+    AddMusic = button(this, "AddMusic", QStringLiteral("&Add"), 127, 272, 40, 25);
     connect(AddMusic, &QPushButton::clicked, this, &EditorPlayListPage::AddMusicClick);
-    DeleteMusic = button(this, "DeleteMusic", QStringLiteral("Delete"), 175, 272, 48, 25);
+    DeleteMusic = button(this, "DeleteMusic", QStringLiteral("&Delete"), 175, 272, 48, 25);
     connect(DeleteMusic, &QPushButton::clicked, this, &EditorPlayListPage::DeleteMusicClick);
-    UpMusic = button(this, "UpMusic", QStringLiteral("Up"), 231, 272, 50, 25);
+    UpMusic = button(this, "UpMusic", QStringLiteral("&Up"), 231, 272, 50, 25);
     connect(UpMusic, &QPushButton::clicked, this, &EditorPlayListPage::UpMusicClick);
-    DownMusic = button(this, "DownMusic", QStringLiteral("Down"), 287, 272, 50, 25);
+    DownMusic = button(this, "DownMusic", QStringLiteral("Do&wn"), 287, 272, 50, 25);
     connect(DownMusic, &QPushButton::clicked, this, &EditorPlayListPage::DownMusicClick);
 
     buildSoundChoice();

@@ -19,6 +19,7 @@ EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
     setObjectName(QStringLiteral("TabSheet4"));
 
     GroupBox4 = named(new QGroupBox(QStringLiteral("Volum effect "), this), "GroupBox4");
+    GroupBox4->setAccessibleName(QStringLiteral("Volum effect"));
     GroupBox4->setGeometry(8, 8, 337, 297);
 
     FadeIn = named(new QCheckBox(QStringLiteral("Fade in effect:"), GroupBox4), "FadeIn");

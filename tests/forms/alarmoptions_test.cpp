@@ -2,9 +2,11 @@
 
 #include "alarmfile.h"
 #include "alarmoptions.h"
+#include "comboboxaccessible.h"
 #include "errorrecorder.h"
 #include "formstestsupport.h"
 #include "outputlevel.h"
+#include "pagecontrolaccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,8 +23,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimeEdit>
 #include <QTreeView>
 #include <functional>
@@ -41,6 +45,9 @@ protected:
 
     void open()
     {
+        // As the program does at start: drop-down lists named by their labels.
+        ComboBoxAccessible::install();
+        PageControlAccessible::install();
         m_dialog = std::make_unique<TAlarmOptions>(m_request, m_services);
         m_dialog->setFileChooser([this](QWidget *, const QString &) { return m_chosen; });
         m_dialog->show();
@@ -312,16 +319,12 @@ namespace {
 // What a screen reader announces a control as: its name, but for a list
 // whose name is its value (as on this platform) the label it is related to,
 // else its description.
+// The name a screen reader reads, as the program gives it (drop-down lists
+// by their labels), padding and all.
 QString accessibleName(QWidget *widget)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-    if (!accessible)
-        return {};
-    if (accessible->role() != QAccessible::ComboBox)
-        return accessible->text(QAccessible::Name).trimmed();
-    const auto labels = accessible->relations(QAccessible::Label);
-    return labels.isEmpty() ? accessible->text(QAccessible::Description).trimmed()
-                            : labels.first().first->text(QAccessible::Name).trimmed();
+    return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
 // The controls Tab visits in the window as it shows now, from `first` on.
@@ -368,14 +371,21 @@ TEST_F(AlarmOptions, EveryControlIsNamedAfterItsLabelAndTabFollowsTheScreen)
         {"FadeOutTimePicker", QStringLiteral("Fade out begins at minutes")},
         {"SnoozeTimePicker", QStringLiteral("Snooze time:")},
         {"AlarmVolume", QStringLiteral("Max alarm sound volume:")},
-        {"PowerComboBox", QStringLiteral("Power  Saving")},
+        {"PowerComboBox", QStringLiteral("Power Saving")},
+        {"GroupBox4", QStringLiteral("Volum effect")},
+        {"GroupBox6", QStringLiteral("Power Saving")},
+        {"Table", QStringLiteral("Pages")},
     };
     for (const auto &[name, expected] : names)
         EXPECT_EQ(accessibleName(child<QWidget>(name)), expected) << name;
 
     auto *pages = child<QTabWidget>("Table");
+    // Only the tab row says it has the focus, not the page control around it too.
+    pages->tabBar()->setFocus();
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(pages)->state().focused);
     for (int page = 0; page < pages->count(); ++page) {
         SCOPED_TRACE(pages->tabText(page).toStdString());
+        EXPECT_EQ(pages->tabBar()->accessibleTabName(page), pages->tabText(page).trimmed());
         pages->setCurrentIndex(page);
         QList<QWidget *> chain = tabChain(pages);
         ASSERT_GE(chain.size(), 4);
@@ -492,4 +502,30 @@ TEST_F(AlarmOptions, TheOnSwitchOpensAsTheAlarmIsAndComesBackWithOK)
         m_dialog->OKClick();
         EXPECT_EQ(m_dialog->editorResult().enabled, !on);
     }
+}
+
+// Without a mouse: Return in a field presses OK (the default button), while
+// in the reminder it starts a new line; Alt and a letter press the buttons.
+TEST_F(AlarmOptions, ReturnPressesOKOutsideTheReminder)
+{
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
+    EXPECT_TRUE(child<QPushButton>("OK")->isDefault());
+    auto *memo = child<QPlainTextEdit>("Memo");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_TRUE(m_dialog->isVisible()) << "Return in the reminder ended the dialog";
+    EXPECT_TRUE(memo->toPlainText().endsWith(u"\n\n"));
+
+    auto *frequency = child<QComboBox>("Frequency");
+    frequency->setFocus();
+    QTest::keyClick(frequency, Qt::Key_Return);
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
+
+    for (const auto &[name, key] :
+         {std::pair{"OK", Qt::Key_O}, std::pair{"Cancel", Qt::Key_C}, std::pair{"AddMusic", Qt::Key_A},
+          std::pair{"DeleteMusic", Qt::Key_D}, std::pair{"UpMusic", Qt::Key_U}, std::pair{"DownMusic", Qt::Key_W}})
+        EXPECT_EQ(child<QPushButton>(name)->shortcut(), QKeySequence(Qt::ALT | key)) << name;
 }
