@@ -285,7 +285,11 @@ void TAlarmRun::showClock()
 {
     const QDateTime now = m_clock.now();
     LabelTime->setText(m_formatter.longTime(now.time()));
-    LabelDate->setText(m_formatter.format(u"ddd, mmmm,dd, yyyy", now.date()));
+    // Day and month in the order of the user's dates: as designed where the
+    // month comes first ("Mon, December,07, 2026"), the day first where it
+    // does ("Mo., 07 Dezember, 2026").
+    const bool dayFirst = m_formatter.formats().numericDateFormat.startsWith(u"dd");
+    LabelDate->setText(m_formatter.format(dayFirst ? u"ddd, dd mmmm, yyyy" : u"ddd, mmmm,dd, yyyy", now.date()));
 }
 
 void TAlarmRun::showCycleClock()

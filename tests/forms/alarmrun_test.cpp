@@ -12,6 +12,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -266,6 +267,23 @@ TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
     for (const auto &[due, shown] : rows) {
         const std::unique_ptr<TAlarmRun> window = makeWindow(due);
         EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("LabelDue"))->text(), shown);
+    }
+}
+
+// The date reads in the order of the user's dates: the design's month-first
+// line in US English, the day first in German.
+TEST_F(RingingWindow, TheDateFollowsTheOrderOfTheUsersDates)
+{
+    AlarmFile::write(path(QStringLiteral("7.ini")), m_record);
+    const DateTimeFormatter german(LocaleFormats::fromLocale(QLocale(QStringLiteral("de_DE"))));
+    const DialogServices germanServices{
+        m_locations, m_clock, german, m_level, m_services.makePlayer, m_services.makeAudibleGuard, nullptr};
+    const std::pair<const DialogServices *, const char *> rows[] = {{&m_services, "Mon, December,07, 2026"},
+                                                                    {&germanServices, "Mo., 07 Dezember, 2026"}};
+    for (const auto &[services, shown] : rows) {
+        TAlarmRun window(RingingRequest{Occurrence{7, QStringLiteral("x"), {}}, path(QStringLiteral("7.ini"))},
+                         *services, &m_manager);
+        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LabelDate"))->text(), QString::fromUtf8(shown));
     }
 }
 
