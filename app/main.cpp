@@ -118,6 +118,10 @@ int main(int argc, char *argv[])
     const FileLocations locations =
         FileLocations::forProgram(QApplication::applicationDirPath(), QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));
 
+    // Made first, so that the lock inside it can be taken; a copy that then
+    // ends has only made what the first one would have made.
+    const QString dataProblem = locations.prepareDataFolder();
+
     InstanceGuard guard(locations.dataFolder());
     switch (guard.claim(InstanceGuard::startupActivationToken())) {
     case InstanceGuard::Outcome::FirstCopy:
@@ -125,13 +129,11 @@ int main(int argc, char *argv[])
     case InstanceGuard::Outcome::OtherNotified:
         return 0;
     case InstanceGuard::Outcome::OtherSilent:
-        std::fprintf(stderr, "chronelle: another copy is running but did not answer\n");
+        std::fprintf(stderr, "chronelle: %s\n", qPrintable(guard.warning()));
         return 0;
     }
     if (!guard.warning().isEmpty())
         std::fprintf(stderr, "chronelle: %s\n", qPrintable(guard.warning()));
-
-    const QString dataProblem = locations.prepareDataFolder();
 
     // Caught from here on; a request that comes while the windows are being
     // made is carried out as soon as the program runs.

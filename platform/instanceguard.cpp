@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -22,17 +23,45 @@ QString runtimeFolder()
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
+// The folder with every symbolic link on its way resolved; the part of it
+// that does not exist yet is taken as written.
+QString resolvedFolder(const QString &folder)
+{
+    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
+    QString existing = absolute;
+    QStringList missing;
+    for (;;) {
+        const QString canonical = QFileInfo(existing).canonicalFilePath();
+        if (!canonical.isEmpty())
+            return QDir::cleanPath(missing.isEmpty() ? canonical : canonical + u'/' + missing.join(u'/'));
+        const QString parent = QFileInfo(existing).path();
+        if (parent == existing)
+            return absolute;
+        missing.prepend(QFileInfo(existing).fileName());
+        existing = parent;
+    }
+}
+
+// A lock that is never given up by its age: a copy can run for months. One
+// whose process is gone is still recognised as stale.
+std::unique_ptr<QLockFile> lockAt(const QString &path)
+{
+    auto lock = std::make_unique<QLockFile>(path);
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString &dataFolder, QObject *parent) : QObject(parent), m_key(keyFor(dataFolder))
+const QString InstanceGuard::kFolderLockName = QStringLiteral(".chronelle.lock");
+
+InstanceGuard::InstanceGuard(const QString &dataFolder, QObject *parent)
+    : QObject(parent), m_key(keyFor(dataFolder)), m_dataFolder(QDir::cleanPath(dataFolder))
 {
     const QString folder = runtimeFolder();
     m_lockPath = folder + u'/' + m_key + QStringLiteral(".lock");
     m_socketPath = folder + u'/' + m_key + QStringLiteral(".socket");
-    m_lock = std::make_unique<QLockFile>(m_lockPath);
-    // Never give up on a lock by its age: a copy can run for months. A lock
-    // whose process is gone is still recognised as stale.
-    m_lock->setStaleLockTime(0);
+    m_lock = lockAt(m_lockPath);
 }
 
 InstanceGuard::~InstanceGuard()
@@ -42,7 +71,7 @@ InstanceGuard::~InstanceGuard()
 
 QString InstanceGuard::keyFor(const QString &dataFolder)
 {
-    const QByteArray folder = QDir::cleanPath(QDir(dataFolder).absolutePath()).toUtf8();
+    const QByteArray folder = resolvedFolder(dataFolder).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16);
     return QStringLiteral("chronelle-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
@@ -56,16 +85,44 @@ QString InstanceGuard::startupActivationToken()
 InstanceGuard::Outcome InstanceGuard::claim(const QString &activationToken)
 {
     if (m_lock->tryLock(0)) {
+        if (!lockFolder()) {
+            m_lock->unlock();
+            return Outcome::OtherSilent;
+        }
         listen();
         return Outcome::FirstCopy;
     }
     if (m_lock->error() != QLockFile::LockFailedError) {
         m_warning = QStringLiteral("Could not create the lock file %1; a second copy of the program could start.")
                         .arg(QDir::toNativeSeparators(m_lockPath));
+        if (!lockFolder())
+            return Outcome::OtherSilent;
         listen();
         return Outcome::FirstCopy;
     }
-    return notifyRunningCopy(activationToken) ? Outcome::OtherNotified : Outcome::OtherSilent;
+    if (notifyRunningCopy(activationToken))
+        return Outcome::OtherNotified;
+    m_warning = QStringLiteral("another copy is running but did not answer");
+    return Outcome::OtherSilent;
+}
+
+bool InstanceGuard::lockFolder()
+{
+    const QString path = m_dataFolder + u'/' + kFolderLockName;
+    m_folderLock = lockAt(path);
+    if (m_folderLock->tryLock(0) || m_folderLock->error() != QLockFile::LockFailedError) {
+        // A folder that can't hold a lock (read-only, or not made yet) is said
+        // where it matters, when something is to be saved there.
+        return true;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    m_folderLock->getLockInfo(&pid, &host, &application);
+    m_warning = QStringLiteral("another copy (process %1) uses the data folder %2 under another name; this one ends")
+                    .arg(QString::number(pid), QDir::toNativeSeparators(m_dataFolder));
+    m_folderLock.reset();
+    return false;
 }
 
 void InstanceGuard::listen()
