@@ -4,9 +4,6 @@
 #include "conversions.h"
 #include "textfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -140,15 +137,27 @@ TextFile::Limits AlarmCatalogue::limits()
 void AlarmCatalogue::read(const QString &path)
 {
     clear();
-    if (!QFileInfo::exists(path))
+    if (TextFile::isAbsent(path))
         return;
+    // A named pipe, a device or a link to nowhere holds no alarms to keep a
+    // copy of; it stays as it is, and nothing is ever saved over it.
+    if (const QString what = TextFile::whatIsNotAFile(path); !what.isEmpty()) {
+        throw AppError(QStringLiteral("The alarm list %1 is not a file but %2. Chronelle starts without alarms and "
+                                      "leaves it as it is; to keep alarms, remove it or put the alarm list there.")
+                           .arg(TextFile::nativeName(path), what));
+    }
     std::optional<LineReader> in;
     TextFile::ReadInfo info;
     bool rowsRead = false;
     try {
         in.emplace(TextFile::readLines(path, limits(), &info));
         const QString countLine = in->next();
-        const int count = Conversions::toInteger(countLine);
+        int count = 0;
+        try {
+            count = Conversions::toInteger(countLine);
+        } catch (const AppError &error) {
+            throw AppError(QStringLiteral("%1 (line 1: the number of alarms)").arg(error.message()));
+        }
         const qsizetype blocks = (in->lineCount() - 1) / CatalogueRow::FieldCount;
         // A count that disagrees with the rows would lose rows or invent
         // them at the next save; the complete rows that are there are read.
@@ -163,48 +172,66 @@ void AlarmCatalogue::read(const QString &path)
                 QStringLiteral("The first line announces '%1' alarms, but %2 lines follow (eight for each alarm).")
                     .arg(TextFile::excerpt(countLine), QString::number(in->lineCount() - 1)));
         }
-        if (info.windows1252) {
+        if (info.encoding == QLatin1String("Windows-1252")) {
             throw AppError(QStringLiteral("The alarm list %1 is not in UTF-8. It was read as Windows-1252 and is "
                                           "saved in UTF-8 from now on.")
-                               .arg(QDir::toNativeSeparators(path)));
+                               .arg(TextFile::nativeName(path)));
+        }
+        if (!info.encoding.isEmpty()) {
+            throw AppError(QStringLiteral("The alarm list %1 is in %2 (it starts with a byte-order mark). It was "
+                                          "read so and is saved in UTF-8 without a mark from now on.")
+                               .arg(TextFile::nativeName(path), info.encoding));
         }
     } catch (const AppError &error) {
+        // Kept before anything can be saved over it.
         const QString backup = path + QStringLiteral(".bak");
-        QFile::remove(backup);
-        // A file that can't even be read can still be moved out of the way,
-        // so that the next save does not replace it.
-        const bool kept = QFile::copy(path, backup) || QFile::rename(path, backup);
+        const QString notKept = TextFile::keepCopy(path, backup);
         const QString alarms = QString::number(m_rows.size());
         const QString where = rowsRead ? QString() : QStringLiteral(" past line %1").arg(in ? in->lineNumber() : 0);
         QString message = in ? QStringLiteral("%1\n\nThe alarm list %2 could not be read%3. The %4 alarm(s) "
                                               "read from it are kept.")
-                                   .arg(error.message(), QDir::toNativeSeparators(path), where, alarms)
+                                   .arg(error.message(), TextFile::nativeName(path), where, alarms)
                              : QStringLiteral("%1\n\nThe alarm list could not be read.").arg(error.message());
-        message += kept ? QStringLiteral(" The original file is kept as %1.").arg(QDir::toNativeSeparators(backup))
-                        : QStringLiteral(" A copy of the original file could not be made as %1; save your alarms "
-                                         "elsewhere before leaving the program.")
-                              .arg(QDir::toNativeSeparators(backup));
+        message += notKept.isEmpty()
+                       ? QStringLiteral(" The original file is kept as %1.").arg(TextFile::nativeName(backup))
+                       : QStringLiteral(" A copy of the original file could not be kept as %1 (%2); save your "
+                                        "alarms elsewhere before leaving the program.")
+                             .arg(TextFile::nativeName(backup), notKept);
         throw AppError(message);
     }
 }
 
 CatalogueRow AlarmCatalogue::readRow(LineReader &in) const
 {
+    const int alarm = m_rows.size() + 1;
+    // A key that fails names its line and what it is.
+    const auto checked = [&in, alarm](const char *field, const auto &check) {
+        try {
+            check();
+        } catch (const AppError &error) {
+            throw AppError(QStringLiteral("%1 (line %2: the %3 of alarm %4)")
+                               .arg(error.message(), QString::number(in.lineNumber()), QString::fromLatin1(field),
+                                    QString::number(alarm)));
+        }
+    };
     CatalogueRow row;
     row.caption = in.next();
     row.frequencyName = in.next();
     row.timeText = in.next();
     row.dateText = in.next();
     row.timeKey = in.next();
-    checkTimeKey(row.timeKey);
+    checked("time key", [&] { checkTimeKey(row.timeKey); });
     row.dateKey = in.next();
-    checkDateKey(row.dateKey);
+    checked("date key", [&] { checkDateKey(row.dateKey); });
     row.weekdayMask = in.next();
     row.slot = in.next();
+    int slot = 0;
+    checked("slot", [&] { slot = checkedSlot(row.slot); });
     // Two rows on one slot would share one alarm file: deleting either
     // would take the other's settings with it.
-    if (isSlotInUse(checkedSlot(row.slot)))
-        throw AppError(QStringLiteral("The alarm slot '%1' is used by two alarms").arg(TextFile::excerpt(row.slot)));
+    if (isSlotInUse(slot))
+        throw AppError(QStringLiteral("The alarm slot '%1' is used by two alarms (line %2)")
+                           .arg(TextFile::excerpt(row.slot), QString::number(in.lineNumber())));
     // A row joins the list only when all of it has been read and checked.
     return row;
 }

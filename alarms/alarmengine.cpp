@@ -20,6 +20,22 @@ namespace {
 // Names every step of an Add, Edit or Delete while it is made; see FileTransaction.
 const QString kJournalName = QStringLiteral("al.ini.journal");
 
+// What a change of the alarms may touch: the list, the alarms' states and
+// the alarm files are replaced, and only alarm files are ever removed. The
+// working copy and the clock's settings are named so that their cut-short
+// saves are cleaned up.
+FileTransaction::Scope changeScope(const FileLocations &locations)
+{
+    QStringList slotFiles;
+    for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
+        slotFiles << slotFileName(slot);
+    const QStringList files =
+        QStringList{QFileInfo(locations.catalogue()).fileName(), QFileInfo(locations.alarmStates()).fileName(),
+                    QFileInfo(locations.workingCopy()).fileName(), QFileInfo(locations.clockSettings()).fileName()} +
+        slotFiles;
+    return {files, slotFiles};
+}
+
 // Runs a function when the scope ends, however it ends.
 template <class F> class AtExit
 {
@@ -79,12 +95,7 @@ void AlarmEngine::start()
     reportFailure([this]() {
         // A change cut short by a crash or a kill is finished or undone
         // before anything is read.
-        QStringList names{
-            QFileInfo(m_locations.catalogue()).fileName(), QFileInfo(m_locations.workingCopy()).fileName(),
-            QFileInfo(m_locations.alarmStates()).fileName(), QFileInfo(m_locations.clockSettings()).fileName()};
-        for (int slot = 0; slot < AlarmCatalogue::SlotCount; ++slot)
-            names << slotFileName(slot);
-        FileTransaction::recover(m_locations.dataFolder(), kJournalName, names);
+        FileTransaction::recover(m_locations.dataFolder(), kJournalName, changeScope(m_locations));
     });
     m_catalogueUnreadable = !reportFailure([this]() { m_catalogue.read(m_locations.catalogue()); });
     reportFailure([this]() { m_states.read(m_locations.alarmStates()); });
@@ -161,6 +172,10 @@ void AlarmEngine::ringOccurrence(const Occurrence &occurrence)
 
 void AlarmEngine::saveCatalogue() const
 {
+    // What stood where the list belongs at start (a named pipe, a link to
+    // nowhere) was said then, and is not replaced by a list nobody changed.
+    if (m_catalogueUnreadable && !TextFile::whatIsNotAFile(m_locations.catalogue()).isEmpty())
+        return;
     m_catalogue.write(m_locations.catalogue());
 }
 
@@ -197,7 +212,7 @@ void AlarmEngine::commitChange(const Change &change, const std::function<void()>
 {
     // The files change together or not at all: what is in memory is changed
     // only when the files on the disk are.
-    FileTransaction transaction(m_locations.dataFolder(), kJournalName);
+    FileTransaction transaction(m_locations.dataFolder(), kJournalName, changeScope(m_locations));
     const auto applied = [&]() {
         if (change.rows)
             m_catalogueUnreadable = false;

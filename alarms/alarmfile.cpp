@@ -1,7 +1,10 @@
 #include "alarmfile.h"
 
+#include "apperror.h"
 #include "conversions.h"
 #include "textfile.h"
+
+#include <limits>
 
 namespace AlarmFile {
 
@@ -14,13 +17,79 @@ QString flagText(bool on)
     return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
-// A minute field of the editor is a time of day of that many minutes; the
-// editor can't hold more than 59.
-int checkedMinutes(int minutes, AlarmFile::ReadMode mode)
+// Walks the lines of an alarm file field by field; a field that fails says
+// which field it was, on which line and, when known, in which file.
+class FieldReader final
 {
-    if (mode == ReadMode::Editing)
-        Conversions::encodeTime(0, minutes, 0);
-    return minutes;
+public:
+    FieldReader(const QStringList &lines, const QString &source) : m_in(lines), m_source(source) {}
+
+    bool atEnd() const { return m_in.atEnd(); }
+    QString line() { return m_in.next(); }
+    bool flag() { return m_in.next() == QLatin1String("TRUE"); }
+    int integer(const char *field)
+    {
+        const QString text = m_in.next();
+        return within(field, m_in.lineNumber(), m_in.lineNumber(), [&] { return Conversions::toInteger(text); });
+    }
+    // A minute field of the editor is a time of day of that many minutes; the
+    // editor can't hold more than 59.
+    int minutes(const char *field, AlarmFile::ReadMode mode)
+    {
+        const int value = integer(field);
+        if (mode == AlarmFile::ReadMode::Editing)
+            within(field, m_in.lineNumber(), m_in.lineNumber(), [&] { return Conversions::encodeTime(0, value, 0); });
+        return value;
+    }
+    // A value made of the last `count` fields read.
+    template <typename Make> auto ofLast(int count, const char *field, Make make) -> decltype(make())
+    {
+        return within(field, m_in.lineNumber() - count + 1, m_in.lineNumber(), make);
+    }
+
+private:
+    template <typename Convert>
+    auto within(const char *field, qsizetype first, qsizetype last, Convert convert) -> decltype(convert())
+    {
+        try {
+            return convert();
+        } catch (const AppError &error) {
+            const QString lines = first == last ? QStringLiteral("line %1").arg(first)
+                                                : QStringLiteral("lines %1 to %2").arg(first).arg(last);
+            const QString where =
+                m_source.isEmpty() ? lines : QStringLiteral("%1 of %2").arg(lines, TextFile::nativeName(m_source));
+            throw AppError(QStringLiteral("%1 (%2: %3)").arg(error.message(), where, QString::fromLatin1(field)));
+        }
+    }
+
+    LineReader m_in;
+    QString m_source;
+};
+
+// An alarm the readers would refuse is never written: what is saved must
+// ring and open again.
+void checkReadBack(const QByteArray &data, int playListSize)
+{
+    const TextFile::Limits bounds = limits();
+    const QStringList lines =
+        TextFile::decodeLines(data, {std::numeric_limits<qint64>::max() / 8, std::numeric_limits<qsizetype>::max()});
+    qint64 characters = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        characters += lines[i].size() + 2;
+        if (lines[i].size() <= bounds.maxLineCharacters)
+            continue;
+        // Lines 21 to 20+N are the play list; the reminder follows its marker.
+        const QString what = i >= 20 && i < 20 + playListSize ? QStringLiteral("A play-list entry")
+                                                              : QStringLiteral("A line of the reminder");
+        throw AppError(QStringLiteral("%1 is %2 characters long; an alarm file holds lines of at most %3 characters. "
+                                      "Shorten it to save the alarm.")
+                           .arg(what, QString::number(lines[i].size()), QString::number(bounds.maxLineCharacters)));
+    }
+    if (characters > bounds.maxCharacters + 2) {
+        throw AppError(QStringLiteral("The alarm would be %1 characters long; an alarm file holds at most %2. "
+                                      "Shorten the reminder or the play list to save it.")
+                           .arg(QString::number(characters - 2), QString::number(bounds.maxCharacters)));
+    }
 }
 
 } // namespace
@@ -57,8 +126,9 @@ QByteArray encode(const AlarmRecord &r)
 
     QByteArray data = TextFile::encodeLines(lines);
     // The reminder goes out as one block, its own final line break or not.
+    // Every line break is written as CR LF, and nothing else is changed: a
+    // carriage return of the text's own stays, as the reader keeps it.
     QString reminder = r.reminder;
-    reminder.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     reminder.replace(u'\n', QStringLiteral("\r\n"));
     data += reminder.toUtf8();
     return data;
@@ -66,87 +136,87 @@ QByteArray encode(const AlarmRecord &r)
 
 void write(const QString &path, const AlarmRecord &record)
 {
-    TextFile::writeAtomically(path, encode(record));
+    const QByteArray data = encode(record);
+    checkReadBack(data, int(record.playList.size()));
+    TextFile::writeAtomically(path, data);
 }
 
-void decode(const QStringList &lines, ReadMode mode, AlarmRecord &r)
+void decode(const QStringList &lines, ReadMode mode, AlarmRecord &r, const QString &source)
 {
-    LineReader in(lines);
+    FieldReader in(lines, source);
     const bool editing = mode == ReadMode::Editing;
-    const auto integer = [&in]() { return Conversions::toInteger(in.next()); };
-    const auto flag = [&in]() { return in.next() == QLatin1String("TRUE"); };
 
-    in.next(); // ***Frequency***
+    in.line(); // ***Frequency***
     if (editing)
-        r.frequencyCode = integer();
+        r.frequencyCode = in.integer("the frequency");
     else
-        in.next();
+        in.line();
 
-    in.next(); // ***Date time***
-    const int hour = integer();
-    const int minute = integer();
-    const int second = integer();
+    in.line(); // ***Date time***
+    const int hour = in.integer("the hour of the alarm time");
+    const int minute = in.integer("the minute of the alarm time");
+    const int second = in.integer("the second of the alarm time");
     if (editing)
-        r.alarmTime = Conversions::encodeTime(hour, minute, second);
-    const int year = integer();
-    const int month = integer();
-    const int day = integer();
+        r.alarmTime = in.ofLast(3, "the alarm time", [&] { return Conversions::encodeTime(hour, minute, second); });
+    const int year = in.integer("the year of the alarm date");
+    const int month = in.integer("the month of the alarm date");
+    const int day = in.integer("the day of the alarm date");
     if (editing)
-        r.alarmDate = Conversions::encodeDate(year, month, day);
+        r.alarmDate = in.ofLast(3, "the alarm date", [&] { return Conversions::encodeDate(year, month, day); });
 
-    in.next(); // ***Days of week***
+    in.line(); // ***Days of week***
     for (bool &on : r.dayFlags) {
         if (editing)
-            on = flag();
+            on = in.flag();
         else
-            in.next();
+            in.line();
     }
 
-    in.next(); // ***SongList***
-    r.playListOn = flag();
-    const int count = integer();
+    in.line(); // ***SongList***
+    r.playListOn = in.flag();
+    const int count = in.integer("the number of play-list entries");
     r.playList.clear();
     // Entries past the end of the file would all be empty: stop there instead
     // of walking an absurd count; the next number read then fails as it should.
     for (int i = 0; i < count && !in.atEnd(); ++i)
-        r.playList << in.next();
-    r.soundOn = flag();
-    r.soundNumber = integer();
-    r.soundMinutes = checkedMinutes(integer(), mode);
+        r.playList << in.line();
+    r.soundOn = in.flag();
+    r.soundNumber = in.integer("the sound number");
+    r.soundMinutes = in.minutes("the minutes of the sound", mode);
 
-    in.next(); // ***FadeIn FadeOut***
-    r.fadeInOn = flag();
-    r.fadeInMinutes = checkedMinutes(integer(), mode);
-    r.fadeOutOn = flag();
-    r.fadeOutMinutes = checkedMinutes(integer(), mode);
+    in.line(); // ***FadeIn FadeOut***
+    r.fadeInOn = in.flag();
+    r.fadeInMinutes = in.minutes("the minutes of the fade-in", mode);
+    r.fadeOutOn = in.flag();
+    r.fadeOutMinutes = in.minutes("the minute of the fade-out", mode);
 
-    in.next(); // ***Snooze time***
-    r.snoozeMinutes = checkedMinutes(integer(), mode);
-    r.autoSnoozeOn = flag();
-    r.autoSnoozeMinutes = checkedMinutes(integer(), mode);
+    in.line(); // ***Snooze time***
+    r.snoozeMinutes = in.minutes("the snooze minutes", mode);
+    r.autoSnoozeOn = in.flag();
+    r.autoSnoozeMinutes = in.minutes("the minutes before the automatic snooze", mode);
 
-    in.next(); // ***Alarm volum***
-    r.volume = integer();
+    in.line(); // ***Alarm volum***
+    r.volume = in.integer("the volume");
 
-    in.next(); // ***Closing method***
+    in.line(); // ***Closing method***
     for (bool &on : r.closingFlags)
-        on = flag();
-    r.autoCloseMinutes = checkedMinutes(integer(), mode);
+        on = in.flag();
+    r.autoCloseMinutes = in.minutes("the minutes before the window closes", mode);
 
-    in.next(); // ***Saving poweer***
-    r.powerAction = integer();
+    in.line(); // ***Saving poweer***
+    r.powerAction = in.integer("the power action");
 
     // Only the first memo marker counts; a file without one has no reminder.
-    while (!in.atEnd() && in.next() != kMemoMarker) {
+    while (!in.atEnd() && in.line() != kMemoMarker) {
     }
     r.reminder.clear();
     while (!in.atEnd())
-        r.reminder += in.next() + u'\n';
+        r.reminder += in.line() + u'\n';
 }
 
 void read(const QString &path, ReadMode mode, AlarmRecord &record)
 {
-    decode(TextFile::readLines(path, limits()), mode, record);
+    decode(TextFile::readLines(path, limits()), mode, record, path);
 }
 
 } // namespace AlarmFile

@@ -27,9 +27,12 @@ enum class ReadMode
 TextFile::Limits limits();
 
 QByteArray encode(const AlarmRecord &record);
+// Refuses (AppError) an alarm whose file the readers would refuse: a line or
+// a whole longer than limits() allows.
 void write(const QString &path, const AlarmRecord &record);
 
-void decode(const QStringList &lines, ReadMode mode, AlarmRecord &record);
+// A field that fails names itself and its line, and the file when `source` is given.
+void decode(const QStringList &lines, ReadMode mode, AlarmRecord &record, const QString &source = {});
 void read(const QString &path, ReadMode mode, AlarmRecord &record);
 
 } // namespace AlarmFile

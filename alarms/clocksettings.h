@@ -10,9 +10,10 @@ struct ClockSettings
     int sizeIndex = 1;
     QString colourName = QStringLiteral("Blue");
 
-    // Reads the file; a missing file gives the defaults. A first line that is
-    // no number gives the defaults too, and AppError reports it after the
-    // settings have been filled in (catch it, show it, keep the settings).
+    // Reads the file; a missing file gives the defaults. A file that can't
+    // be read, a first line that is no number, and a path that holds no file
+    // (a named pipe, a link to nowhere) give the defaults too, and `error`
+    // says why and what becomes of the file, for the user to read.
     static ClockSettings read(const QString &path, QString *error);
     void write(const QString &path) const;
 

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -37,13 +39,29 @@ void removeFile(const QString &path)
         throw systemError(QStringLiteral("remove"), path, injected != 0 ? injected : errno);
 }
 
+QString withSlash(const QString &folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+bool onOneFileSystem(const QString &a, const QString &b)
+{
+    struct stat first = {};
+    struct stat second = {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev;
+}
+
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(u'/') && name != u".." && name != u".";
+}
+
 } // namespace
 
-FileTransaction::FileTransaction(QString folder, QString journalName)
-    : m_folder(std::move(folder)), m_journalName(std::move(journalName))
+FileTransaction::FileTransaction(QString folder, QString journalName, Scope scope)
+    : m_folder(withSlash(folder)), m_journalName(std::move(journalName)), m_scope(std::move(scope))
 {
-    if (!m_folder.endsWith(u'/'))
-        m_folder += u'/';
 }
 
 void FileTransaction::replace(const QString &name, const QByteArray &data)
@@ -61,21 +79,30 @@ void FileTransaction::remove(const QString &name)
 void FileTransaction::commit()
 {
     // A change whose last steps failed earlier is finished first: its
-    // journal must not be replaced by this one's.
+    // journal must not be replaced by this one's. One that can't be
+    // followed is moved aside, and this change goes ahead.
     const QString journal = m_folder + m_journalName;
-    if (QFileInfo::exists(journal))
-        recover(m_folder, m_journalName, {});
+    const QString earlier = finishJournal(m_folder, m_journalName, m_scope);
 
     QStringList journalLines;
     try {
         for (qsizetype i = 0; i < m_steps.size(); ++i) {
             const Step &step = m_steps[i];
+            const QString target = m_folder + step.name;
             // What can be seen to stop a rename stops the change before it is made.
-            const QFileInfo target(m_folder + step.name);
-            if (step.replace && target.exists() && !target.isFile())
-                throw systemError(QStringLiteral("save"), target.filePath(), EISDIR);
-            if (step.replace)
-                TextFile::writeAtomically(m_folder + stagedName(step.name), m_data[i], m_folder + step.name);
+            if (step.replace) {
+                TextFile::checkReplaceable(target);
+                // A symbolic link stays one: the file it leads to is replaced,
+                // which a rename can do only on the folder's own file system.
+                const QString behind = TextFile::fileBehind(target);
+                if (behind != target && !onOneFileSystem(m_folder, behind)) {
+                    throw AppError(QStringLiteral("Could not save %1: it is a symbolic link to %2, on another file "
+                                                  "system, where it can't be replaced in one step. The file is left "
+                                                  "as it was.")
+                                       .arg(TextFile::nativeName(target), TextFile::nativeName(behind)));
+                }
+                TextFile::writeAtomically(m_folder + stagedName(step.name), m_data[i], target);
+            }
             journalLines << (step.replace ? kReplace : kRemove) + step.name;
         }
         TextFile::writeAtomically(journal, TextFile::encodeLines(journalLines));
@@ -88,64 +115,109 @@ void FileTransaction::commit()
     }
     // From here on the change has happened; what fails now is finished at the next start.
     m_committed = true;
+    QString unfinished;
     try {
         apply(m_folder, m_journalName, m_steps);
     } catch (const AppError &error) {
-        throw AppError(error.message() +
-                       QStringLiteral(" The change is kept and will be completed at the next start."));
+        unfinished = error.message() + QStringLiteral(" The change is kept and will be completed at the next start.");
     }
+    const QStringList told = QStringList{earlier, unfinished}.filter(QRegularExpression(QStringLiteral(".")));
+    if (!told.isEmpty())
+        throw AppError(told.join(QStringLiteral("\n\n")));
 }
 
 void FileTransaction::apply(const QString &folder, const QString &journalName, const QList<Step> &steps)
 {
+    QStringList folders{folder};
     for (const Step &step : steps) {
         if (!step.replace)
             continue;
         const QString staged = folder + stagedName(step.name);
         // Renamed already before the program was cut off.
-        if (QFileInfo::exists(staged))
-            renameFile(staged, folder + step.name);
+        if (QFileInfo::exists(staged)) {
+            const QString target = TextFile::fileBehind(folder + step.name);
+            renameFile(staged, target);
+            folders << QFileInfo(target).absolutePath();
+        }
     }
     for (const Step &step : steps) {
         if (!step.replace)
             removeFile(folder + step.name);
     }
-    TextFile::syncFolder(folder);
+    folders.removeDuplicates();
+    for (const QString &changed : std::as_const(folders))
+        TextFile::syncFolder(changed);
     removeFile(folder + journalName);
+}
+
+QString FileTransaction::finishJournal(const QString &folder, const QString &journalName, const Scope &scope)
+{
+    const QString journal = folder + journalName;
+    if (TextFile::isAbsent(journal))
+        return {};
+    QList<Step> steps;
+    QString problem;
+    try {
+        const QStringList lines = TextFile::readLines(journal, {64 * 1024, 1024});
+        for (qsizetype i = 0; i < lines.size() && problem.isEmpty(); ++i) {
+            const QString &line = lines[i];
+            const bool replace = line.startsWith(kReplace);
+            const QString name = line.mid((replace ? kReplace : kRemove).size());
+            // Only what a change may touch: never a file elsewhere, never one
+            // outside the scope, and a removal only of what may be removed.
+            const bool known =
+                replace ? scope.files.contains(name) : line.startsWith(kRemove) && scope.removable.contains(name);
+            if (!isPlainName(name) || !known) {
+                problem = QStringLiteral("line %1 says \"%2\", which no change may do")
+                              .arg(QString::number(i + 1), TextFile::excerpt(line));
+            }
+            steps.append({replace, name});
+        }
+    } catch (const AppError &error) {
+        problem = error.message();
+    }
+    if (problem.isEmpty()) {
+        apply(folder, journalName, steps);
+        return {};
+    }
+    const QString aside = journal + QStringLiteral(".bak");
+    const QByteArray from = QFile::encodeName(journal);
+    const QByteArray to = QFile::encodeName(aside);
+    if (::rename(from.constData(), to.constData()) != 0) {
+        throw AppError(QStringLiteral("The change journal %1 can't be followed: %2. It could not be moved aside as "
+                                      "%3 either (%4). Until it is removed, no alarm can be added, changed or "
+                                      "deleted.")
+                           .arg(TextFile::nativeName(journal), problem, TextFile::nativeName(aside),
+                                TextFile::systemReason(errno)));
+    }
+    TextFile::syncFolder(folder);
+    return QStringLiteral("The change journal %1 can't be followed: %2. Nothing in it was done, and it is "
+                          "kept as %3. The alarms are as they were before the change it names (or after it, "
+                          "if that was complete). Check your alarms; %3 can then be deleted.")
+        .arg(TextFile::nativeName(journal), problem, TextFile::nativeName(aside));
 }
 
 void FileTransaction::recover(const QString &folderPath, const QString &journalName, const QStringList &names)
 {
-    QString folder = folderPath;
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    const QString journal = folder + journalName;
-    if (QFileInfo::exists(journal)) {
-        const QStringList lines = TextFile::readLines(journal, {64 * 1024, 1024});
-        QList<Step> steps;
-        for (const QString &line : lines) {
-            const bool replace = line.startsWith(kReplace);
-            const QString name = line.mid((replace ? kReplace : kRemove).size());
-            // Only plain file names of this folder: a journal never sends a change elsewhere.
-            if ((!replace && !line.startsWith(kRemove)) || name.isEmpty() || name.contains(u'/') || name == u".." ||
-                name == u".") {
-                throw AppError(QStringLiteral("The change journal %1 can't be read (\"%2\"); it is left as it is.")
-                                   .arg(TextFile::nativeName(journal), TextFile::excerpt(line)));
-            }
-            steps.append({replace, name});
-        }
-        apply(folder, journalName, steps);
-    }
+    recover(folderPath, journalName, Scope{names, names});
+}
 
-    QStringList temporaryOf = names;
-    for (const QString &name : names)
+void FileTransaction::recover(const QString &folderPath, const QString &journalName, const Scope &scope)
+{
+    const QString folder = withSlash(folderPath);
+    const QString setAsideMessage = finishJournal(folder, journalName, scope);
+
+    QStringList temporaryOf = scope.files;
+    for (const QString &name : scope.files)
         temporaryOf << stagedName(name);
     temporaryOf << journalName;
     const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &entry : entries) {
         // Staged files without a journal belong to a change that never happened.
-        const bool staged = entry.endsWith(QStringLiteral(".new")) && names.contains(entry.chopped(4));
+        const bool staged = entry.endsWith(QStringLiteral(".new")) && scope.files.contains(entry.chopped(4));
         if (staged || TextFile::isTemporaryFileOf(entry, temporaryOf))
             QFile::remove(folder + entry);
     }
+    if (!setAsideMessage.isEmpty())
+        throw AppError(setAsideMessage);
 }

@@ -7,10 +7,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +52,65 @@ bool isValidUtf8(const QByteArray &data)
     return !decoder.hasError();
 }
 
+// No half of a surrogate pair stands alone: such text can't be written in
+// UTF-8, and would come back changed.
+bool isWholeText(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+// The text of a file, in the encoding it names by its byte-order mark, in
+// UTF-8, or else in Windows-1252; `encoding` names it unless it is UTF-8
+// without a mark.
+QString decodeText(const QByteArray &data, QString &encoding)
+{
+    if (const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(data)) {
+        encoding = *marked == QStringConverter::Utf8 ? QStringLiteral("UTF-8 with a byte-order mark")
+                                                     : QString::fromLatin1(QStringConverter::nameForEncoding(*marked));
+        // The mark itself is no part of the text.
+        QStringDecoder decoder(*marked, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(data);
+        const qsizetype unitBytes =
+            *marked == QStringConverter::Utf8
+                ? 1
+                : (*marked == QStringConverter::Utf32LE || *marked == QStringConverter::Utf32BE ? 4 : 2);
+        if (decoder.hasError() || data.size() % unitBytes != 0 || !isWholeText(text))
+            throw AppError(QStringLiteral("the file starts with the byte-order mark of %1 but is not valid %1")
+                               .arg(QString::fromLatin1(QStringConverter::nameForEncoding(*marked))));
+        return text;
+    }
+    if (isValidUtf8(data))
+        return QString::fromUtf8(data);
+    encoding = QStringLiteral("Windows-1252");
+    return fromWindows1252(data.constData(), data.size());
+}
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe (FIFO)");
+    if (S_ISCHR(mode))
+        return QStringLiteral("a character device");
+    if (S_ISBLK(mode))
+        return QStringLiteral("a block device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("a special file");
+}
+
+AppError notAFile(const QString &path, const QString &what)
+{
+    return AppError(QStringLiteral("%1 is not a file but %2; it is not read.").arg(nativeName(path), what));
+}
+
 // Calls a file-system function through the test seam; sets errno on failure.
 template <typename Call> auto checked(const char *name, const QString &path, Call call) -> decltype(call())
 {
@@ -64,14 +125,15 @@ template <typename Call> auto checked(const char *name, const QString &path, Cal
     return result;
 }
 
-// A new, empty temporary file beside path, with the permissions the file
-// has now (or the usual ones for a new file).
-int createTemporary(const QString &path, QString &temporary)
+// A new, empty temporary file beside path: with `mode` (less the umask)
+// when given, else with the permissions the file has now (or the usual ones
+// for a new file).
+int createTemporary(const QString &path, QString &temporary, std::optional<mode_t> mode)
 {
     static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     struct stat existing = {};
     const QByteArray encodedPath = QFile::encodeName(path);
-    const bool hasMode = ::stat(encodedPath.constData(), &existing) == 0;
+    const bool hasMode = !mode && ::stat(encodedPath.constData(), &existing) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString suffix;
         for (int i = 0; i < 6; ++i)
@@ -80,8 +142,9 @@ int createTemporary(const QString &path, QString &temporary)
         if (!isTemporaryFileOf(QFileInfo(temporary).fileName(), {QFileInfo(path).fileName()}))
             continue;
         const QByteArray name = QFile::encodeName(temporary);
-        const int fd = checked("open", temporary,
-                               [&] { return ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
+        const int fd = checked("open", temporary, [&] {
+            return ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode.value_or(0666));
+        });
         if (fd >= 0) {
             if (hasMode)
                 ::fchmod(fd, existing.st_mode & 07777);
@@ -126,23 +189,97 @@ int faultFor(const char *call, const QString &path)
     return faultHook() ? faultHook()(call, path) : 0;
 }
 
+QString whatIsNotAFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry = {};
+    // Nothing there, or something in the way that opening it names itself.
+    if (::lstat(name.constData(), &entry) != 0)
+        return {};
+    if (!S_ISLNK(entry.st_mode))
+        return S_ISREG(entry.st_mode) ? QString() : kindOf(entry.st_mode);
+    const QString target = nativeName(QFile::symLinkTarget(path));
+    struct stat followed = {};
+    if (::stat(name.constData(), &followed) != 0) {
+        if (errno == ELOOP)
+            return QStringLiteral("a symbolic link that leads round in a loop");
+        if (errno == ENOENT)
+            return QStringLiteral("a symbolic link to %1, which does not exist").arg(target);
+        return QStringLiteral("a symbolic link to %1, which can't be reached (%2)").arg(target, systemReason(errno));
+    }
+    if (S_ISREG(followed.st_mode))
+        return {};
+    return QStringLiteral("a symbolic link to %1, which is %2").arg(target, kindOf(followed.st_mode));
+}
+
+void checkReplaceable(const QString &path, const QString &shownPath)
+{
+    if (const QString what = whatIsNotAFile(path); !what.isEmpty()) {
+        throw AppError(QStringLiteral("Could not save %1: it is not a file but %2, and is left as it is.")
+                           .arg(nativeName(shownPath.isEmpty() ? path : shownPath), what));
+    }
+}
+
+bool isAbsent(const QString &path)
+{
+    struct stat entry = {};
+    // A file where a folder of the path should be leaves no room for anything.
+    return ::lstat(QFile::encodeName(path).constData(), &entry) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+QString fileBehind(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? path : target;
+}
+
 QByteArray readBytes(const QString &path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Could not open %1: %2").arg(nativeName(path), file.errorString()));
+    if (const QString what = whatIsNotAFile(path); !what.isEmpty())
+        throw notAFile(path, what);
+    const QByteArray name = QFile::encodeName(path);
+    // Without blocking: a named pipe put there since the look above would
+    // otherwise wait for a writer for ever. It is refused below.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        throw AppError(QStringLiteral("Could not open %1: %2").arg(nativeName(path), systemReason(errno)));
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat opened = {};
+    if (::fstat(fd, &opened) != 0)
+        throw AppError(QStringLiteral("Could not read %1: %2").arg(nativeName(path), systemReason(errno)));
+    if (!S_ISREG(opened.st_mode))
+        throw notAFile(path, kindOf(opened.st_mode));
     // Said before anything is read, so a huge file costs neither time nor memory.
     const auto tooLarge = [&]() {
         return AppError(QStringLiteral("%1 is larger than the %2 bytes it may hold; it is not read.")
                             .arg(nativeName(path), QString::number(maxBytes)));
     };
-    if (file.size() > maxBytes)
+    if (opened.st_size > maxBytes)
         throw tooLarge();
-    const QByteArray data = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Could not read %1: %2").arg(nativeName(path), file.errorString()));
-    if (data.size() > maxBytes)
+    QByteArray data(qsizetype(opened.st_size) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    for (;;) {
+        // The file may have grown since: one byte past the bound tells.
+        if (got == data.size()) {
+            if (got > maxBytes)
+                throw tooLarge();
+            data.resize(qMin<qint64>(maxBytes + 1, qint64(got) * 2 + 4096));
+        }
+        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw AppError(QStringLiteral("Could not read %1: %2").arg(nativeName(path), systemReason(errno)));
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes)
         throw tooLarge();
+    data.truncate(got);
     return data;
 }
 
@@ -158,31 +295,31 @@ QStringList readLines(const QString &path, const Limits &limits, ReadInfo *info)
 
 QStringList decodeLines(const QByteArray &data, const Limits &limits, ReadInfo *info)
 {
-    const bool utf8 = isValidUtf8(data);
+    QString encoding;
+    const QString text = decodeText(data, encoding);
     if (info)
-        info->windows1252 = !utf8;
+        info->encoding = encoding;
     QStringList lines;
     qint64 characters = 0;
     qsizetype start = 0;
-    while (start < data.size()) {
-        qsizetype end = data.indexOf('\n', start);
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
         if (end < 0)
-            end = data.size();
+            end = text.size();
         qsizetype stop = end;
-        if (stop > start && data[stop - 1] == '\r')
+        if (stop > start && text[stop - 1] == u'\r')
             --stop;
-        const QString line = utf8 ? QString::fromUtf8(data.constData() + start, stop - start)
-                                  : fromWindows1252(data.constData() + start, stop - start);
-        if (line.size() > limits.maxLineCharacters) {
+        const qsizetype length = stop - start;
+        if (length > limits.maxLineCharacters) {
             throw AppError(QStringLiteral("line %1 is longer than %2 characters")
                                .arg(QString::number(lines.size() + 1), QString::number(limits.maxLineCharacters)));
         }
-        characters += line.size() + 2;
+        characters += length + 2;
         if (characters > limits.maxCharacters + 2) {
             throw AppError(QStringLiteral("the file is larger than the %1 characters it may hold; it is not read")
                                .arg(limits.maxCharacters));
         }
-        lines << line;
+        lines << text.mid(start, length);
         start = end + 1;
     }
     return lines;
@@ -198,16 +335,23 @@ QByteArray encodeLines(const QStringList &lines)
     return data;
 }
 
-void writeAtomically(const QString &path, const QByteArray &data, const QString &shownPath)
+namespace {
+
+// Replaces the file at path as writeAtomically says; a new file gets `mode`
+// when given.
+void replaceWhole(const QString &path, const QByteArray &data, const QString &shownPath, std::optional<mode_t> mode)
 {
+    checkReplaceable(path, shownPath);
+    const QString shown = nativeName(shownPath.isEmpty() ? path : shownPath);
+    const QString target = fileBehind(path);
     QString temporary;
     const auto fail = [&](int error) {
         if (!temporary.isEmpty())
             ::unlink(QFile::encodeName(temporary).constData());
-        return AppError(QStringLiteral("Could not save %1: %2. The file is left as it was.")
-                            .arg(nativeName(shownPath.isEmpty() ? path : shownPath), systemReason(error)));
+        return AppError(
+            QStringLiteral("Could not save %1: %2. The file is left as it was.").arg(shown, systemReason(error)));
     };
-    const int fd = createTemporary(path, temporary);
+    const int fd = createTemporary(target, temporary, mode);
     if (fd < 0) {
         const int error = errno;
         temporary.clear();
@@ -236,10 +380,52 @@ void writeAtomically(const QString &path, const QByteArray &data, const QString 
     if (::close(fd) != 0 || injected != 0)
         throw fail(injected != 0 ? injected : errno);
     const QByteArray from = QFile::encodeName(temporary);
-    const QByteArray to = QFile::encodeName(path);
-    if (checked("rename", path, [&] { return ::rename(from.constData(), to.constData()); }) != 0)
+    const QByteArray to = QFile::encodeName(target);
+    if (checked("rename", target, [&] { return ::rename(from.constData(), to.constData()); }) != 0)
         throw fail(errno);
-    syncFolder(QFileInfo(path).absolutePath());
+    syncFolder(QFileInfo(target).absolutePath());
+}
+
+} // namespace
+
+void writeAtomically(const QString &path, const QByteArray &data, const QString &shownPath)
+{
+    replaceWhole(path, data, shownPath, std::nullopt);
+}
+
+QString keepCopy(const QString &path, const QString &copyPath)
+{
+    if (const QString what = whatIsNotAFile(path); !what.isEmpty())
+        return QStringLiteral("it is not a file but %1").arg(what);
+    // What the folder's own files may be: its read and write bits, less the umask.
+    struct stat folder = {};
+    const QString folderPath = QFileInfo(copyPath).absolutePath();
+    const mode_t mode =
+        ::stat(QFile::encodeName(folderPath).constData(), &folder) == 0 ? (folder.st_mode & 0666) : 0600;
+    // A copy of a file this program reads fits in memory many times over.
+    constexpr qint64 kLargestCopied = 64 * 1024 * 1024;
+    QByteArray data;
+    bool read = false;
+    try {
+        data = readBytes(path, kLargestCopied);
+        read = true;
+    } catch (const AppError &) {
+        // Kept by its name instead, below.
+    }
+    if (read) {
+        try {
+            replaceWhole(copyPath, data, {}, mode);
+            return {};
+        } catch (const AppError &error) {
+            return error.message();
+        }
+    }
+    const QByteArray from = QFile::encodeName(path);
+    const QByteArray to = QFile::encodeName(copyPath);
+    if (checked("rename", copyPath, [&] { return ::rename(from.constData(), to.constData()); }) != 0)
+        return systemReason(errno);
+    syncFolder(folderPath);
+    return {};
 }
 
 bool isTemporaryFileOf(const QString &fileName, const QStringList &names)

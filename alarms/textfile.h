@@ -6,11 +6,14 @@
 #include <functional>
 
 // The program's data files: lines ended by CR LF, written in UTF-8. Reading
-// accepts LF alone as well, and takes a file that is not valid UTF-8 (one
-// written in an 8-bit code page on another system) as Windows-1252, so that
-// every character survives the next save. Writing always replaces a file as a
-// whole: a crash, a kill or a full disk leaves the old file or the new one,
-// never a short one.
+// accepts LF alone as well, reads a file that starts with a byte-order mark
+// (UTF-16 or UTF-32 from an editor, or UTF-8 with one) in that encoding, and
+// takes a file that is not valid UTF-8 (one written in an 8-bit code page on
+// another system) as Windows-1252, so that every character survives the next
+// save. Only regular files are read or replaced, and nothing ever waits on
+// a named pipe or a device put where a file should be. Writing always
+// replaces a file as a whole: a crash, a kill or a full disk leaves the old
+// file or the new one, never a short one.
 namespace TextFile {
 
 // What a reader accepts; a larger file or a longer line is refused with a
@@ -29,7 +32,11 @@ struct Limits
 // What reading found besides the lines.
 struct ReadInfo
 {
-    bool windows1252 = false; // not valid UTF-8, read as Windows-1252
+    // The encoding the file was read in when it is not the UTF-8 without a
+    // byte-order mark that the program writes: "Windows-1252" for a file that
+    // is not valid UTF-8, or the encoding its byte-order mark names
+    // ("UTF-16LE", "UTF-8 with a byte-order mark"). Empty otherwise.
+    QString encoding;
 };
 
 // The lines of a file; a final line break gives no extra empty line.
@@ -37,6 +44,8 @@ struct ReadInfo
 QStringList readLines(const QString &path, const Limits &limits = {}, ReadInfo *info = nullptr);
 
 // The bytes of a file, refused like readLines when there are more than maxBytes.
+// Throws AppError naming what lies there instead when the path is not a
+// regular file (or a symbolic link to one); never waits for a writer.
 QByteArray readBytes(const QString &path, qint64 maxBytes);
 
 // Splits file contents into lines the same way.
@@ -51,7 +60,38 @@ QByteArray encodeLines(const QStringList &lines);
 // reason ("No space left on device") on any failure; the old file is then
 // untouched and the temporary file is gone.
 // A message names shownPath when given (the file a staged copy stands for).
+// A symbolic link at path stays one: the file it leads to is replaced. What
+// is neither a regular file nor nothing at all (a named pipe, a folder, a
+// link that leads nowhere) is never replaced: AppError says what it is.
 void writeAtomically(const QString &path, const QByteArray &data, const QString &shownPath = {});
+
+// What lies at a path instead of a file the program may read or replace as a
+// whole: "a named pipe (FIFO)", "a folder", "a symbolic link to /x, which
+// does not exist". Empty for a regular file, a symbolic link to one, and a
+// path where nothing is at all.
+QString whatIsNotAFile(const QString &path);
+
+// Throws the AppError of writeAtomically when what is at path may not be
+// replaced (see whatIsNotAFile).
+void checkReplaceable(const QString &path, const QString &shownPath = {});
+
+// Nothing is at the path, not even a symbolic link that leads nowhere (nor
+// can be: a folder of the path is a file).
+bool isAbsent(const QString &path);
+
+// The file a save at path replaces: where a symbolic link at it leads, or
+// the path itself.
+QString fileBehind(const QString &path);
+
+// Keeps a copy of the regular file at path as copyPath (replacing an older
+// copy), before something that can't be undone: a copy that can't be made
+// would otherwise be a lie in a message. The copy is a regular file that
+// only those may read who may read the folder's files (0600 in a private
+// folder), whatever the original's permissions. A regular file too large to
+// copy in memory, or one that can't be read, is moved there instead, whole.
+// Returns why no copy could be kept (the path is no regular file, or the
+// system's reason), or empty.
+QString keepCopy(const QString &path, const QString &copyPath);
 
 // Whether a file name is one of writeAtomically's temporary files for one of
 // the given names ("al.ini.Xy3k9Q" for "al.ini"). A six-letter lower-case

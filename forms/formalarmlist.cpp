@@ -4,6 +4,7 @@
 #include "alarmoptions.h"
 #include "alarmrowactions.h"
 #include "alarmrun.h"
+#include "apperror.h"
 #include "errorbox.h"
 #include "filelocations.h"
 #include "helplauncher.h"
@@ -24,6 +25,12 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTreeView>
+
+QString exitStoppedMessage(const QString &cause)
+{
+    return cause + QStringLiteral("\n\nChronelle keeps running, so that nothing is lost: it ends once everything is "
+                                  "saved. Mend the cause (on a full disk, free some space) and choose Exit again.");
+}
 
 TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_engine(engine), m_services(services)
@@ -246,7 +253,13 @@ void TFormAlarmList::FormCloseQuery(bool &canClose)
 
 bool TFormAlarmList::FormClose()
 {
-    return ErrorBox::guard(this, [this]() { m_engine.saveCatalogue(); });
+    try {
+        m_engine.saveCatalogue();
+        return true;
+    } catch (const AppError &error) {
+        ErrorBox::show(this, exitStoppedMessage(error.message()));
+        return false;
+    }
 }
 
 void TFormAlarmList::beginUnattendedEnd()

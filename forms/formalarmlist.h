@@ -17,6 +17,10 @@ class QLabel;
 class QPushButton;
 class QTreeView;
 
+// The message of an "Exit" that stops because a file could not be saved: the
+// cause, then that the program keeps running, why, and what to do.
+QString exitStoppedMessage(const QString &cause);
+
 // The alarm manager window: the list of alarms and its four buttons over the
 // alarm engine, which it starts when it is made. It shows the editor and the
 // ringing windows that the engine asks for, and the engine's problems in the

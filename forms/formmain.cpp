@@ -277,11 +277,8 @@ void TFormMain::FormCreate()
     QString error;
     m_settings = ClockSettings::read(settingsPath(), &error);
     m_settingsUnreadable = !error.isEmpty();
-    if (!error.isEmpty()) {
-        ErrorBox::show(this, QStringLiteral("%1\n\nThe clock settings in %2 could not be read; normal size and "
-                                            "\"Blue\" are used and a correct file is written at exit.")
-                                 .arg(error, settingsPath()));
-    }
+    if (!error.isEmpty())
+        ErrorBox::show(this, error);
     // Unknown values apply nothing and are written back as they were read.
     const ClockSettings read = m_settings;
     if (read.sizeIndex >= 0 && read.sizeIndex < int(sizeLayouts().size()))
@@ -667,10 +664,19 @@ void TFormMain::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    if (ErrorBox::guard(this, [this]() { m_settings.write(settingsPath()); }))
+    // What stood where the settings belong at start (a named pipe, a link to
+    // nowhere) was said then, and is left as it is.
+    if (m_settingsUnreadable && !TextFile::whatIsNotAFile(settingsPath()).isEmpty()) {
         event->accept();
-    else
+        return;
+    }
+    try {
+        m_settings.write(settingsPath());
+        event->accept();
+    } catch (const AppError &error) {
+        ErrorBox::show(this, exitStoppedMessage(error.message()));
         event->ignore();
+    }
 }
 
 void TFormMain::moveEvent(QMoveEvent *event)

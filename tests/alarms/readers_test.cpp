@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using SaveFaults::readFile;
 using SaveFaults::writeFile;
 
 namespace {
@@ -22,12 +23,6 @@ QByteArray row(const QByteArray &caption, int slot, const QByteArray &timeKey = 
 {
     return caption + "\r\nDaily\r\n07:30:00 AM\r\n--\r\n" + timeKey + "\r\n22062004\r\n0111110\r\n" +
            QByteArray::number(slot) + "\r\n";
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -27,6 +27,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace Lcd;
 
@@ -160,6 +161,9 @@ TEST_F(ClockWindow, ExitSavesTheAlarmsFirstAndStaysOpenWhenThatFails)
         m_main->Exit1Click();
         ASSERT_EQ(errors.messages.size(), 1);
         EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("al.ini"))) << errors.messages[0].toStdString();
+        // The user learns that the program goes on, and why.
+        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("Chronelle keeps running, so that nothing is lost")))
+            << errors.messages[0].toStdString();
     }
     EXPECT_TRUE(m_main->isVisible()) << "the clock closed although the alarms were not saved";
     EXPECT_FALSE(QFile::exists(lcdIni()));
@@ -459,6 +463,33 @@ TEST(AboutBox, VersionAndLinksAndMissingAddressesHidden)
 
 // A data folder nothing can be written in can't be mended from the menu:
 // "Exit" says what is lost, once, and ends instead of refusing forever.
+// A link to nothing where the list belongs and a named pipe where the
+// settings do: said once at start, and "Exit" ends without replacing either.
+TEST_F(ClockWindow, ExitLeavesWhatIsNoFileAsItIs)
+{
+    const QString catalogue = m_program.filePath(QStringLiteral("al.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("gone.ini"), catalogue));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lcdIni()).constData(), 0600), 0);
+    TFormAbout about;
+    std::unique_ptr<StandaloneManager> standalone;
+    {
+        ErrorRecorder errors;
+        create();
+        standalone = std::make_unique<StandaloneManager>(FileLocations(m_program.path() + u'/'));
+        ASSERT_EQ(errors.messages.size(), 2) << errors.messages.join(u'\n').toStdString();
+        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("a named pipe"))) << errors.messages[0].toStdString();
+        EXPECT_TRUE(errors.messages[1].contains(QStringLiteral("gone.ini, which does not exist")))
+            << errors.messages[1].toStdString();
+    }
+    m_main->setCompanions(&standalone->manager, &about);
+    m_main->Exit1Click();
+    EXPECT_FALSE(m_main->isVisible()) << "the exit was refused";
+    EXPECT_EQ(QFile::symLinkTarget(catalogue), m_program.filePath(QStringLiteral("gone.ini")));
+    EXPECT_FALSE(QFileInfo(lcdIni()).isFile());
+    EXPECT_FALSE(QFileInfo::exists(m_program.filePath(QStringLiteral("gone.ini"))));
+    m_main->setCompanions(nullptr, nullptr);
+}
+
 TEST_F(ClockWindow, ExitWithAnUnwritableDataFolderSaysWhatIsLostAndEnds)
 {
     const QString blocker = m_program.filePath(QStringLiteral("blocker"));

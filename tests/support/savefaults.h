@@ -1,5 +1,6 @@
 #pragma once
 
+#include "apperror.h"
 #include "textfile.h"
 
 #include <QFile>
@@ -44,6 +45,24 @@ inline void writeFile(const QString &path, const QByteArray &data)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(data), data.size());
+}
+
+// A file's bytes as they are, or nothing when it can't be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The message of the error that work raised, or an empty text.
+inline QString errorOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const AppError &e) {
+        return e.message();
+    }
+    return {};
 }
 
 // Runs the work as if the program were killed at its call number `at`
