@@ -1,9 +1,11 @@
 #include "alarmcatalogue.h"
 
+#include "alarmscheduler.h"
 #include "apperror.h"
 #include "conversions.h"
 #include "textfile.h"
 
+#include <QDir>
 #include <optional>
 
 namespace {
@@ -242,6 +244,29 @@ QByteArray AlarmCatalogue::encode(const QList<CatalogueRow> &rows)
     for (const CatalogueRow &row : rows)
         lines << row.fields();
     return TextFile::encodeLines(lines);
+}
+
+QString AlarmCatalogue::missingAlarmFilesReport(const QString &dataFolder) const
+{
+    const QString folder = dataFolder.endsWith(u'/') ? dataFolder : dataFolder + u'/';
+    QStringList listed;
+    int missing = 0;
+    for (const CatalogueRow &row : m_rows) {
+        const QString file = slotFileName(row.slot.toInt());
+        if (!TextFile::isAbsent(folder + file))
+            continue;
+        // As many as the report of missed alarms lists, for the same screen.
+        if (++missing <= AlarmScheduler::MaxMissedListed)
+            listed << QStringLiteral("\"%1\" (%2)").arg(TextFile::excerpt(row.caption), file);
+    }
+    if (missing == 0)
+        return {};
+    if (missing > listed.size())
+        listed << QStringLiteral("and %1 more.").arg(missing - listed.size());
+    return QStringLiteral("%1 alarm(s) have no alarm file in %2. They ring all the same, with the first built-in "
+                          "sound and without a reminder:\n%3\n\nEdit such an alarm to give it its settings again, "
+                          "or delete it.")
+        .arg(QString::number(missing), TextFile::nativeName(QDir::cleanPath(folder)), listed.join(u'\n'));
 }
 
 void AlarmCatalogue::write(const QString &path) const

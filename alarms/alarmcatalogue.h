@@ -62,6 +62,12 @@ public:
 
     static QByteArray encode(const QList<CatalogueRow> &rows);
 
+    // What to tell at start of the rows whose alarm file is missing from
+    // dataFolder: they ring, but with the first built-in sound and without
+    // a reminder. The first few in list order by caption and file, and how
+    // many more; empty when every row has its file.
+    QString missingAlarmFilesReport(const QString &dataFolder) const;
+
 private:
     CatalogueRow readRow(LineReader &in) const;
 

@@ -11,7 +11,6 @@
 #include "waketimer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <utility>
@@ -99,6 +98,9 @@ void AlarmEngine::start()
     });
     m_catalogueUnreadable = !reportFailure([this]() { m_catalogue.read(m_locations.catalogue()); });
     reportFailure([this]() { m_states.read(m_locations.alarmStates()); });
+    // Told once: such a row rings, but not as its user made it.
+    if (const QString missing = m_catalogue.missingAlarmFilesReport(m_locations.dataFolder()); !missing.isEmpty())
+        emit errorOccurred(missing);
     // The rows read before a bad line are kept and scheduled.
     refreshNextAlarm();
     m_timer->start();
@@ -203,11 +205,6 @@ std::optional<EditorResult> AlarmEngine::runEditor(bool newAlarm, bool enabled)
     return result;
 }
 
-void AlarmEngine::copyAlarmFile(const QString &from, const QString &to) const
-{
-    TextFile::writeAtomically(to, TextFile::readBytes(from, AlarmFile::limits().maxBytes()));
-}
-
 void AlarmEngine::commitChange(const Change &change, const std::function<void()> &applyInMemory)
 {
     // The files change together or not at all: what is in memory is changed
@@ -284,13 +281,15 @@ bool AlarmEngine::editAlarm(int row)
     const AtExit refresh([this]() { refreshNextAlarm(); });
     const QString slotText = m_catalogue.row(row).slot;
     const int slot = slotText.toInt();
-    try {
-        copyAlarmFile(m_locations.dataFile(slotFileName(slot)), m_locations.workingCopy());
-    } catch (const AppError &) {
-        // Never show another alarm's settings: without its file the editor
-        // reports the missing file and starts from its defaults.
-        QFile::remove(m_locations.workingCopy());
-    }
+    // An alarm file the reader refuses is kept aside before anything is
+    // written, and the editor gets only what was read, or nothing at all.
+    const AlarmFile::EditCopy copy = AlarmFile::copyForEditing(
+        m_locations.dataFile(slotFileName(slot)), m_locations.workingCopy(), AlarmRecord::newAlarm(m_clock.now()));
+    if (copy.outcome == AlarmFile::EditCopy::Outcome::Refused)
+        throw AppError(copy.message);
+    // Told before the editor opens on what could be read.
+    if (!copy.message.isEmpty())
+        emit errorOccurred(copy.message);
     m_catalogue.setSlotInUse(slot, true);
     const std::optional<EditorResult> result = runEditor(false, m_states.state(slot).enabled);
     QDir::setCurrent(m_locations.dataFolder());

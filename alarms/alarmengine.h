@@ -47,8 +47,9 @@ struct RingingRequest
 // The windows learn what happened through its signals; the editor and the
 // ringing window are shown by the functions they install, which get a
 // request and give back a result. Calls that a user asked for throw AppError
-// when they fail; what the engine finds on its own (at start, in a tick) is
-// said through errorOccurred().
+// when they fail; what the engine finds on its own (at start, in a tick, in
+// an alarm file an edit could read only in part) is said through
+// errorOccurred().
 class AlarmEngine final : public QObject
 {
     Q_OBJECT
@@ -64,8 +65,9 @@ public:
     ~AlarmEngine() override;
 
     // Finishes or undoes a change cut short, reads the catalogue (the rows
-    // before a bad line are kept), shows the clock's lines and starts the
-    // tick. Each problem is said through errorOccurred(), and start goes on.
+    // before a bad line are kept), tells of the rows whose alarm file is
+    // missing, shows the clock's lines and starts the tick. Each problem is
+    // said through errorOccurred(), and start goes on.
     void start();
 
     const FileLocations &locations() const { return m_locations; }
@@ -93,6 +95,8 @@ public:
 
     // Add, Edit and Delete. Each returns whether the list changed; a change
     // the disk did not take throws AppError and leaves the list as it was.
+    // Edit never replaces an alarm file it could not read: see
+    // AlarmFile::copyForEditing; it throws when that refuses the edit.
     // A change that was made but whose last steps failed (they are finished
     // at the next start) changes the list and then throws.
     bool addAlarm();
@@ -211,8 +215,6 @@ private:
     // Writes a new state for the row's alarm.
     void changeState(int row, const std::function<void(AlarmState &)> &edit);
     int slotOfRow(int row) const;
-    // Replaces `to` with a copy of `from`, atomically; throws AppError.
-    void copyAlarmFile(const QString &from, const QString &to) const;
     // Keeps the wake timer on the next due alarm, or clears it when none
     // remains; `now` is the moment of the tick, whose offset the due second is read in.
     void armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &nextDue);

@@ -219,4 +219,55 @@ void read(const QString &path, ReadMode mode, AlarmRecord &record)
     decode(TextFile::readLines(path, limits()), mode, record, path);
 }
 
+EditCopy copyForEditing(const QString &alarmPath, const QString &workingCopy, const AlarmRecord &newAlarm)
+{
+    const QString shown = TextFile::nativeName(alarmPath);
+    if (TextFile::isAbsent(alarmPath)) {
+        write(workingCopy, newAlarm);
+        return {EditCopy::Outcome::Missing,
+                QStringLiteral("The alarm file %1 is missing. The editor shows the settings of a new alarm; "
+                               "\"OK\" saves them as %1.")
+                    .arg(shown)};
+    }
+    QByteArray data;
+    QStringList lines;
+    try {
+        data = TextFile::readBytes(alarmPath, limits().maxBytes());
+        lines = TextFile::decodeLines(data, limits());
+    } catch (const AppError &error) {
+        // Nothing read: nothing the editor could show would be this alarm.
+        const QString reason =
+            error.message().contains(shown) ? error.message() : QStringLiteral("%1: %2").arg(shown, error.message());
+        const QString notKept = TextFile::keepCopy(alarmPath, alarmPath + QStringLiteral(".bak"));
+        const QString kept = notKept.isEmpty()
+                                 ? QStringLiteral(" It is kept as %1.").arg(TextFile::nativeName(alarmPath + u".bak"))
+                                 : QString();
+        return {EditCopy::Outcome::Refused,
+                QStringLiteral("%1\n\nNothing could be read from the alarm file, so the alarm can't be edited.%2 "
+                               "Delete the alarm and add it anew, or mend the file.")
+                    .arg(reason, kept)};
+    }
+    AlarmRecord read = newAlarm;
+    try {
+        decode(lines, ReadMode::Editing, read, alarmPath);
+    } catch (const AppError &error) {
+        // Kept before anything is written, so that "OK" loses nothing.
+        const QString copy = alarmPath + QStringLiteral(".bak");
+        if (const QString notKept = TextFile::keepCopy(alarmPath, copy); !notKept.isEmpty()) {
+            return {EditCopy::Outcome::Refused,
+                    QStringLiteral("%1\n\nThe alarm file could not be kept as %2 (%3), so the alarm can't be edited "
+                                   "now: the edit would replace it.")
+                        .arg(error.message(), TextFile::nativeName(copy), notKept)};
+        }
+        write(workingCopy, read);
+        return {EditCopy::Outcome::PartlyRead,
+                QStringLiteral("%1\n\nThe alarm file could not be read whole; it is kept as %2. The editor shows what "
+                               "was read, and the settings of a new alarm for the rest; \"OK\" replaces %3 with what "
+                               "it shows.")
+                    .arg(error.message(), TextFile::nativeName(copy), shown)};
+    }
+    TextFile::writeAtomically(workingCopy, data);
+    return {};
+}
+
 } // namespace AlarmFile

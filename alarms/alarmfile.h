@@ -35,4 +35,29 @@ void write(const QString &path, const AlarmRecord &record);
 void decode(const QStringList &lines, ReadMode mode, AlarmRecord &record, const QString &source = {});
 void read(const QString &path, ReadMode mode, AlarmRecord &record);
 
+// What became of an alarm file made the working copy of an edit.
+struct EditCopy
+{
+    enum class Outcome
+    {
+        Copied,     // read whole, copied byte for byte
+        Missing,    // no file: the working copy holds a new alarm's settings
+        PartlyRead, // kept aside; the working copy holds what was read, a new alarm's settings for the rest
+        Refused,    // nothing could be read or kept: no working copy, no edit
+    };
+    Outcome outcome = Outcome::Copied;
+    // For the user, naming the alarm file, why, and what becomes of it;
+    // empty when the file was copied.
+    QString message;
+};
+
+// Makes the working copy for editing the alarm file at alarmPath. An edit
+// must never replace a file it could not read: one the reader refuses is
+// kept aside as "<alarmPath>.bak" before anything is written, and the
+// working copy holds only what was read, the rest being taken from
+// newAlarm. When nothing could be read, or no copy could be kept, the edit
+// is refused. Throws AppError, naming the real cause (a full disk), when the
+// working copy can't be written; the edit can't go on then either.
+EditCopy copyForEditing(const QString &alarmPath, const QString &workingCopy, const AlarmRecord &newAlarm);
+
 } // namespace AlarmFile

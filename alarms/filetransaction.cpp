@@ -52,6 +52,13 @@ bool onOneFileSystem(const QString &a, const QString &b)
            ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev;
 }
 
+// A folder itself, not a symbolic link to one: unlink() can't remove it.
+bool isFolder(const QString &path)
+{
+    struct stat entry = {};
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISDIR(entry.st_mode);
+}
+
 bool isPlainName(const QString &name)
 {
     return !name.isEmpty() && !name.contains(u'/') && name != u".." && name != u".";
@@ -102,6 +109,11 @@ void FileTransaction::commit()
                                        .arg(TextFile::nativeName(target), TextFile::nativeName(behind)));
                 }
                 TextFile::writeAtomically(m_folder + stagedName(step.name), m_data[i], target);
+            } else if (isFolder(target)) {
+                // A removal that can't be done would leave a journal that
+                // blocks every later change.
+                throw AppError(QStringLiteral("Could not remove %1: it is a folder, not a file, and is left as it is.")
+                                   .arg(TextFile::nativeName(target)));
             }
             journalLines << (step.replace ? kReplace : kRemove) + step.name;
         }

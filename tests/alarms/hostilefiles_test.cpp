@@ -6,8 +6,10 @@
 
 #include "alarmcatalogue.h"
 #include "alarmfile.h"
+#include "alarmscheduler.h"
 #include "apperror.h"
 #include "clocksettings.h"
+#include "enginetestsupport.h"
 #include "filetransaction.h"
 #include "qtprint.h"
 #include "savefaults.h"
@@ -16,7 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <functional>
@@ -226,8 +230,23 @@ TEST(HostileFiles, AJournalDoesOnlyWhatAChangeMayDo)
     EXPECT_FALSE(change.committed());
     EXPECT_EQ(readFile(folder + QStringLiteral("al.ini")), "the list");
 
+    // A removal that could never be done is refused before the journal, which would otherwise block every change.
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder + QStringLiteral("1.ini"));
+    writeFile(folder + QStringLiteral("al.ini"), "the list");
+    FileTransaction removal(folder, journal, scope);
+    removal.replace(QStringLiteral("al.ini"), "the new list");
+    removal.remove(QStringLiteral("1.ini"));
+    EXPECT_TRUE(errorOf([&] { removal.commit(); }).contains(QStringLiteral("it is a folder")));
+    EXPECT_FALSE(removal.committed());
+    EXPECT_TRUE(TextFile::isAbsent(folder + journal));
+    EXPECT_EQ(readFile(folder + QStringLiteral("al.ini")), "the list");
+
     // A journal moved aside at a change is told there; the change is made all the same.
-    QDir(folder + journal + QStringLiteral(".bak")).removeRecursively();
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    writeFile(folder + QStringLiteral("al.ini"), "the list");
+    writeFile(folder + journal, "remove al.ini\r\n");
     FileTransaction afterIt(folder, journal, scope);
     afterIt.replace(QStringLiteral("al.ini"), "the new list");
     const QString told = errorOf([&] { afterIt.commit(); });
@@ -361,4 +380,205 @@ TEST(HostileFiles, ACopyKeptAsideHasTheFoldersPermissions)
         EXPECT_EQ(copy.st_mode & 07777, folderMode & 0666 & ~umask);
         EXPECT_EQ(readFile(path + QStringLiteral(".bak")), "1\r\nbroken\r\n");
     }
+}
+
+// An edit never replaces an alarm file it could not read: the file is kept
+// aside first and the editor gets only what was read, or no edit happens.
+TEST(HostileFiles, AnEditNeverReplacesAnAlarmFileItCouldNotRead)
+{
+    QTemporaryDir dir;
+    const QString alarm = dir.filePath(QStringLiteral("3.ini"));
+    const QString copy = alarm + QStringLiteral(".bak");
+    const QString working = dir.filePath(QStringLiteral("alarm.ini"));
+    const AlarmRecord fresh = AlarmRecord::newAlarm(QDateTime(QDate(2027, 1, 2), QTime(9, 0)));
+    AlarmRecord stored = AlarmRecord::newAlarm(QDateTime(QDate(2026, 12, 7), QTime(6, 30)));
+    stored.frequencyCode = int(Frequency::Daily);
+    stored.reminder = QStringLiteral("Stored\n");
+    const QByteArray good = AlarmFile::encode(stored);
+    const auto reset = [&](const QByteArray &data) {
+        for (const QString &path : {alarm, copy, working})
+            QFile::remove(path);
+        if (!data.isNull())
+            writeFile(alarm, data);
+    };
+    const auto workingRecord = [&] {
+        AlarmRecord record;
+        AlarmFile::read(working, AlarmFile::ReadMode::Editing, record);
+        return record;
+    };
+    using Outcome = AlarmFile::EditCopy::Outcome;
+
+    reset(good);
+    AlarmFile::EditCopy made = AlarmFile::copyForEditing(alarm, working, fresh);
+    EXPECT_EQ(made.outcome, Outcome::Copied);
+    EXPECT_EQ(made.message, QString());
+    EXPECT_EQ(readFile(working), good);
+    EXPECT_TRUE(TextFile::isAbsent(copy));
+
+    reset({});
+    made = AlarmFile::copyForEditing(alarm, working, fresh);
+    EXPECT_EQ(made.outcome, Outcome::Missing);
+    EXPECT_TRUE(made.message.contains(alarm + QStringLiteral(" is missing"))) << made.message.toStdString();
+    EXPECT_EQ(readFile(working), AlarmFile::encode(fresh));
+
+    // A bad line midway: what came before it is shown, the rest is a new alarm's.
+    QByteArray badHour = good;
+    badHour.replace("***Date time***\r\n6\r\n", "***Date time***\r\n25\r\n");
+    reset(badHour);
+    made = AlarmFile::copyForEditing(alarm, working, fresh);
+    EXPECT_EQ(made.outcome, Outcome::PartlyRead);
+    EXPECT_TRUE(made.message.contains(alarm) && made.message.contains(QStringLiteral("kept as ") + copy) &&
+                !made.message.contains(working))
+        << made.message.toStdString();
+    EXPECT_EQ(readFile(copy), badHour);
+    EXPECT_EQ(workingRecord().frequencyCode, int(Frequency::Daily));
+    EXPECT_EQ(workingRecord().alarmTime, fresh.alarmTime);
+    EXPECT_EQ(readFile(alarm), badHour) << "the alarm file itself was changed";
+
+    // A line longer than the reader takes (one an editor could once write): nothing is read, no edit.
+    QByteArray longLine = good;
+    longLine.replace("Stored", QByteArray(AlarmFile::limits().maxLineCharacters + 1, 'x'));
+    reset(longLine);
+    made = AlarmFile::copyForEditing(alarm, working, fresh);
+    EXPECT_EQ(made.outcome, Outcome::Refused);
+    EXPECT_TRUE(made.message.contains(alarm) && made.message.contains(QStringLiteral("longer than")) &&
+                made.message.contains(QStringLiteral("kept as ") + copy))
+        << made.message.toStdString();
+    EXPECT_EQ(readFile(copy), longLine);
+    EXPECT_TRUE(TextFile::isAbsent(working));
+
+    // What is no file is neither waited on nor copied.
+    reset({});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(alarm).constData(), 0600), 0);
+    made = AlarmFile::EditCopy{};
+    const QString pipeError =
+        errorWithoutWaiting(alarm, [&] { made = AlarmFile::copyForEditing(alarm, working, fresh); });
+    EXPECT_EQ(pipeError, QString());
+    EXPECT_EQ(made.outcome, Outcome::Refused);
+    EXPECT_TRUE(made.message.contains(QStringLiteral("a named pipe"))) << made.message.toStdString();
+    EXPECT_TRUE(TextFile::isAbsent(copy));
+
+    // A full disk: no copy can be kept, so no edit; and a working copy that
+    // can't be written says so, not that a file is missing.
+    reset(badHour);
+    {
+        SaveFaults::HookGuard full(
+            [](const char *call, const QString &) { return qstrcmp(call, "write") == 0 ? ENOSPC : 0; });
+        made = AlarmFile::copyForEditing(alarm, working, fresh);
+        EXPECT_EQ(made.outcome, Outcome::Refused);
+        EXPECT_TRUE(made.message.contains(QStringLiteral("No space left on device"))) << made.message.toStdString();
+        EXPECT_TRUE(TextFile::isAbsent(working));
+        reset(good);
+        const QString said = errorOf([&] { AlarmFile::copyForEditing(alarm, working, fresh); });
+        EXPECT_TRUE(said.contains(working) && said.contains(QStringLiteral("No space left on device")))
+            << said.toStdString();
+    }
+    EXPECT_EQ(readFile(alarm), good);
+}
+
+// Rows whose alarm file is gone are told once, in a list as short as the
+// report of missed alarms.
+TEST(HostileFiles, RowsWithoutTheirAlarmFileAreListedWithinBounds)
+{
+    QTemporaryDir dir;
+    AlarmCatalogue catalogue;
+    const int rows = AlarmScheduler::MaxMissedListed + 4;
+    for (int slot = 0; slot < rows; ++slot) {
+        catalogue.appendRow(CatalogueRow::fromFields(
+            QStringLiteral("Alarm %1|Daily|07:30:00 AM|--|073000|22062004|0111110|%1").arg(slot).split(u'|')));
+        writeFile(dir.filePath(slotFileName(slot)), "alarm");
+    }
+    EXPECT_EQ(catalogue.missingAlarmFilesReport(dir.path()), QString());
+
+    // One gone, its row named with its file.
+    QFile::remove(dir.filePath(QStringLiteral("2.ini")));
+    const QString one = catalogue.missingAlarmFilesReport(dir.path());
+    EXPECT_TRUE(one.startsWith(QStringLiteral("1 alarm(s) have no alarm file in ") + dir.path()) &&
+                one.contains(QStringLiteral("\"Alarm 2\" (2.ini)")) && !one.contains(QStringLiteral("more")))
+        << one.toStdString();
+
+    // All gone: the first ones in list order, then how many more.
+    for (int slot = 0; slot < rows; ++slot)
+        QFile::remove(dir.filePath(slotFileName(slot)));
+    const QString all = catalogue.missingAlarmFilesReport(dir.path());
+    EXPECT_TRUE(all.startsWith(QStringLiteral("%1 alarm(s)").arg(rows))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("\"Alarm %1\"").arg(AlarmScheduler::MaxMissedListed - 1)));
+    EXPECT_FALSE(all.contains(QStringLiteral("\"Alarm %1\"").arg(AlarmScheduler::MaxMissedListed)));
+    EXPECT_TRUE(all.contains(QStringLiteral("and 4 more."))) << all.toStdString();
+}
+
+// Through the engine: an Edit names the alarm's own file, never the working
+// copy, keeps it before the editor can replace it, and opens the editor only
+// on what was read; one that read nothing is refused.
+TEST(HostileFiles, EditNamesTheAlarmFileItCouldNotReadAndKeepsIt)
+{
+    EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(6, 0)));
+    AlarmEngine &engine = on.engine;
+    QByteArray seen;
+    int runs = 0;
+    engine.setEditorRunner([&](const EditorRequest &request) -> std::optional<EditorResult> {
+        ++runs;
+        seen = readFile(request.workingCopyPath);
+        AlarmRecord record = AlarmRecord::newAlarm(on.clock.now());
+        record.frequencyCode = int(Frequency::Daily);
+        record.reminder = QStringLiteral("Written\n");
+        AlarmFile::write(request.workingCopyPath, record);
+        return EditorResult{QStringLiteral("Written"), 2, record.alarmTime, record.alarmDate, record.weekdayMask()};
+    });
+    ASSERT_TRUE(engine.addAlarm());
+    const QString alarm = on.path(QStringLiteral("0.ini"));
+    const QString copy = alarm + QStringLiteral(".bak");
+    QSignalSpy told(&engine, &AlarmEngine::errorOccurred);
+
+    QByteArray longLine = readFile(alarm);
+    longLine.replace("Written", QByteArray(AlarmFile::limits().maxLineCharacters + 1, 'x'));
+    writeFile(alarm, longLine);
+    runs = 0;
+    const QString refused = errorOf([&] { engine.editAlarm(0); });
+    EXPECT_TRUE(refused.contains(alarm) && refused.contains(QStringLiteral("kept as ") + copy) &&
+                !refused.contains(QStringLiteral("alarm.ini")))
+        << refused.toStdString();
+    EXPECT_EQ(runs, 0) << "the editor opened on nothing that was read";
+    EXPECT_EQ(readFile(alarm), longLine);
+    EXPECT_EQ(readFile(copy), longLine);
+
+    QByteArray badHour = readFile(on.path(QStringLiteral("alarm.ini")));
+    badHour.replace("***Date time***\r\n6\r\n", "***Date time***\r\n25\r\n");
+    writeFile(alarm, badHour);
+    on.clock.setNow(QDateTime(QDate(2026, 12, 7), QTime(6, 30)));
+    EXPECT_EQ(errorOf([&] { engine.editAlarm(0); }), QString());
+    ASSERT_EQ(told.count(), 1);
+    const QString said = told[0][0].toString();
+    EXPECT_TRUE(said.contains(alarm) && said.contains(QStringLiteral("kept as ") + copy)) << said.toStdString();
+    EXPECT_EQ(runs, 1);
+    AlarmRecord shown;
+    AlarmFile::decode(TextFile::decodeLines(seen), AlarmFile::ReadMode::Editing, shown);
+    EXPECT_EQ(shown.frequencyCode, int(Frequency::Daily)) << "what was read before the bad line is not shown";
+    EXPECT_EQ(shown.alarmTime, QTime(6, 30)) << "the time that could not be read is not a new alarm's";
+    // "OK" replaced the file with what the editor showed; the original is kept.
+    EXPECT_EQ(readFile(copy), badHour);
+    EXPECT_TRUE(readFile(alarm).endsWith("***Memo***\r\nWritten\r\n"));
+}
+
+// Rows whose alarm file is gone are said at start, once, in one message.
+TEST(HostileFiles, RowsWithoutTheirAlarmFileAreSaidOnceAtStart)
+{
+    QTemporaryDir dir;
+    AlarmCatalogue catalogue;
+    catalogue.appendRow(catalogueRow("Daily", QTime(7, 0), 0));
+    catalogue.appendRow(catalogueRow("Weekly", QTime(8, 0), 1));
+    catalogue.appendRow(catalogueRow("Monthly", QTime(9, 0), 2));
+    catalogue.write(dir.filePath(QStringLiteral("al.ini")));
+    writeFile(dir.filePath(QStringLiteral("1.ini")), "alarm");
+    ManualClock clock(QDateTime(QDate(2026, 12, 7), QTime(6, 0)));
+    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
+    AlarmEngine engine(FileLocations(dir.path() + u'/'), clock, formatter);
+    QSignalSpy told(&engine, &AlarmEngine::errorOccurred);
+    engine.start();
+    ASSERT_EQ(told.count(), 1);
+    const QString said = told[0][0].toString();
+    EXPECT_TRUE(said.startsWith(QStringLiteral("2 alarm(s) have no alarm file")) &&
+                said.contains(QStringLiteral("\"Daily\" (0.ini)\n\"Monthly\" (2.ini)")))
+        << said.toStdString();
+    EXPECT_EQ(engine.catalogue().size(), 3) << "the rows are kept and rung";
 }

@@ -114,12 +114,20 @@ TEST_F(Manager, EditKeepsSlotFileAndPosition)
     EXPECT_EQ(m_engine.catalogue().row(1).dateText, QStringLiteral("7 of every month"));
     EXPECT_EQ(m_engine.catalogue().row(0).caption, QStringLiteral("first"));
 
-    // An alarm whose file is gone never opens with another alarm's values.
+    // An alarm whose file is gone never opens with another alarm's values:
+    // that is said, and the editor gets a new alarm's settings.
     QFile::remove(path(QStringLiteral("0.ini")));
     m_accept = false;
     m_manager.selectRow(0);
-    m_manager.buttonEditClick();
-    EXPECT_TRUE(m_workingCopySeen.isEmpty()) << "the working copy of the last edit was shown";
+    {
+        ErrorRecorder errors;
+        m_manager.buttonEditClick();
+        ASSERT_EQ(errors.messages.size(), 1);
+        EXPECT_TRUE(errors.messages[0].contains(path(QStringLiteral("0.ini")) + QStringLiteral(" is missing")))
+            << errors.messages[0].toStdString();
+    }
+    EXPECT_EQ(m_workingCopySeen, AlarmFile::encode(AlarmRecord::newAlarm(m_clock.now())))
+        << "the working copy of the last edit was shown";
 
     // Without a selection nothing happens.
     m_manager.selectRow(-1);
