@@ -4,9 +4,7 @@
 #include "apperror.h"
 #include "conversions.h"
 #include "schedulerules.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "textfile.h"
 
 namespace {
 
@@ -119,20 +117,17 @@ QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
 
 void AlarmStates::read(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
+    if (TextFile::isAbsent(path)) {
         setAll({});
         return;
     }
     try {
-        if (!info.isFile())
-            throw AppError(QStringLiteral("It is not a regular file."));
+        // Refuses, naming it, what is no file (a named pipe, a link to nowhere).
         setAll(decode(TextFile::readBytes(path, limits().maxBytes())));
     } catch (const AppError &error) {
         setAll({});
         const QString backup = path + QStringLiteral(".bak");
-        QFile::remove(backup);
-        const bool kept = info.isFile() && QFile::copy(path, backup);
+        const bool kept = TextFile::keepCopy(path, backup).isEmpty();
         throw AppError(
             QStringLiteral("The alarm states %1 could not be read: %2\n\nEvery alarm is on and nothing is "
                            "skipped or paused until you change it.%3")

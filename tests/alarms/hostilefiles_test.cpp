@@ -7,6 +7,7 @@
 #include "alarmcatalogue.h"
 #include "alarmfile.h"
 #include "alarmscheduler.h"
+#include "alarmstates.h"
 #include "apperror.h"
 #include "clocksettings.h"
 #include "enginetestsupport.h"
@@ -113,6 +114,8 @@ TEST(HostileFiles, WhatIsNoFileIsNeitherWaitedOnNorCopiedNorReplaced)
         AlarmRecord record;
         expectSaid(errorWithoutWaiting(path, [&] { AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record); }),
                    "an alarm file");
+        AlarmStates states;
+        expectSaid(errorWithoutWaiting(path, [&] { states.read(path); }), "the alarm states");
         QString settingsError;
         EXPECT_EQ(ClockSettings::read(path, &settingsError), ClockSettings());
         expectSaid(settingsError, "the clock settings");
