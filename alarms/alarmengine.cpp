@@ -100,7 +100,7 @@ void AlarmEngine::start()
     reportFailure([this]() { m_states.read(m_locations.alarmStates()); });
     // Told once: such a row rings, but not as its user made it.
     if (const QString missing = m_catalogue.missingAlarmFilesReport(m_locations.dataFolder()); !missing.isEmpty())
-        emit errorOccurred(missing);
+        emit noticeOccurred(missing);
     // The rows read before a bad line are kept and scheduled.
     refreshNextAlarm();
     m_timer->start();

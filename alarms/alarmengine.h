@@ -66,8 +66,8 @@ public:
 
     // Finishes or undoes a change cut short, reads the catalogue (the rows
     // before a bad line are kept), tells of the rows whose alarm file is
-    // missing, shows the clock's lines and starts the tick. Each problem is
-    // said through errorOccurred(), and start goes on.
+    // missing (through noticeOccurred()), shows the clock's lines and starts
+    // the tick. Each problem is said through errorOccurred(), and start goes on.
     void start();
 
     const FileLocations &locations() const { return m_locations; }
@@ -192,6 +192,9 @@ signals:
     // A problem found at start or in a tick; said after the tick, so that a
     // box never holds the scheduler up.
     void errorOccurred(const QString &message);
+    // Something the user should know that needs no answer and must hold
+    // nothing up (the rows whose alarm file is missing, at start).
+    void noticeOccurred(const QString &message);
 
 private:
     void showDisplay(const AlarmScheduler::Display &display);

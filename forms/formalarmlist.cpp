@@ -128,6 +128,8 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     connect(&m_engine, &AlarmEngine::managerCaptionChanged, this, &QWidget::setWindowTitle);
     connect(&m_engine, &AlarmEngine::errorOccurred, this,
             [this](const QString &message) { ErrorBox::show(this, message); });
+    connect(&m_engine, &AlarmEngine::noticeOccurred, this,
+            [this](const QString &message) { ErrorBox::notify(this, message); });
     connect(&m_engine, &AlarmEngine::wakingChanged, this, &TFormAlarmList::showWakeNote);
     m_engine.setEditorRunner([this](const EditorRequest &request) { return runEditor(request); });
     m_engine.setRinger([this](const RingingRequest &request) { ring(request); });
