@@ -3,7 +3,9 @@
 // "Exit", on a termination signal and at the end of the desktop session.
 
 #include "alarmengine.h"
+#include "alarmrun.h"
 #include "audibleguard.h"
+#include "childmediaplayer.h"
 #include "clock.h"
 #include "comboboxaccessible.h"
 #include "datetimeformatter.h"
@@ -22,7 +24,6 @@
 #include "skin.h"
 #include "systemwaketimer.h"
 #include "terminationsignals.h"
-#include "tmediaplayer.h"
 #include "wallclockwatcher.h"
 #include "windowactivation.h"
 
@@ -154,11 +155,14 @@ int main(int argc, char *argv[])
     const std::unique_ptr<PowerActions> powerActions = PowerActions::create();
     const std::unique_ptr<WakeTimer> wakeTimer = createSystemWakeTimer();
     OutputLevel outputLevel;
+    SoundProcessLauncher soundProcesses(SoundProcessLauncher::find(QCoreApplication::applicationDirPath()));
     const DialogServices services{locations,
                                   clock,
                                   formatter,
                                   outputLevel,
-                                  [&outputLevel](QObject *parent) { return new TMediaPlayer(outputLevel, parent); },
+                                  [&outputLevel, &soundProcesses](QObject *parent) {
+                                      return makeProgramPlayer(outputLevel, soundProcesses, parent);
+                                  },
                                   &AudibleGuard::create,
                                   powerActions.get()};
     AlarmEngine engine(locations, clock, formatter);
@@ -166,6 +170,7 @@ int main(int argc, char *argv[])
     // Connected before the manager starts the engine, so the first lines reach the clock.
     QObject::connect(&engine, &AlarmEngine::displayChanged, &formMain, &TFormMain::showAlarmLines);
     TFormAlarmList formAlarmList(engine, services);
+    const RingingPreparer ringingPreparer(engine, soundProcesses, outputLevel);
     engine.setWakeTimer(wakeTimer.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);

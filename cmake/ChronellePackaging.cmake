@@ -53,6 +53,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/desktop/debian/copyright ${package_docs}/cha
 
 # Everything `cmake --install` and `cpack` take, without the tests and benchmarks.
 add_custom_target(chronelle_installable)
-add_dependencies(chronelle_installable chronelle chronelle_resources chronelle_desktop_files chronelle_package_docs)
+add_dependencies(chronelle_installable chronelle chronelle-sound chronelle_resources chronelle_desktop_files chronelle_package_docs)
 
 include(CPack)

@@ -3,6 +3,8 @@
 #include "alarmfile.h"
 #include "apperror.h"
 #include "audibleguard.h"
+#include "cataloguerow.h"
+#include "childmediaplayer.h"
 #include "clock.h"
 #include "datetimeformatter.h"
 #include "errorbox.h"
@@ -21,11 +23,18 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
 constexpr qint64 kMinuteMs = 60'000;
+
+bool sameOccurrence(const std::optional<Occurrence> &a, const std::optional<Occurrence> &b)
+{
+    return a.has_value() == b.has_value() && (!a || (a->slot == b->slot && a->due == b->due));
 }
+} // namespace
 
 const QStringList &TAlarmRun::soundFileNames()
 {
@@ -132,6 +141,15 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
             builtInSoundFailed(message);
     });
 
+    // A song whose decoding crashed or hung the player would most likely do
+    // so again: the alarm rings its built-in sound instead, and says why.
+    connect(M, &MediaPlayer::decoderLost, this, [this](const QString &message) {
+        if (m_playingBuiltInSound)
+            return;
+        m_fallBackToSound = true;
+        tell(QStringLiteral("%1\n\nThe alarm rings its built-in sound instead.").arg(message));
+    });
+
     m_audible = m_services.makeAudibleGuard(this);
     connect(m_audible, &AudibleGuard::note, LabelSound, &QLabel::setText);
 
@@ -163,6 +181,17 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     m_cycleStart = m_clock.monotonicMs();
     Timer->start();
     m_playIndex = 0;
+    QString problem;
+    m_settings = readRingingSettings(m_alarmFilePath, &problem);
+    // The report must not hold the ringing up, so its box waits for nobody.
+    if (!problem.isEmpty())
+        tell(problem);
+    Memo->setPlainText(m_settings.reminder);
+    describeForScreenReaders();
+}
+
+AlarmRecord TAlarmRun::readRingingSettings(const QString &alarmFilePath, QString *problem)
+{
     // Whatever was read before a bad line is used; the switches after it stay off.
     AlarmRecord record;
     record.playListOn = false;
@@ -171,22 +200,18 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     record.autoSnoozeOn = false;
     record.reminder.clear();
     record.setClosingMethod(0);
-    const QString &path = m_alarmFilePath;
     try {
-        AlarmFile::read(path, AlarmFile::ReadMode::Ringing, record);
+        AlarmFile::read(alarmFilePath, AlarmFile::ReadMode::Ringing, record);
     } catch (const AppError &error) {
         // An alarm is due all the same: if what could be read makes no sound,
-        // it rings the first built-in sound. The report must not hold the
-        // ringing up, so its box waits for nobody.
+        // it rings the first built-in sound.
         if (!record.playListOn && !record.soundOn) {
             record.soundOn = true;
             record.soundNumber = 0;
         }
-        tell(error.message());
+        *problem = error.message();
     }
-    m_settings = record;
-    Memo->setPlainText(m_settings.reminder);
-    describeForScreenReaders();
+    return record;
 }
 
 void TAlarmRun::describeForScreenReaders()
@@ -208,6 +233,8 @@ void TAlarmRun::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     FormShow();
+    // The sound starts as soon as the window runs, not a timer's step later.
+    QTimer::singleShot(0, this, &TAlarmRun::TimerTimer);
     activateWindow();
     QApplication::alert(this);
     // What went wrong before the window showed is told now, in boxes over it.
@@ -462,4 +489,88 @@ void TAlarmRun::FormClose()
     m_audible->release();
     M->close();
     m_services.outputLevel.setPacked(m_levelBefore);
+}
+
+RingingPreparer::RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &launcher, const OutputLevel &level,
+                                 QObject *parent)
+    : QObject(parent), m_engine(engine), m_launcher(launcher), m_level(level)
+{
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    // A coarse timer may be late by a twentieth of hours of waiting.
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &RingingPreparer::prepare);
+    m_leftover = new QTimer(this);
+    m_leftover->setSingleShot(true);
+    connect(m_leftover, &QTimer::timeout, this, &RingingPreparer::dropUnused);
+    connect(&m_engine, &AlarmEngine::nextAlarmChanged, this, &RingingPreparer::schedule);
+    if (m_launcher.available())
+        schedule();
+}
+
+qint64 RingingPreparer::msecsUntil(const QDateTime &due) const
+{
+    return ScheduleRules::wallMomentOf(m_engine.clock().now()).msecsTo(due);
+}
+
+void RingingPreparer::schedule()
+{
+    if (!m_launcher.available())
+        return;
+    m_next = m_engine.nextAlarm();
+    // The alarm prepared for is no longer the next one before its second: it
+    // was edited, deleted, switched off or skipped. Once its second has come,
+    // it is its window's to take.
+    if (m_prepared && !sameOccurrence(m_prepared, m_next) && msecsUntil(m_prepared->due) > 0) {
+        m_prepared.reset();
+        m_leftover->stop();
+        m_launcher.dropSpare();
+    }
+    if (!m_next || sameOccurrence(m_prepared, m_next)) {
+        m_timer->stop();
+        return;
+    }
+    m_timer->start(int(std::clamp<qint64>(msecsUntil(m_next->due) - LeadMs, 0, std::numeric_limits<int>::max())));
+}
+
+void RingingPreparer::prepare()
+{
+    if (!m_next)
+        return;
+    const qint64 left = msecsUntil(m_next->due);
+    if (left > LeadMs + 1000) {
+        // The wall clock was set back, or the wait was longer than a timer keeps.
+        schedule();
+        return;
+    }
+    if (left < -1000)
+        return; // its second has passed: too late to help it
+    const QString sound = firstSoundOf(m_engine.locations().dataFile(slotFileName(m_next->slot)), m_engine.locations());
+    if (sound.isEmpty())
+        return;
+    m_prepared = m_next;
+    m_launcher.prepare(sound, m_level.packed());
+    m_leftover->start(int(left + UnusedKeptMs));
+}
+
+void RingingPreparer::dropUnused()
+{
+    m_prepared.reset();
+    m_launcher.dropSpare();
+    schedule();
+}
+
+QString RingingPreparer::firstSoundOf(const QString &alarmFilePath, const FileLocations &locations)
+{
+    QString problem;
+    const AlarmRecord record = TAlarmRun::readRingingSettings(alarmFilePath, &problem);
+    if (record.playListOn && !record.playList.isEmpty())
+        return record.playList.first();
+    if (!record.playListOn && !record.soundOn)
+        return {};
+    // An empty play list rings the first built-in sound, as the window does.
+    const int number = record.soundOn ? record.soundNumber : 0;
+    if (number < 0 || number >= TAlarmRun::soundFileNames().size())
+        return {};
+    return locations.sound(TAlarmRun::soundFileNames()[number]);
 }

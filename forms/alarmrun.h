@@ -5,6 +5,7 @@
 #include "dialogservices.h"
 
 #include <QDialog>
+#include <optional>
 
 class AudibleGuard;
 class Clock;
@@ -15,6 +16,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class SoundProcessLauncher;
 
 // The window that rings one alarm. It reads the alarm's file itself, shows
 // the time, the date and the reminder, plays the play list (or loops a
@@ -31,6 +33,11 @@ class TAlarmRun final : public QDialog
 public:
     // The built-in sounds, by sound number.
     static const QStringList &soundFileNames();
+
+    // An alarm's settings as a ringing uses them: what could be read before a
+    // bad line, and the first built-in sound when that makes no sound; the
+    // problem, if any, is said in `problem`.
+    static AlarmRecord readRingingSettings(const QString &alarmFilePath, QString *problem);
 
     TAlarmRun(const RingingRequest &request, const DialogServices &services, QWidget *parent = nullptr);
     ~TAlarmRun() override;
@@ -112,4 +119,42 @@ private:
     MediaPlayer *M = nullptr;
     AudibleGuard *m_audible = nullptr;
     QTimer *Timer = nullptr;
+};
+
+// Readies the sound of the alarm that rings next a few seconds before its
+// second, so that it is heard on the second: a sound process is started with
+// the alarm's first sound opened, and the ringing window's player takes it.
+// Nothing prepared plays by itself; the window reads the alarm's file again
+// and opens what it says then, so an alarm edited or deleted in those seconds
+// rings as it is now. A preparation that the next alarm no longer needs is
+// dropped, and one no window took is dropped a minute after its second.
+class RingingPreparer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int LeadMs = 3000;
+    static constexpr int UnusedKeptMs = 60'000;
+
+    RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &launcher, const OutputLevel &level,
+                    QObject *parent = nullptr);
+
+    // What a ringing of this alarm file plays first, as the window would: the
+    // play list's first song, or the alarm's built-in sound. Empty when it
+    // plays nothing.
+    static QString firstSoundOf(const QString &alarmFilePath, const FileLocations &locations);
+
+private:
+    void schedule();
+    void prepare();
+    void dropUnused();
+    qint64 msecsUntil(const QDateTime &due) const;
+
+    AlarmEngine &m_engine;
+    SoundProcessLauncher &m_launcher;
+    const OutputLevel &m_level;
+    QTimer *m_timer = nullptr;
+    QTimer *m_leftover = nullptr;
+    std::optional<Occurrence> m_next;     // the alarm the timer waits for
+    std::optional<Occurrence> m_prepared; // the alarm the spare was started for
 };

@@ -1,5 +1,9 @@
 #include "mediaplayer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 EMCIDeviceError::EMCIDeviceError(QString message) : m_message(std::move(message)), m_local8Bit(m_message.toLocal8Bit())
 {
 }
@@ -35,4 +39,25 @@ void MediaPlayer::playbackEnded(NotifyReason reason, const QString &failure)
     // this report then belongs to the past and would only stop the new one.
     if (notified && playback == m_playbacks)
         emit OnNotify(reason);
+}
+
+QString MediaPlayer::checkedFileName() const
+{
+    const QString name = fileName();
+    if (name.isEmpty())
+        throw EMCIDeviceError(QStringLiteral("Cannot open a file without a name."));
+    const QString shown = QDir::toNativeSeparators(name);
+    // A backend would only say so later and asynchronously; what can be known
+    // now is told now.
+    const QFileInfo info(name);
+    if (!info.exists())
+        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": the file does not exist.").arg(shown));
+    if (!info.isFile())
+        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": it is not a file.").arg(shown));
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": %2").arg(shown, file.errorString()));
+    if (file.size() == 0)
+        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": the file is empty.").arg(shown));
+    return info.absoluteFilePath();
 }

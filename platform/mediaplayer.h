@@ -82,8 +82,16 @@ signals:
     void OnNotify(MediaPlayer::NotifyReason reason);
     // A playback failed after play() had returned; once per playback.
     void playbackFailed(const QString &message);
+    // What decodes the sound crashed or hung while it played (only a player
+    // that decodes out of the program's process can tell); the text says so
+    // and for which file. Comes just before that playback's failure.
+    void decoderLost(const QString &message);
 
 protected:
+    // For implementations: what open() can tell at once about the file named
+    // FileName (present, a readable, non-empty file), thrown as
+    // EMCIDeviceError; its absolute path when it may be handed to a backend.
+    QString checkedFileName() const;
     // For implementations: play() starts a notified playback; playbackEnded()
     // reports its end (playbackFailed first for Aborted) and drops the switch.
     void armNotify();

@@ -4,8 +4,6 @@
 
 #include <QAudioOutput>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QUrl>
 
 TMediaPlayer::TMediaPlayer(const OutputLevel &level, QObject *parent) : MediaPlayer(parent), m_level(level) {}
@@ -18,25 +16,7 @@ TMediaPlayer::~TMediaPlayer()
 void TMediaPlayer::open()
 {
     close();
-    const QString name = fileName();
-    if (name.isEmpty())
-        throw EMCIDeviceError(QStringLiteral("Cannot open a file without a name."));
-    const QString shown = QDir::toNativeSeparators(name);
-    // GStreamer would only say so later and asynchronously; what can be known
-    // now is told now.
-    const QFileInfo info(name);
-    if (!info.exists())
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": the file does not exist.").arg(shown));
-    if (!info.isFile())
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": it is not a file.").arg(shown));
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": %2").arg(shown, file.errorString()));
-    if (file.size() == 0)
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": the file is empty.").arg(shown));
-    file.close();
-
-    m_openFile = info.absoluteFilePath();
+    m_openFile = checkedFileName();
     load();
 }
 
@@ -99,6 +79,11 @@ void TMediaPlayer::play()
         m_player->stop();
         throw EMCIDeviceError(describe(m_error));
     }
+}
+
+qint64 TMediaPlayer::position() const
+{
+    return m_player ? m_player->position() : 0;
 }
 
 void TMediaPlayer::stop()

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QTimer>
 #include <cstdlib>
 #include <pulse/pulseaudio.h>
@@ -35,10 +36,26 @@ bool sameVolume(const pa_cvolume &a, const pa_cvolume &b)
     return true;
 }
 
+// The process that started `pid`, as /proc tells it; 0 when it can't tell.
+qint64 parentOf(const QByteArray &pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(QString::fromLatin1(pid)));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // "pid (name) state ppid ...": the name may hold spaces and parentheses.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 1).simplified().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() : 0;
+}
+
+// The program's streams: its own, and those of the sound process it plays through.
 bool isOwnStream(const pa_sink_input_info &info)
 {
     const char *pid = pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_PROCESS_ID);
-    return pid && QByteArray(pid) == QByteArray::number(QCoreApplication::applicationPid());
+    if (!pid)
+        return false;
+    const qint64 own = QCoreApplication::applicationPid();
+    return QByteArray(pid) == QByteArray::number(own) || parentOf(pid) == own;
 }
 
 } // namespace

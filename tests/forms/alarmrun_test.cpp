@@ -2,6 +2,7 @@
 
 #include "alarmfile.h"
 #include "alarmrun.h"
+#include "childmediaplayer.h"
 #include "errorrecorder.h"
 #include "formstestsupport.h"
 #include "outputlevel.h"
@@ -255,6 +256,80 @@ TEST_F(RingingWindow, AFailedSoundIsTriedAgainAndReportedOnce)
     EXPECT_TRUE(player().isPlaying());
     ASSERT_EQ(errors.messages.size(), 1);
     EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("connection to the sound server lost")));
+}
+
+// A song that crashes or hangs the player's decoder: the alarm rings on with
+// its built-in sound at once, says why once, and runs no power action.
+TEST_F(RingingWindow, ASongThatLosesTheDecoderRingsTheBuiltInSoundAndSaysWhy)
+{
+    m_record.powerAction = int(PowerAction::Suspend);
+    open();
+    ErrorRecorder errors;
+    run();
+    ASSERT_EQ(player().played(), QStringList{QStringLiteral("/a.mp3")});
+    player().loseDecoder(QStringLiteral("Cannot play \"/a.mp3\": the sound player stopped: it crashed."));
+    run();
+    QCoreApplication::processEvents();
+    const QString firstSound = path(QStringLiteral("sounds/start.wav"));
+    EXPECT_EQ(player().played(), (QStringList{QStringLiteral("/a.mp3"), firstSound}));
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("it crashed"))) << errors.messages[0].toStdString();
+    // The built-in sound loops; the rest of the list is not tried again.
+    player().finish();
+    run();
+    EXPECT_EQ(player().played().last(), firstSound);
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(m_power.requests.isEmpty());
+    EXPECT_EQ(errors.messages.size(), 1);
+}
+
+// What a ringing plays first, as the window would choose it.
+TEST_F(RingingWindow, TheFirstSoundIsTheFirstSongOrTheAlarmsBuiltInSound)
+{
+    const QString file = path(QStringLiteral("7.ini"));
+    const auto firstSound = [&]() { return RingingPreparer::firstSoundOf(file, m_locations); };
+    AlarmFile::write(file, m_record);
+    EXPECT_EQ(firstSound(), QStringLiteral("/a.mp3"));
+    m_record.playList.clear();
+    AlarmFile::write(file, m_record);
+    EXPECT_EQ(firstSound(), path(QStringLiteral("sounds/start.wav"))) << "an empty list rings the first sound";
+    m_record.playListOn = false;
+    m_record.soundOn = true;
+    m_record.soundNumber = 2;
+    AlarmFile::write(file, m_record);
+    EXPECT_EQ(firstSound(), path(QStringLiteral("sounds/ringin.wav")));
+    m_record.soundOn = false;
+    AlarmFile::write(file, m_record);
+    EXPECT_EQ(firstSound(), QString()) << "an alarm that plays nothing";
+    QFile::remove(file);
+    EXPECT_EQ(firstSound(), path(QStringLiteral("sounds/start.wav"))) << "an alarm without its file";
+}
+
+// A few seconds before the next alarm's second its first song is opened in a
+// spare sound process (a stand-in here, which logs what it is told); the
+// alarm deleted in those seconds takes the spare with it.
+TEST_F(RingingWindow, TheNextAlarmIsReadiedAheadAndADeletedOneDropsItsPreparation)
+{
+    const QString log = path(QStringLiteral("told.txt"));
+    const QString program = path(QStringLiteral("stand-in"));
+    ASSERT_TRUE(
+        writeAll(program, "#!/bin/sh\nwhile read line; do echo \"$line\" >> '" + QFile::encodeName(log) + "'; done\n"));
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    SoundProcessLauncher launcher(program);
+    const RingingPreparer preparer(m_engine, launcher, m_level);
+    m_record.playList = {QStringLiteral("/first.ogg"), QStringLiteral("/second.ogg")};
+    AlarmFile::write(path(QStringLiteral("0.ini")), m_record);
+    // Due two seconds from now, within the lead: readied at once.
+    m_engine.catalogue().appendRow(CatalogueRow::fromFields(
+        {QStringLiteral("Tea"), QStringLiteral("Daily"), QString(), QString(), QStringLiteral("235002"),
+         QStringLiteral("07122026"), QStringLiteral("0000000"), QStringLiteral("0")}));
+    ASSERT_TRUE(QTest::qWaitFor([&]() { return launcher.hasSpare(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&]() { return readAll(log).contains("open 0 /first.ogg\n"); }, 10000))
+        << readAll(log).toStdString();
+    EXPECT_FALSE(readAll(log).contains("play")) << "a preparation played";
+
+    ASSERT_TRUE(m_engine.deleteAlarm(0));
+    EXPECT_FALSE(launcher.hasSpare()) << "the deleted alarm's preparation was kept";
 }
 
 // An alarm queued behind another one rings late; the window says when it was due.

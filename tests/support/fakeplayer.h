@@ -61,6 +61,15 @@ public:
         m_mode = Mode::Stopped;
         playbackEnded(NotifyReason::Aborted, message);
     }
+    // What decodes the file crashes or hangs while it plays.
+    void loseDecoder(const QString &message)
+    {
+        if (m_mode != Mode::Playing)
+            return;
+        m_mode = Mode::Stopped;
+        emit decoderLost(message);
+        playbackEnded(NotifyReason::Aborted, message);
+    }
     // The files played so far, in order.
     QStringList played() const
     {

@@ -405,6 +405,7 @@ TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
 
     const QString files = QString::fromUtf8(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb}).out);
     QStringList wanted{QStringLiteral("./usr/bin/chronelle"),
+                       QStringLiteral("./usr/libexec/chronelle/chronelle-sound"),
                        QStringLiteral("./usr/share/applications/") + kAppId + QStringLiteral(".desktop"),
                        QStringLiteral("./usr/share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml"),
                        QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg"),

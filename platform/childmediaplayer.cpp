@@ -1,0 +1,289 @@
+#include "childmediaplayer.h"
+
+#include "outputlevel.h"
+#include "soundprotocol.h"
+#include "tmediaplayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+
+constexpr auto kProcessName = "chronelle-sound";
+
+} // namespace
+
+QString SoundProcessLauncher::find(const QString &executableFolder)
+{
+    const QDir folder(executableFolder);
+    for (const QString &candidate :
+         {folder.filePath(QLatin1String(kProcessName)),
+          folder.filePath(QStringLiteral(CHRONELLE_INSTALLED_SOUND_PROCESS "/") + QLatin1String(kProcessName))}) {
+        const QFileInfo info(candidate);
+        if (info.isFile() && info.isExecutable())
+            return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return {};
+}
+
+SoundProcessLauncher::SoundProcessLauncher(const QString &program, QObject *parent)
+    : QObject(parent), m_program(program)
+{
+}
+
+SoundProcessLauncher::~SoundProcessLauncher()
+{
+    dropSpare();
+}
+
+QProcess *SoundProcessLauncher::launch()
+{
+    auto *process = new QProcess(this);
+    process->setProgram(m_program);
+    // On the sound server its streams are the program's: the volume and mute
+    // that the server keeps for the program apply to them too.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PULSE_PROP_application.name"), QStringLiteral("Chronelle"));
+    environment.insert(QStringLiteral("PULSE_PROP_application.id"), QStringLiteral(CHRONELLE_APP_ID));
+    process->setProcessEnvironment(environment);
+    // What the decoder complains about goes where the program's own complaints go.
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QIODevice::ReadWrite);
+    return process;
+}
+
+void SoundProcessLauncher::prepare(const QString &file, quint32 packedLevel)
+{
+    dropSpare();
+    m_spare = launch();
+    m_spare->write(SoundProtocol::line(SoundProtocol::volume, 0, QByteArray::number(packedLevel)) + '\n');
+    m_spare->write(SoundProtocol::line(SoundProtocol::open, 0, file.toUtf8()) + '\n');
+    // A spare that dies meanwhile is simply not there any more.
+    connect(m_spare, &QProcess::finished, this, &SoundProcessLauncher::dropSpare);
+}
+
+void SoundProcessLauncher::dropSpare()
+{
+    if (QProcess *spare = std::exchange(m_spare, nullptr)) {
+        disconnect(spare, nullptr, this, nullptr);
+        ChildMediaPlayer::endProcess(spare);
+    }
+}
+
+QProcess *SoundProcessLauncher::take()
+{
+    QProcess *process = std::exchange(m_spare, nullptr);
+    if (process)
+        disconnect(process, nullptr, this, nullptr);
+    else
+        process = launch();
+    process->setParent(nullptr);
+    return process;
+}
+
+ChildMediaPlayer::ChildMediaPlayer(SoundProcessLauncher &launcher, const OutputLevel &level, QObject *parent)
+    : MediaPlayer(parent), m_launcher(launcher), m_level(level)
+{
+    m_watchdog = new QTimer(this);
+    m_watchdog->setSingleShot(true);
+    m_watchdog->setInterval(stallTimeoutMs);
+    connect(m_watchdog, &QTimer::timeout, this, &ChildMediaPlayer::stalled);
+    connect(&m_level, &OutputLevel::volumeChanged, this, [this]() {
+        if (m_process)
+            send(SoundProtocol::line(SoundProtocol::volume, 0, QByteArray::number(m_level.packed())));
+    });
+}
+
+ChildMediaPlayer::~ChildMediaPlayer()
+{
+    endProcess();
+}
+
+qint64 ChildMediaPlayer::processId() const
+{
+    return m_process ? m_process->processId() : 0;
+}
+
+void ChildMediaPlayer::startProcess()
+{
+    m_process = m_launcher.take();
+    m_process->setParent(this);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &ChildMediaPlayer::readAnswers);
+    connect(m_process, &QProcess::finished, this, &ChildMediaPlayer::processEnded);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            processEnded();
+    });
+    if (m_process->state() == QProcess::NotRunning && m_process->error() == QProcess::FailedToStart) {
+        const QString why = m_process->errorString();
+        endProcess();
+        throw EMCIDeviceError(describe(QStringLiteral("the sound player could not be started: %1.").arg(why)));
+    }
+    send(SoundProtocol::line(SoundProtocol::volume, 0, QByteArray::number(m_level.packed())));
+}
+
+void ChildMediaPlayer::endProcess()
+{
+    if (!m_process)
+        return;
+    QProcess *process = std::exchange(m_process, nullptr);
+    disconnect(process, nullptr, this, nullptr);
+    endProcess(process);
+}
+
+void ChildMediaPlayer::endProcess(QProcess *process)
+{
+    // Nothing it holds is worth waiting for; the wait only collects it.
+    process->kill();
+    process->waitForFinished(1000);
+    process->deleteLater();
+}
+
+void ChildMediaPlayer::send(const QByteArray &line)
+{
+    m_process->write(line + '\n');
+}
+
+void ChildMediaPlayer::open()
+{
+    close();
+    m_openFile = checkedFileName();
+    if (!m_process)
+        startProcess(); // throws when it can't
+    m_error.clear();
+    m_opened = ++m_requests;
+    send(SoundProtocol::line(SoundProtocol::open, m_opened, m_openFile.toUtf8()));
+    m_mode = Mode::Stopped;
+}
+
+void ChildMediaPlayer::play()
+{
+    if (m_mode == Mode::NotOpen)
+        throw EMCIDeviceError(QStringLiteral("Cannot play: no file is open."));
+    if (m_mode == Mode::Playing)
+        return;
+    if (!m_error.isEmpty())
+        throw EMCIDeviceError(m_error);
+    m_playback = ++m_requests;
+    send(SoundProtocol::line(SoundProtocol::play, m_playback));
+    m_mode = Mode::Playing;
+    m_lastPosition = -1;
+    m_watchdog->start();
+    armNotify();
+}
+
+void ChildMediaPlayer::stop()
+{
+    if (m_mode != Mode::Playing)
+        return;
+    m_mode = Mode::Stopped;
+    m_watchdog->stop();
+    send(SoundProtocol::line(SoundProtocol::stop, m_playback));
+    playbackEnded(NotifyReason::Stopped);
+}
+
+void ChildMediaPlayer::close()
+{
+    if (m_mode == Mode::NotOpen)
+        return;
+    const bool wasPlaying = m_mode == Mode::Playing;
+    m_mode = Mode::NotOpen;
+    m_watchdog->stop();
+    if (m_process && wasPlaying)
+        send(SoundProtocol::line(SoundProtocol::stop, m_playback));
+    m_openFile.clear();
+    m_error.clear();
+    if (wasPlaying)
+        playbackEnded(NotifyReason::Stopped);
+}
+
+void ChildMediaPlayer::readAnswers()
+{
+    while (m_process && m_process->canReadLine())
+        answer(m_process->readLine().chopped(1));
+}
+
+void ChildMediaPlayer::answer(const QByteArray &line)
+{
+    const SoundProtocol::Message message = SoundProtocol::parse(line);
+    const QString text = QString::fromUtf8(message.text);
+    if (message.verb == SoundProtocol::refused) {
+        if (m_mode == Mode::NotOpen || message.playback < m_opened)
+            return; // about a file this player has left
+        if (m_error.isEmpty())
+            m_error = text;
+        if (m_mode == Mode::Playing && message.playback == m_playback) {
+            m_mode = Mode::Stopped;
+            m_watchdog->stop();
+            playbackEnded(NotifyReason::Aborted, text);
+        }
+        return;
+    }
+    if (m_mode != Mode::Playing || message.playback != m_playback)
+        return; // about a playback that has already ended here
+    if (message.verb == SoundProtocol::progress) {
+        const qint64 position = message.text.toLongLong();
+        if (position > m_lastPosition) {
+            m_lastPosition = position;
+            m_watchdog->start();
+        }
+    } else if (message.verb == SoundProtocol::ended) {
+        m_mode = Mode::Stopped;
+        m_watchdog->stop();
+        playbackEnded(NotifyReason::Ended);
+    } else if (message.verb == SoundProtocol::failed) {
+        m_mode = Mode::Stopped;
+        m_watchdog->stop();
+        if (m_error.isEmpty())
+            m_error = text;
+        playbackEnded(NotifyReason::Aborted, text);
+    }
+}
+
+void ChildMediaPlayer::processEnded()
+{
+    if (!m_process)
+        return;
+    const QString why = m_process->error() == QProcess::FailedToStart
+                            ? QStringLiteral("it could not be started: %1").arg(m_process->errorString())
+                        : m_process->exitStatus() == QProcess::CrashExit
+                            ? QStringLiteral("it crashed")
+                            : QStringLiteral("it ended with status %1").arg(m_process->exitCode());
+    lose(why);
+}
+
+void ChildMediaPlayer::stalled()
+{
+    if (m_mode == Mode::Playing)
+        lose(QStringLiteral("it made no progress for %1 seconds").arg(stallTimeoutMs / 1000));
+}
+
+void ChildMediaPlayer::lose(const QString &why)
+{
+    endProcess();
+    if (m_mode == Mode::NotOpen)
+        return;
+    const QString message = describe(QStringLiteral("the sound player stopped: %1.").arg(why));
+    // The next play() of this file says it; a new open() starts a new process.
+    m_error = message;
+    if (m_mode != Mode::Playing)
+        return;
+    m_mode = Mode::Stopped;
+    m_watchdog->stop();
+    emit decoderLost(message);
+    playbackEnded(NotifyReason::Aborted, message);
+}
+
+QString ChildMediaPlayer::describe(const QString &text) const
+{
+    return QStringLiteral("Cannot play \"%1\": %2").arg(QDir::toNativeSeparators(m_openFile), text);
+}
+
+MediaPlayer *makeProgramPlayer(const OutputLevel &level, SoundProcessLauncher &launcher, QObject *parent)
+{
+    if (!launcher.available())
+        return new TMediaPlayer(level, parent);
+    return new ChildMediaPlayer(launcher, level, parent);
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "mediaplayer.h"
+
+#include <QObject>
+
+class OutputLevel;
+class QProcess;
+class QTimer;
+
+// Starts the sound processes of ChildMediaPlayer, and keeps at most one
+// started ahead of need: prepare() starts it a few seconds before an alarm
+// and has it open the alarm's first sound once, so that the libraries and
+// decoders that sound needs are loaded and the sound server connected when
+// the next player takes it. A spare never plays by itself.
+class SoundProcessLauncher final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The sound process of a program whose executable is in
+    // executableFolder: beside it, or where an install puts it. Empty when
+    // there is none.
+    static QString find(const QString &executableFolder);
+
+    explicit SoundProcessLauncher(const QString &program, QObject *parent = nullptr);
+    ~SoundProcessLauncher() override;
+
+    const QString &program() const { return m_program; }
+    bool available() const { return !m_program.isEmpty(); }
+
+    // A started process with `file` opened in it, at the level given.
+    void prepare(const QString &file, quint32 packedLevel);
+    // Ends the spare, if there is one.
+    void dropSpare();
+    bool hasSpare() const { return m_spare != nullptr; }
+
+    // The spare, or a newly started process; the caller owns it.
+    QProcess *take();
+
+private:
+    QProcess *launch();
+
+    QString m_program;
+    QProcess *m_spare = nullptr;
+};
+
+// The program's player when its sound process (chronelle-sound) is at hand:
+// the decoding and the sound server's stream live in that small process,
+// started at the first open() and ended with this player, so a decoder that
+// crashes or hangs on a user's file can't take the program down, and nothing
+// of the sound libraries stays in the program after a ringing.
+//
+// open() checks the file itself and throws at once as every player does; what
+// the process finds later (a file it can't decode) makes the next play()
+// throw, or ends a running playback as Aborted. A process that dies or stops
+// making progress while it plays is ended, decoderLost() says why, and the
+// playback ends as Aborted; the next open() starts a new process.
+class ChildMediaPlayer final : public MediaPlayer
+{
+    Q_OBJECT
+
+public:
+    ChildMediaPlayer(SoundProcessLauncher &launcher, const OutputLevel &level, QObject *parent = nullptr);
+    // Ends the process without a notification: the owner is going away.
+    ~ChildMediaPlayer() override;
+
+    // Ends a process the same way: at once, and collected.
+    static void endProcess(QProcess *process);
+
+    void open() override;
+    void play() override;
+    void stop() override;
+    void close() override;
+    Mode mode() const override { return m_mode; }
+
+    // The process's id while it runs, 0 otherwise.
+    qint64 processId() const;
+
+    // A playback without progress for this long counts as a hung decoder.
+    static constexpr int stallTimeoutMs = 6000;
+
+private:
+    void startProcess();
+    void endProcess();
+    void send(const QByteArray &line);
+    void readAnswers();
+    void answer(const QByteArray &line);
+    void processEnded();
+    void stalled();
+    void lose(const QString &why);
+    QString describe(const QString &text) const;
+
+    SoundProcessLauncher &m_launcher;
+    const OutputLevel &m_level;
+    QProcess *m_process = nullptr;
+    QTimer *m_watchdog = nullptr;
+    Mode m_mode = Mode::NotOpen;
+    QString m_openFile;
+    QString m_error;        // the process's complaint about the open file
+    quint64 m_requests = 0; // numbers the opens and plays sent to the process
+    quint64 m_opened = 0;   // the open of the current file
+    quint64 m_playback = 0; // the current playback
+    qint64 m_lastPosition = -1;
+};
+
+// The program's player: out of process when the sound process is at hand,
+// in the program's own process (TMediaPlayer) when it is not, as for a copy
+// of the executable taken away from its folder.
+MediaPlayer *makeProgramPlayer(const OutputLevel &level, SoundProcessLauncher &launcher, QObject *parent);

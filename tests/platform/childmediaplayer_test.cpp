@@ -1,0 +1,234 @@
+// The player that plays in a process of its own: what it promises when that
+// process crashes, hangs or was started ahead of need, on stand-in sound
+// processes (small shell scripts); and real playback through the sound
+// process and the test command's sound server.
+
+#include "childmediaplayer.h"
+#include "outputlevel.h"
+#include "platformtestsupport.h"
+#include "qtprint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int boundMs = 60000;
+
+QString threadsOfThisProcess()
+{
+    return QString::number(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+bool processAlive(qint64 pid)
+{
+    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
+}
+
+MediaPlayer::NotifyReason reasonAt(const QSignalSpy &spy, int i)
+{
+    return spy.at(i).at(0).value<MediaPlayer::NotifyReason>();
+}
+
+// Stand-in sound processes: each logs what it is told to log.txt, one line
+// each, prefixed with its process id, and then behaves as its script says.
+class StandIn : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString script(const QString &name, const QByteArray &onPlay)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nwhile read verb n rest; do\n  echo \"$$ $verb $n $rest\" >> '" +
+                   QFile::encodeName(m_dir.filePath(QStringLiteral("log.txt"))) +
+                   "'\n  if [ \"$verb\" = play ]; then\n" + onPlay + "\n  fi\ndone\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        return path;
+    }
+    QString song()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("song.wav"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("RIFF....") > 0);
+        return path;
+    }
+    QStringList log() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("log.txt")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir m_dir;
+    OutputLevel m_level;
+};
+
+} // namespace
+
+// A sound process that crashes while it plays: the playback ends as Aborted
+// once, decoderLost says why and for which file, the program goes on, and
+// the next open starts a new process whose playback ends normally.
+TEST_F(StandIn, ACrashedSoundProcessEndsThePlaybackAndTheNextOneStartsAfresh)
+{
+    // The first process crashes at play; the ones after it play to the end.
+    const QString marker = m_dir.filePath(QStringLiteral("crashed"));
+    SoundProcessLauncher launcher(script(
+        QStringLiteral("crashing"), "    if [ ! -e '" + QFile::encodeName(marker) + "' ]; then touch '" +
+                                        QFile::encodeName(marker) + "'; kill -SEGV $$; fi\n    echo \"ended $n\""));
+    ChildMediaPlayer player(launcher, m_level);
+    QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+    QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
+    QSignalSpy lost(&player, &MediaPlayer::decoderLost);
+    const QString file = song();
+    player.setFileName(file);
+    player.open();
+    const qint64 first = player.processId();
+    player.play();
+    ASSERT_TRUE(notified.wait(boundMs));
+    ASSERT_EQ(lost.count(), 1);
+    const QString message = lost.at(0).at(0).toString();
+    EXPECT_TRUE(message.startsWith(u"Cannot play \"" + QDir::toNativeSeparators(file) + u"\": "))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("crashed"))) << message.toStdString();
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toString(), message);
+    EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Aborted);
+    EXPECT_EQ(player.mode(), MediaPlayer::Mode::Stopped);
+    EXPECT_THROW(player.play(), EMCIDeviceError) << "the same file played again on a dead process";
+
+    player.close();
+    player.open();
+    EXPECT_NE(player.processId(), first);
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notified.count() == 2; }, boundMs));
+    EXPECT_EQ(reasonAt(notified, 1), MediaPlayer::NotifyReason::Ended);
+    EXPECT_EQ(lost.count(), 1);
+}
+
+// A sound process that goes silent while it plays is ended after a few
+// seconds without progress, and said to have hung.
+TEST_F(StandIn, ASoundProcessWithoutProgressIsEndedAsHung)
+{
+    SoundProcessLauncher launcher(script(QStringLiteral("hanging"), "    echo \"at $n 0\"; exec sleep 3600"));
+    auto player = std::make_unique<ChildMediaPlayer>(launcher, m_level);
+    QSignalSpy notified(player.get(), &MediaPlayer::OnNotify);
+    QSignalSpy lost(player.get(), &MediaPlayer::decoderLost);
+    player->setFileName(song());
+    player->open();
+    const qint64 pid = player->processId();
+    player->play();
+    ASSERT_TRUE(notified.wait(ChildMediaPlayer::stallTimeoutMs + boundMs));
+    ASSERT_EQ(lost.count(), 1);
+    EXPECT_TRUE(lost.at(0).at(0).toString().contains(QStringLiteral("no progress")))
+        << lost.at(0).at(0).toString().toStdString();
+    EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Aborted);
+    EXPECT_FALSE(processAlive(pid)) << "the hung process was left running";
+}
+
+// A spare started ahead of need is what the next player plays through: one
+// process gets the file opened ahead, the player's own open and its play;
+// a spare nobody took is ended when dropped, and so is a player's process
+// when the player goes.
+TEST_F(StandIn, TheSpareIsTakenByTheNextPlayerAndNothingOutlivesItsOwner)
+{
+    SoundProcessLauncher launcher(script(QStringLiteral("quiet"), "    :"));
+    const QString file = song();
+    m_level.setLevel(128);
+    launcher.prepare(file, m_level.packed());
+    ASSERT_TRUE(launcher.hasSpare());
+    qint64 pid = 0;
+    {
+        ChildMediaPlayer player(launcher, m_level);
+        player.setFileName(file);
+        player.open();
+        EXPECT_FALSE(launcher.hasSpare());
+        pid = player.processId();
+        player.play();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log().size() >= 5; }, boundMs)) << log().join(u'|').toStdString();
+        const QString own = QString::number(pid) + u' ';
+        EXPECT_EQ(log(),
+                  (QStringList{own + u"volume 0 " + QString::number(OutputLevel::pack(128)), own + u"open 0 " + file,
+                               own + u"volume 0 " + QString::number(OutputLevel::pack(128)), own + u"open 1 " + file,
+                               own + u"play 2 "}));
+    }
+    EXPECT_FALSE(processAlive(pid)) << "the player's process outlived it";
+
+    launcher.prepare(file, m_level.packed());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log().size() >= 7; }, boundMs)) << log().join(u'|').toStdString();
+    const qint64 spare = log().last().section(u' ', 0, 0).toLongLong();
+    EXPECT_TRUE(processAlive(spare));
+    launcher.dropSpare();
+    EXPECT_FALSE(launcher.hasSpare());
+    EXPECT_FALSE(processAlive(spare)) << "a dropped spare kept running";
+}
+
+// The real sound process, through the test command's sound server: the song
+// is heard, its end is notified once, and when the player goes the program
+// has no more threads than before it played.
+TEST(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
+{
+    REQUIRE_SERVICE(missingSoundServer());
+    ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
+    ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("tone.wav"));
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(toneWav(1.5, 0.5));
+    }
+    const QString threadsBefore = threadsOfThisProcess();
+    SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
+    OutputLevel level;
+    SinkRecorder recorder;
+    ASSERT_EQ(recorder.start(), QString());
+    qint64 pid = 0;
+    {
+        ChildMediaPlayer player(launcher, level);
+        QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+        QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
+        player.setFileName(file);
+        player.open();
+        pid = player.processId();
+        EXPECT_NE(pid, QCoreApplication::applicationPid());
+        player.play();
+        ASSERT_TRUE(notified.wait(boundMs));
+        QTest::qWait(1000); // for a repeated report
+        ASSERT_EQ(notified.count(), 1);
+        EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Ended);
+        EXPECT_EQ(failed.count(), 0);
+        EXPECT_NEAR(toneAmplitudeOf(recorder.stop()), 0.5, 0.02);
+
+        // A file the decoder can't read is a file error, not a lost decoder.
+        QSignalSpy lost(&player, &MediaPlayer::decoderLost);
+        const QString garbage = dir.filePath(QStringLiteral("garbage.wav"));
+        {
+            QFile out(garbage);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray(20000, '\x5a'));
+        }
+        player.setFileName(garbage);
+        player.open();
+        try {
+            player.play();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return notified.count() == 2; }, boundMs));
+            EXPECT_EQ(reasonAt(notified, 1), MediaPlayer::NotifyReason::Aborted);
+        } catch (const EMCIDeviceError &error) {
+            EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(garbage))) << error.message().toStdString();
+        }
+        EXPECT_EQ(lost.count(), 0);
+        EXPECT_EQ(player.processId(), pid) << "a file error ended the sound process";
+    }
+    EXPECT_FALSE(processAlive(pid));
+    EXPECT_EQ(threadsOfThisProcess(), threadsBefore);
+}
