@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cerrno>
 #include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -123,6 +124,11 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // Nothing to play for once the program is gone, even while a decoder
+    // hangs and nobody reads the closed input.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() == 1)
+        return 0;
     // Writing to a program that has gone must end us quietly, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);

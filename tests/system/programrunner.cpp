@@ -14,6 +14,9 @@ ProgramFolder::ProgramFolder(const QString &parent)
     const QString target = m_dir.filePath(QStringLiteral("chronelle"));
     if (m_dir.isValid() && QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/chronelle"), target))
         m_executable = target;
+    // The program plays through its sound process when it finds it beside itself.
+    QFile::copy(QStringLiteral(CHRONELLE_BIN_DIR "/chronelle-sound"),
+                m_dir.filePath(QStringLiteral("chronelle-sound")));
 }
 
 ProgramFolder::~ProgramFolder()
