@@ -20,7 +20,7 @@ With --baseline FOLDER a second program folder (say, build/bin of the branch
 you compare with, copied aside) is measured in the same run, side by side,
 and the ratios of this build's figures to it are printed.
 
-  bench/ringing_cost.py [--baseline FOLDER] [--program FOLDER] [--ring-seconds 30] [--idle-seconds 10]
+  bench/ringing_cost.py [--baseline FOLDER] [--program FOLDER] [--ring-seconds 30] [--idle-seconds 10] [--threads]
 
 Needs Xvfb, xev (x11-utils), xdotool, pulseaudio and parec (the test packages).
 Nothing touches the machine's own display, sound or buses: every program gets
@@ -107,7 +107,7 @@ def process_tree(pid):
 
 
 def tree_counters(pid):
-    """{(process, thread): (run time in ns, voluntary context switches)} over the process tree."""
+    """{(process, thread, name): (run time in ns, voluntary context switches)} over the process tree."""
     counters = {}
     for process in process_tree(pid):
         try:
@@ -119,10 +119,19 @@ def tree_counters(pid):
                 runtime = int((task / "schedstat").read_text().split()[0])
                 switches = next(int(line.split()[1]) for line in (task / "status").read_text().splitlines()
                                 if line.startswith("voluntary_ctxt_switches:"))
-                counters[(process, task.name)] = (runtime, switches)
+                name = ("" if process == pid else "child ") + (task / "comm").read_text().strip()
+                counters[(process, task.name, name)] = (runtime, switches)
             except (FileNotFoundError, ProcessLookupError, StopIteration):
                 pass  # ended meanwhile
     return counters
+
+
+def by_thread(before, after, minutes):
+    """Wakeups per minute of each thread name, most first."""
+    names = {}
+    for key in after:
+        names[key[2]] = names.get(key[2], 0) + (after[key][1] - before.get(key, (0, 0))[1]) / minutes
+    return sorted(names.items(), key=lambda item: -item[1])
 
 
 def growth(before, after):
@@ -292,9 +301,11 @@ class Bench:
         self.began = time.monotonic()
 
     def end(self, name):
-        runtime, switches = growth(self.counters, tree_counters(self.program.pid))
+        after = tree_counters(self.program.pid)
+        runtime, switches = growth(self.counters, after)
         minutes = (time.monotonic() - self.began) / 60
-        self.results[name] = {"cpu_ms": runtime / 1e6 / minutes, "wakeups": switches / minutes}
+        self.results[name] = {"cpu_ms": runtime / 1e6 / minutes, "wakeups": switches / minutes,
+                              "threads": by_thread(self.counters, after, minutes)}
 
     def ring_delays(self, name, due):
         epoch = due.timestamp()
@@ -387,6 +398,10 @@ def show(bench):
     print(f"  {'':34} {'CPU ms/min':>10} {'wakeups/min':>12}")
     for phase in ("idle before", "ringing", "idle after"):
         print(f"    {phase:32} {r[phase]['cpu_ms']:10.1f} {r[phase]['wakeups']:12.0f}")
+    if bench.args.threads:
+        print("  wakeups per minute while ringing, by thread")
+        for name, wakeups in r["ringing"]["threads"][:8]:
+            print(f"    {name:32} {wakeups:12.0f}")
     print(f"  {'':34} {'RSS MB':>10} {'threads':>8} {'children':>9} {'their MB':>9}")
     for phase in ("before", "during", "after", "after, before the second ring", "after both"):
         s = r[phase]
@@ -419,6 +434,7 @@ def main():
     parser.add_argument("--baseline", help="another program folder, measured side by side with this build")
     parser.add_argument("--ring-seconds", type=int, default=30, help="length of the measured ringing (30)")
     parser.add_argument("--idle-seconds", type=int, default=10, help="length of the idle measurements (10)")
+    parser.add_argument("--threads", action="store_true", help="also the wakeups of each thread while ringing")
     parser.add_argument("--display-base", type=int, default=230, help="first X display number to try (230)")
     parser.add_argument("--program", default=str(BUILD / "bin"),
                         help="the program folder to measure (build/bin, built first)")

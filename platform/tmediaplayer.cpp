@@ -81,11 +81,6 @@ void TMediaPlayer::play()
     }
 }
 
-qint64 TMediaPlayer::position() const
-{
-    return m_player ? m_player->position() : 0;
-}
-
 void TMediaPlayer::stop()
 {
     if (m_mode != Mode::Playing)

@@ -37,8 +37,6 @@ public:
     // The backend's complaint about the open file, once it has made one (a
     // file that can't be decoded); empty while there is none.
     QString lastError() const { return m_error; }
-    // How far the current playback has got, in milliseconds (0 when none).
-    qint64 position() const;
 
 private:
     void load();

@@ -1,9 +1,9 @@
 #include "pulseaudibleguard.h"
 
+#include "qtpulseloop.h"
+
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QTimer>
 #include <cstdlib>
 #include <pulse/pulseaudio.h>
 
@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
 constexpr int kRequestTimeoutMs = 1000;
-constexpr int kPumpIntervalMs = 250;
 
 constexpr pa_volume_t floorVolume()
 {
@@ -65,12 +64,7 @@ AudibleGuard *AudibleGuard::create(QObject *parent)
     return new PulseAudibleGuard(parent);
 }
 
-PulseAudibleGuard::PulseAudibleGuard(QObject *parent) : AudibleGuard(parent)
-{
-    m_pump = new QTimer(this);
-    m_pump->setInterval(kPumpIntervalMs);
-    connect(m_pump, &QTimer::timeout, this, &PulseAudibleGuard::pump);
-}
+PulseAudibleGuard::PulseAudibleGuard(QObject *parent) : AudibleGuard(parent) {}
 
 PulseAudibleGuard::~PulseAudibleGuard()
 {
@@ -81,11 +75,11 @@ PulseAudibleGuard::~PulseAudibleGuard()
 bool PulseAudibleGuard::connectToServer(QString *why)
 {
     m_serverHangs = false;
-    m_loop = pa_mainloop_new();
+    m_loop = new QtPulseLoop(this);
     pa_proplist *properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Chronelle");
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, CHRONELLE_APP_ID);
-    m_context = pa_context_new_with_proplist(pa_mainloop_get_api(m_loop), "Chronelle", properties);
+    m_context = pa_context_new_with_proplist(m_loop->api(), "Chronelle", properties);
     pa_proplist_free(properties);
     // Never start a server of our own: an alarm is no reason to start one.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
@@ -131,10 +125,7 @@ void PulseAudibleGuard::disconnectFromServer()
         pa_context_unref(m_context);
         m_context = nullptr;
     }
-    if (m_loop) {
-        pa_mainloop_free(m_loop);
-        m_loop = nullptr;
-    }
+    delete std::exchange(m_loop, nullptr);
 }
 
 bool PulseAudibleGuard::contextReady() const
@@ -149,16 +140,7 @@ QString PulseAudibleGuard::contextError() const
 
 bool PulseAudibleGuard::runUntil(const std::function<bool()> &done, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        const int timeoutUs = int(std::max<qint64>(1, deadline.remainingTimeNSecs() / 1000));
-        if (pa_mainloop_prepare(m_loop, timeoutUs) < 0 || pa_mainloop_poll(m_loop) < 0 ||
-            pa_mainloop_dispatch(m_loop) < 0)
-            return false;
-    }
-    return true;
+    return m_loop && m_loop->runUntil(done, timeoutMs);
 }
 
 bool PulseAudibleGuard::await(pa_operation *operation)
@@ -179,8 +161,13 @@ bool PulseAudibleGuard::await(pa_operation *operation)
 
 void PulseAudibleGuard::track(pa_operation *operation)
 {
-    if (operation)
+    if (!operation)
+        return;
+    // Outside engage() nobody waits: the answer comes by its callback all the same.
+    if (m_settling)
         m_pending << operation;
+    else
+        pa_operation_unref(operation);
 }
 
 void PulseAudibleGuard::settle()
@@ -188,6 +175,7 @@ void PulseAudibleGuard::settle()
     // Answers may ask for more (a stream found is then unmuted): wait for those too.
     while (!m_pending.isEmpty())
         await(m_pending.takeFirst());
+    m_settling = false;
 }
 
 QByteArray PulseAudibleGuard::defaultSinkName()
@@ -268,11 +256,10 @@ void PulseAudibleGuard::engage()
             guard->track(pa_context_get_sink_input_info(context, index, &PulseAudibleGuard::onStreamFound, guard));
         },
         this);
+    m_settling = true;
     track(pa_context_subscribe(m_context, PA_SUBSCRIPTION_MASK_SINK_INPUT, nullptr, nullptr));
     track(pa_context_get_sink_input_info_list(m_context, &PulseAudibleGuard::onStreamFound, this));
     settle();
-    if (contextReady())
-        m_pump->start();
 }
 
 void PulseAudibleGuard::raiseDefaultSink()
@@ -322,27 +309,10 @@ void PulseAudibleGuard::onStreamFound(pa_context *context, const pa_sink_input_i
     }
 }
 
-void PulseAudibleGuard::pump()
-{
-    if (!m_loop)
-        return;
-    for (int round = 0; round < 16 && pa_mainloop_iterate(m_loop, 0, nullptr) > 0; ++round) {
-    }
-    for (auto it = m_pending.begin(); it != m_pending.end();) {
-        if (pa_operation_get_state(*it) == PA_OPERATION_RUNNING) {
-            ++it;
-            continue;
-        }
-        pa_operation_unref(*it);
-        it = m_pending.erase(it);
-    }
-}
-
 void PulseAudibleGuard::serverGone()
 {
     if (!m_context || contextReady())
         return;
-    m_pump->stop();
     disconnectFromServer();
     if (m_engaged && !m_lostSaid) {
         m_lostSaid = true;
@@ -355,7 +325,6 @@ void PulseAudibleGuard::release()
     if (!m_engaged)
         return;
     m_engaged = false;
-    m_pump->stop();
     // A server slow while the alarm started may answer now: what was changed is put back if it can be.
     m_serverHangs = false;
     const bool changed = m_unmutedSink || m_raisedVolume || !m_unmutedStreams.isEmpty();

@@ -8,14 +8,15 @@
 #include <pulse/volume.h>
 
 struct pa_context;
-struct pa_mainloop;
 struct pa_operation;
-class QTimer;
+class QtPulseLoop;
 
 // The guard on a PulseAudio server, or on PipeWire's PulseAudio service,
 // through libpulse. It connects for each engagement and lives on the GUI
-// thread: each request waits briefly for its answer, and while engaged a pump
-// four times a second notices the program's new streams and the server's end.
+// thread, its connection on Qt's event loop (QtPulseLoop): the requests of
+// engage() and release() wait briefly for their answers; while engaged, the
+// server's events (the program's new streams, the server's end) are handled
+// as they come, with no polling.
 // The output it changes is the default device of the moment of engage(); a
 // device that becomes the default later (headphones plugged in) is left alone.
 class PulseAudibleGuard final : public AudibleGuard
@@ -52,7 +53,8 @@ private:
     bool runUntil(const std::function<bool()> &done, int timeoutMs);
     // Waits for one request and lets it go; true when the server carried it out.
     bool await(pa_operation *operation);
-    // Requests whose answers come through callbacks; settle() waits for them all.
+    // Requests whose answers come through callbacks; settle() waits for them
+    // all inside engage(), and those of the server's later events are let go.
     void track(pa_operation *operation);
     void settle();
     QByteArray defaultSinkName();
@@ -60,21 +62,20 @@ private:
     StreamState streamState(uint32_t index);
     void raiseDefaultSink();
     void restoreSink();
-    void pump();
     void serverGone();
     // Said after the current call has returned.
     void say(const QString &text);
 
     static void onStreamFound(pa_context *context, const struct pa_sink_input_info *info, int eol, void *self);
 
-    pa_mainloop *m_loop = nullptr;
+    QtPulseLoop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     // A request went unanswered: the server hangs, and the requests that follow
     // in the same engage() or release() are given up at once instead of each
     // blocking the program again.
     bool m_serverHangs = false;
     QList<pa_operation *> m_pending;
-    QTimer *m_pump = nullptr;
+    bool m_settling = false;
     bool m_engaged = false;
     bool m_ownSoundSaid = false;
     bool m_lostSaid = false;

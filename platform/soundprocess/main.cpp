@@ -1,21 +1,35 @@
 // chronelle-sound: the program's player in a process of its own. The ringing
 // window and the editor start it through ChildMediaPlayer and talk to it in
-// lines on its standard input and output (see childmediaplayer.h); a decoder
+// lines on its standard input and output (see soundprotocol.h); a decoder
 // that crashes or hangs on a user's file takes only this process down.
+//
+// It plays through GStreamer's playbin into the sound server with long
+// buffers: an alarm needs no low latency, and a stream that holds most of a
+// second, filled a fifth of a second at a time, wakes this process a few
+// times a second instead of a hundred.
 
 #include "outputlevel.h"
 #include "soundprotocol.h"
-#include "tmediaplayer.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
 #include <csignal>
+#include <gst/gst.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
+
+// What the sound server's stream holds, and how much is handed over at once.
+constexpr gint64 kBufferUs = 800'000;
+constexpr gint64 kSegmentUs = 200'000;
+// playbin's flags: audio only, its volume applied to the samples (the
+// stream's own volume on the server stays the user's).
+constexpr guint kAudioWithSoftVolume = (1 << 1) | (1 << 4);
 
 void say(const QByteArray &line)
 {
@@ -35,27 +49,27 @@ void say(const QByteArray &line)
     }
 }
 
-// Carries out one request line at a time on the player.
+// One file at a time through playbin, reported in the protocol's terms: a
+// complaint before play() is said when play() is asked for (refused), one
+// after it ends the playback (failed); each play after the first on the same
+// file gets a fresh pipeline, as a rewind after the end does not always start
+// the stream again.
 class SoundProcess final : public QObject
 {
 public:
-    SoundProcess() : m_player(m_level)
+    SoundProcess()
     {
         m_progress.setInterval(SoundProtocol::progressIntervalMs);
         connect(&m_progress, &QTimer::timeout, this, [this]() {
-            say(SoundProtocol::line(SoundProtocol::progress, m_playback, QByteArray::number(m_player.position())));
-        });
-        connect(&m_player, &MediaPlayer::playbackFailed, this, [this](const QString &message) { m_failure = message; });
-        connect(&m_player, &MediaPlayer::OnNotify, this, [this](MediaPlayer::NotifyReason reason) {
-            m_progress.stop();
-            if (reason == MediaPlayer::NotifyReason::Ended)
-                say(SoundProtocol::line(SoundProtocol::ended, m_playback));
-            else if (reason == MediaPlayer::NotifyReason::Aborted)
-                say(SoundProtocol::line(SoundProtocol::failed, m_playback, m_failure.toUtf8()));
+            gint64 position = 0;
+            if (m_pipeline && !gst_element_query_position(m_pipeline, GST_FORMAT_TIME, &position))
+                position = 0;
+            say(SoundProtocol::line(SoundProtocol::progress, m_playback, QByteArray::number(position / GST_MSECOND)));
         });
         m_input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
         connect(m_input, &QSocketNotifier::activated, this, &SoundProcess::readRequests);
     }
+    ~SoundProcess() override { release(); }
 
 private:
     void readRequests()
@@ -67,7 +81,7 @@ private:
         if (count <= 0) {
             // The program closed its end: it is done with us, or gone.
             m_input->setEnabled(false);
-            m_player.close();
+            release();
             QCoreApplication::exit(0);
             return;
         }
@@ -76,48 +90,151 @@ private:
         while ((end = m_pending.indexOf('\n')) >= 0) {
             const QByteArray request = m_pending.left(end);
             m_pending.remove(0, end + 1);
-            carryOut(request);
+            carryOut(SoundProtocol::parse(request));
         }
     }
 
-    void carryOut(const QByteArray &request)
+    void carryOut(const SoundProtocol::Message &message)
     {
-        const SoundProtocol::Message message = SoundProtocol::parse(request);
         if (message.verb == SoundProtocol::volume) {
             m_level.setPacked(message.text.toUInt());
-            return;
-        }
-        if (message.verb == SoundProtocol::stop) {
+            if (m_pipeline)
+                g_object_set(m_pipeline, "volume", double(m_level.volume()), nullptr);
+        } else if (message.verb == SoundProtocol::stop) {
             m_progress.stop();
-            m_player.setNotify(false);
-            m_player.stop();
+            m_playing = false;
+            if (m_pipeline)
+                gst_element_set_state(m_pipeline, GST_STATE_NULL);
+            m_spent = true;
+        } else if (message.verb == SoundProtocol::open) {
+            m_playback = message.playback;
+            m_file = QString::fromUtf8(message.text);
+            load();
+        } else if (message.verb == SoundProtocol::play) {
+            m_playback = message.playback;
+            play();
+        }
+    }
+
+    void load()
+    {
+        release();
+        m_error.clear();
+        m_spent = false;
+        m_pipeline = gst_element_factory_make("playbin", nullptr);
+        GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
+        if (!m_pipeline) {
+            m_error = QStringLiteral("the GStreamer playbin is missing");
             return;
         }
-        m_playback = message.playback;
-        m_failure.clear();
-        try {
-            if (message.verb == SoundProtocol::open) {
-                // Always afresh: a backend player left waiting before its
-                // first play starts late (seconds), a new one at once.
-                m_player.setNotify(false);
-                m_player.setFileName(QString::fromUtf8(message.text));
-                m_player.open();
-            } else if (message.verb == SoundProtocol::play) {
-                m_player.play();
-                m_progress.start();
-            }
-        } catch (const EMCIDeviceError &error) {
-            say(SoundProtocol::line(SoundProtocol::refused, m_playback, error.message().toUtf8()));
+        if (sink) {
+            g_object_set(sink, "buffer-time", kBufferUs, "latency-time", kSegmentUs, nullptr);
+            g_object_set(m_pipeline, "audio-sink", sink, nullptr);
         }
+        gchar *uri = gst_filename_to_uri(QFile::encodeName(m_file).constData(), nullptr);
+        g_object_set(m_pipeline, "uri", uri, "flags", kAudioWithSoftVolume, "volume", double(m_level.volume()),
+                     nullptr);
+        g_free(uri);
+        GstBus *bus = gst_element_get_bus(m_pipeline);
+        // Messages come on GStreamer's threads; they are handled here, in order.
+        gst_bus_set_sync_handler(
+            bus,
+            [](GstBus *, GstMessage *message, gpointer self) {
+                if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS || GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
+                    auto *process = static_cast<SoundProcess *>(self);
+                    GstObject *source = GST_MESSAGE_SRC(message);
+                    gst_message_ref(message);
+                    QMetaObject::invokeMethod(
+                        process,
+                        [process, message, source]() {
+                            process->busMessage(message, source);
+                            gst_message_unref(message);
+                        },
+                        Qt::QueuedConnection);
+                }
+                return GST_BUS_DROP;
+            },
+            this, nullptr);
+        gst_object_unref(bus);
+        // Decoded up to its first sample, so that play() only has to start.
+        gst_element_set_state(m_pipeline, GST_STATE_PAUSED);
+    }
+
+    void play()
+    {
+        if (!m_pipeline && m_file.isEmpty()) {
+            say(SoundProtocol::line(SoundProtocol::refused, m_playback,
+                                    QByteArrayLiteral("Cannot play: no file is open.")));
+            return;
+        }
+        if (m_playing)
+            return;
+        if (!m_error.isEmpty()) {
+            say(SoundProtocol::line(SoundProtocol::refused, m_playback, describe(m_error).toUtf8()));
+            return;
+        }
+        if (m_spent)
+            load();
+        m_spent = true;
+        m_playing = true;
+        if (gst_element_set_state(m_pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE && m_error.isEmpty())
+            m_error = QStringLiteral("the sound could not be started");
+        m_progress.start();
+    }
+
+    void busMessage(GstMessage *message, GstObject *source)
+    {
+        if (!m_pipeline || !gst_object_has_as_ancestor(source, GST_OBJECT(m_pipeline)))
+            return; // from a pipeline released since
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) {
+            if (!m_playing)
+                return;
+            m_playing = false;
+            m_progress.stop();
+            gst_element_set_state(m_pipeline, GST_STATE_NULL);
+            say(SoundProtocol::line(SoundProtocol::ended, m_playback));
+            return;
+        }
+        GError *error = nullptr;
+        gst_message_parse_error(message, &error, nullptr);
+        const QString text = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
+        g_clear_error(&error);
+        if (m_error.isEmpty())
+            m_error = text;
+        if (!m_playing)
+            return; // said when play() is asked for
+        m_playing = false;
+        m_progress.stop();
+        gst_element_set_state(m_pipeline, GST_STATE_NULL);
+        say(SoundProtocol::line(SoundProtocol::failed, m_playback, describe(text).toUtf8()));
+    }
+
+    void release()
+    {
+        m_playing = false;
+        m_progress.stop();
+        if (!m_pipeline)
+            return;
+        gst_element_set_state(m_pipeline, GST_STATE_NULL);
+        gst_object_unref(m_pipeline);
+        m_pipeline = nullptr;
+    }
+
+    QString describe(const QString &text) const
+    {
+        return QStringLiteral("Cannot play \"%1\": %2").arg(QDir::toNativeSeparators(m_file), text);
     }
 
     OutputLevel m_level;
-    TMediaPlayer m_player;
     QSocketNotifier *m_input = nullptr;
     QByteArray m_pending;
     QTimer m_progress;
+    GstElement *m_pipeline = nullptr;
+    QString m_file;
+    QString m_error;
+    bool m_spent = false;
+    bool m_playing = false;
     quint64 m_playback = 0;
-    QString m_failure;
 };
 
 } // namespace
@@ -131,6 +248,7 @@ int main(int argc, char *argv[])
         return 0;
     // Writing to a program that has gone must end us quietly, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
+    gst_init(&argc, &argv);
     QCoreApplication app(argc, argv);
     SoundProcess process;
     return app.exec();

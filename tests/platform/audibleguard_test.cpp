@@ -5,11 +5,15 @@
 #include "platformtestsupport.h"
 #include "qtprint.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <pulse/pulseaudio.h>
 
 namespace {
@@ -192,6 +196,76 @@ TEST_F(AudibleGuardTest, TheProgramsOwnMutedStreamIsTurnedOnAndBackOff)
         EXPECT_TRUE(stream->muted()) << "the stream was not muted again";
         EXPECT_EQ(testSinkOutput().muted, false);
     }
+}
+
+namespace {
+
+// The sink input of a process, and whether it is muted, as pactl lists them.
+struct StreamOfProcess
+{
+    QString index;
+    bool muted = false;
+};
+std::optional<StreamOfProcess> streamOfProcess(qint64 pid)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished();
+    const QString listing = QString::fromUtf8(pactl.readAllStandardOutput());
+    for (const QString &block : listing.split(QStringLiteral("Sink Input #"), Qt::SkipEmptyParts)) {
+        if (!block.contains(QStringLiteral("application.process.id = \"%1\"").arg(pid)))
+            continue;
+        return StreamOfProcess{block.section(u'\n', 0, 0).trimmed(), block.contains(QStringLiteral("Mute: yes"))};
+    }
+    return std::nullopt;
+}
+bool muteStream(const QString &index, bool muted)
+{
+    return QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("set-sink-input-mute"), index,
+                                                       muted ? QStringLiteral("1") : QStringLiteral("0")}) == 0;
+}
+
+} // namespace
+
+// The program plays through a process it starts: that process's muted stream
+// is the program's own, turned on while engaged and off again; the stream of
+// a process the program did not start is left as it is.
+TEST_F(AudibleGuardTest, TheStreamOfAProcessTheProgramStartedCountsAsItsOwn)
+{
+    ASSERT_TRUE(setTestSinkOutput(false, 100));
+    const QStringList play{QStringLiteral("--playback"), QStringLiteral("--raw"), QStringLiteral("--device=test"),
+                           QStringLiteral("/dev/zero")};
+    QProcess child;
+    child.start(QStringLiteral("pacat"), play);
+    ASSERT_TRUE(child.waitForStarted());
+    // Started through a shell that leaves it behind: someone else's.
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("pacat %1 >/dev/null 2>&1 & echo $!").arg(play.join(u' '))});
+    ASSERT_TRUE(shell.waitForFinished());
+    const qint64 stranger = shell.readAllStandardOutput().trimmed().toLongLong();
+    ASSERT_GT(stranger, 0);
+    const auto cleanUp = qScopeGuard([&]() {
+        ::kill(pid_t(stranger), SIGTERM);
+        child.kill();
+        child.waitForFinished();
+    });
+    std::optional<StreamOfProcess> own, other;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&]() { return (own = streamOfProcess(child.processId())) && (other = streamOfProcess(stranger)); }, 10000));
+    ASSERT_TRUE(muteStream(own->index, true) && muteStream(other->index, true));
+
+    const auto mutedNow = [](qint64 pid) -> std::optional<bool> {
+        const std::optional<StreamOfProcess> stream = streamOfProcess(pid);
+        return stream ? std::optional<bool>(stream->muted) : std::nullopt;
+    };
+    m_guard->engage();
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return mutedNow(child.processId()) == false; }, 5000))
+        << "the started process's stream stayed muted";
+    EXPECT_EQ(mutedNow(stranger), true) << "another program's stream was turned on";
+    EXPECT_EQ(notes(), QStringList{AudibleGuard::ownSoundOnNote()});
+    m_guard->release();
+    EXPECT_EQ(mutedNow(child.processId()), true) << "the stream was not muted again";
 }
 
 // No sound server: nothing changes, nothing hangs, and the user is told that
