@@ -136,11 +136,11 @@ TextFile::Limits AlarmCatalogue::limits()
     return {1024 * 1024, 4096};
 }
 
-void AlarmCatalogue::read(const QString &path)
+QString AlarmCatalogue::read(const QString &path)
 {
     clear();
     if (TextFile::isAbsent(path))
-        return;
+        return {};
     // A named pipe, a device or a link to nowhere holds no alarms to keep a
     // copy of; it stays as it is, and nothing is ever saved over it.
     if (const QString what = TextFile::whatIsNotAFile(path); !what.isEmpty()) {
@@ -174,16 +174,6 @@ void AlarmCatalogue::read(const QString &path)
                 QStringLiteral("The first line announces '%1' alarms, but %2 lines follow (eight for each alarm).")
                     .arg(TextFile::excerpt(countLine), QString::number(in->lineCount() - 1)));
         }
-        if (info.encoding == QLatin1String("Windows-1252")) {
-            throw AppError(QStringLiteral("The alarm list %1 is not in UTF-8. It was read as Windows-1252 and is "
-                                          "saved in UTF-8 from now on.")
-                               .arg(TextFile::nativeName(path)));
-        }
-        if (!info.encoding.isEmpty()) {
-            throw AppError(QStringLiteral("The alarm list %1 is in %2 (it starts with a byte-order mark). It was "
-                                          "read so and is saved in UTF-8 without a mark from now on.")
-                               .arg(TextFile::nativeName(path), info.encoding));
-        }
     } catch (const AppError &error) {
         // Kept before anything can be saved over it.
         const QString backup = path + QStringLiteral(".bak");
@@ -201,6 +191,24 @@ void AlarmCatalogue::read(const QString &path)
                              .arg(TextFile::nativeName(backup), notKept);
         throw AppError(message);
     }
+    if (info.encoding.isEmpty())
+        return {};
+    // Every row was read: only the encoding changes, at the next save. The
+    // original is kept all the same, for a copy of the program that still
+    // reads it in its old form.
+    const QString backup = path + QStringLiteral(".bak");
+    const QString notKept = TextFile::keepCopy(path, backup);
+    const QString how =
+        info.encoding == QLatin1String("Windows-1252")
+            ? QStringLiteral("is not in UTF-8; it was read whole as Windows-1252")
+            : QStringLiteral("is in %1 (it starts with a byte-order mark); it was read whole").arg(info.encoding);
+    QString notice = QStringLiteral("The alarm list %1 %2 and is saved in UTF-8 without a byte-order mark from "
+                                    "now on. No alarm was lost.")
+                         .arg(TextFile::nativeName(path), how);
+    notice += notKept.isEmpty() ? QStringLiteral(" The original file is kept as %1.").arg(TextFile::nativeName(backup))
+                                : QStringLiteral(" A copy of the original file could not be kept as %1 (%2).")
+                                      .arg(TextFile::nativeName(backup), notKept);
+    return notice;
 }
 
 CatalogueRow AlarmCatalogue::readRow(LineReader &in) const

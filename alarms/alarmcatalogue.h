@@ -52,10 +52,12 @@ public:
     // Replaces the rows with those of the file; a missing file is an empty
     // catalogue. Only a file that would be written back unchanged is taken
     // as it is. On anything else (a bad line, a count that disagrees with
-    // the rows, text that is not UTF-8, a file or line beyond the limits) the
-    // complete rows that can be trusted are kept, the file is copied to
-    // "<path>.bak" so that the next write can't lose it, and AppError says both.
-    void read(const QString &path);
+    // the rows, a file or line beyond the limits) the complete rows that can
+    // be trusted are kept, the file is copied to "<path>.bak" so that the
+    // next write can't lose it, and AppError says both. A list read whole
+    // in another encoding than UTF-8 is copied there too; the returned
+    // notice says so (empty when there is nothing to say).
+    QString read(const QString &path);
     static TextFile::Limits limits();
     // Writes all rows, atomically.
     void write(const QString &path) const;

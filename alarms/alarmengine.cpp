@@ -96,7 +96,11 @@ void AlarmEngine::start()
         // before anything is read.
         FileTransaction::recover(m_locations.dataFolder(), kJournalName, changeScope(m_locations));
     });
-    m_catalogueUnreadable = !reportFailure([this]() { m_catalogue.read(m_locations.catalogue()); });
+    QString catalogueNotice;
+    m_catalogueUnreadable =
+        !reportFailure([this, &catalogueNotice]() { catalogueNotice = m_catalogue.read(m_locations.catalogue()); });
+    if (!catalogueNotice.isEmpty())
+        emit noticeOccurred(catalogueNotice);
     reportFailure([this]() { m_states.read(m_locations.alarmStates()); });
     // Told once: such a row rings, but not as its user made it.
     if (const QString missing = m_catalogue.missingAlarmFilesReport(m_locations.dataFolder()); !missing.isEmpty())

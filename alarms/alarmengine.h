@@ -66,7 +66,7 @@ public:
 
     // Finishes or undoes a change cut short, reads the catalogue (the rows
     // before a bad line are kept), tells of the rows whose alarm file is
-    // missing (through noticeOccurred()), shows the clock's lines and starts
+    // missing and of a list not in UTF-8 (through noticeOccurred()), shows the clock's lines and starts
     // the tick. Each problem is said through errorOccurred(), and start goes on.
     void start();
 
@@ -193,7 +193,8 @@ signals:
     // box never holds the scheduler up.
     void errorOccurred(const QString &message);
     // Something the user should know that needs no answer and must hold
-    // nothing up (the rows whose alarm file is missing, at start).
+    // nothing up (the rows whose alarm file is missing, a list read in
+    // another encoding, at start).
     void noticeOccurred(const QString &message);
 
 private:

@@ -66,32 +66,6 @@ private:
     QString m_source;
 };
 
-// An alarm the readers would refuse is never written: what is saved must
-// ring and open again.
-void checkReadBack(const QByteArray &data, int playListSize)
-{
-    const TextFile::Limits bounds = limits();
-    const QStringList lines =
-        TextFile::decodeLines(data, {std::numeric_limits<qint64>::max() / 8, std::numeric_limits<qsizetype>::max()});
-    qint64 characters = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        characters += lines[i].size() + 2;
-        if (lines[i].size() <= bounds.maxLineCharacters)
-            continue;
-        // Lines 21 to 20+N are the play list; the reminder follows its marker.
-        const QString what = i >= 20 && i < 20 + playListSize ? QStringLiteral("A play-list entry")
-                                                              : QStringLiteral("A line of the reminder");
-        throw AppError(QStringLiteral("%1 is %2 characters long; an alarm file holds lines of at most %3 characters. "
-                                      "Shorten it to save the alarm.")
-                           .arg(what, QString::number(lines[i].size()), QString::number(bounds.maxLineCharacters)));
-    }
-    if (characters > bounds.maxCharacters + 2) {
-        throw AppError(QStringLiteral("The alarm would be %1 characters long; an alarm file holds at most %2. "
-                                      "Shorten the reminder or the play list to save it.")
-                           .arg(QString::number(characters - 2), QString::number(bounds.maxCharacters)));
-    }
-}
-
 } // namespace
 
 TextFile::Limits limits()
@@ -134,11 +108,49 @@ QByteArray encode(const AlarmRecord &r)
     return data;
 }
 
+QString Oversize::message() const
+{
+    if (part == Part::WholeFile) {
+        return QStringLiteral("The alarm would be %1 characters long; an alarm file holds at most %2. "
+                              "Shorten the reminder or the play list to save it.")
+            .arg(QString::number(characters), QString::number(limit));
+    }
+    return QStringLiteral("%1 is %2 characters long; an alarm file holds lines of at most %3 characters. "
+                          "Shorten it to save the alarm.")
+        .arg(part == Part::PlayListEntry ? QStringLiteral("A play-list entry")
+                                         : QStringLiteral("A line of the reminder"),
+             QString::number(characters), QString::number(limit));
+}
+
+std::optional<Oversize> oversize(const AlarmRecord &record)
+{
+    const TextFile::Limits bounds = limits();
+    const QStringList lines = TextFile::decodeLines(
+        encode(record), {std::numeric_limits<qint64>::max() / 8, std::numeric_limits<qsizetype>::max()});
+    const qsizetype playListSize = record.playList.size();
+    qint64 characters = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        characters += lines[i].size() + 2;
+        if (lines[i].size() <= bounds.maxLineCharacters)
+            continue;
+        // Lines 21 to 20+N are the play list; the reminder follows its marker.
+        const bool entry = i >= 20 && i < 20 + playListSize;
+        return Oversize{entry ? Oversize::Part::PlayListEntry : Oversize::Part::ReminderLine, lines[i].size(),
+                        bounds.maxLineCharacters};
+    }
+    // The last line's break is not written.
+    if (characters - 2 > bounds.maxCharacters)
+        return Oversize{Oversize::Part::WholeFile, characters - 2, bounds.maxCharacters};
+    return std::nullopt;
+}
+
 void write(const QString &path, const AlarmRecord &record)
 {
-    const QByteArray data = encode(record);
-    checkReadBack(data, int(record.playList.size()));
-    TextFile::writeAtomically(path, data);
+    // An alarm the readers would refuse is never written: what is saved
+    // must ring and open again.
+    if (const std::optional<Oversize> tooLong = oversize(record))
+        throw AppError(tooLong->message());
+    TextFile::writeAtomically(path, encode(record));
 }
 
 void decode(const QStringList &lines, ReadMode mode, AlarmRecord &r, const QString &source)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The line-oriented alarm file: one value a line at a fixed position, marker
 // lines between the groups, CR LF line ends. Reading fills the record field by
@@ -27,8 +28,28 @@ enum class ReadMode
 TextFile::Limits limits();
 
 QByteArray encode(const AlarmRecord &record);
-// Refuses (AppError) an alarm whose file the readers would refuse: a line or
-// a whole longer than limits() allows.
+// What makes an alarm too long for its file to be read again.
+struct Oversize
+{
+    enum class Part
+    {
+        ReminderLine,
+        PlayListEntry,
+        WholeFile,
+    };
+    Part part = Part::WholeFile;
+    qint64 characters = 0;
+    qint64 limit = 0;
+    // For the user: which part, how long, the bound, and what to do.
+    QString message() const;
+};
+
+// Whether the record's file would hold a line or a whole longer than
+// limits() allows; what the editor tells as the user types.
+std::optional<Oversize> oversize(const AlarmRecord &record);
+
+// Refuses (AppError) an alarm whose file the readers would refuse, with
+// oversize()'s message.
 void write(const QString &path, const AlarmRecord &record);
 
 // A field that fails names itself and its line, and the file when `source` is given.

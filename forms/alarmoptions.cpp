@@ -10,13 +10,18 @@
 #include "errorbox.h"
 #include "outputlevel.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <exception>
 
 namespace {
@@ -49,6 +54,21 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
     Cancel = EditorControls::button(this, "Cancel", QStringLiteral("&Cancel"), 304, 376, 67, 25);
     connect(Cancel, &QPushButton::clicked, this, &TAlarmOptions::CancelClick);
 
+    // Beside "OK", which would refuse such an alarm; said before the user
+    // gets there, while typing or pasting.
+    SizeWarning = EditorControls::named(new QLabel(this), "SizeWarning");
+    SizeWarning->setGeometry(8, 371, 218, 36);
+    SizeWarning->setWordWrap(true);
+    SizeWarning->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette warningColours = SizeWarning->palette();
+    warningColours.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x00));
+    SizeWarning->setPalette(warningColours);
+    SizeWarning->hide();
+    m_sizeCheck = new QTimer(this);
+    m_sizeCheck->setSingleShot(true);
+    m_sizeCheck->setInterval(150);
+    connect(m_sizeCheck, &QTimer::timeout, this, &TAlarmOptions::showSizeWarning);
+
     // Each page is laid out on its own before it joins the page control.
     TabSheet1 = new EditorGeneralPage(m_services.formatter.formats());
     TabSheet1->setAlarmOn(m_request.enabled);
@@ -63,6 +83,9 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
     for (int page = 0; page < Table->count(); ++page)
         Table->tabBar()->setAccessibleTabName(page, Table->tabText(page).trimmed());
     buildTabOrder();
+    const auto checkSizeSoon = [this]() { m_sizeCheck->start(); };
+    connect(TabSheet1, &EditorGeneralPage::reminderEdited, this, checkSizeSoon);
+    connect(SoundMusic, &EditorPlayListPage::playListEdited, this, checkSizeSoon);
 
     const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen)
@@ -198,6 +221,33 @@ void TAlarmOptions::OKClick()
     m_result = EditorResult{TabSheet1->caption(), r.frequencyCode, r.alarmTime,
                             r.alarmDate,          r.weekdayMask(), TabSheet1->alarmOn()};
     accept();
+}
+
+void TAlarmOptions::showSizeWarning()
+{
+    const std::optional<AlarmFile::Oversize> tooLong = AlarmFile::oversize(record());
+    if (!tooLong) {
+        SizeWarning->hide();
+        SizeWarning->clear();
+        return;
+    }
+    // Two short lines beside OK; the whole reason is in the tooltip.
+    const QString what = tooLong->part == AlarmFile::Oversize::Part::WholeFile ? QStringLiteral("%1 characters in all")
+                         : tooLong->part == AlarmFile::Oversize::Part::PlayListEntry
+                             ? QStringLiteral("a song of %1 characters")
+                             : QStringLiteral("a line of %1 characters");
+    SizeWarning->setText(
+        QStringLiteral("Can't be saved: %1 (at most %2).")
+            .arg(what.arg(QLocale().toString(tooLong->characters)), QLocale().toString(tooLong->limit)));
+    // The whole reason, for a screen reader and for a pointer resting on it.
+    SizeWarning->setToolTip(tooLong->message());
+    SizeWarning->setAccessibleDescription(tooLong->message());
+    if (SizeWarning->isHidden()) {
+        SizeWarning->show();
+        // Read out once as it appears, wherever the focus is.
+        QAccessibleEvent appeared(SizeWarning, QAccessible::Alert);
+        QAccessible::updateAccessibility(&appeared);
+    }
 }
 
 void TAlarmOptions::CancelClick()

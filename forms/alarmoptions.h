@@ -13,7 +13,9 @@ class EditorGeneralPage;
 class EditorOthersPage;
 class EditorSoundPage;
 class MediaPlayer;
+class QLabel;
 class QPushButton;
+class QTimer;
 class QTabWidget;
 
 // The modal "Alarm Options" dialog that creates or changes one alarm. It
@@ -71,6 +73,8 @@ protected:
 
 private:
     void buildTabOrder();
+    // Tells, below the pages, when the alarm has grown too long to be saved.
+    void showSizeWarning();
     void load(const AlarmRecord &record);
 
     void FormCreate();
@@ -91,4 +95,6 @@ private:
     EditorOthersPage *TabSheet2 = nullptr;    // "Ohters"
     QPushButton *OK = nullptr;
     QPushButton *Cancel = nullptr;
+    QLabel *SizeWarning = nullptr; // shown only while the alarm is too long to save
+    QTimer *m_sizeCheck = nullptr; // one check after a burst of typing
 };

@@ -137,6 +137,7 @@ EditorGeneralPage::EditorGeneralPage(const LocaleFormats &formats, QWidget *pare
     Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo->setTabChangesFocus(true);
     Memo->setPlainText(QStringLiteral("Don't for get to ...\n"));
+    connect(Memo, &QPlainTextEdit::textChanged, this, &EditorGeneralPage::reminderEdited);
 }
 
 void EditorGeneralPage::setAlarmOn(bool on)

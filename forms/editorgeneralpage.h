@@ -41,6 +41,10 @@ public:
     // The page's controls in the order Tab visits them.
     QList<QWidget *> tabOrder() const;
 
+signals:
+    // The user changed the reminder's text.
+    void reminderEdited();
+
 public slots:
     void FrequencyChange();
     void ActionFrequencyChangeExecute();

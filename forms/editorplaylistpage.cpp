@@ -40,6 +40,9 @@ EditorPlayListPage::EditorPlayListPage(const FileLocations &locations, const Dia
     : QWidget(parent), m_locations(locations), m_songs(new PlayListModel(this))
 {
     setObjectName(QStringLiteral("SoundMusic"));
+    connect(m_songs, &QAbstractItemModel::rowsInserted, this, &EditorPlayListPage::playListEdited);
+    connect(m_songs, &QAbstractItemModel::rowsRemoved, this, &EditorPlayListPage::playListEdited);
+    connect(m_songs, &QAbstractItemModel::modelReset, this, &EditorPlayListPage::playListEdited);
     m_fileChooser = [](QWidget *over, const QString &filter) {
         QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
         return QFileDialog::getOpenFileNames(over, QString(), QString(), filter, &chosenFilter);

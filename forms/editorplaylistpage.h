@@ -51,6 +51,10 @@ public:
     // The page's controls in the order Tab visits them.
     QList<QWidget *> tabOrder() const;
 
+signals:
+    // Songs were added, removed or moved.
+    void playListEdited();
+
 public slots:
     void AddMusicClick();
     void DeleteMusicClick();

@@ -44,16 +44,6 @@ EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
     snoozeLabel->setBuddy(SnoozeTimePicker);
     label(GroupBox4, QStringLiteral("Minutes"), SnoozeTimePicker->geometry().right() + 7, 88);
 
-    // Snoozing by itself has no place on this page; its fields travel unchanged.
-    AutoSnooze = named(
-        new QCheckBox(QStringLiteral("Auto begin snooze after  playing music for                 minutes"), GroupBox4),
-        "AutoSnooze");
-    AutoSnooze->setGeometry(16, 104, 305, 17);
-    AutoSnooze->hide();
-    connect(AutoSnooze, &QCheckBox::toggled, this, &EditorSoundPage::AutoSnoozeClick);
-    AutoSnoozeTimePicker = minuteField(GroupBox4, "AutoSnoozeTimePicker", 2, 216, 100, 49);
-    AutoSnoozeTimePicker->hide();
-
     Panel3 = sunkenLine(GroupBox4, "Panel3", 16, 128, 305);
 
     auto *volumeLabel = label(GroupBox4, QStringLiteral("Max alarm sound volume:"), 16, 144);
@@ -69,11 +59,37 @@ EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
     AlarmVolume->setPageStep(10);
     AlarmVolume->setValue(0);
     connect(AlarmVolume, &QSlider::valueChanged, this, &EditorSoundPage::AlarmVolumeChange);
+
+    // Snoozing by itself, so that an alarm nobody answers does not ring on
+    // for ever: below the volume, in a section of its own. The caption's
+    // wide gap is where its minute field goes; the field follows the words
+    // in whatever font the desktop gives, and moves to a row of its own
+    // when they leave no room for it.
+    AutoSnoozeLine = sunkenLine(GroupBox4, "AutoSnoozeLine", 16, 212, 305);
+    AutoSnooze =
+        named(new QCheckBox(QStringLiteral("Auto begin snooze after  playing music for"), GroupBox4), "AutoSnooze");
+    AutoSnooze->setAccessibleName(QStringLiteral("Auto begin snooze after playing music for"));
+    AutoSnooze->adjustSize();
+    AutoSnooze->move(16, 228);
+    connect(AutoSnooze, &QCheckBox::toggled, this, &EditorSoundPage::AutoSnoozeClick);
+    constexpr int fieldWidth = 49;
+    const int right = GroupBox4->width() - 16;
+    QLabel *autoSnoozeMinutes = label(GroupBox4, QStringLiteral("minutes"), 0, 0);
+    int fieldX = AutoSnooze->geometry().right() + 6;
+    int fieldY = 224;
+    if (fieldX + fieldWidth + 7 + autoSnoozeMinutes->width() > right) {
+        fieldX = 36;
+        fieldY = AutoSnooze->geometry().bottom() + 6;
+    }
+    AutoSnoozeTimePicker = minuteField(GroupBox4, "AutoSnoozeTimePicker", 2, fieldX, fieldY, fieldWidth);
+    AutoSnoozeTimePicker->setAccessibleName(QStringLiteral("Auto begin snooze after minutes"));
+    autoSnoozeMinutes->move(AutoSnoozeTimePicker->geometry().right() + 7, fieldY + 4);
 }
 
 QList<QWidget *> EditorSoundPage::tabOrder() const
 {
-    return {FadeIn, FadeInTimePicker, FadeOut, FadeOutTimePicker, SnoozeTimePicker, AlarmVolume};
+    return {FadeIn,           FadeInTimePicker, FadeOut,    FadeOutTimePicker,
+            SnoozeTimePicker, AlarmVolume,      AutoSnooze, AutoSnoozeTimePicker};
 }
 
 void EditorSoundPage::load(const AlarmRecord &r)

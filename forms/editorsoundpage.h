@@ -11,8 +11,8 @@ class QSlider;
 class QTimeEdit;
 struct AlarmRecord;
 
-// The editor's "Sound effect" page: fading in and out, the snooze time and
-// the alarm's volume. A minute field is enabled while its box is ticked and
+// The editor's "Sound effect" page: fading in and out, the snooze time, the
+// alarm's volume and the automatic snooze. A minute field is enabled while its box is ticked and
 // keeps its value while it is not. The program's output level follows the
 // volume slider, so a test playback is heard at the alarm's volume.
 class EditorSoundPage final : public QWidget
@@ -50,6 +50,7 @@ private:
     QFrame *Panel3 = nullptr;
     QLabel *LabelVolume = nullptr;
     QSlider *AlarmVolume = nullptr;
-    QCheckBox *AutoSnooze = nullptr;           // never shown
-    QTimeEdit *AutoSnoozeTimePicker = nullptr; // never shown
+    QFrame *AutoSnoozeLine = nullptr;
+    QCheckBox *AutoSnooze = nullptr;
+    QTimeEdit *AutoSnoozeTimePicker = nullptr;
 };

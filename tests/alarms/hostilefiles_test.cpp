@@ -349,7 +349,8 @@ TEST(HostileFiles, MessagesNameTheFieldTheLineTheFileAndTheEncoding)
     EXPECT_EQ(errorOf([&] { AlarmFile::read(alarm, AlarmFile::ReadMode::Editing, fromUtf16); }), QString());
     EXPECT_EQ(fromUtf16.reminder, QStringLiteral("Zahnarzt – 10 Uhr\n"));
     writeFile(catalogue, utf16le(oneRow("Café")));
-    const QString said = errorOf([&] { list.read(catalogue); });
+    QString said;
+    EXPECT_EQ(errorOf([&] { said = list.read(catalogue); }), QString());
     EXPECT_TRUE(said.contains(QStringLiteral("is in UTF-16LE")) && said.contains(QStringLiteral("kept as")))
         << said.toStdString();
     ASSERT_EQ(list.size(), 1);
@@ -587,4 +588,22 @@ TEST(HostileFiles, RowsWithoutTheirAlarmFileAreSaidOnceAtStart)
                 said.contains(QStringLiteral("\"Daily\" (0.ini)\n\"Monthly\" (2.ini)")))
         << said.toStdString();
     EXPECT_EQ(engine.catalogue().size(), 3) << "the rows are kept and rung";
+}
+
+// A list read whole in another encoding is news, not a failure: it is told
+// as a notice, and the list counts as read, so an unattended end saves it.
+TEST(HostileFiles, AListInWindows1252IsANoticeAtStart)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("al.ini")), oneRow("Caf\xe9"));
+    ManualClock clock(QDateTime(QDate(2026, 12, 7), QTime(6, 0)));
+    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
+    AlarmEngine engine(FileLocations(dir.path() + u'/'), clock, formatter);
+    QSignalSpy told(&engine, &AlarmEngine::noticeOccurred);
+    QSignalSpy errors(&engine, &AlarmEngine::errorOccurred);
+    engine.start();
+    EXPECT_EQ(errors.count(), 0);
+    EXPECT_FALSE(engine.catalogueUnreadable());
+    ASSERT_GE(told.count(), 1);
+    EXPECT_TRUE(told[0][0].toString().contains(QStringLiteral("Windows-1252")));
 }

@@ -48,11 +48,6 @@ TEST(Readers, ACatalogueThatWouldNotBeWrittenBackUnchangedIsKeptAndSaidOnce)
          "announces '-1' alarms",
          {QStringLiteral("a"), QStringLiteral("b")}},
         {"a blank line at the end", "1\r\n" + row("a", 0) + "\r\n", "announces '1' alarms", {QStringLiteral("a")}},
-        {"Latin-1 caption", "1\r\n" + row("Caf\xe9", 0), "is not in UTF-8", {QStringLiteral("Café")}},
-        {"Windows-1252 marks",
-         "1\r\n" + row("\x93Tea\x94 \x80", 0),
-         "read as Windows-1252",
-         {QStringLiteral("“Tea” €")}},
         {"a line too long to be a row", "1\r\n" + row(QByteArray(5000, 'x'), 0), "line 2 is longer than 4096", {}},
         {"a file beyond the bound",
          "1\r\n" + row("a", 0) + QByteArray(100, 'x').append("\r\n").repeated(11000),
@@ -86,15 +81,31 @@ TEST(Readers, ACatalogueThatWouldNotBeWrittenBackUnchangedIsKeptAndSaidOnce)
             captions << r.caption;
         EXPECT_EQ(captions, c.captions) << c.name;
     }
+}
 
-    // What was read in Windows-1252 is written in UTF-8 with every character.
-    writeFile(path, "1\r\n" + row("Caf\xe9", 0));
+// A list in Windows-1252 is read whole: one notice says so and that it is
+// saved in UTF-8 from now on, not that it could not be read; the original is
+// kept, and what is written has every character in UTF-8.
+TEST(Readers, ACatalogueInWindows1252IsReadWholeAndSavedInUtf8)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("al.ini"));
+    const QByteArray original = "2\r\n" + row("Caf\xe9", 0) + row("\x93Tea\x94 \x80", 1);
+    writeFile(path, original);
     AlarmCatalogue latin;
-    EXPECT_THROW(latin.read(path), AppError);
+    QString notice;
+    EXPECT_NO_THROW(notice = latin.read(path));
+    EXPECT_TRUE(notice.contains(QStringLiteral("read whole as Windows-1252")) &&
+                notice.contains(QStringLiteral("saved in UTF-8")) && notice.contains(QStringLiteral("kept as")))
+        << notice.toStdString();
+    EXPECT_FALSE(notice.contains(QStringLiteral("could not"))) << notice.toStdString();
+    ASSERT_EQ(latin.size(), 2);
+    EXPECT_EQ(latin.row(1).caption, QStringLiteral("“Tea” €"));
+    EXPECT_EQ(readFile(path + QStringLiteral(".bak")), original);
     latin.write(path);
-    EXPECT_EQ(readFile(path), "1\r\n" + row("Caf\xc3\xa9", 0));
+    EXPECT_EQ(readFile(path), "2\r\n" + row("Caf\xc3\xa9", 0) + row("\xe2\x80\x9cTea\xe2\x80\x9d \xe2\x82\xac", 1));
     AlarmCatalogue again;
-    EXPECT_NO_THROW(again.read(path));
+    EXPECT_EQ(again.read(path), QString());
 }
 
 TEST(Readers, AlarmFilesAndClockSettingsKeepToTheirBounds)

@@ -371,6 +371,8 @@ TEST_F(AlarmOptions, EveryControlIsNamedAfterItsLabelAndTabFollowsTheScreen)
         {"FadeOutTimePicker", QStringLiteral("Fade out begins at minutes")},
         {"SnoozeTimePicker", QStringLiteral("Snooze time:")},
         {"AlarmVolume", QStringLiteral("Max alarm sound volume:")},
+        {"AutoSnooze", QStringLiteral("Auto begin snooze after playing music for")},
+        {"AutoSnoozeTimePicker", QStringLiteral("Auto begin snooze after minutes")},
         {"PowerComboBox", QStringLiteral("Power Saving")},
         {"GroupBox4", QStringLiteral("Volum effect")},
         {"GroupBox6", QStringLiteral("Power Saving")},
@@ -528,4 +530,75 @@ TEST_F(AlarmOptions, ReturnPressesOKOutsideTheReminder)
          {std::pair{"OK", Qt::Key_O}, std::pair{"Cancel", Qt::Key_C}, std::pair{"AddMusic", Qt::Key_A},
           std::pair{"DeleteMusic", Qt::Key_D}, std::pair{"UpMusic", Qt::Key_U}, std::pair{"DownMusic", Qt::Key_W}})
         EXPECT_EQ(child<QPushButton>(name)->shortcut(), QKeySequence(Qt::ALT | key)) << name;
+}
+
+// The automatic snooze has its controls below the volume, inside the group
+// and clear of the slider: the box enables its minutes, and both reach the
+// file; an alarm that snoozes by itself opens with the box ticked.
+TEST_F(AlarmOptions, TheAutomaticSnoozeIsSetOnTheSoundPageAndSaved)
+{
+    open();
+    child<QTabWidget>("Table")->setCurrentIndex(2);
+    auto *box = child<QCheckBox>("AutoSnooze");
+    auto *minutes = child<QTimeEdit>("AutoSnoozeTimePicker");
+    const QWidget *group = child<QWidget>("GroupBox4");
+    const QRect slider = child<QWidget>("AlarmVolume")->geometry();
+    ASSERT_TRUE(box->isVisible() && minutes->isVisible());
+    for (const QWidget *control : {static_cast<const QWidget *>(box), static_cast<const QWidget *>(minutes)}) {
+        EXPECT_TRUE(group->rect().contains(control->geometry())) << control->objectName().toStdString();
+        EXPECT_FALSE(control->geometry().intersects(slider)) << control->objectName().toStdString();
+    }
+    EXPECT_FALSE(box->geometry().intersects(minutes->geometry()));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(minutes->isEnabled());
+    box->click();
+    EXPECT_TRUE(minutes->isEnabled());
+    minutes->setTime(QTime(0, 4));
+    m_dialog->OKClick();
+    EXPECT_TRUE(saved().autoSnoozeOn);
+    EXPECT_EQ(saved().autoSnoozeMinutes, 4);
+
+    m_request.newAlarm = false;
+    open();
+    EXPECT_TRUE(child<QCheckBox>("AutoSnooze")->isChecked());
+    EXPECT_TRUE(child<QTimeEdit>("AutoSnoozeTimePicker")->isEnabled());
+    EXPECT_EQ(child<QTimeEdit>("AutoSnoozeTimePicker")->time().minute(), 4);
+}
+
+// A reminder grown past what an alarm file can hold is said beside OK while
+// the user types, and goes away again once it fits.
+TEST_F(AlarmOptions, AReminderTooLongToSaveIsSaidWhileTyping)
+{
+    open();
+    auto *warning = child<QLabel>("SizeWarning");
+    auto *memo = child<QPlainTextEdit>("Memo");
+    const auto warned = [&]() { return QTest::qWaitFor([&]() { return warning->isVisible(); }, 2000); };
+    const qsizetype longest = AlarmFile::limits().maxLineCharacters;
+
+    memo->setPlainText(QString(longest, u'x'));
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Y);
+    ASSERT_TRUE(warned());
+    EXPECT_EQ(warning->text(), QStringLiteral("Can't be saved: a line of %1 characters (at most %2).")
+                                   .arg(QLocale().toString(longest + 1), QLocale().toString(longest)));
+    EXPECT_LE(warning->heightForWidth(warning->width()), warning->height()) << "the warning is cut";
+    EXPECT_TRUE(warning->toolTip().contains(QStringLiteral("Shorten it")));
+
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return warning->isHidden(); }, 2000));
+
+    // Short lines that together pass what a file may hold.
+    const qsizetype lines = AlarmFile::limits().maxCharacters / 1000 + 1;
+    memo->setPlainText(QStringList(lines, QString(998, u'z')).join(u'\n'));
+    ASSERT_TRUE(warned());
+    EXPECT_TRUE(warning->text().endsWith(
+        QStringLiteral(" characters in all (at most %1).").arg(QLocale().toString(AlarmFile::limits().maxCharacters))))
+        << warning->text().toStdString();
+    EXPECT_LE(warning->heightForWidth(warning->width()), warning->height()) << "the warning is cut";
+    // OK refuses it with the same reason, and the dialog stays open.
+    ErrorRecorder errors;
+    m_dialog->OKClick();
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(errors.messages[0], warning->toolTip());
+    EXPECT_TRUE(m_dialog->isVisible());
 }
