@@ -81,7 +81,8 @@ for _ in $(seq 50); do grep -q '^ready' "$RUN_DIR/sni-watcher.log" && break; sle
 
 cd "$BUILD_DIR"
 set +e
-ctest --output-on-failure --timeout 300 -j2 >"$RUN_DIR/ctest.log" 2>&1
+# Arguments go to CTest (e.g. -R AlarmControl runs the tests whose names match).
+ctest --output-on-failure --timeout 300 -j2 "$@" >"$RUN_DIR/ctest.log" 2>&1
 status=$?
 set -e
 # Everything CTest said, then its summary line as the last line; the run's

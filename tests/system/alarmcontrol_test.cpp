@@ -26,10 +26,12 @@ constexpr int kOffDue = 30;      // 07:30:00, switched off
 constexpr int kSkippedDue = 40;  // 07:30:10, its next ringing skipped
 constexpr int kRestoredDue = 55; // 07:30:25, deleted and brought back
 
-QByteArray catalogueRow(const char *caption, const QTime &time, int slot)
+QByteArray catalogueRow(const char *caption, Frequency frequency, const QTime &time, int slot)
 {
-    return QByteArray(caption) + "\r\nOnce\r\n" + time.toString(QStringLiteral("hh:mm:ss AP")).toLatin1() +
-           "\r\n12/7/2026\r\n" + time.toString(QStringLiteral("hhmmss")).toLatin1() + "\r\n07122026\r\n0111110\r\n" +
+    const bool once = frequency == Frequency::Once;
+    return QByteArray(caption) + "\r\n" + frequencyNames().at(int(frequency)).toLatin1() + "\r\n" +
+           time.toString(QStringLiteral("hh:mm:ss AP")).toLatin1() + (once ? "\r\n12/7/2026\r\n" : "\r\n--\r\n") +
+           time.toString(QStringLiteral("hhmmss")).toLatin1() + "\r\n07122026\r\n1111111\r\n" +
            QByteArray::number(slot) + "\r\n";
 }
 
@@ -74,19 +76,23 @@ TEST_F(AlarmControl, OffAndSkippedAlarmsStaySilentAndAnUndoneDeleteRings)
     ServiceLock soundLock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
     ASSERT_TRUE(soundLock.acquire()) << "another test kept the sound server";
 
-    const std::pair<const char *, int> alarms[] = {
-        {"Off", kOffDue}, {"Skipped", kSkippedDue}, {"Restored", kRestoredDue}};
+    // Skipping a Once alarm would only switch it off: the first two ring daily.
+    const std::tuple<const char *, Frequency, int> alarms[] = {{"Off", Frequency::Daily, kOffDue},
+                                                               {"Skipped", Frequency::Daily, kSkippedDue},
+                                                               {"Restored", Frequency::Once, kRestoredDue}};
     QByteArray catalogue = "3\r\n";
     for (int slot = 0; slot < 3; ++slot) {
-        const QTime due = kStart.time().addSecs(alarms[slot].second);
+        const auto &[caption, frequency, dueAfter] = alarms[slot];
+        const QTime due = kStart.time().addSecs(dueAfter);
         AlarmRecord record;
-        record.frequencyCode = int(Frequency::Once);
+        record.frequencyCode = int(frequency);
         record.alarmTime = due;
         record.alarmDate = kStart.date();
         record.playListOn = false;
-        record.reminder = QString::fromLatin1(alarms[slot].first) + u'\n';
+        record.dayFlags.fill(true);
+        record.reminder = QString::fromLatin1(caption) + u'\n';
         AlarmFile::write(m_folder.filePath(QStringLiteral("%1.ini").arg(slot)), record);
-        catalogue += catalogueRow(alarms[slot].first, due, slot);
+        catalogue += catalogueRow(caption, frequency, due, slot);
     }
     m_folder.writeFile(QStringLiteral("al.ini"), catalogue);
     const QByteArray restoredFile = m_folder.readFile(QStringLiteral("2.ini"));
