@@ -1,5 +1,6 @@
 #include "alarmengine.h"
 
+#include "alarmchoices.h"
 #include "alarmfile.h"
 #include "apperror.h"
 #include "clock.h"
@@ -65,6 +66,7 @@ AlarmEngine::AlarmEngine(const FileLocations &locations, const Clock &clock, con
         if (!m_pacer->isShown())
             m_pacer->wake();
         emit nextAlarmChanged();
+        emit alarmsChanged();
     };
     connect(&m_catalogue, &QAbstractItemModel::rowsInserted, this, catalogueChanged);
     connect(&m_catalogue, &QAbstractItemModel::rowsRemoved, this, catalogueChanged);
@@ -80,6 +82,12 @@ AlarmEngine::AlarmEngine(const FileLocations &locations, const Clock &clock, con
 AlarmEngine::~AlarmEngine() = default;
 
 void AlarmEngine::start()
+{
+    load();
+    m_timer->start();
+}
+
+void AlarmEngine::load()
 {
     m_exitFlag = false;
     const auto reportFailure = [this](const std::function<void()> &step) {
@@ -107,7 +115,6 @@ void AlarmEngine::start()
         emit noticeOccurred(missing);
     // The rows read before a bad line are kept and scheduled.
     refreshNextAlarm();
-    m_timer->start();
 }
 
 void AlarmEngine::refreshNextAlarm()
@@ -168,10 +175,12 @@ void AlarmEngine::ringOccurrence(const Occurrence &occurrence)
     m_handOff.currentAlarmFileName = slotFileName(occurrence.slot);
     m_currentDueMoment = occurrence.due;
     m_handOff.ringing = true;
+    m_ringingSlot = occurrence.slot;
     emit alarmRinging(occurrence.caption, m_formatter.longTime(occurrence.due.time()));
     if (m_ringer)
         m_ringer(RingingRequest{occurrence, m_locations.dataFile(m_handOff.currentAlarmFileName)});
     m_handOff.ringing = false;
+    m_ringingSlot = -1;
     emit alarmRingingEnded();
     m_handOff.currentAlarmFileName = editorFileName;
 }
@@ -277,13 +286,60 @@ bool AlarmEngine::addAlarm()
     return true;
 }
 
+int AlarmEngine::addAlarmFromRecord(const AlarmRecord &record, const AlarmState &state)
+{
+    const std::optional<int> free = m_catalogue.lowestFreeSlot();
+    if (!free) {
+        throw AppError(QStringLiteral("All %1 alarms are in use; delete one before adding another.")
+                           .arg(AlarmCatalogue::SlotCount));
+    }
+    const int slot = *free;
+    // Checked before anything is written: the readers must take it back.
+    const QByteArray file = AlarmFile::encodeForWriting(record);
+    const EditorResult result{AlarmChoices::captionOf(record),
+                              record.frequencyCode,
+                              record.alarmTime,
+                              record.alarmDate,
+                              record.weekdayMask(),
+                              state.enabled};
+    const CatalogueRow added = CatalogueRow::fromEditorResult(result, slot, m_formatter);
+    QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
+    if (!state.isDefault())
+        states.insert(slot, state);
+    commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, file, std::nullopt, states},
+                 [this, &added, &states]() {
+                     m_states.setAll(states);
+                     m_catalogue.appendRow(added);
+                 });
+    refreshNextAlarm();
+    return slot;
+}
+
+int AlarmEngine::rowOfSlot(int slot) const
+{
+    for (int row = 0; row < m_catalogue.size(); ++row) {
+        bool isNumber = false;
+        if (m_catalogue.row(row).slot.toInt(&isNumber) == slot && isNumber)
+            return row;
+    }
+    throw AppError(QStringLiteral("There is no alarm with id %1.").arg(slot));
+}
+
+void AlarmEngine::answerRinging(RingingAnswer answer)
+{
+    if (!m_handOff.ringing)
+        throw AppError(QStringLiteral("No alarm is ringing."));
+    emit ringingAnswerRequested(answer);
+}
+
 bool AlarmEngine::editAlarm(int row)
 {
     QDir::setCurrent(m_locations.dataFolder());
     if (row < 0 || row >= m_catalogue.size())
         return false;
     const AtExit refresh([this]() { refreshNextAlarm(); });
-    const QString slotText = m_catalogue.row(row).slot;
+    const CatalogueRow original = m_catalogue.row(row);
+    const QString slotText = original.slot;
     const int slot = slotText.toInt();
     // An alarm file the reader refuses is kept aside before anything is
     // written, and the editor gets only what was read, or nothing at all.
@@ -299,6 +355,15 @@ bool AlarmEngine::editAlarm(int row)
     QDir::setCurrent(m_locations.dataFolder());
     if (!result)
         return false;
+    // While the editor was open the list may have been changed from outside
+    // (a command-line verb): the alarm is found again by what it was, and an
+    // alarm deleted or replaced meanwhile is not overwritten.
+    row = int(m_catalogue.rows().indexOf(original));
+    if (row < 0) {
+        throw AppError(QStringLiteral("The alarm \"%1\" was changed or deleted while it was being edited; "
+                                      "the edit is not saved.")
+                           .arg(original.caption));
+    }
     CatalogueRow changed = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
     changed.slot = slotText;
     QList<CatalogueRow> rows = m_catalogue.rows();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarmcatalogue.h"
+#include "alarmrecord.h"
 #include "alarmscheduler.h"
 #include "alarmstates.h"
 #include "cataloguerow.h"
@@ -69,6 +70,9 @@ public:
     // missing and of a list not in UTF-8 (through noticeOccurred()), shows the clock's lines and starts
     // the tick. Each problem is said through errorOccurred(), and start goes on.
     void start();
+    // The same without the tick: the alarms as they are on the disk, for a
+    // change made without the windows (a command-line verb).
+    void load();
 
     const FileLocations &locations() const { return m_locations; }
     const Clock &clock() const { return m_clock; }
@@ -101,6 +105,14 @@ public:
     // at the next start) changes the list and then throws.
     bool addAlarm();
     bool editAlarm(int row);
+    // Adds an alarm made without the editor (the command line, an import) as
+    // Add does after "OK": its file made from the record, a row at the end of
+    // the list in the lowest free slot, and its state, in one change. Returns
+    // the slot. Throws AppError when all slots are taken, when the record
+    // would make a file the readers refuse, or when the disk did not take it.
+    int addAlarmFromRecord(const AlarmRecord &record, const AlarmState &state = {});
+    // The row of the alarm in a slot (its id from outside); throws AppError when there is none.
+    int rowOfSlot(int slot) const;
     bool deleteAlarm(int row);
 
     // What a deleted alarm was, so that it can be brought back as it was.
@@ -147,6 +159,19 @@ public:
     };
     const HandOff &handOff() const { return m_handOff; }
     bool ringing() const { return m_handOff.ringing; }
+    // The slot of the alarm that rings now, or -1.
+    int ringingSlot() const { return m_ringingSlot; }
+    // How a ringing alarm is answered from outside its window: as its
+    // "Snooze" and "OK" do.
+    enum class RingingAnswer
+    {
+        Snooze,
+        Stop,
+    };
+    Q_ENUM(RingingAnswer)
+    // Asks the ringing window to answer (see ringingAnswerRequested());
+    // throws AppError when no alarm rings.
+    void answerRinging(RingingAnswer answer);
     // The wall-clock second the ringing alarm was due in.
     const QDateTime &currentDueMoment() const { return m_currentDueMoment; }
 
@@ -187,6 +212,10 @@ signals:
     void alarmRingingEnded();
     // The alarm that rings next may be another one now; see nextAlarm().
     void nextAlarmChanged();
+    // An alarm was added, changed or deleted, or its state changed.
+    void alarmsChanged();
+    // The ringing alarm is to be answered as its window's button would.
+    void ringingAnswerRequested(AlarmEngine::RingingAnswer answer);
     // Another wake timer was set, or the system refused a moment or took one again.
     void wakingChanged();
     // A problem found at start or in a tick; said after the tick, so that a
@@ -238,6 +267,7 @@ private:
     HandOff m_handOff;
     QDateTime m_currentDueMoment;
     bool m_ringPosted = false;
+    int m_ringingSlot = -1;
     std::optional<QDateTime> m_lastNextDue;
     bool m_exitFlag = false;
     bool m_endingUnattended = false;

@@ -144,13 +144,18 @@ std::optional<Oversize> oversize(const AlarmRecord &record)
     return std::nullopt;
 }
 
-void write(const QString &path, const AlarmRecord &record)
+QByteArray encodeForWriting(const AlarmRecord &record)
 {
     // An alarm the readers would refuse is never written: what is saved
     // must ring and open again.
     if (const std::optional<Oversize> tooLong = oversize(record))
         throw AppError(tooLong->message());
-    TextFile::writeAtomically(path, encode(record));
+    return encode(record);
+}
+
+void write(const QString &path, const AlarmRecord &record)
+{
+    TextFile::writeAtomically(path, encodeForWriting(record));
 }
 
 void decode(const QStringList &lines, ReadMode mode, AlarmRecord &r, const QString &source)

@@ -48,8 +48,10 @@ struct Oversize
 // limits() allows; what the editor tells as the user types.
 std::optional<Oversize> oversize(const AlarmRecord &record);
 
-// Refuses (AppError) an alarm whose file the readers would refuse, with
-// oversize()'s message.
+// The file as write() puts it on the disk; refuses (AppError) an alarm whose
+// file the readers would refuse, with oversize()'s message.
+QByteArray encodeForWriting(const AlarmRecord &record);
+// Writes encodeForWriting(record) atomically.
 void write(const QString &path, const AlarmRecord &record);
 
 // A field that fails names itself and its line, and the file when `source` is given.

@@ -1,3 +1,5 @@
 #include "apperror.h"
 
-AppError::AppError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+AppError::AppError(QString message, Kind kind) : m_message(std::move(message)), m_utf8(m_message.toUtf8()), m_kind(kind)
+{
+}

@@ -2,12 +2,14 @@
 // the three long-lived windows in their fixed order, and an orderly end on
 // "Exit", on a termination signal and at the end of the desktop session.
 
+#include "alarmbusservice.h"
 #include "alarmengine.h"
 #include "alarmrun.h"
 #include "audibleguard.h"
 #include "childmediaplayer.h"
 #include "clock.h"
 #include "comboboxaccessible.h"
+#include "commandverbs.h"
 #include "datetimeformatter.h"
 #include "desktopnotifier.h"
 #include "errorbox.h"
@@ -24,11 +26,13 @@
 #include "skin.h"
 #include "systemwaketimer.h"
 #include "terminationsignals.h"
+#include "verbsession.h"
 #include "wallclockwatcher.h"
 #include "windowactivation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnection>
 #include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
@@ -44,6 +48,8 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A desktop alarm clock with a dot-matrix clock face that "
                                                     "lives in the notification area."));
+    parser.addPositionalArgument(QStringLiteral("verb"), QStringLiteral("A verb below, with its arguments."),
+                                 QStringLiteral("[verb [arguments]]"));
     // "-platform", "-session" and the like are Qt's, as the session manager
     // uses them to start the program again; they are passed on untouched.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -81,16 +87,41 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return 2;
     }
     if (helpAsked)
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qPrintable(parser.helpText() + u'\n' + CommandVerbs::helpText()), stdout);
     else
         std::printf("Chronelle %s\n", CHRONELLE_VERSION);
     return 0;
+}
+
+// Runs a command-line verb without a display: on the running program over
+// the session bus, or on the data folder when none runs.
+int runVerb(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Chronelle"));
+    const FileLocations locations = FileLocations::forProgram(QCoreApplication::applicationDirPath(),
+                                                              QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));
+    // A problem with the folder is said by the verb that needs to write there.
+    locations.prepareDataFolder();
+    SystemClock clock;
+    const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
+    VerbSession session(locations, QDBusConnection::sessionBus(), QStringLiteral(CHRONELLE_APP_ID), clock, formatter);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandVerbs::Output output{out, err};
+    const int code = CommandVerbs::run(
+        QCoreApplication::arguments().mid(1), [&session]() -> AlarmControl & { return session.control(); }, output);
+    out.flush();
+    err.flush();
+    return code;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && CommandVerbs::find(QString::fromLocal8Bit(argv[1])))
+        return runVerb(argc, argv);
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
 
@@ -192,6 +223,21 @@ int main(int argc, char *argv[])
     QObject::connect(&engine, &AlarmEngine::alarmRinging, &formMain, &TFormMain::announceRinging);
     QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
     QObject::connect(&engine, &AlarmEngine::moreAlarmsMissed, &formMain, &TFormMain::countMoreMissed);
+    // A verb answers the ringing alarm exactly as the window's buttons do.
+    QObject::connect(&engine, &AlarmEngine::ringingAnswerRequested, &formAlarmList,
+                     [&formAlarmList](AlarmEngine::RingingAnswer answer) {
+                         if (TAlarmRun *window = formAlarmList.ringingWindow()) {
+                             if (answer == AlarmEngine::RingingAnswer::Snooze)
+                                 window->Button1Click();
+                             else
+                                 window->ButtonOKClick();
+                         }
+                     });
+    // The verbs of the command line and other programs reach the alarms on
+    // the session bus. A copy of another data folder may own the name
+    // already; this one then runs without it, and its verbs say so.
+    AlarmBusService busService(engine);
+    busService.publish(QDBusConnection::sessionBus(), QStringLiteral(CHRONELLE_APP_ID));
 
     QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
     // The session manager asks for this before it ends the session, but also

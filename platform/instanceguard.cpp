@@ -16,6 +16,10 @@ namespace {
 const QByteArray kShowRequest = QByteArrayLiteral("show");
 // A request is a short line; whatever sends more is not a copy of this program.
 constexpr qsizetype kMaxRequest = 4096;
+// How long a later copy tries to reach the first one (or to find the lock
+// free again): 25 times, 200 ms apart.
+constexpr int kAttempts = 25;
+constexpr int kAttemptPauseMs = 200;
 
 QString runtimeFolder()
 {
@@ -84,26 +88,43 @@ QString InstanceGuard::startupActivationToken()
 
 InstanceGuard::Outcome InstanceGuard::claim(const QString &activationToken)
 {
-    if (m_lock->tryLock(0)) {
-        if (!lockFolder()) {
-            m_lock->unlock();
-            return Outcome::OtherSilent;
+    // The lock may be held for a moment by a command-line verb, which serves
+    // no socket: it is tried again between the attempts to reach a copy.
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (m_lock->tryLock(0)) {
+            if (!lockFolder()) {
+                m_lock->unlock();
+                return Outcome::OtherSilent;
+            }
+            listen();
+            return Outcome::FirstCopy;
         }
-        listen();
-        return Outcome::FirstCopy;
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            m_warning = QStringLiteral("Could not create the lock file %1; a second copy of the program could start.")
+                            .arg(QDir::toNativeSeparators(m_lockPath));
+            if (!lockFolder())
+                return Outcome::OtherSilent;
+            listen();
+            return Outcome::FirstCopy;
+        }
+        if (notifyRunningCopy(activationToken))
+            return Outcome::OtherNotified;
+        QThread::msleep(kAttemptPauseMs);
     }
-    if (m_lock->error() != QLockFile::LockFailedError) {
-        m_warning = QStringLiteral("Could not create the lock file %1; a second copy of the program could start.")
-                        .arg(QDir::toNativeSeparators(m_lockPath));
-        if (!lockFolder())
-            return Outcome::OtherSilent;
-        listen();
-        return Outcome::FirstCopy;
-    }
-    if (notifyRunningCopy(activationToken))
-        return Outcome::OtherNotified;
     m_warning = QStringLiteral("another copy is running but did not answer");
     return Outcome::OtherSilent;
+}
+
+bool InstanceGuard::holdWithoutServing()
+{
+    if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError)
+        return false;
+    // A lock file that can't be made is no copy's: the folder lock decides.
+    if (!lockFolder()) {
+        m_lock->unlock();
+        return false;
+    }
+    return true;
 }
 
 bool InstanceGuard::lockFolder()
@@ -157,17 +178,14 @@ bool InstanceGuard::notifyRunningCopy(const QString &activationToken)
     if (!token.isEmpty() && std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < 0x7F; }))
         request += ' ' + token;
     request += '\n';
-    // The running copy may be still starting up and not yet listening.
-    for (int attempt = 0; attempt < 25; ++attempt) {
-        QLocalSocket socket;
-        socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(200)) {
-            socket.write(request);
-            const bool sent = socket.waitForBytesWritten(1000);
-            socket.waitForDisconnected(1000);
-            return sent;
-        }
-        QThread::msleep(200);
-    }
-    return false;
+    // The running copy may be still starting up and not yet listening: the
+    // caller tries again.
+    QLocalSocket socket;
+    socket.connectToServer(m_socketPath);
+    if (!socket.waitForConnected(200))
+        return false;
+    socket.write(request);
+    const bool sent = socket.waitForBytesWritten(1000);
+    socket.waitForDisconnected(1000);
+    return sent;
 }

@@ -36,6 +36,11 @@ public:
     // activationToken: what the desktop started this copy with (see
     // startupActivationToken()); handed over when another copy runs.
     Outcome claim(const QString &activationToken = {});
+    // Takes the data folder for a short piece of work without the windows (a
+    // command-line verb) and serves no socket: true when this process holds
+    // both locks now, false when a copy (or another verb) holds them. A start
+    // meanwhile waits for them (see claim()).
+    bool holdWithoutServing();
     // The token in this process's environment: XDG_ACTIVATION_TOKEN on
     // Wayland, DESKTOP_STARTUP_ID on X11; empty when there is none.
     static QString startupActivationToken();

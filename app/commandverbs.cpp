@@ -1,0 +1,315 @@
+#include "commandverbs.h"
+
+#include "apperror.h"
+#include "clock.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace CommandVerbs {
+
+namespace {
+
+[[noreturn]] void usage(const QString &message)
+{
+    throw AppError(message, AppError::Kind::BadArgument);
+}
+
+QCommandLineOption valueOption(const char *name, const char *valueName, const char *description)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
+                              QString::fromLatin1(valueName));
+}
+
+// An option given twice is a mistake, not a choice between two values.
+QString single(const QCommandLineParser &parser, const QString &name)
+{
+    const QStringList values = parser.values(name);
+    if (values.size() > 1)
+        usage(QStringLiteral("--%1 is given %2 times").arg(name).arg(values.size()));
+    return values.value(0);
+}
+
+int parseId(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^\\d{1,9}$"));
+    if (!shape.match(text).hasMatch())
+        usage(QStringLiteral("ID '%1': not an alarm id (the number `chronelle list` shows)").arg(text));
+    return text.toInt();
+}
+
+AlarmChoices choicesFrom(const QCommandLineParser &parser)
+{
+    AlarmChoices choices;
+    choices.time = parser.positionalArguments().value(0);
+    QStringList frequencies;
+    for (const QString &word : AlarmChoices::frequencyWords()) {
+        if (parser.isSet(word))
+            frequencies << word;
+    }
+    if (frequencies.size() > 1)
+        usage(QStringLiteral("--%1 and --%2 can't both be given").arg(frequencies[0], frequencies[1]));
+    if (!frequencies.isEmpty()) {
+        choices.frequency = frequencies.constFirst();
+        const bool takesValue =
+            choices.frequency != QStringLiteral("hourly") && choices.frequency != QStringLiteral("daily");
+        choices.schedule = takesValue ? single(parser, choices.frequency) : QString();
+    }
+    if (parser.isSet(QStringLiteral("memo")))
+        choices.memo = single(parser, QStringLiteral("memo"));
+    // Files are named as the shell's folder sees them; the alarm keeps full paths.
+    for (const QString &sound : parser.values(QStringLiteral("sound"))) {
+        if (sound.isEmpty())
+            usage(QStringLiteral("--sound: the file name is empty"));
+        choices.sounds << QDir::cleanPath(QFileInfo(sound).absoluteFilePath());
+    }
+    if (parser.isSet(QStringLiteral("volume"))) {
+        const QString volume = single(parser, QStringLiteral("volume"));
+        static const QRegularExpression shape(QStringLiteral("^\\d{1,9}$"));
+        if (!shape.match(volume).hasMatch())
+            usage(QStringLiteral("--volume '%1': must be a whole number from 0 to 100").arg(volume));
+        choices.volume = volume.toInt();
+    }
+    // Checked here, before the program is asked, with the same rules it applies.
+    SystemClock clock;
+    choices.toRecord(clock.now());
+    return choices;
+}
+
+QString displayMoment(const QString &iso)
+{
+    // "2026-12-08T06:30:00+01:00" is read as "2026-12-08 06:30:00".
+    return iso.isEmpty() ? QStringLiteral("-") : iso.left(19).replace(u'T', u' ');
+}
+
+QString stateText(const QVariantMap &alarm)
+{
+    if (!alarm.value(QStringLiteral("enabled")).toBool())
+        return QStringLiteral("off");
+    const QString paused = alarm.value(QStringLiteral("pausedUntil")).toString();
+    if (!paused.isEmpty())
+        return QStringLiteral("paused to ") + paused;
+    if (!alarm.value(QStringLiteral("skipped")).toString().isEmpty())
+        return QStringLiteral("skipping");
+    return QStringLiteral("on");
+}
+
+int runList(const QCommandLineParser &parser, const ControlProvider &control, Output &output)
+{
+    const QList<QVariantMap> alarms = control().list();
+    output.out << (parser.isSet(QStringLiteral("json")) ? listJson(alarms) : listText(alarms));
+    return Done;
+}
+
+int runNext(const QCommandLineParser &, const ControlProvider &control, Output &output)
+{
+    const QVariantMap next = control().next();
+    if (next.isEmpty()) {
+        output.out << "No alarm will ring.\n";
+        return Done;
+    }
+    output.out << displayMoment(next.value(QStringLiteral("next")).toString()) << "  id "
+               << next.value(QStringLiteral("id")).toInt() << "  " << next.value(QStringLiteral("caption")).toString()
+               << '\n';
+    return Done;
+}
+
+int runAdd(const QCommandLineParser &parser, const ControlProvider &control, Output &output)
+{
+    const AlarmChoices choices = choicesFrom(parser);
+    output.out << control().add(choices) << '\n';
+    return Done;
+}
+
+// A verb on one alarm by its id.
+Verb idVerb(const char *name, const char *summary, std::function<void(AlarmControl &, int)> action)
+{
+    return Verb{QString::fromLatin1(name),
+                QStringLiteral("ID"),
+                QString::fromLatin1(summary),
+                {},
+                1,
+                [action](const QCommandLineParser &parser, const ControlProvider &control, Output &) {
+                    const int id = parseId(parser.positionalArguments().constFirst());
+                    action(control(), id);
+                    return int(Done);
+                }};
+}
+
+Verb answerVerb(const char *name, const char *summary, AlarmEngine::RingingAnswer answer)
+{
+    return Verb{QString::fromLatin1(name),
+                QString(),
+                QString::fromLatin1(summary),
+                {},
+                0,
+                [answer](const QCommandLineParser &, const ControlProvider &control, Output &) {
+                    control().answerRinging(answer);
+                    return int(Done);
+                }};
+}
+
+std::vector<Verb> makeTable()
+{
+    std::vector<Verb> verbs;
+    verbs.push_back({QStringLiteral("list"), QStringLiteral("[--json]"),
+                     QStringLiteral("every alarm: id, on/off, frequency, time, schedule, next ringing, caption"),
+                     [](QCommandLineParser &parser) {
+                         parser.addOption(
+                             QCommandLineOption(QStringLiteral("json"), QStringLiteral("An array of JSON objects.")));
+                     },
+                     0, runList});
+    verbs.push_back(
+        {QStringLiteral("next"), QString(), QStringLiteral("the next alarm that will ring"), {}, 0, runNext});
+    verbs.push_back({QStringLiteral("add"),
+                     QStringLiteral("TIME [--once YYYY-MM-DD | --hourly | --daily | --weekly DAYS | --monthly DAY | "
+                                    "--yearly MM-DD] [--memo TEXT] [--sound FILE]... [--volume 0-100]"),
+                     QStringLiteral("adds an alarm and prints its id"),
+                     [](QCommandLineParser &parser) {
+                         parser.addOption(valueOption("once", "YYYY-MM-DD", "Once, on this day."));
+                         parser.addOption(QCommandLineOption(QStringLiteral("hourly"), QStringLiteral("Every hour.")));
+                         parser.addOption(QCommandLineOption(QStringLiteral("daily"), QStringLiteral("Every day.")));
+                         parser.addOption(valueOption("weekly", "DAYS", "On these days: mon,tue,wed,thu,fri,sat,sun."));
+                         parser.addOption(valueOption("monthly", "DAY", "On this day of every month."));
+                         parser.addOption(valueOption("yearly", "MM-DD", "On this day of every year."));
+                         parser.addOption(valueOption("memo", "TEXT", "The reminder."));
+                         parser.addOption(valueOption("sound", "FILE", "A file of the play list."));
+                         parser.addOption(valueOption("volume", "0-100", "The volume, in percent."));
+                     },
+                     1, runAdd});
+    verbs.push_back(idVerb("remove", "deletes the alarm", [](AlarmControl &c, int id) { c.remove(id); }));
+    verbs.push_back(idVerb("enable", "switches the alarm on", [](AlarmControl &c, int id) { c.setEnabled(id, true); }));
+    verbs.push_back(
+        idVerb("disable", "switches the alarm off", [](AlarmControl &c, int id) { c.setEnabled(id, false); }));
+    verbs.push_back(idVerb("skip", "skips the alarm's next ringing", [](AlarmControl &c, int id) { c.skip(id); }));
+    verbs.push_back({QStringLiteral("pause"), QStringLiteral("ID --until YYYY-MM-DD"),
+                     QStringLiteral("the alarm rings again from that day"),
+                     [](QCommandLineParser &parser) {
+                         parser.addOption(valueOption("until", "YYYY-MM-DD", "The first day it rings again."));
+                     },
+                     1,
+                     [](const QCommandLineParser &parser, const ControlProvider &control, Output &) {
+                         const int id = parseId(parser.positionalArguments().constFirst());
+                         if (!parser.isSet(QStringLiteral("until")))
+                             usage(QStringLiteral("pause needs --until YYYY-MM-DD"));
+                         const QString until = single(parser, QStringLiteral("until"));
+                         control().pause(id, until);
+                         return int(Done);
+                     }});
+    verbs.push_back(idVerb("resume", "undoes a skip or a pause", [](AlarmControl &c, int id) { c.resume(id); }));
+    verbs.push_back(answerVerb("snooze", "snoozes the ringing alarm", AlarmEngine::RingingAnswer::Snooze));
+    verbs.push_back(answerVerb("stop", "stops the ringing alarm, as its OK does", AlarmEngine::RingingAnswer::Stop));
+    return verbs;
+}
+
+QString jsonText(const QVariantMap &alarm, const QString &key)
+{
+    return alarm.value(key).toString();
+}
+
+} // namespace
+
+const std::vector<Verb> &table()
+{
+    static const std::vector<Verb> verbs = makeTable();
+    return verbs;
+}
+
+const Verb *find(const QString &name)
+{
+    const std::vector<Verb> &verbs = table();
+    const auto it = std::find_if(verbs.cbegin(), verbs.cend(), [&name](const Verb &verb) { return verb.name == name; });
+    return it == verbs.cend() ? nullptr : &*it;
+}
+
+QString helpText()
+{
+    QString text = QStringLiteral("Verbs (with the program running they go to it; without, to the data folder):\n");
+    for (const Verb &verb : table()) {
+        text += QStringLiteral("  %1%2\n      %3\n")
+                    .arg(verb.name, verb.synopsis.isEmpty() ? QString() : u' ' + verb.synopsis, verb.summary);
+    }
+    text += QStringLiteral("Exit codes: 0 done, 1 could not be done, 2 wrong usage.\n");
+    return text;
+}
+
+int run(const QStringList &arguments, const ControlProvider &control, Output &output)
+{
+    const Verb *verb = find(arguments.value(0));
+    try {
+        if (!verb)
+            usage(QStringLiteral("'%1' is not a verb").arg(arguments.value(0)));
+        QCommandLineParser parser;
+        parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+        if (verb->addOptions)
+            verb->addOptions(parser);
+        // The verb's name stands where the parser expects the program's.
+        if (!parser.parse(arguments))
+            usage(QStringLiteral("%1: %2").arg(verb->name, parser.errorText()));
+        if (parser.positionalArguments().size() != verb->positionalCount) {
+            usage(QStringLiteral("usage: chronelle %1%2")
+                      .arg(verb->name, verb->synopsis.isEmpty() ? QString() : u' ' + verb->synopsis));
+        }
+        return verb->run(parser, control, output);
+    } catch (const AppError &error) {
+        output.err << "chronelle: " << error.message() << '\n';
+        output.err.flush();
+        return error.kind() == AppError::Kind::BadArgument ? Usage : Failed;
+    }
+}
+
+QString listText(const QList<QVariantMap> &alarms)
+{
+    QList<QStringList> rows{{QStringLiteral("ID"), QStringLiteral("STATE"), QStringLiteral("FREQUENCY"),
+                             QStringLiteral("TIME"), QStringLiteral("SCHEDULE"), QStringLiteral("NEXT"),
+                             QStringLiteral("CAPTION")}};
+    for (const QVariantMap &alarm : alarms) {
+        const QString frequency = jsonText(alarm, QStringLiteral("frequency"));
+        const QString schedule = jsonText(alarm, QStringLiteral("schedule"));
+        rows << QStringList{QString::number(alarm.value(QStringLiteral("id")).toInt()),
+                            stateText(alarm),
+                            frequency.isEmpty() ? QStringLiteral("?") : frequency,
+                            jsonText(alarm, QStringLiteral("time")),
+                            schedule.isEmpty() ? QStringLiteral("-") : schedule,
+                            displayMoment(jsonText(alarm, QStringLiteral("next"))),
+                            jsonText(alarm, QStringLiteral("caption"))};
+    }
+    QList<qsizetype> widths(rows.constFirst().size(), 0);
+    for (const QStringList &row : rows) {
+        for (qsizetype column = 0; column < row.size(); ++column)
+            widths[column] = std::max(widths[column], row[column].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype column = 0; column < row.size(); ++column) {
+            const bool last = column + 1 == row.size();
+            line += last ? row[column] : row[column].leftJustified(widths[column]) + QStringLiteral("  ");
+        }
+        text += line + u'\n';
+    }
+    return text;
+}
+
+QString listJson(const QList<QVariantMap> &alarms)
+{
+    QJsonArray array;
+    for (const QVariantMap &alarm : alarms) {
+        QJsonObject object = QJsonObject::fromVariantMap(alarm);
+        // What is not there is null, not an empty text.
+        for (const char *key : {"frequency", "schedule", "next", "skipped", "pausedUntil"}) {
+            const QString name = QString::fromLatin1(key);
+            if (object.value(name).toString().isEmpty())
+                object.insert(name, QJsonValue::Null);
+        }
+        array.append(object);
+    }
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
+
+} // namespace CommandVerbs

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "alarmengine.h"
+#include "enginecontrol.h"
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QList>
+#include <QObject>
+#include <QVariantMap>
+
+// The running program's alarms on the session bus, under its application id:
+// the command-line verbs as methods (the list as structured data), and
+// signals when the alarms change and when an alarm starts ringing or is
+// answered. Every call goes through the engine's own operations, so the
+// windows update at once; every argument is checked before anything changes,
+// and a call that can't be carried out gets a D-Bus error with a readable
+// message and changes nothing. The interface is described in
+// io.github.chronelle.Chronelle.Alarms.xml beside this file.
+class AlarmBusService final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "io.github.chronelle.Chronelle.Alarms")
+    Q_PROPERTY(QString DataFolder READ dataFolder)
+
+public:
+    static const QString kInterface;
+    static const QString kObjectPath;
+    // The error of a call that could not be carried out; a call with a bad
+    // argument gets org.freedesktop.DBus.Error.InvalidArgs.
+    static const QString kFailedError;
+
+    explicit AlarmBusService(AlarmEngine &engine, QObject *parent = nullptr);
+
+    // Serves the object and takes the bus name; returns why not, or empty.
+    QString publish(QDBusConnection bus, const QString &busName);
+    // The types the interface sends; registered once before any call.
+    static void registerTypes();
+
+    // Where the alarms served live, so that a verb can tell that this is the
+    // copy of its own data folder.
+    QString dataFolder() const;
+
+public slots:
+    Q_SCRIPTABLE QList<QVariantMap> List();
+    Q_SCRIPTABLE QVariantMap Next();
+    // options: "memo" (s), "sounds" (as, full paths), "volume" (i, 0 to 100).
+    Q_SCRIPTABLE int Add(const QString &time, const QString &frequency, const QString &schedule,
+                         const QVariantMap &options);
+    Q_SCRIPTABLE void Remove(int id);
+    Q_SCRIPTABLE void Enable(int id);
+    Q_SCRIPTABLE void Disable(int id);
+    Q_SCRIPTABLE void Skip(int id);
+    Q_SCRIPTABLE void Pause(int id, const QString &until);
+    Q_SCRIPTABLE void Resume(int id);
+    Q_SCRIPTABLE void Snooze();
+    Q_SCRIPTABLE void Stop();
+
+signals:
+    Q_SCRIPTABLE void AlarmsChanged();
+    Q_SCRIPTABLE void RingingStarted(int id, const QString &caption);
+    // answer: "snooze" or "stop"; a ringing that ends in any way is answered "stop".
+    Q_SCRIPTABLE void RingingAnswered(int id, const QString &answer);
+
+private:
+    // Runs a call; an AppError becomes the caller's D-Bus error.
+    template <class Result, class Call> Result perform(Call call);
+
+    AlarmEngine &m_engine;
+    EngineControl m_control;
+    int m_ringingId = -1;
+};
