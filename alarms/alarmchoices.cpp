@@ -98,7 +98,7 @@ void checkMemo(const QString &memo)
     if (memo.trimmed().isEmpty())
         throw AppError(QStringLiteral("--memo: the reminder is empty"), AppError::Kind::BadArgument);
     for (const QChar c : memo) {
-        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t') {
+        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t') {
             throw AppError(QStringLiteral("--memo: the reminder holds a control character (U+%1)")
                                .arg(c.unicode(), 4, 16, QChar(u'0')),
                            AppError::Kind::BadArgument);

@@ -91,17 +91,17 @@ TEST(AlarmChoices, EveryBadArgumentIsNamedAndRefused)
         const std::optional<AppError> error = refusal(row.choices);
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->kind(), AppError::Kind::BadArgument);
-        EXPECT_TRUE(error->message().contains(QString::fromUtf8(row.says))) << error->message();
+        EXPECT_TRUE(error->message().contains(QString::fromUtf8(row.says))) << error->message().toStdString();
     }
 
     // A sound file that isn't there, or isn't a file, is a failure to read, not a usage error.
-    for (const QString &path : {folder + QStringLiteral("/missing.mp3"), folder}) {
+    for (const QString &path : QStringList{folder + QStringLiteral("/missing.mp3"), folder}) {
         AlarmChoices c = choices("06:30");
         c.sounds = {path};
         const std::optional<AppError> error = refusal(c);
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->kind(), AppError::Kind::Failure);
-        EXPECT_TRUE(error->message().contains(path)) << error->message();
+        EXPECT_TRUE(error->message().contains(path)) << error->message().toStdString();
     }
 }
 
@@ -167,7 +167,7 @@ TEST(AlarmEngineAddFromRecord, TakesTheLowestFreeSlotInOneChangeAndRefusesTheTwo
         ADD_FAILURE() << "a 257th alarm was added";
     } catch (const AppError &error) {
         EXPECT_EQ(error.kind(), AppError::Kind::Failure);
-        EXPECT_TRUE(error.message().contains(QStringLiteral("256"))) << error.message();
+        EXPECT_TRUE(error.message().contains(QStringLiteral("256"))) << error.message().toStdString();
     }
     EXPECT_EQ(readAll(on.path(QStringLiteral("al.ini"))), listBefore);
     EXPECT_EQ(on.engine.catalogue().size(), AlarmCatalogue::SlotCount);

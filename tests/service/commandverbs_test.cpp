@@ -1,0 +1,137 @@
+// The command line's verbs: arguments read and checked before the alarms are
+// reached, exit codes, one line on standard error, and what list prints.
+
+#include "apperror.h"
+#include "commandverbs.h"
+#include "enginecontrol.h"
+#include "enginetestsupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+struct VerbRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+    bool reached = false; // whether the verb asked for the alarms
+};
+
+// Runs a command line ("add 06:30 --daily") on the engine.
+VerbRun run(AlarmEngine &engine, const QStringList &arguments)
+{
+    EngineControl control(engine);
+    VerbRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    CommandVerbs::Output output{out, err};
+    result.code = CommandVerbs::run(
+        arguments,
+        [&]() -> AlarmControl & {
+            result.reached = true;
+            return control;
+        },
+        output);
+    out.flush();
+    err.flush();
+    return result;
+}
+
+VerbRun run(AlarmEngine &engine, const char *commandLine)
+{
+    return run(engine, QString::fromUtf8(commandLine).split(u' '));
+}
+
+} // namespace
+
+TEST(CommandVerbs, WrongUsageIsRefusedBeforeTheAlarmsAreReached)
+{
+    // Far enough ahead that a once date of 2030 is in the future.
+    EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
+    const struct
+    {
+        const char *commandLine;
+        const char *says;
+    } rows[] = {
+        {"add", "usage: chronelle add TIME"},
+        {"add 06:30 07:30", "usage: chronelle add"},
+        {"add 24:00", "TIME '24:00': the hour must be 0 to 23"},
+        {"add 06:30 --weekly lun", "'lun' is not a day"},
+        {"add 06:30 --daily --hourly", "can't both be given"},
+        {"add 06:30 --volume 101", "--volume '101': must be 0 to 100"},
+        {"add 06:30 --volume loud", "--volume 'loud': must be a whole number"},
+        {"add 06:30 --volume 5 --volume 6", "--volume is given 2 times"},
+        {"add 06:30 --once", "Missing value after '--once'"},
+        {"add 06:30 --memo=", "--memo: the reminder is empty"},
+        {"add 06:30 --colour red", "Unknown option 'colour'"},
+        {"remove", "usage: chronelle remove ID"},
+        {"remove seven", "ID 'seven': not an alarm id"},
+        {"enable 1 2", "usage: chronelle enable ID"},
+        {"pause 0", "pause needs --until YYYY-MM-DD"},
+        {"list --yaml", "Unknown option 'yaml'"},
+        {"frob", "'frob' is not a verb"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.commandLine);
+        const VerbRun result = run(on.engine, row.commandLine);
+        EXPECT_EQ(result.code, CommandVerbs::Usage);
+        EXPECT_FALSE(result.reached);
+        EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("chronelle: "))) << result.err.toStdString();
+        EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(row.says))) << result.err.toStdString();
+    }
+    EXPECT_EQ(on.engine.catalogue().size(), 0);
+}
+
+TEST(CommandVerbs, AddListAndChangeByIdWithTheirExitCodes)
+{
+    EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
+    QTemporaryDir songs;
+    const QString song = songs.filePath(QStringLiteral("wake up.mp3"));
+    QFile(song).open(QIODevice::WriteOnly);
+
+    VerbRun added = run(on.engine, {QStringLiteral("add"), QStringLiteral("06:30"), QStringLiteral("--weekly"),
+                                    QStringLiteral("mon,fri"), QStringLiteral("--memo"), QStringLiteral("Gym"),
+                                    QStringLiteral("--sound"), song, QStringLiteral("--volume"), QStringLiteral("40")});
+    EXPECT_EQ(added.code, CommandVerbs::Done) << added.err.toStdString();
+    EXPECT_EQ(added.out, QStringLiteral("0\n"));
+    EXPECT_EQ(run(on.engine, "add 23:59:59 --once 2030-01-01").out, QStringLiteral("1\n"));
+
+    const VerbRun listed = run(on.engine, "list");
+    EXPECT_EQ(listed.out, QStringLiteral("ID  STATE  FREQUENCY  TIME      SCHEDULE    NEXT                 CAPTION\n"
+                                         "0   on     weekly     06:30:00  mon,fri     2026-12-11 06:30:00  Gym\n"
+                                         "1   on     once       23:59:59  2030-01-01  2030-01-01 23:59:59  "
+                                         "Don't for get to ...\n"));
+    const QJsonArray json = QJsonDocument::fromJson(run(on.engine, "list --json").out.toUtf8()).array();
+    ASSERT_EQ(json.size(), 2);
+    const QJsonObject gym = json[0].toObject();
+    EXPECT_EQ(gym.value(QStringLiteral("id")).toInt(-1), 0);
+    EXPECT_EQ(gym.value(QStringLiteral("enabled")).toBool(false), true);
+    EXPECT_EQ(gym.value(QStringLiteral("frequency")).toString(), QStringLiteral("weekly"));
+    EXPECT_EQ(gym.value(QStringLiteral("next")).toString(), QStringLiteral("2026-12-11T06:30:00+00:00"));
+    EXPECT_EQ(gym.value(QStringLiteral("memo")).toString(), QStringLiteral("Gym\n"));
+    EXPECT_TRUE(gym.value(QStringLiteral("pausedUntil")).isNull());
+
+    EXPECT_EQ(run(on.engine, "next").out, QStringLiteral("2026-12-11 06:30:00  id 0  Gym\n"));
+    EXPECT_EQ(run(on.engine, "disable 0").code, CommandVerbs::Done);
+    EXPECT_EQ(run(on.engine, "next").out, QStringLiteral("2030-01-01 23:59:59  id 1  Don't for get to ...\n"));
+
+    const VerbRun missing = run(on.engine, "remove 7");
+    EXPECT_EQ(missing.code, CommandVerbs::Failed);
+    EXPECT_EQ(missing.err, QStringLiteral("chronelle: There is no alarm with id 7.\n"));
+    const VerbRun silence = run(on.engine, "stop");
+    EXPECT_EQ(silence.code, CommandVerbs::Failed);
+    EXPECT_EQ(silence.err, QStringLiteral("chronelle: No alarm is ringing.\n"));
+    const VerbRun noSong = run(on.engine, {QStringLiteral("add"), QStringLiteral("06:30"), QStringLiteral("--sound"),
+                                           songs.filePath(QStringLiteral("gone.mp3"))});
+    EXPECT_EQ(noSong.code, CommandVerbs::Failed);
+    EXPECT_TRUE(noSong.err.contains(QStringLiteral("gone.mp3': no such file"))) << noSong.err.toStdString();
+
+    EXPECT_EQ(run(on.engine, "remove 0").code, CommandVerbs::Done);
+    EXPECT_EQ(run(on.engine, "remove 1").code, CommandVerbs::Done);
+    EXPECT_EQ(run(on.engine, "next").out, QStringLiteral("No alarm will ring.\n"));
+}

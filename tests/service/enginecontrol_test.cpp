@@ -1,0 +1,151 @@
+// The verbs on an engine: what list and next say after skips, pauses and
+// switches; ids that don't exist; and a refused verb that changes nothing.
+
+#include "apperror.h"
+#include "enginecontrol.h"
+#include "enginetestsupport.h"
+#include "timezone.h"
+
+namespace {
+
+// Monday 7 December 2026, 08:00 in Berlin.
+const QDateTime kMonday(QDate(2026, 12, 7), QTime(8, 0, 0));
+
+AlarmChoices choices(const char *time, const char *frequency, const char *schedule, const char *memo)
+{
+    AlarmChoices c;
+    c.time = QString::fromUtf8(time);
+    c.frequency = QString::fromUtf8(frequency);
+    c.schedule = QString::fromUtf8(schedule);
+    c.memo = QString::fromUtf8(memo);
+    return c;
+}
+
+// The files of a data folder, by name, to prove that nothing changed.
+QMap<QString, QByteArray> filesOf(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, readAll(folder + u'/' + name));
+    return files;
+}
+
+AppError::Kind refusalKind(const std::function<void()> &verb)
+{
+    try {
+        verb();
+    } catch (const AppError &error) {
+        return error.kind();
+    }
+    ADD_FAILURE() << "not refused";
+    return AppError::Kind::Failure;
+}
+
+} // namespace
+
+TEST(EngineControl, ListsWhatReallyRingsNextAfterSwitchesSkipsAndPauses)
+{
+    ScopedTimeZone berlin("Europe/Berlin");
+    EngineOn<> on(kMonday);
+    EngineControl control(on.engine);
+    EXPECT_EQ(control.add(choices("06:30", "weekly", "mon,fri", "Gym\nbring shoes")), 0);
+    EXPECT_EQ(control.add(choices("09:15:30", "monthly", "31", "Rent")), 1);
+    EXPECT_EQ(control.add(choices("07:00", "yearly", "03-29", "Spring")), 2);
+    EXPECT_EQ(control.add(choices("07:45", "once", "2026-12-24", "Gifts")), 3);
+
+    QList<QVariantMap> alarms = control.list();
+    ASSERT_EQ(alarms.size(), 4);
+    const QVariantMap &gym = alarms[0];
+    EXPECT_EQ(gym.value(QStringLiteral("id")).toInt(), 0);
+    EXPECT_TRUE(gym.value(QStringLiteral("enabled")).toBool());
+    EXPECT_EQ(gym.value(QStringLiteral("frequency")).toString(), QStringLiteral("weekly"));
+    EXPECT_EQ(gym.value(QStringLiteral("time")).toString(), QStringLiteral("06:30:00"));
+    EXPECT_EQ(gym.value(QStringLiteral("schedule")).toString(), QStringLiteral("mon,fri"));
+    EXPECT_EQ(gym.value(QStringLiteral("next")).toString(), QStringLiteral("2026-12-11T06:30:00+01:00"));
+    EXPECT_EQ(gym.value(QStringLiteral("caption")).toString(), QStringLiteral("Gym"));
+    EXPECT_EQ(gym.value(QStringLiteral("memo")).toString(), QStringLiteral("Gym\nbring shoes\n"));
+    EXPECT_EQ(alarms[1].value(QStringLiteral("schedule")).toString(), QStringLiteral("31"));
+    EXPECT_EQ(alarms[1].value(QStringLiteral("next")).toString(), QStringLiteral("2026-12-31T09:15:30+01:00"));
+    // Summer time on the day of the yearly alarm: the offset is that day's.
+    EXPECT_EQ(alarms[2].value(QStringLiteral("next")).toString(), QStringLiteral("2027-03-29T07:00:00+02:00"));
+    EXPECT_EQ(alarms[3].value(QStringLiteral("schedule")).toString(), QStringLiteral("2026-12-24"));
+    EXPECT_EQ(control.next().value(QStringLiteral("id")).toInt(), 0);
+
+    control.skip(0);
+    control.pause(1, QStringLiteral("2027-02-01"));
+    control.setEnabled(2, false);
+    control.skip(3); // a Once alarm skipped is off
+    alarms = control.list();
+    EXPECT_EQ(alarms[0].value(QStringLiteral("skipped")).toString(), QStringLiteral("2026-12-11T06:30:00+01:00"));
+    EXPECT_EQ(alarms[0].value(QStringLiteral("next")).toString(), QStringLiteral("2026-12-14T06:30:00+01:00"));
+    EXPECT_EQ(alarms[1].value(QStringLiteral("pausedUntil")).toString(), QStringLiteral("2027-02-01"));
+    EXPECT_EQ(alarms[1].value(QStringLiteral("next")).toString(), QStringLiteral("2027-03-31T09:15:30+02:00"));
+    EXPECT_FALSE(alarms[2].value(QStringLiteral("enabled")).toBool());
+    EXPECT_TRUE(alarms[2].value(QStringLiteral("next")).toString().isEmpty());
+    EXPECT_FALSE(alarms[3].value(QStringLiteral("enabled")).toBool());
+    EXPECT_EQ(control.next().value(QStringLiteral("id")).toInt(), 0);
+
+    control.resume(0);
+    control.resume(1);
+    alarms = control.list();
+    EXPECT_EQ(alarms[0].value(QStringLiteral("next")).toString(), QStringLiteral("2026-12-11T06:30:00+01:00"));
+    EXPECT_TRUE(alarms[1].value(QStringLiteral("pausedUntil")).toString().isEmpty());
+    control.remove(0);
+    control.remove(1);
+    control.remove(2);
+    control.remove(3);
+    EXPECT_TRUE(control.list().isEmpty());
+    EXPECT_TRUE(control.next().isEmpty());
+}
+
+TEST(EngineControl, ARefusedVerbChangesNothing)
+{
+    EngineOn<> on(kMonday);
+    EngineControl control(on.engine);
+    control.add(choices("06:30", "daily", "", "Wake"));
+    control.skip(0);
+    const QMap<QString, QByteArray> before = filesOf(on.dir.path());
+    const QList<QVariantMap> listed = control.list();
+
+    using Kind = AppError::Kind;
+    EXPECT_EQ(refusalKind([&]() { control.remove(5); }), Kind::Failure);
+    EXPECT_EQ(refusalKind([&]() { control.setEnabled(300, false); }), Kind::Failure);
+    EXPECT_EQ(refusalKind([&]() { control.skip(-1); }), Kind::Failure);
+    EXPECT_EQ(refusalKind([&]() { control.pause(0, QStringLiteral("2026-12-07")); }), Kind::BadArgument);
+    EXPECT_EQ(refusalKind([&]() { control.pause(0, QStringLiteral("07.01.2027")); }), Kind::BadArgument);
+    EXPECT_EQ(refusalKind([&]() { control.pause(9, QStringLiteral("2027-01-07")); }), Kind::Failure);
+    EXPECT_EQ(refusalKind([&]() { control.add(choices("06:30", "weekly", "mo", "x")); }), Kind::BadArgument);
+    EXPECT_EQ(refusalKind([&]() { control.answerRinging(AlarmEngine::RingingAnswer::Snooze); }), Kind::Failure);
+    EXPECT_EQ(refusalKind([&]() { control.answerRinging(AlarmEngine::RingingAnswer::Stop); }), Kind::Failure);
+    // An alarm that won't ring again has nothing to skip.
+    control.setEnabled(0, false);
+    const QMap<QString, QByteArray> off = filesOf(on.dir.path());
+    EXPECT_EQ(refusalKind([&]() { control.skip(0); }), Kind::Failure);
+    EXPECT_EQ(filesOf(on.dir.path()), off);
+    control.setEnabled(0, true);
+
+    EXPECT_EQ(filesOf(on.dir.path()), before);
+    EXPECT_EQ(control.list(), listed);
+}
+
+TEST(EngineControl, AnswersTheRingingAlarmThroughTheEngine)
+{
+    EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(6, 29, 59, 900)));
+    EngineControl control(on.engine);
+    control.add(choices("06:30", "daily", "", "Wake"));
+    QList<AlarmEngine::RingingAnswer> asked;
+    QObject::connect(&on.engine, &AlarmEngine::ringingAnswerRequested, &on.engine,
+                     [&asked](AlarmEngine::RingingAnswer answer) { asked << answer; });
+    int ringingSlot = -1;
+    on.engine.setRinger([&](const RingingRequest &) {
+        ringingSlot = on.engine.ringingSlot();
+        control.answerRinging(AlarmEngine::RingingAnswer::Snooze);
+        control.answerRinging(AlarmEngine::RingingAnswer::Stop);
+    });
+    on.clock.advance(200);
+    tick(on.engine);
+    EXPECT_EQ(ringingSlot, 0);
+    EXPECT_EQ(asked, (QList<AlarmEngine::RingingAnswer>{AlarmEngine::RingingAnswer::Snooze,
+                                                        AlarmEngine::RingingAnswer::Stop}));
+    EXPECT_EQ(on.engine.ringingSlot(), -1);
+}
