@@ -152,6 +152,23 @@ TEST_F(Verbs, WithNoneRunningTheyWorkOnTheDataFolderAndARefusalChangesNothing)
     const Finished next = verb("next");
     EXPECT_EQ(next.exitCode, 0);
     EXPECT_TRUE(next.out.contains("  id ")) << next.out.toStdString();
+
+    // Bash completes the verbs, the day names and the ids of these alarms.
+    for (const auto &[typed, offered] :
+         {std::pair{"en", "enable"}, {"add 06:30 --weekly mon,t", "mon,tue mon,thu"}, {"remove ", "0 2"}}) {
+        SCOPED_TRACE(typed);
+        QProcess bash;
+        bash.setProcessEnvironment(ProgramFolder::environment());
+        bash.start(
+            QStringLiteral("bash"),
+            {QStringLiteral("-c"),
+             QStringLiteral("source \"$1\"; read -ra COMP_WORDS <<< \"$2\"; [[ $2 == *' ' ]] && COMP_WORDS+=('');"
+                            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _chronelle; echo \"${COMPREPLY[*]}\""),
+             QStringLiteral("bash"), QStringLiteral(CHRONELLE_SOURCE_DIR "/desktop/chronelle.bash-completion"),
+             m_folder.filePath(QStringLiteral("chronelle ")) + QString::fromLatin1(typed)});
+        ASSERT_TRUE(bash.waitForFinished(30000));
+        EXPECT_EQ(bash.readAllStandardOutput().trimmed(), QByteArray(offered));
+    }
 }
 
 TEST_F(Verbs, WithTheProgramRunningTheyGoToItAndItsManagerFollowsAtOnce)
