@@ -127,14 +127,6 @@ protected:
     QString m_busName;
 };
 
-QMap<QString, QByteArray> filesOf(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, readAll(folder + u'/' + name));
-    return files;
-}
-
 } // namespace
 
 TEST_F(BusService, ServesWhatTheRepositorysInterfaceFileDescribes)
@@ -158,7 +150,7 @@ TEST_F(BusService, GarbageGetsAReadableErrorAndChangesNothing)
     const QDBusMessage first =
         call(QStringLiteral("Add"), {QStringLiteral("06:30"), QStringLiteral("daily"), QString(), QVariantMap()});
     ASSERT_EQ(first.type(), QDBusMessage::ReplyMessage) << first.errorMessage().toStdString();
-    const QMap<QString, QByteArray> before = filesOf(m_on.dir.path());
+    const QMap<QString, QByteArray> before = filesIn(m_on.dir.path());
     const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
     const QVariantMap loud{{QStringLiteral("volume"), QStringLiteral("loud")}};
     const QVariantMap bogus{{QStringLiteral("bogus"), 1}};
@@ -218,7 +210,7 @@ TEST_F(BusService, GarbageGetsAReadableErrorAndChangesNothing)
         }
         EXPECT_TRUE(reply.errorMessage().contains(QString::fromUtf8(row.says))) << reply.errorMessage().toStdString();
     }
-    EXPECT_EQ(filesOf(m_on.dir.path()), before);
+    EXPECT_EQ(filesIn(m_on.dir.path()), before);
     EXPECT_EQ(m_on.engine.catalogue().size(), 1);
 }
 

@@ -21,15 +21,6 @@ AlarmChoices choices(const char *time, const char *frequency, const char *schedu
     return c;
 }
 
-// The files of a data folder, by name, to prove that nothing changed.
-QMap<QString, QByteArray> filesOf(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, readAll(folder + u'/' + name));
-    return files;
-}
-
 AppError::Kind refusalKind(const std::function<void()> &verb)
 {
     try {
@@ -104,7 +95,7 @@ TEST(EngineControl, ARefusedVerbChangesNothing)
     EngineControl control(on.engine);
     control.add(choices("06:30", "daily", "", "Wake"));
     control.skip(0);
-    const QMap<QString, QByteArray> before = filesOf(on.dir.path());
+    const QMap<QString, QByteArray> before = filesIn(on.dir.path());
     const QList<QVariantMap> listed = control.list();
 
     using Kind = AppError::Kind;
@@ -119,12 +110,12 @@ TEST(EngineControl, ARefusedVerbChangesNothing)
     EXPECT_EQ(refusalKind([&]() { control.answerRinging(AlarmEngine::RingingAnswer::Stop); }), Kind::Failure);
     // An alarm that won't ring again has nothing to skip.
     control.setEnabled(0, false);
-    const QMap<QString, QByteArray> off = filesOf(on.dir.path());
+    const QMap<QString, QByteArray> off = filesIn(on.dir.path());
     EXPECT_EQ(refusalKind([&]() { control.skip(0); }), Kind::Failure);
-    EXPECT_EQ(filesOf(on.dir.path()), off);
+    EXPECT_EQ(filesIn(on.dir.path()), off);
     control.setEnabled(0, true);
 
-    EXPECT_EQ(filesOf(on.dir.path()), before);
+    EXPECT_EQ(filesIn(on.dir.path()), before);
     EXPECT_EQ(control.list(), listed);
 }
 

@@ -411,7 +411,9 @@ TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
                        QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg"),
                        QStringLiteral("./usr/share/man/man1/chronelle.1.gz"),
                        QStringLiteral("./usr/share/chronelle/help.qch"),
-                       QStringLiteral("./usr/share/chronelle/installed")};
+                       QStringLiteral("./usr/share/chronelle/installed"),
+                       QStringLiteral("./usr/share/bash-completion/completions/chronelle"),
+                       QStringLiteral("./usr/share/dbus-1/interfaces/io.github.chronelle.Chronelle.Alarms.xml")};
     for (int size : Skin::kIconSizes)
         wanted << QStringLiteral("./usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
     for (const char *sound : {"start.wav", "ringout.wav", "ringin.wav", "recycle.wav"})
