@@ -33,6 +33,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
@@ -105,14 +106,29 @@ int runVerb(int argc, char *argv[])
     locations.prepareDataFolder();
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
-    VerbSession session(locations, QDBusConnection::sessionBus(), QStringLiteral(CHRONELLE_APP_ID), clock, formatter);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    CommandVerbs::Output output{out, err};
-    const int code = CommandVerbs::run(
-        QCoreApplication::arguments().mid(1), [&session]() -> AlarmControl & { return session.control(); }, output);
-    out.flush();
-    err.flush();
+    // A connection of the verb's own, settled and closed before the process
+    // ends: a reply still on its way (QtDBus asks the bus for some on its
+    // own) would otherwise arrive while the process tears its types down,
+    // and be reported on standard error beside the verb's one line.
+    const QString connectionName = QStringLiteral("chronelle-verb");
+    int code = CommandVerbs::Failed;
+    {
+        VerbSession session(locations, QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName),
+                            QStringLiteral(CHRONELLE_APP_ID), clock, formatter);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        CommandVerbs::Output output{out, err};
+        code = CommandVerbs::run(
+            QCoreApplication::arguments().mid(1), [&session]() -> AlarmControl & { return session.control(); }, output);
+    }
+    if (QDBusConnection bus(connectionName); bus.isConnected()) {
+        // The bus answers in order: once this is answered, nothing else is on its way.
+        bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                QStringLiteral("/org/freedesktop/DBus"),
+                                                QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")));
+        QCoreApplication::processEvents();
+    }
+    QDBusConnection::disconnectFromBus(connectionName);
     return code;
 }
 

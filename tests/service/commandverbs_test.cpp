@@ -58,10 +58,7 @@ TEST(CommandVerbs, WrongUsageIsRefusedBeforeTheAlarmsAreReached)
     } rows[] = {
         {"add", "usage: chronelle add TIME"},
         {"add 06:30 07:30", "usage: chronelle add"},
-        {"add 24:00", "TIME '24:00': the hour must be 0 to 23"},
-        {"add 06:30 --weekly lun", "'lun' is not a day"},
         {"add 06:30 --daily --hourly", "can't both be given"},
-        {"add 06:30 --volume 101", "--volume '101': must be 0 to 100"},
         {"add 06:30 --volume loud", "--volume 'loud': must be a whole number"},
         {"add 06:30 --volume 5 --volume 6", "--volume is given 2 times"},
         {"add 06:30 --once", "Missing value after '--once'"},
