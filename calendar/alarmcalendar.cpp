@@ -1,0 +1,663 @@
+#include "alarmcalendar.h"
+
+#include "apperror.h"
+#include "schedulerules.h"
+
+#include <QTimeZone>
+#include <QUrl>
+#include <QUuid>
+#include <algorithm>
+#include <functional>
+#include <libical/ical.h>
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct ComponentDeleter
+{
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
+
+const char kProductId[] = "-//Chronelle//Chronelle alarm clock//EN";
+// Every own event carries its frequency code: the mark of an event that
+// comes back exactly.
+const char kFrequency[] = "X-CHRONELLE-FREQUENCY";
+const char kTime[] = "X-CHRONELLE-TIME";
+const char kDate[] = "X-CHRONELLE-DATE";
+const char kDays[] = "X-CHRONELLE-DAYS";
+const char kSong[] = "X-CHRONELLE-SONG";
+const char kClosing[] = "X-CHRONELLE-CLOSING";
+const char kCaption[] = "X-CHRONELLE-CAPTION";
+const char kReminder[] = "X-CHRONELLE-REMINDER";
+const char kEnabled[] = "X-CHRONELLE-ENABLED";
+const char kSkipped[] = "X-CHRONELLE-SKIPPED";
+const char kPausedUntil[] = "X-CHRONELLE-PAUSED-UNTIL";
+
+// The settings that are one number or one switch, by the property that carries each.
+struct NumberField
+{
+    const char *name;
+    int AlarmRecord::*member;
+};
+const NumberField kNumberFields[] = {
+    {"X-CHRONELLE-SOUND", &AlarmRecord::soundNumber},
+    {"X-CHRONELLE-SOUND-MINUTES", &AlarmRecord::soundMinutes},
+    {"X-CHRONELLE-FADE-IN-MINUTES", &AlarmRecord::fadeInMinutes},
+    {"X-CHRONELLE-FADE-OUT-MINUTES", &AlarmRecord::fadeOutMinutes},
+    {"X-CHRONELLE-SNOOZE-MINUTES", &AlarmRecord::snoozeMinutes},
+    {"X-CHRONELLE-AUTO-SNOOZE-MINUTES", &AlarmRecord::autoSnoozeMinutes},
+    {"X-CHRONELLE-VOLUME", &AlarmRecord::volume},
+    {"X-CHRONELLE-AUTO-CLOSE-MINUTES", &AlarmRecord::autoCloseMinutes},
+    {"X-CHRONELLE-POWER-ACTION", &AlarmRecord::powerAction},
+};
+struct SwitchField
+{
+    const char *name;
+    bool AlarmRecord::*member;
+};
+const SwitchField kSwitchFields[] = {
+    {"X-CHRONELLE-PLAY-LIST", &AlarmRecord::playListOn},     {"X-CHRONELLE-SOUND-ON", &AlarmRecord::soundOn},
+    {"X-CHRONELLE-FADE-IN", &AlarmRecord::fadeInOn},         {"X-CHRONELLE-FADE-OUT", &AlarmRecord::fadeOutOn},
+    {"X-CHRONELLE-AUTO-SNOOZE", &AlarmRecord::autoSnoozeOn},
+};
+
+const char *const kDayCodes[7] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"}; // Sunday first, as the masks
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+}
+
+template <std::size_t N> QString flagsText(const std::array<bool, N> &flags)
+{
+    QString text;
+    for (bool on : flags)
+        text += on ? u'1' : u'0';
+    return text;
+}
+
+// iCalendar's text values carry no lone carriage return or other control
+// character: such a text also goes out percent-encoded in a property of its own.
+bool survivesAsText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 && c != u'\n' && c != u'\t')
+            return false;
+        if (c == u'\x7f')
+            return false;
+    }
+    return true;
+}
+
+void addProperty(icalcomponent *event, const char *name, const QString &value)
+{
+    icalproperty *property = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty_set_x_name(property, name);
+    icalcomponent_add_property(event, property);
+}
+
+icaltimetype icalMoment(const QDateTime &wall, icaltimezone *zone)
+{
+    icaltimetype t = icaltime_null_time();
+    t.year = wall.date().year();
+    t.month = wall.date().month();
+    t.day = wall.date().day();
+    t.hour = wall.time().hour();
+    t.minute = wall.time().minute();
+    t.second = wall.time().second();
+    t.is_date = 0;
+    if (zone)
+        t = icaltime_set_timezone(&t, zone);
+    return t;
+}
+
+// When the row first rings, counted from the start of its date, and the rule
+// that repeats it; no rule for a row that rings once or never again.
+struct Schedule
+{
+    QDateTime start; // wall clock
+    QString rule;
+};
+
+Schedule scheduleOf(const CatalogueRow &row, const AlarmRecord &record)
+{
+    ScheduleRules::RowKeys keys;
+    try {
+        keys = ScheduleRules::parse(row);
+    } catch (const AppError &) {
+        return {ScheduleRules::wallMoment(record.alarmDate, record.alarmTime), {}};
+    }
+    const QDate keyDate(keys.keyYear, keys.keyMonth, keys.keyDay);
+    const QDateTime anchor = ScheduleRules::wallMoment(keyDate, keys.keyTime);
+    QString rule;
+    const int frequency = int(frequencyNames().indexOf(keys.frequencyName));
+    switch (Frequency(frequency)) {
+    case Frequency::Once:
+        return {anchor, {}};
+    case Frequency::Hourly:
+        rule =
+            QStringLiteral("FREQ=HOURLY;BYMINUTE=%1;BYSECOND=%2").arg(keys.keyTime.minute()).arg(keys.keyTime.second());
+        break;
+    case Frequency::Daily:
+        rule = QStringLiteral("FREQ=DAILY");
+        break;
+    case Frequency::Weekly: {
+        QStringList days;
+        for (int day = 0; day < 7; ++day) {
+            if (keys.weekdayMask.mid(day, 1) == u'1')
+                days << QString::fromLatin1(kDayCodes[day]);
+        }
+        rule = QStringLiteral("FREQ=WEEKLY;BYDAY=") + days.join(u',');
+        break;
+    }
+    case Frequency::Monthly:
+        rule = QStringLiteral("FREQ=MONTHLY;BYMONTHDAY=%1").arg(keys.keyDay);
+        break;
+    case Frequency::Yearly:
+        rule = QStringLiteral("FREQ=YEARLY;BYMONTH=%1;BYMONTHDAY=%2").arg(keys.keyMonth).arg(keys.keyDay);
+        break;
+    default:
+        return {anchor, {}};
+    }
+    // The first occurrence starts the series: a start the rule does not
+    // hold would count as one more.
+    const std::optional<QDateTime> first =
+        ScheduleRules::firstDueAtOrAfter(keys, ScheduleRules::wallMoment(keyDate, QTime(0, 0)));
+    if (!first)
+        return {anchor, {}};
+    return {*first, rule};
+}
+
+void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone *zone, const QDateTime &now)
+{
+    const AlarmRecord &r = alarm.record;
+    icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    // The same alarm gets the same UID at every export, so a calendar that
+    // reads a second export updates its events instead of doubling them.
+    const QByteArray identity = alarm.row.slot.toUtf8() + '\n' + alarm.row.fields().join(u'\n').toUtf8();
+    const QUuid uid = QUuid::createUuidV5(QUuid(QStringLiteral("{5b0c1f2e-8d7a-4c39-9a51-3e6f0c2d7b14}")), identity);
+    icalcomponent_add_property(
+        event, icalproperty_new_uid((uid.toString(QUuid::WithoutBraces) + QStringLiteral("@chronelle")).toUtf8()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
+                                          now.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
+    const Schedule schedule = scheduleOf(alarm.row, r);
+    icalcomponent_set_dtstart(event, icalMoment(schedule.start, zone));
+    if (!schedule.rule.isEmpty()) {
+        icalcomponent_add_property(
+            event, icalproperty_new_rrule(icalrecurrencetype_from_string(schedule.rule.toLatin1().constData())));
+    }
+    icalcomponent_add_property(event, icalproperty_new_summary(alarm.row.caption.toUtf8().constData()));
+    QString description = r.reminder;
+    description.remove(u'\r');
+    icalcomponent_add_property(event, icalproperty_new_description(description.toUtf8().constData()));
+    if (!survivesAsText(alarm.row.caption))
+        addProperty(event, kCaption, QString::fromLatin1(QUrl::toPercentEncoding(alarm.row.caption)));
+    if (!survivesAsText(r.reminder))
+        addProperty(event, kReminder, QString::fromLatin1(QUrl::toPercentEncoding(r.reminder)));
+
+    addProperty(event, kFrequency, QString::number(r.frequencyCode));
+    addProperty(event, kTime, r.alarmTime.toString(QStringLiteral("HHmmss")));
+    addProperty(event, kDate, r.alarmDate.toString(QStringLiteral("yyyyMMdd")));
+    addProperty(event, kDays, flagsText(r.dayFlags));
+    for (const SwitchField &field : kSwitchFields)
+        addProperty(event, field.name, flagText(r.*field.member));
+    for (const QString &song : r.playList)
+        addProperty(event, kSong, song);
+    for (const NumberField &field : kNumberFields)
+        addProperty(event, field.name, QString::number(r.*field.member));
+    addProperty(event, kClosing, flagsText(r.closingFlags));
+    addProperty(event, kEnabled, flagText(alarm.state.enabled));
+    if (alarm.state.skippedDue)
+        addProperty(event, kSkipped, alarm.state.skippedDue->toString(QStringLiteral("yyyyMMddHHmmss")));
+    if (alarm.state.pausedUntil)
+        addProperty(event, kPausedUntil, alarm.state.pausedUntil->toString(QStringLiteral("yyyyMMdd")));
+
+    // What a calendar program shows at the alarm's time.
+    icalcomponent *reminder = icalcomponent_new(ICAL_VALARM_COMPONENT);
+    icalcomponent_add_property(reminder, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    icaltriggertype trigger{};
+    trigger.time = icaltime_null_time();
+    trigger.duration = icaldurationtype_null_duration();
+    icalcomponent_add_property(reminder, icalproperty_new_trigger(trigger));
+    icalcomponent_add_property(reminder, icalproperty_new_description(alarm.row.caption.isEmpty()
+                                                                          ? "Chronelle"
+                                                                          : alarm.row.caption.toUtf8().constData()));
+    icalcomponent_add_component(event, reminder);
+    icalcomponent_add_component(calendar, event);
+}
+
+// The X- properties of one event, by name, in their order.
+class OwnProperties
+{
+public:
+    explicit OwnProperties(icalcomponent *event)
+    {
+        for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
+            const char *name = icalproperty_get_x_name(p);
+            const char *value = icalproperty_get_x(p);
+            if (name && QByteArray(name).startsWith("X-CHRONELLE-"))
+                m_values.append({QByteArray(name), QString::fromUtf8(value ? value : "")});
+        }
+    }
+    bool has(const char *name) const { return bool(first(name)); }
+    std::optional<QString> first(const char *name) const
+    {
+        for (const auto &[key, value] : m_values) {
+            if (key == name)
+                return value;
+        }
+        return std::nullopt;
+    }
+    QStringList all(const char *name) const
+    {
+        QStringList values;
+        for (const auto &[key, value] : m_values) {
+            if (key == name)
+                values << value;
+        }
+        return values;
+    }
+    // The value of a property every own event has; AppError names it when
+    // it is missing or fails `check`.
+    QString required(const char *name, const std::function<bool(const QString &)> &check) const
+    {
+        const std::optional<QString> value = first(name);
+        if (!value || !check(*value))
+            throw AppError(QStringLiteral("a damaged %1").arg(QString::fromLatin1(name)));
+        return *value;
+    }
+
+private:
+    QList<std::pair<QByteArray, QString>> m_values;
+};
+
+bool isFlag(const QString &text)
+{
+    return text == QLatin1String("TRUE") || text == QLatin1String("FALSE");
+}
+
+bool isInteger(const QString &text)
+{
+    bool ok = false;
+    text.toInt(&ok);
+    return ok;
+}
+
+template <std::size_t N> bool isFlags(const QString &text)
+{
+    return text.size() == qsizetype(N) &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'0' || c == u'1'; });
+}
+
+template <std::size_t N> std::array<bool, N> flagsOf(const QString &text)
+{
+    std::array<bool, N> flags{};
+    for (std::size_t i = 0; i < N; ++i)
+        flags[i] = text[qsizetype(i)] == u'1';
+    return flags;
+}
+
+QString fromPercentEncoding(const QString &text)
+{
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toLatin1()));
+}
+
+// An event this program wrote, taken back exactly.
+ImportedAlarm ownAlarm(icalcomponent *event, const OwnProperties &own)
+{
+    ImportedAlarm alarm;
+    AlarmRecord &r = alarm.record;
+    r.frequencyCode = own.required(kFrequency, isInteger).toInt();
+    const auto valid = [](const QString &format) {
+        return [format](const QString &text) {
+            return text.size() == format.size() && (format.size() == 6 ? QTime::fromString(text, format).isValid()
+                                                                       : QDate::fromString(text, format).isValid());
+        };
+    };
+    r.alarmTime = QTime::fromString(own.required(kTime, valid(QStringLiteral("HHmmss"))), QStringLiteral("HHmmss"));
+    r.alarmDate = QDate::fromString(own.required(kDate, valid(QStringLiteral("yyyyMMdd"))), QStringLiteral("yyyyMMdd"));
+    r.dayFlags = flagsOf<7>(own.required(kDays, isFlags<7>));
+    for (const SwitchField &field : kSwitchFields)
+        r.*field.member = own.required(field.name, isFlag) == QLatin1String("TRUE");
+    r.playList = own.all(kSong);
+    for (const NumberField &field : kNumberFields)
+        r.*field.member = own.required(field.name, isInteger).toInt();
+    r.closingFlags = flagsOf<3>(own.required(kClosing, isFlags<3>));
+    const char *description = icalcomponent_get_description(event);
+    r.reminder = own.has(kReminder) ? fromPercentEncoding(*own.first(kReminder))
+                                    : QString::fromUtf8(description ? description : "");
+    const char *summary = icalcomponent_get_summary(event);
+    alarm.caption =
+        own.has(kCaption) ? fromPercentEncoding(*own.first(kCaption)) : QString::fromUtf8(summary ? summary : "");
+
+    alarm.state.enabled = own.required(kEnabled, isFlag) == QLatin1String("TRUE");
+    if (own.has(kSkipped)) {
+        const QDateTime skipped = QDateTime::fromString(*own.first(kSkipped), QStringLiteral("yyyyMMddHHmmss"));
+        if (!skipped.isValid())
+            throw AppError(QStringLiteral("a damaged %1").arg(QString::fromLatin1(kSkipped)));
+        alarm.state.skippedDue = ScheduleRules::wallMoment(skipped.date(), skipped.time());
+    }
+    if (own.has(kPausedUntil)) {
+        const QDate until = QDate::fromString(*own.first(kPausedUntil), QStringLiteral("yyyyMMdd"));
+        if (!until.isValid())
+            throw AppError(QStringLiteral("a damaged %1").arg(QString::fromLatin1(kPausedUntil)));
+        alarm.state.pausedUntil = until;
+    }
+    return alarm;
+}
+
+// The parts of a rule by name ("BYDAY" -> "MO,FR"), as libical writes it back.
+QMap<QString, QString> ruleParts(const icalrecurrencetype &rule)
+{
+    char *text = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype *>(&rule));
+    const QString ruleText = QString::fromLatin1(text ? text : "");
+    icalmemory_free_buffer(text);
+    QMap<QString, QString> parts;
+    for (const QString &part : ruleText.split(u';', Qt::SkipEmptyParts))
+        parts.insert(part.section(u'=', 0, 0).toUpper(), part.section(u'=', 1));
+    return parts;
+}
+
+// A single number in 1..max, or nothing.
+std::optional<int> singleNumber(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// Days of the week without a position ("MO,FR", not "2MO") as Sunday-first flags.
+std::optional<std::array<bool, 7>> plainDays(const QString &text)
+{
+    std::array<bool, 7> flags{};
+    for (const QString &day : text.split(u',')) {
+        const auto known = std::find_if(std::begin(kDayCodes), std::end(kDayCodes),
+                                        [&day](const char *code) { return day == QLatin1String(code); });
+        if (known == std::end(kDayCodes))
+            return std::nullopt;
+        flags[std::size_t(known - std::begin(kDayCodes))] = true;
+    }
+    return flags;
+}
+
+// The first date from `from` on that has this day of the month (and this
+// month, unless 0): the 31st skips short months, 29 February waits for a leap year.
+QDate firstDateOn(const QDate &from, int day, int month)
+{
+    QDate firstOfMonth(from.year(), from.month(), 1);
+    for (int months = 0; months < 12 * 8; ++months, firstOfMonth = firstOfMonth.addMonths(1)) {
+        if (month != 0 && firstOfMonth.month() != month)
+            continue;
+        const QDate date(firstOfMonth.year(), firstOfMonth.month(), day);
+        if (date.isValid() && date >= from)
+            return date;
+    }
+    return from;
+}
+
+// The wall-clock start of another program's event in the local zone.
+QDateTime localStart(icaltimetype start, const QByteArray &zoneId)
+{
+    const QDateTime asWritten(QDate(start.year, start.month, start.day), QTime(start.hour, start.minute, start.second),
+                              Qt::UTC);
+    if (!start.zone)
+        return asWritten; // floating: the same wall-clock time everywhere
+    const QTimeZone local(zoneId);
+    const QDateTime instant = QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(start, start.zone),
+                                                            local.isValid() ? local : QTimeZone::systemTimeZone());
+    return ScheduleRules::wallMoment(instant.date(), instant.time());
+}
+
+// Another program's event as an alarm with a new alarm's settings, or why not.
+ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const QDateTime &now)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    if (icaltime_is_null_time(start))
+        throw AppError(QStringLiteral("no start time"));
+    if (start.is_date)
+        throw AppError(QStringLiteral("an all-day event, with no time to ring at"));
+    if (icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY))
+        throw AppError(QStringLiteral("RDATE"));
+    if (icalcomponent_count_properties(event, ICAL_RRULE_PROPERTY) > 1)
+        throw AppError(QStringLiteral("more than one RRULE"));
+    const QDateTime wall = localStart(start, zoneId);
+
+    ImportedAlarm alarm;
+    AlarmRecord &r = alarm.record;
+    r = AlarmRecord::newAlarm(now);
+    r.alarmTime = wall.time();
+    r.alarmDate = wall.date();
+    r.frequencyCode = int(Frequency::Once);
+    if (icalproperty *ruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+        QMap<QString, QString> parts = ruleParts(icalproperty_get_rrule(ruleProperty));
+        const QString frequency = parts.take(QStringLiteral("FREQ"));
+        const auto refuse = [](const QString &key, const QString &value) { throw AppError(key + u'=' + value); };
+        if (parts.contains(QStringLiteral("INTERVAL")) && parts.value(QStringLiteral("INTERVAL")) != u'1')
+            refuse(QStringLiteral("INTERVAL"), parts.value(QStringLiteral("INTERVAL")));
+        parts.remove(QStringLiteral("INTERVAL"));
+        parts.remove(QStringLiteral("WKST"));
+        for (const char *key : {"COUNT", "UNTIL"}) {
+            if (parts.contains(QString::fromLatin1(key)))
+                refuse(QString::fromLatin1(key), parts.value(QString::fromLatin1(key)));
+        }
+        // Takes the part that this frequency may have, if it is there and
+        // acceptable; anything left over is refused afterwards.
+        const auto take = [&parts](const char *key) { return parts.take(QString::fromLatin1(key)); };
+        const auto days = [&](const QString &text) {
+            const std::optional<std::array<bool, 7>> flags = plainDays(text);
+            if (!flags)
+                refuse(QStringLiteral("BYDAY"), text);
+            return *flags;
+        };
+        if (frequency == QLatin1String("HOURLY")) {
+            r.frequencyCode = int(Frequency::Hourly);
+            int minute = r.alarmTime.minute();
+            int second = r.alarmTime.second();
+            if (const QString text = take("BYMINUTE"); !text.isEmpty()) {
+                const std::optional<int> value = singleNumber(text, 0, 59);
+                value ? void(minute = *value) : refuse(QStringLiteral("BYMINUTE"), text);
+            }
+            if (const QString text = take("BYSECOND"); !text.isEmpty()) {
+                const std::optional<int> value = singleNumber(text, 0, 59);
+                value ? void(second = *value) : refuse(QStringLiteral("BYSECOND"), text);
+            }
+            r.alarmTime = QTime(r.alarmTime.hour(), minute, second);
+        } else if (frequency == QLatin1String("DAILY")) {
+            r.frequencyCode = int(Frequency::Daily);
+            // Daily on some days of the week is weekly on them.
+            if (const QString text = take("BYDAY"); !text.isEmpty()) {
+                r.frequencyCode = int(Frequency::Weekly);
+                r.dayFlags = days(text);
+            }
+        } else if (frequency == QLatin1String("WEEKLY")) {
+            r.frequencyCode = int(Frequency::Weekly);
+            const QString text = take("BYDAY");
+            if (text.isEmpty()) {
+                r.dayFlags.fill(false);
+                r.dayFlags[std::size_t(r.alarmDate.dayOfWeek() % 7)] = true;
+            } else {
+                r.dayFlags = days(text);
+            }
+        } else if (frequency == QLatin1String("MONTHLY")) {
+            r.frequencyCode = int(Frequency::Monthly);
+            if (const QString text = take("BYMONTHDAY"); !text.isEmpty()) {
+                const std::optional<int> day = singleNumber(text, 1, 31);
+                if (!day)
+                    refuse(QStringLiteral("BYMONTHDAY"), text);
+                r.alarmDate = firstDateOn(r.alarmDate, *day, 0);
+            }
+        } else if (frequency == QLatin1String("YEARLY")) {
+            r.frequencyCode = int(Frequency::Yearly);
+            const QString monthText = take("BYMONTH");
+            const QString dayText = take("BYMONTHDAY");
+            if (!dayText.isEmpty() && monthText.isEmpty())
+                refuse(QStringLiteral("BYMONTHDAY"), dayText);
+            if (!monthText.isEmpty()) {
+                const std::optional<int> month = singleNumber(monthText, 1, 12);
+                if (!month)
+                    refuse(QStringLiteral("BYMONTH"), monthText);
+                const std::optional<int> day =
+                    dayText.isEmpty() ? std::optional<int>(r.alarmDate.day()) : singleNumber(dayText, 1, 31);
+                // 2024 has every day of every month, 29 February too.
+                if (!day || !QDate(2024, *month, *day).isValid())
+                    refuse(QStringLiteral("BYMONTHDAY"), dayText);
+                r.alarmDate = firstDateOn(r.alarmDate, *day, *month);
+            }
+        } else {
+            refuse(QStringLiteral("FREQ"), frequency);
+        }
+        if (!parts.isEmpty())
+            refuse(parts.firstKey(), parts.first());
+    } else if (wall < ScheduleRules::wallMomentOf(now)) {
+        throw AppError(QStringLiteral("already past"));
+    }
+
+    // Its summary is the reminder; failing that, what its alarm or its
+    // description says.
+    QString text;
+    if (const char *summary = icalcomponent_get_summary(event))
+        text = QString::fromUtf8(summary);
+    if (text.trimmed().isEmpty()) {
+        icalcomponent *valarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT);
+        icalproperty *said = valarm ? icalcomponent_get_first_property(valarm, ICAL_DESCRIPTION_PROPERTY) : nullptr;
+        if (said && icalproperty_get_description(said))
+            text = QString::fromUtf8(icalproperty_get_description(said));
+    }
+    if (text.trimmed().isEmpty()) {
+        if (const char *description = icalcomponent_get_description(event))
+            text = QString::fromUtf8(description);
+    }
+    text.remove(u'\r');
+    alarm.caption = text.section(u'\n', 0, 0);
+    r.reminder = text.isEmpty() || text.endsWith(u'\n') ? text : text + u'\n';
+    return alarm;
+}
+
+// How an event is named where it is said to be skipped.
+QString nameOf(icalcomponent *event, int index)
+{
+    const char *summary = icalcomponent_get_summary(event);
+    QString name = QString::fromUtf8(summary ? summary : "").section(u'\n', 0, 0).trimmed();
+    if (name.isEmpty())
+        return QStringLiteral("Event %1").arg(index);
+    if (name.size() > 60)
+        name = name.left(59) + u'…';
+    return u'"' + name + u'"';
+}
+
+std::vector<icalcomponent *> eventsOf(icalcomponent *root)
+{
+    std::vector<icalcomponent *> calendars;
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
+        calendars.push_back(root);
+    } else {
+        for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); c;
+             c = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
+            calendars.push_back(c);
+    }
+    std::vector<icalcomponent *> events;
+    for (icalcomponent *calendar : calendars) {
+        for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            events.push_back(e);
+    }
+    return events;
+}
+
+// The skipped events are listed up to here; the rest are counted.
+constexpr int kSkippedListed = 50;
+
+icaltimezone *localZone(const QByteArray &zoneId)
+{
+    if (zoneId == "UTC" || zoneId == "Etc/UTC")
+        return icaltimezone_get_utc_timezone();
+    return icaltimezone_get_builtin_timezone(zoneId.constData());
+}
+
+} // namespace
+
+namespace AlarmCalendar {
+
+QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now)
+{
+    Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    // A zone libical does not know leaves the times floating: the alarm's
+    // wall-clock time, wherever it is read.
+    icaltimezone *zone = localZone(zoneId);
+    if (zone && zone != icaltimezone_get_utc_timezone()) {
+        icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(zone));
+        // The zone's whole history would outweigh the alarms; its rules from
+        // 1970 on serve every alarm a person has.
+        icaltimezone_truncate_vtimezone(vtimezone, icaltime_from_timet_with_zone(0, 0, icaltimezone_get_utc_timezone()),
+                                        icaltime_null_time(), 0);
+        icalcomponent_add_component(calendar.get(), vtimezone);
+    }
+    for (const ExportedAlarm &alarm : alarms)
+        addEvent(calendar.get(), alarm, zone, now);
+    char *text = icalcomponent_as_ical_string_r(calendar.get());
+    QByteArray data(text);
+    icalmemory_free_buffer(text);
+    return data;
+}
+
+CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room)
+{
+    if (data.size() > MaxBytes) {
+        throw AppError(QStringLiteral("The file is %1 bytes long; a calendar of alarms is at most %2 bytes.")
+                           .arg(data.size())
+                           .arg(MaxBytes));
+    }
+    QByteArray text = data;
+    if (text.startsWith("\xef\xbb\xbf"))
+        text.remove(0, 3);
+    if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
+        throw AppError(QStringLiteral("This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
+    const Component root(icalparser_parse_string(text.constData()));
+    if (!root)
+        throw AppError(QStringLiteral("This is not an iCalendar file: it could not be read as one."));
+
+    CalendarImport result;
+    int withoutRoom = 0;
+    int unlisted = 0;
+    const auto skip = [&](const QString &line) {
+        if (result.skipped.size() < kSkippedListed)
+            result.skipped << line;
+        else
+            ++unlisted;
+    };
+    int index = 0;
+    for (icalcomponent *event : eventsOf(root.get())) {
+        ++index;
+        const OwnProperties own(event);
+        const bool ownEvent = own.has(kFrequency);
+        try {
+            if (!ownEvent && icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+                throw AppError(QStringLiteral("a change to one occurrence of another event"));
+            if (!ownEvent && icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+                throw AppError(QStringLiteral("cancelled"));
+            ImportedAlarm alarm = ownEvent ? ownAlarm(event, own) : foreignAlarm(event, zoneId, now);
+            if (int(result.alarms.size()) >= room)
+                ++withoutRoom;
+            else
+                result.alarms.push_back(std::move(alarm));
+        } catch (const AppError &why) {
+            skip(nameOf(event, index) + QStringLiteral(": ") + why.message());
+        }
+    }
+    if (withoutRoom > 0) {
+        skip(QStringLiteral("%1 more event(s): no free place, Chronelle holds at most 256 alarms").arg(withoutRoom));
+    }
+    if (unlisted > 0)
+        result.skipped << QStringLiteral("and %1 more skipped event(s)").arg(unlisted);
+    return result;
+}
+
+} // namespace AlarmCalendar

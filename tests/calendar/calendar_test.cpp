@@ -1,0 +1,226 @@
+// Alarms to iCalendar and back: Chronelle's own events return exactly,
+// another library and recurrence engine (Python's icalendar and dateutil)
+// read the export and expand each rule to the occurrences the scheduler
+// rings, and other programs' events are taken or left with a reason.
+
+#include "alarmcalendar.h"
+#include "alarmfile.h"
+#include "apperror.h"
+#include "qtprint.h"
+#include "schedulerules.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kZone = "Europe/Berlin";
+const QDateTime kNow(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+
+// A row and a record that agree, as the editor makes them.
+ExportedAlarm alarmOf(Frequency frequency, const QDate &date, const QTime &time, const QString &mask, int slot)
+{
+    ExportedAlarm alarm;
+    AlarmRecord &r = alarm.record;
+    r.frequencyCode = int(frequency);
+    r.alarmDate = date;
+    r.alarmTime = time;
+    for (int day = 0; day < 7; ++day)
+        r.dayFlags[std::size_t(day)] = mask[day] == u'1';
+    alarm.row.caption = QStringLiteral("Alarm %1").arg(slot);
+    alarm.row.frequencyName = frequencyNames().at(int(frequency));
+    alarm.row.timeText = time.toString(QStringLiteral("hh:mm:ss AP"));
+    alarm.row.dateText = date.toString(QStringLiteral("M/d/yyyy"));
+    alarm.row.timeKey = time.toString(QStringLiteral("HHmmss"));
+    alarm.row.dateKey = date.toString(QStringLiteral("ddMMyyyy"));
+    alarm.row.weekdayMask = mask;
+    alarm.row.slot = QString::number(slot);
+    r.reminder = alarm.row.caption + u'\n';
+    return alarm;
+}
+
+// One alarm of each frequency, chosen to cross the changes of daylight
+// saving time in Berlin (29 March and 25 October 2026), short months and
+// 29 February.
+std::vector<ExportedAlarm> everyFrequency()
+{
+    return {
+        alarmOf(Frequency::Once, QDate(2026, 3, 29), QTime(7, 30, 5), QStringLiteral("0111110"), 0),
+        alarmOf(Frequency::Hourly, QDate(2026, 3, 28), QTime(14, 15, 30), QStringLiteral("0111110"), 1),
+        alarmOf(Frequency::Daily, QDate(2026, 3, 20), QTime(2, 30, 0), QStringLiteral("0111110"), 2),
+        alarmOf(Frequency::Weekly, QDate(2026, 10, 21), QTime(6, 45, 0), QStringLiteral("1100010"), 3),
+        alarmOf(Frequency::Monthly, QDate(2026, 1, 31), QTime(8, 0, 0), QStringLiteral("0111110"), 4),
+        alarmOf(Frequency::Yearly, QDate(2024, 2, 29), QTime(12, 0, 0), QStringLiteral("0111110"), 5),
+    };
+}
+
+} // namespace
+
+// Every setting, odd ones too, and the on/off, skip and pause state come
+// back exactly: the alarm files an import writes are those that went out.
+TEST(Calendar, OwnEventsComeBackExactly)
+{
+    std::vector<ExportedAlarm> alarms = everyFrequency();
+    ExportedAlarm &odd = alarms[3];
+    odd.row.caption = QStringLiteral("Gym, then; work \\ «ü» 🎵");
+    odd.record =
+        AlarmRecord{.frequencyCode = int(Frequency::Weekly),
+                    .alarmTime = QTime(6, 45),
+                    .alarmDate = QDate(2026, 10, 21),
+                    .dayFlags = {true, true, false, false, false, true, false},
+                    .playListOn = false,
+                    .playList = {QStringLiteral("/home/me/Music/a, b; c\\d.mp3"), QStringLiteral("relative.ogg")},
+                    .soundOn = true,
+                    .soundNumber = 3,
+                    .soundMinutes = 44,
+                    .fadeInOn = true,
+                    .fadeInMinutes = 7,
+                    .fadeOutOn = true,
+                    .fadeOutMinutes = 59,
+                    .snoozeMinutes = 0,
+                    .autoSnoozeOn = true,
+                    .autoSnoozeMinutes = 3,
+                    .volume = 137,
+                    .closingFlags = {false, true, true},
+                    .autoCloseMinutes = 12,
+                    .powerAction = int(PowerAction::Suspend),
+                    .reminder = QStringLiteral("first\r\nsecond\rstill second\n\n\tfourth")};
+    odd.state.enabled = false;
+    odd.state.skippedDue = ScheduleRules::wallMoment(QDate(2026, 12, 7), QTime(6, 45));
+    alarms[1].state.pausedUntil = QDate(2027, 1, 6);
+
+    const QByteArray exported = AlarmCalendar::exportAlarms(alarms, kZone, kNow);
+    EXPECT_TRUE(exported.startsWith("BEGIN:VCALENDAR\r\n")) << exported.left(40).toStdString();
+    EXPECT_EQ(AlarmCalendar::exportAlarms(alarms, kZone, kNow), exported) << "the same alarms export differently";
+    const CalendarImport back = AlarmCalendar::importAlarms(exported, kZone, kNow.addDays(400), 256);
+    EXPECT_EQ(back.skipped, QStringList());
+    ASSERT_EQ(back.alarms.size(), alarms.size());
+    for (std::size_t i = 0; i < alarms.size(); ++i) {
+        SCOPED_TRACE(alarms[i].row.caption.toStdString());
+        EXPECT_EQ(AlarmFile::encode(back.alarms[i].record), AlarmFile::encode(alarms[i].record));
+        EXPECT_EQ(back.alarms[i].caption, alarms[i].row.caption);
+        EXPECT_EQ(back.alarms[i].state, alarms[i].state);
+    }
+}
+
+// Python's icalendar reads the export, and dateutil expands each rule from
+// its start to the same 50 next occurrences (wall-clock, in Berlin) as the
+// scheduler; the summary and description are what the alarm says.
+TEST(Calendar, AnotherRecurrenceEngineRingsTheSameOccurrences)
+{
+    const std::vector<ExportedAlarm> alarms = everyFrequency();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("alarms.ics"));
+    writeAll(file, AlarmCalendar::exportAlarms(alarms, kZone, kNow));
+
+    QProcess python;
+    // Debian's Python, which has the packages, not one of the user's own.
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(CHRONELLE_SOURCE_DIR "/tests/calendar/expand_ics.py"), file, QStringLiteral("50")});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QStringList lines = QString::fromUtf8(python.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+
+    QStringList expected;
+    for (const ExportedAlarm &alarm : alarms) {
+        expected << QStringLiteral("SUMMARY %1").arg(alarm.row.caption);
+        const ScheduleRules::RowKeys keys = ScheduleRules::parse(alarm.row);
+        std::optional<QDateTime> next = ScheduleRules::firstDueAtOrAfter(
+            keys, ScheduleRules::wallMoment(QDate(keys.keyYear, keys.keyMonth, keys.keyDay), QTime(0, 0)));
+        for (int n = 0; n < 50 && next; ++n) {
+            expected << next->toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+            next = ScheduleRules::nextOccurrence(keys, *next);
+        }
+    }
+    EXPECT_EQ(lines, expected);
+}
+
+// Another program's events: each rule one of the six frequencies holds is
+// taken with a new alarm's settings and its summary as the reminder; the
+// others are left, each with what stood in the way.
+TEST(Calendar, OtherProgramsEventsAreTakenOrLeftWithAReason)
+{
+    const QByteArray calendar =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
+        "BEGIN:VEVENT\r\nUID:1\r\nDTSTART:20261208T053000Z\r\nSUMMARY:Dentist\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;TZID=Europe/Berlin:20261207T064500\r\n"
+        "RRULE:FREQ=DAILY;BYDAY=MO,WE\r\nSUMMARY:Gym\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:3\r\nDTSTART:20261207T100000\r\nRRULE:FREQ=MINUTELY\r\n"
+        "SUMMARY:Stretch\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:4\r\nDTSTART:20261207T100000\r\nRRULE:FREQ=WEEKLY;INTERVAL=2\r\n"
+        "SUMMARY:Bins\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:5\r\nDTSTART:20261207T100000\r\nRRULE:FREQ=DAILY;COUNT=5\r\n"
+        "SUMMARY:Pills\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:6\r\nDTSTART:20261207T100000\r\nRRULE:FREQ=MONTHLY;BYDAY=2MO\r\n"
+        "SUMMARY:Club\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:7\r\nDTSTART;VALUE=DATE:20261224\r\nSUMMARY:Christmas Eve\r\n"
+        "END:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:8\r\nDTSTART:20250101T100000\r\nSUMMARY:Long ago\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:9\r\nDTSTART:20261130T200000\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=31\r\n"
+        "SUMMARY:Rent\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:10\r\nDTSTART:20261207T081500\r\nRRULE:FREQ=YEARLY\r\n"
+        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0S\r\nDESCRIPTION:Birthday card\r\n"
+        "END:VALARM\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    const CalendarImport result = AlarmCalendar::importAlarms(calendar, kZone, kNow, 256);
+    EXPECT_EQ(result.skipped,
+              (QStringList{QStringLiteral("\"Stretch\": FREQ=MINUTELY"), QStringLiteral("\"Bins\": INTERVAL=2"),
+                           QStringLiteral("\"Pills\": COUNT=5"), QStringLiteral("\"Club\": BYDAY=2MO"),
+                           QStringLiteral("\"Christmas Eve\": an all-day event, with no time to ring at"),
+                           QStringLiteral("\"Long ago\": already past")}));
+    ASSERT_EQ(result.alarms.size(), 4u);
+    const AlarmRecord defaults = AlarmRecord::newAlarm(kNow);
+    const auto expectAlarm = [&](std::size_t i, Frequency frequency, const QDate &date, const QTime &time,
+                                 const QString &reminder) {
+        SCOPED_TRACE(reminder.toStdString());
+        AlarmRecord expected = defaults;
+        expected.frequencyCode = int(frequency);
+        expected.alarmDate = date;
+        expected.alarmTime = time;
+        expected.reminder = reminder + u'\n';
+        if (frequency == Frequency::Weekly)
+            expected.dayFlags = {false, true, false, true, false, false, false};
+        EXPECT_EQ(AlarmFile::encode(result.alarms[i].record), AlarmFile::encode(expected));
+        EXPECT_EQ(result.alarms[i].caption, reminder);
+        EXPECT_TRUE(result.alarms[i].state.isDefault());
+    };
+    // 05:30 UTC is 06:30 in Berlin in winter.
+    expectAlarm(0, Frequency::Once, QDate(2026, 12, 8), QTime(6, 30), QStringLiteral("Dentist"));
+    expectAlarm(1, Frequency::Weekly, QDate(2026, 12, 7), QTime(6, 45), QStringLiteral("Gym"));
+    // The 31st after 30 November is in December.
+    expectAlarm(2, Frequency::Monthly, QDate(2026, 12, 31), QTime(20, 0), QStringLiteral("Rent"));
+    expectAlarm(3, Frequency::Yearly, QDate(2026, 12, 7), QTime(8, 15), QStringLiteral("Birthday card"));
+}
+
+// What is not a calendar, or too much of one, is refused or bounded at once.
+TEST(Calendar, BadOrHugeFilesAreRefusedOrBounded)
+{
+    const auto refusal = [](const QByteArray &data) {
+        try {
+            AlarmCalendar::importAlarms(data, kZone, kNow, 256);
+        } catch (const AppError &error) {
+            return error.message();
+        }
+        return QString();
+    };
+    EXPECT_TRUE(refusal("1\r\nWake up\r\nOnce\r\n").contains(QStringLiteral("not an iCalendar file")));
+    EXPECT_TRUE(refusal(QByteArray(10, '\0')).contains(QStringLiteral("not an iCalendar file")));
+    EXPECT_TRUE(refusal("BEGIN:VCALENDAR\r\n" + QByteArray(AlarmCalendar::MaxBytes, 'x'))
+                    .contains(QStringLiteral("at most 8388608 bytes")));
+    // Broken lines inside a calendar hold no alarm, and no error either.
+    EXPECT_EQ(refusal("BEGIN:VCALENDAR\r\n\x01\x02garbage;;;\r\n::\r\nEND:VCALENDAR\r\n"), QString());
+
+    // Ten thousand events: as many alarms as there is room for, the rest counted in one line.
+    QByteArray many = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+    for (int i = 0; i < 10000; ++i)
+        many += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) +
+                "\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Event\r\nEND:VEVENT\r\n";
+    many += "END:VCALENDAR\r\n";
+    const CalendarImport bounded = AlarmCalendar::importAlarms(many, kZone, kNow, 250);
+    EXPECT_EQ(bounded.alarms.size(), 250u);
+    EXPECT_EQ(bounded.skipped,
+              QStringList{QStringLiteral("9750 more event(s): no free place, Chronelle holds at most 256 alarms")});
+}
