@@ -305,6 +305,20 @@ QString fromPercentEncoding(const QString &text)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toLatin1()));
 }
 
+// The value of another program's X- property, if the event has it.
+std::optional<QString> otherProperty(icalcomponent *event, const char *name)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
+        const char *propertyName = icalproperty_get_x_name(p);
+        if (propertyName && qstricmp(propertyName, name) == 0) {
+            const char *value = icalproperty_get_x(p);
+            return QString::fromUtf8(value ? value : "");
+        }
+    }
+    return std::nullopt;
+}
+
 // An event this program wrote, taken back exactly.
 ImportedAlarm ownAlarm(icalcomponent *event, const OwnProperties &own)
 {
@@ -423,9 +437,22 @@ ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const
         throw AppError(QStringLiteral("an all-day event, with no time to ring at"));
     if (icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY))
         throw AppError(QStringLiteral("RDATE"));
+    // KAlarm keeps its archived alarms and its templates beside the active
+    // ones, marks alarms that ring at the start of a day rather than at a
+    // time, and alarms whose time is the local one whatever the TZID says.
+    const std::optional<QString> kalarmType = otherProperty(event, "X-KDE-KALARM-TYPE");
+    if (kalarmType && !kalarmType->startsWith(QLatin1String("ACTIVE"), Qt::CaseInsensitive))
+        throw AppError(
+            QStringLiteral("a KAlarm %1 alarm, not an active one").arg(kalarmType->section(u';', 0, 0).toLower()));
+    const QStringList kalarmFlags = otherProperty(event, "X-KDE-KALARM-FLAGS").value_or(QString()).split(u';');
+    if (kalarmFlags.contains(QLatin1String("DATE"), Qt::CaseInsensitive))
+        throw AppError(QStringLiteral("a date-only KAlarm alarm, with no time to ring at"));
     if (icalcomponent_count_properties(event, ICAL_RRULE_PROPERTY) > 1)
         throw AppError(QStringLiteral("more than one RRULE"));
-    const QDateTime wall = localStart(start, zoneId);
+    const QDateTime wall = kalarmFlags.contains(QLatin1String("LOCAL"), Qt::CaseInsensitive)
+                               ? ScheduleRules::wallMoment(QDate(start.year, start.month, start.day),
+                                                           QTime(start.hour, start.minute, start.second))
+                               : localStart(start, zoneId);
 
     ImportedAlarm alarm;
     AlarmRecord &r = alarm.record;

@@ -224,3 +224,30 @@ TEST(Calendar, BadOrHugeFilesAreRefusedOrBounded)
     EXPECT_EQ(bounded.skipped,
               QStringList{QStringLiteral("9750 more event(s): no free place, Chronelle holds at most 256 alarms")});
 }
+
+// A calendar laid out as KAlarm keeps its alarms (written by hand after
+// KAlarm's published calendar notes): the text in the display alarm, a
+// time marked local whatever its TZID, archived alarms, templates and
+// date-only alarms beside the active ones.
+TEST(Calendar, ACalendarInKAlarmsLayoutGivesItsActiveAlarms)
+{
+    const CalendarImport result = AlarmCalendar::importAlarms(
+        readAll(QStringLiteral(CHRONELLE_SOURCE_DIR "/tests/calendar/kalarm-layout.ics")), kZone, kNow, 256);
+    EXPECT_EQ(result.skipped,
+              (QStringList{QStringLiteral("\"Renew the parking permit\": a KAlarm archived alarm, not an active one"),
+                           QStringLiteral("\"Meeting template\": a KAlarm template alarm, not an active one"),
+                           QStringLiteral("\"Buy the tree\": a date-only KAlarm alarm, with no time to ring at"),
+                           QStringLiteral("\"Water the plants\": INTERVAL=2")}));
+    ASSERT_EQ(result.alarms.size(), 3u);
+    const auto summary = [&](std::size_t i) {
+        const AlarmRecord &r = result.alarms[i].record;
+        return QStringLiteral("%1 %2 %3 %4 %5")
+            .arg(frequencyNames().value(r.frequencyCode), r.alarmTime.toString(QStringLiteral("HH:mm:ss")),
+                 r.alarmDate.toString(Qt::ISODate), r.weekdayMask(), result.alarms[i].caption);
+    };
+    // Local 07:00 although the TZID says New York.
+    EXPECT_EQ(summary(0), QStringLiteral("Daily 07:00:00 2026-12-01 0111110 Take the pills"));
+    // 17:30 UTC is 18:30 in Berlin.
+    EXPECT_EQ(summary(1), QStringLiteral("Weekly 18:30:00 2026-11-30 0101010 Choir practice"));
+    EXPECT_EQ(summary(2), QStringLiteral("Monthly 12:00:00 2026-12-15 0111110 Pay the rent"));
+}
