@@ -129,6 +129,16 @@ std::optional<int> AlarmCatalogue::lowestFreeSlot() const
     return std::nullopt;
 }
 
+QList<int> AlarmCatalogue::lowestFreeSlots(int count) const
+{
+    QList<int> free;
+    for (int slot = 0; slot < SlotCount && free.size() < count; ++slot) {
+        if (!m_slotInUse[slot])
+            free << slot;
+    }
+    return free;
+}
+
 TextFile::Limits AlarmCatalogue::limits()
 {
     // 256 rows of eight short lines fill a few dozen kilobytes; a megabyte

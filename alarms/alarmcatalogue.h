@@ -48,6 +48,8 @@ public:
     void setSlotInUse(int slot, bool inUse);
     // The lowest slot not in use, or nothing when all 256 are taken.
     std::optional<int> lowestFreeSlot() const;
+    // Up to `count` free slots, lowest first.
+    QList<int> lowestFreeSlots(int count) const;
 
     // Replaces the rows with those of the file; a missing file is an empty
     // catalogue. Only a file that would be written back unchanged is taken

@@ -240,6 +240,8 @@ void AlarmEngine::commitChange(const Change &change, const std::function<void()>
         if (change.states && *change.states != m_states.all()) {
             transaction.replace(QFileInfo(m_locations.alarmStates()).fileName(), AlarmStates::encode(*change.states));
         }
+        for (auto added = change.addedSlots.cbegin(); added != change.addedSlots.cend(); ++added)
+            transaction.replace(slotFileName(added.key()), added.value());
         if (change.removedSlot)
             transaction.remove(slotFileName(*change.removedSlot));
         transaction.commit();
@@ -278,7 +280,7 @@ bool AlarmEngine::addAlarm()
     QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
     if (!result->enabled)
         states.insert(slot, AlarmState{false, std::nullopt, std::nullopt});
-    commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt, std::nullopt, states},
+    commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt, std::nullopt, states, {}},
                  [this, &added, &states]() {
                      m_states.setAll(states);
                      m_catalogue.appendRow(added);
@@ -288,31 +290,46 @@ bool AlarmEngine::addAlarm()
 
 int AlarmEngine::addAlarmFromRecord(const AlarmRecord &record, const AlarmState &state)
 {
-    const std::optional<int> free = m_catalogue.lowestFreeSlot();
-    if (!free) {
+    return addAlarmsFromRecords({NewAlarm{record, state, {}}}).constFirst();
+}
+
+QList<int> AlarmEngine::addAlarmsFromRecords(const QList<NewAlarm> &alarms)
+{
+    // Everything is checked and made before anything is written: the
+    // readers must take every file back, and each alarm needs a slot.
+    const QList<int> freeSlots = m_catalogue.lowestFreeSlots(int(alarms.size()));
+    if (freeSlots.size() < alarms.size()) {
         throw AppError(QStringLiteral("All %1 alarms are in use; delete one before adding another.")
                            .arg(AlarmCatalogue::SlotCount));
     }
-    const int slot = *free;
-    // Checked before anything is written: the readers must take it back.
-    const QByteArray file = AlarmFile::encodeForWriting(record);
-    const EditorResult result{AlarmChoices::captionOf(record),
-                              record.frequencyCode,
-                              record.alarmTime,
-                              record.alarmDate,
-                              record.weekdayMask(),
-                              state.enabled};
-    const CatalogueRow added = CatalogueRow::fromEditorResult(result, slot, m_formatter);
-    QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
-    if (!state.isDefault())
-        states.insert(slot, state);
-    commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, file, std::nullopt, states},
-                 [this, &added, &states]() {
-                     m_states.setAll(states);
-                     m_catalogue.appendRow(added);
-                 });
+    if (alarms.isEmpty())
+        return {};
+    Change change;
+    QList<CatalogueRow> added;
+    QMap<int, AlarmState> states = m_states.all();
+    for (qsizetype i = 0; i < alarms.size(); ++i) {
+        const AlarmRecord &r = alarms[i].record;
+        const AlarmState &state = alarms[i].state;
+        const int slot = freeSlots[i];
+        change.addedSlots.insert(slot, AlarmFile::encodeForWriting(r));
+        const QString caption = alarms[i].caption.isEmpty() ? AlarmChoices::captionOf(r) : alarms[i].caption;
+        added << CatalogueRow::fromEditorResult(
+            EditorResult{caption, r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask(), state.enabled}, slot,
+            m_formatter);
+        // A slot taken anew starts from the state it is given, nothing older.
+        states.remove(slot);
+        if (!state.isDefault())
+            states.insert(slot, state);
+    }
+    change.rows = m_catalogue.rows() + added;
+    change.states = states;
+    commitChange(change, [this, &added, &states]() {
+        m_states.setAll(states);
+        for (const CatalogueRow &row : added)
+            m_catalogue.appendRow(row);
+    });
     refreshNextAlarm();
-    return slot;
+    return freeSlots;
 }
 
 int AlarmEngine::rowOfSlot(int slot) const
@@ -374,7 +391,7 @@ bool AlarmEngine::editAlarm(int row)
     QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
     if (!state.isDefault())
         states.insert(slot, state);
-    commitChange({rows, slot, std::nullopt, std::nullopt, states}, [this, slot, row, &changed, &states]() {
+    commitChange({rows, slot, std::nullopt, std::nullopt, states, {}}, [this, slot, row, &changed, &states]() {
         m_states.setAll(states);
         m_catalogue.setSlotInUse(slot, true);
         m_catalogue.replaceRow(row, changed);
@@ -403,7 +420,7 @@ std::optional<AlarmEngine::DeletedAlarm> AlarmEngine::deleteAlarmKeepingIt(int r
     } catch (const AppError &) {
     }
     const QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
-    commitChange({rows, std::nullopt, std::nullopt, slot, states}, [this, row, &states]() {
+    commitChange({rows, std::nullopt, std::nullopt, slot, states, {}}, [this, row, &states]() {
         m_states.setAll(states);
         m_catalogue.removeRowAt(row);
     });
@@ -423,7 +440,7 @@ void AlarmEngine::restoreAlarm(const DeletedAlarm &deleted)
     QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
     if (!deleted.state.isDefault())
         states.insert(slot, deleted.state);
-    commitChange({rows, slot, deleted.file, std::nullopt, states}, [this, row, &rows, &states]() {
+    commitChange({rows, slot, deleted.file, std::nullopt, states, {}}, [this, row, &rows, &states]() {
         m_states.setAll(states);
         m_catalogue.insertRowAt(row, rows[row]);
     });
@@ -447,7 +464,7 @@ void AlarmEngine::changeState(int row, const std::function<void(AlarmState &)> &
         states.insert(slot, state);
     if (states == m_states.all())
         return;
-    commitChange({std::nullopt, std::nullopt, std::nullopt, std::nullopt, states},
+    commitChange({std::nullopt, std::nullopt, std::nullopt, std::nullopt, states, {}},
                  [this, &states]() { m_states.setAll(states); });
     refreshNextAlarm();
 }

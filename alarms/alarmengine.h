@@ -111,6 +111,19 @@ public:
     // the slot. Throws AppError when all slots are taken, when the record
     // would make a file the readers refuse, or when the disk did not take it.
     int addAlarmFromRecord(const AlarmRecord &record, const AlarmState &state = {});
+    // One alarm for addAlarmsFromRecords(); an empty caption is the
+    // reminder's first line, as for a single add.
+    struct NewAlarm
+    {
+        AlarmRecord record;
+        AlarmState state;
+        QString caption;
+    };
+    // Adds several alarms in one change, each in the lowest slot still free:
+    // all of them or, when one can't be (no slot left for it, a record the
+    // readers would refuse, a disk that did not take it), none. Returns their
+    // slots in order.
+    QList<int> addAlarmsFromRecords(const QList<NewAlarm> &alarms);
     // The row of the alarm in a slot (its id from outside); throws AppError when there is none.
     int rowOfSlot(int slot) const;
     bool deleteAlarm(int row);
@@ -242,6 +255,8 @@ private:
         std::optional<QByteArray> slotData;
         std::optional<int> removedSlot;
         std::optional<QMap<int, AlarmState>> states;
+        // Further slot files written whole, for a change that adds several alarms.
+        QMap<int, QByteArray> addedSlots;
     };
     // Makes the change, then applies it to what is in memory.
     void commitChange(const Change &change, const std::function<void()> &applyInMemory);

@@ -1,7 +1,9 @@
 #include "commandverbs.h"
 
+#include "alarmcalendar.h"
 #include "apperror.h"
 #include "clock.h"
+#include "textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -204,6 +206,45 @@ std::vector<Verb> makeTable()
     verbs.push_back(idVerb("resume", "undoes a skip or a pause", [](AlarmControl &c, int id) { c.resume(id); }));
     verbs.push_back(answerVerb("snooze", "snoozes the ringing alarm", AlarmEngine::RingingAnswer::Snooze));
     verbs.push_back(answerVerb("stop", "stops the ringing alarm, as its OK does", AlarmEngine::RingingAnswer::Stop));
+    verbs.push_back({QStringLiteral("export"),
+                     QStringLiteral("[FILE]"),
+                     QStringLiteral("writes every alarm as iCalendar to FILE or the standard output"),
+                     {},
+                     0,
+                     [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
+                         const QString file = parser.positionalArguments().value(0);
+                         const QByteArray calendar = control().exportCalendar();
+                         if (file.isEmpty()) {
+                             output.out << QString::fromUtf8(calendar);
+                             output.out.flush();
+                         } else {
+                             TextFile::writeAtomically(QFileInfo(file).absoluteFilePath(), calendar);
+                         }
+                         return int(Done);
+                     },
+                     1});
+    verbs.push_back({QStringLiteral("import"),
+                     QStringLiteral("FILE"),
+                     QStringLiteral("adds the alarms of an iCalendar file; says which events it left and why"),
+                     {},
+                     1,
+                     [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
+                         // Read here: the running program may not see the file under this name.
+                         const QByteArray calendar = TextFile::readBytes(
+                             QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath(),
+                             AlarmCalendar::MaxBytes);
+                         const CalendarTransfer::ImportReport report = control().importCalendar(calendar);
+                         QStringList ids;
+                         for (const int id : report.ids)
+                             ids << QString::number(id);
+                         output.out << QStringLiteral("Imported %1 alarm(s)%2\n")
+                                           .arg(report.ids.size())
+                                           .arg(ids.isEmpty() ? QString() : QStringLiteral(": ") + ids.join(u' '));
+                         for (const QString &skipped : report.skipped)
+                             output.out << QStringLiteral("Skipped %1\n").arg(skipped);
+                         output.out.flush();
+                         return int(Done);
+                     }});
     return verbs;
 }
 
@@ -251,7 +292,8 @@ int run(const QStringList &arguments, const ControlProvider &control, Output &ou
         // The verb's name stands where the parser expects the program's.
         if (!parser.parse(arguments))
             usage(QStringLiteral("%1: %2").arg(verb->name, parser.errorText()));
-        if (parser.positionalArguments().size() != verb->positionalCount) {
+        const qsizetype words = parser.positionalArguments().size();
+        if (words < verb->positionalCount || words > verb->positionalCount + verb->optionalCount) {
             usage(QStringLiteral("usage: chronelle %1%2")
                       .arg(verb->name, verb->synopsis.isEmpty() ? QString() : u' ' + verb->synopsis));
         }

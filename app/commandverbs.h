@@ -47,6 +47,8 @@ struct Verb
     int positionalCount = 0;
     // Runs the verb once its options and words are read; throws AppError.
     std::function<int(const QCommandLineParser &, const ControlProvider &, Output &)> run;
+    // Words after positionalCount that may be left out.
+    int optionalCount = 0;
 };
 
 const std::vector<Verb> &table();

@@ -561,7 +561,8 @@ ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const
     }
     text.remove(u'\r');
     alarm.caption = text.section(u'\n', 0, 0);
-    r.reminder = text.isEmpty() || text.endsWith(u'\n') ? text : text + u'\n';
+    // As the editor keeps a reminder typed without a final line break.
+    r.reminder = text;
     return alarm;
 }
 

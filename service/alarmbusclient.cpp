@@ -118,3 +118,14 @@ void AlarmBusClient::answerRinging(AlarmEngine::RingingAnswer answer)
 {
     call(answer == AlarmEngine::RingingAnswer::Snooze ? QStringLiteral("Snooze") : QStringLiteral("Stop"));
 }
+
+QByteArray AlarmBusClient::exportCalendar()
+{
+    return call(QStringLiteral("Export")).arguments().value(0).toByteArray();
+}
+
+CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar)
+{
+    const QList<QVariant> reply = call(QStringLiteral("Import"), {calendar}).arguments();
+    return {qdbus_cast<QList<int>>(reply.value(0)), qdbus_cast<QStringList>(reply.value(1))};
+}

@@ -26,6 +26,8 @@ public:
     void pause(int id, const QString &until) override;
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
+    QByteArray exportCalendar() override;
+    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
 
 private:
     QDBusMessage call(const QString &method, const QVariantList &arguments = {}) const;

@@ -173,3 +173,17 @@ void AlarmBusService::Stop()
 {
     perform<void>([&]() { m_control.answerRinging(AlarmEngine::RingingAnswer::Stop); });
 }
+
+QByteArray AlarmBusService::Export()
+{
+    return perform<QByteArray>([&]() { return m_control.exportCalendar(); });
+}
+
+QList<int> AlarmBusService::Import(const QByteArray &calendar, QStringList &skipped)
+{
+    return perform<QList<int>>([&]() {
+        const CalendarTransfer::ImportReport report = m_control.importCalendar(calendar);
+        skipped = report.skipped;
+        return report.ids;
+    });
+}

@@ -2,6 +2,7 @@
 
 #include "alarmchoices.h"
 #include "alarmengine.h"
+#include "calendartransfer.h"
 
 #include <QList>
 #include <QString>
@@ -9,8 +10,8 @@
 
 // The verbs that reach the alarms from outside the windows: list them, say
 // which rings next, add one, remove, switch, skip, pause and resume one by
-// its id (its slot, which stays the alarm's for its whole life), and answer
-// the one that rings. One implementation works on an engine in this process;
+// its id (its slot, which stays the alarm's for its whole life), answer the
+// one that rings, and carry them to and from iCalendar. One implementation works on an engine in this process;
 // another asks the running program over D-Bus. Each throws AppError: a bad
 // argument, or a failure that changed nothing.
 //
@@ -38,4 +39,8 @@ public:
     virtual void pause(int id, const QString &until) = 0;
     virtual void resume(int id) = 0;
     virtual void answerRinging(AlarmEngine::RingingAnswer answer) = 0;
+    // Every alarm as iCalendar.
+    virtual QByteArray exportCalendar() = 0;
+    // Adds the alarms an iCalendar file holds, all or none.
+    virtual CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) = 0;
 };

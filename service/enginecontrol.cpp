@@ -143,3 +143,13 @@ void EngineControl::answerRinging(AlarmEngine::RingingAnswer answer)
 {
     m_engine.answerRinging(answer);
 }
+
+QByteArray EngineControl::exportCalendar()
+{
+    return CalendarTransfer::exportAlarms(m_engine);
+}
+
+CalendarTransfer::ImportReport EngineControl::importCalendar(const QByteArray &calendar)
+{
+    return CalendarTransfer::importAlarms(m_engine, calendar);
+}

@@ -180,10 +180,11 @@ TEST(Calendar, OtherProgramsEventsAreTakenOrLeftWithAReason)
         expected.frequencyCode = int(frequency);
         expected.alarmDate = date;
         expected.alarmTime = time;
-        expected.reminder = reminder + u'\n';
+        expected.reminder = reminder;
         if (frequency == Frequency::Weekly)
             expected.dayFlags = {false, true, false, true, false, false, false};
-        EXPECT_EQ(AlarmFile::encode(result.alarms[i].record), AlarmFile::encode(expected));
+        EXPECT_EQ(QString::fromUtf8(AlarmFile::encode(result.alarms[i].record)),
+                  QString::fromUtf8(AlarmFile::encode(expected)));
         EXPECT_EQ(result.alarms[i].caption, reminder);
         EXPECT_TRUE(result.alarms[i].state.isDefault());
     };

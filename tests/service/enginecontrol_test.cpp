@@ -1,10 +1,14 @@
 // The verbs on an engine: what list and next say after skips, pauses and
 // switches; ids that don't exist; and a refused verb that changes nothing.
 
+#include "alarmfile.h"
 #include "apperror.h"
 #include "enginecontrol.h"
 #include "enginetestsupport.h"
+#include "testfiles.h"
 #include "timezone.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -139,4 +143,55 @@ TEST(EngineControl, AnswersTheRingingAlarmThroughTheEngine)
     EXPECT_EQ(asked, (QList<AlarmEngine::RingingAnswer>{AlarmEngine::RingingAnswer::Snooze,
                                                         AlarmEngine::RingingAnswer::Stop}));
     EXPECT_EQ(on.engine.ringingSlot(), -1);
+}
+
+// What one data folder exports, a fresh one imports back: the same alarm
+// files byte for byte, the same rows and the same switches, skips and pauses.
+TEST(EngineControl, AnExportImportedOnAFreshFolderGivesTheSameAlarms)
+{
+    ScopedTimeZone berlin("Europe/Berlin");
+    EngineOn<> from(kMonday);
+    EngineControl source(from.engine);
+    source.add(choices("06:30", "weekly", "mon,fri", "Gym\nbring shoes"));
+    source.add(choices("09:15:30", "monthly", "31", "Rent"));
+    source.add(choices("07:00", "yearly", "02-29", "Leap day"));
+    source.add(choices("21:05", "hourly", "", "Stretch"));
+    source.add(choices("07:45", "once", "2026-12-24", "Gifts"));
+    source.add(choices("05:55", "daily", "", "Wake up"));
+    source.skip(0);
+    source.pause(1, QStringLiteral("2027-02-01"));
+    source.setEnabled(2, false);
+    const QByteArray calendar = source.exportCalendar();
+
+    EngineOn<> to(kMonday);
+    EngineControl target(to.engine);
+    const CalendarTransfer::ImportReport report = target.importCalendar(calendar);
+    EXPECT_EQ(report.ids, (QList<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(report.skipped, QStringList());
+    for (int slot = 0; slot < 6; ++slot) {
+        const QString file = QStringLiteral("%1.ini").arg(slot);
+        EXPECT_EQ(QString::fromUtf8(readAll(to.path(file))), QString::fromUtf8(readAll(from.path(file))))
+            << file.toStdString();
+    }
+    EXPECT_EQ(readAll(to.path(QStringLiteral("al.ini"))), readAll(from.path(QStringLiteral("al.ini"))));
+    EXPECT_EQ(readAll(to.path(QStringLiteral("alstate.ini"))), readAll(from.path(QStringLiteral("alstate.ini"))));
+}
+
+// An import is one change: when one of its alarms can't be written, none is.
+TEST(EngineControl, AnImportThatCannotBeWrittenWholeChangesNothing)
+{
+    EngineOn<> on(kMonday);
+    AlarmRecord fits = AlarmRecord::newAlarm(kMonday);
+    AlarmRecord tooLong = fits;
+    tooLong.reminder = QString(AlarmFile::limits().maxLineCharacters + 1, u'x');
+    const QByteArray listBefore = readAll(on.path(QStringLiteral("al.ini")));
+    EXPECT_THROW(on.engine.addAlarmsFromRecords({{fits, {}, QStringLiteral("Fits")}, {tooLong, {}, {}}}), AppError);
+    EXPECT_EQ(on.engine.catalogue().size(), 0);
+    EXPECT_FALSE(QFileInfo::exists(on.path(QStringLiteral("0.ini"))));
+    EXPECT_EQ(readAll(on.path(QStringLiteral("al.ini"))), listBefore);
+
+    // Without room for all, nothing either.
+    QList<AlarmEngine::NewAlarm> many(AlarmCatalogue::SlotCount + 1, {fits, {}, {}});
+    EXPECT_THROW(on.engine.addAlarmsFromRecords(many), AppError);
+    EXPECT_EQ(on.engine.catalogue().size(), 0);
 }

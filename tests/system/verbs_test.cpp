@@ -12,6 +12,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -239,5 +240,45 @@ TEST_F(Verbs, SnoozeAndStopAnswerTheRingingAlarm)
     EXPECT_TRUE(waitUntil([&] { return !viewableWindow(*program, QStringLiteral("^Alarm$")); }, 5000))
         << "stop did not close the ringing window";
     expectOneLineRefusal(verb("stop"), 1, "No alarm is ringing.");
+    EXPECT_EQ(program->state(), QProcess::Running);
+}
+
+// The calendar verbs on the real program: the running program exports its
+// alarms to a file or the standard output, and a copy with a fresh data
+// folder and none running imports the file back to the same alarm files and
+// states, byte for byte.
+TEST_F(Verbs, AnExportOfTheRunningProgramImportsIntoAFreshFolder)
+{
+    QProcess *program = startProgram();
+    ASSERT_NE(program, nullptr);
+    for (const QStringList &add :
+         {QStringList{QStringLiteral("add"), QStringLiteral("06:30"), QStringLiteral("--weekly"),
+                      QStringLiteral("mon,fri"), QStringLiteral("--memo"), QStringLiteral("Gym")},
+          QStringList{QStringLiteral("add"), QStringLiteral("09:15"), QStringLiteral("--monthly"), QStringLiteral("31"),
+                      QStringLiteral("--memo"), QStringLiteral("Rent"), QStringLiteral("--volume"),
+                      QStringLiteral("40")}})
+        ASSERT_EQ(verb(add).exitCode, 0);
+    ASSERT_EQ(verb("skip 0").exitCode, 0);
+    QTemporaryDir exchange;
+    const QString calendar = exchange.filePath(QStringLiteral("alarms.ics"));
+    const Finished exported = verb({QStringLiteral("export"), calendar});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    QFile file(calendar);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("BEGIN:VCALENDAR\r\n"));
+    const Finished printed = verb("export");
+    EXPECT_EQ(printed.exitCode, 0);
+    EXPECT_TRUE(printed.out.contains("RRULE:FREQ=WEEKLY;BYDAY=MO,FR")) << printed.out.toStdString();
+
+    ProgramFolder fresh;
+    ASSERT_TRUE(fresh.isValid());
+    QProcess importer;
+    importer.setProcessEnvironment(ProgramFolder::environment());
+    importer.start(fresh.filePath(QStringLiteral("chronelle")), {QStringLiteral("import"), calendar});
+    ASSERT_TRUE(importer.waitForFinished(60000));
+    EXPECT_EQ(importer.exitCode(), 0) << importer.readAllStandardError().toStdString();
+    EXPECT_EQ(importer.readAllStandardOutput(), "Imported 2 alarm(s): 0 1\n");
+    for (const char *name : {"0.ini", "1.ini", "alstate.ini"})
+        EXPECT_EQ(fresh.readFile(QString::fromLatin1(name)), m_folder.readFile(QString::fromLatin1(name))) << name;
     EXPECT_EQ(program->state(), QProcess::Running);
 }
