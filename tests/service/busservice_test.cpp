@@ -141,7 +141,7 @@ TEST_F(BusService, ServesWhatTheRepositorysInterfaceFileDescribes)
     QFile file(QStringLiteral(CHRONELLE_INTERFACE_XML));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList described = membersOf(QString::fromUtf8(file.readAll()));
-    EXPECT_EQ(described.size(), 15);
+    EXPECT_EQ(described.size(), 17);
     EXPECT_EQ(membersOf(reply.arguments().constFirst().toString()), described);
 }
 
@@ -197,6 +197,11 @@ TEST_F(BusService, GarbageGetsAReadableErrorAndChangesNothing)
         {"no such id", QStringLiteral("Remove"), {42}, AlarmBusService::kFailedError, "There is no alarm with id 42."},
         {"pause in the past", QStringLiteral("Pause"), {0, QStringLiteral("2026-12-01")}, invalid, "after today"},
         {"nothing rings", QStringLiteral("Snooze"), {}, AlarmBusService::kFailedError, "No alarm is ringing."},
+        {"import of what is no calendar",
+         QStringLiteral("Import"),
+         {QByteArray("1\r\nWake up\r\n")},
+         AlarmBusService::kFailedError,
+         "not an iCalendar file"},
         {"id as text", QStringLiteral("Remove"), {QStringLiteral("0")}, QString(), ""},
         {"missing argument", QStringLiteral("Add"), {QStringLiteral("06:30")}, QString(), ""},
         {"no such method", QStringLiteral("Format"), {}, QString(), ""},
