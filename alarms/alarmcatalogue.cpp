@@ -5,6 +5,7 @@
 #include "conversions.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <optional>
 
@@ -33,7 +34,7 @@ int checkedSlot(const QString &text)
 {
     const int slot = Conversions::toInteger(text);
     if (slot < 0 || slot >= AlarmCatalogue::SlotCount)
-        throw AppError(QStringLiteral("'%1' is not a valid alarm slot (0 to %2)")
+        throw AppError(QCoreApplication::translate("AlarmCatalogue", "'%1' is not a valid alarm slot (0 to %2)")
                            .arg(TextFile::excerpt(text), QString::number(AlarmCatalogue::SlotCount - 1)));
     return slot;
 }
@@ -63,8 +64,10 @@ QVariant AlarmCatalogue::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QStringList headers{QStringLiteral("Alarm"), QStringLiteral("Frequency"), QStringLiteral("Time"),
-                                     QStringLiteral("Date")};
+    const QStringList headers{QCoreApplication::translate("AlarmCatalogue", "Alarm"),
+                              QCoreApplication::translate("AlarmCatalogue", "Frequency"),
+                              QCoreApplication::translate("AlarmCatalogue", "Time"),
+                              QCoreApplication::translate("AlarmCatalogue", "Date")};
     return headers.value(section);
 }
 
@@ -154,9 +157,11 @@ QString AlarmCatalogue::read(const QString &path)
     // A named pipe, a device or a link to nowhere holds no alarms to keep a
     // copy of; it stays as it is, and nothing is ever saved over it.
     if (const QString what = TextFile::whatIsNotAFile(path); !what.isEmpty()) {
-        throw AppError(QStringLiteral("The alarm list %1 is not a file but %2. Chronelle starts without alarms and "
-                                      "leaves it as it is; to keep alarms, remove it or put the alarm list there.")
-                           .arg(TextFile::nativeName(path), what));
+        throw AppError(
+            QCoreApplication::translate("AlarmCatalogue",
+                                        "The alarm list %1 is not a file but %2. Chronelle starts without alarms and "
+                                        "leaves it as it is; to keep alarms, remove it or put the alarm list there.")
+                .arg(TextFile::nativeName(path), what));
     }
     std::optional<LineReader> in;
     TextFile::ReadInfo info;
@@ -168,7 +173,8 @@ QString AlarmCatalogue::read(const QString &path)
         try {
             count = Conversions::toInteger(countLine);
         } catch (const AppError &error) {
-            throw AppError(QStringLiteral("%1 (line 1: the number of alarms)").arg(error.message()));
+            throw AppError(QCoreApplication::translate("AlarmCatalogue", "%1 (line 1: the number of alarms)")
+                               .arg(error.message()));
         }
         const qsizetype blocks = (in->lineCount() - 1) / CatalogueRow::FieldCount;
         // A count that disagrees with the rows would lose rows or invent
@@ -180,24 +186,32 @@ QString AlarmCatalogue::read(const QString &path)
             appendRow(readRow(*in));
         rowsRead = true;
         if (!countFits) {
-            throw AppError(
-                QStringLiteral("The first line announces '%1' alarms, but %2 lines follow (eight for each alarm).")
-                    .arg(TextFile::excerpt(countLine), QString::number(in->lineCount() - 1)));
+            throw AppError(QCoreApplication::translate(
+                               "AlarmCatalogue",
+                               "The first line announces '%1' alarms, but %2 lines follow (eight for each alarm).")
+                               .arg(TextFile::excerpt(countLine), QString::number(in->lineCount() - 1)));
         }
     } catch (const AppError &error) {
         // Kept before anything can be saved over it.
         const QString backup = path + QStringLiteral(".bak");
         const QString notKept = TextFile::keepCopy(path, backup);
-        const QString alarms = QString::number(m_rows.size());
-        const QString where = rowsRead ? QString() : QStringLiteral(" past line %1").arg(in ? in->lineNumber() : 0);
-        QString message = in ? QStringLiteral("%1\n\nThe alarm list %2 could not be read%3. The %4 alarm(s) "
-                                              "read from it are kept.")
-                                   .arg(error.message(), TextFile::nativeName(path), where, alarms)
-                             : QStringLiteral("%1\n\nThe alarm list could not be read.").arg(error.message());
+        const QString where =
+            rowsRead ? QString()
+                     : QCoreApplication::translate("AlarmCatalogue", " past line %1").arg(in ? in->lineNumber() : 0);
+        QString message =
+            in ? QCoreApplication::translate("AlarmCatalogue",
+                                             "%1\n\nThe alarm list %2 could not be read%3. The %n alarm(s) "
+                                             "read from it are kept.",
+                                             nullptr, int(m_rows.size()))
+                     .arg(error.message(), TextFile::nativeName(path), where)
+               : QCoreApplication::translate("AlarmCatalogue", "%1\n\nThe alarm list could not be read.")
+                     .arg(error.message());
         message += notKept.isEmpty()
-                       ? QStringLiteral(" The original file is kept as %1.").arg(TextFile::nativeName(backup))
-                       : QStringLiteral(" A copy of the original file could not be kept as %1 (%2); save your "
-                                        "alarms elsewhere before leaving the program.")
+                       ? QCoreApplication::translate("AlarmCatalogue", " The original file is kept as %1.")
+                             .arg(TextFile::nativeName(backup))
+                       : QCoreApplication::translate(
+                             "AlarmCatalogue", " A copy of the original file could not be kept as %1 (%2); save your "
+                                               "alarms elsewhere before leaving the program.")
                              .arg(TextFile::nativeName(backup), notKept);
         throw AppError(message);
     }
@@ -210,13 +224,18 @@ QString AlarmCatalogue::read(const QString &path)
     const QString notKept = TextFile::keepCopy(path, backup);
     const QString how =
         info.encoding == QLatin1String("Windows-1252")
-            ? QStringLiteral("is not in UTF-8; it was read whole as Windows-1252")
-            : QStringLiteral("is in %1 (it starts with a byte-order mark); it was read whole").arg(info.encoding);
-    QString notice = QStringLiteral("The alarm list %1 %2 and is saved in UTF-8 without a byte-order mark from "
-                                    "now on. No alarm was lost.")
+            ? QCoreApplication::translate("AlarmCatalogue", "is not in UTF-8; it was read whole as Windows-1252")
+            : QCoreApplication::translate("AlarmCatalogue",
+                                          "is in %1 (it starts with a byte-order mark); it was read whole")
+                  .arg(info.encoding);
+    QString notice = QCoreApplication::translate(
+                         "AlarmCatalogue", "The alarm list %1 %2 and is saved in UTF-8 without a byte-order mark from "
+                                           "now on. No alarm was lost.")
                          .arg(TextFile::nativeName(path), how);
-    notice += notKept.isEmpty() ? QStringLiteral(" The original file is kept as %1.").arg(TextFile::nativeName(backup))
-                                : QStringLiteral(" A copy of the original file could not be kept as %1 (%2).")
+    notice += notKept.isEmpty() ? QCoreApplication::translate("AlarmCatalogue", " The original file is kept as %1.")
+                                      .arg(TextFile::nativeName(backup))
+                                : QCoreApplication::translate(
+                                      "AlarmCatalogue", " A copy of the original file could not be kept as %1 (%2).")
                                       .arg(TextFile::nativeName(backup), notKept);
     return notice;
 }
@@ -229,9 +248,9 @@ CatalogueRow AlarmCatalogue::readRow(LineReader &in) const
         try {
             check();
         } catch (const AppError &error) {
-            throw AppError(QStringLiteral("%1 (line %2: the %3 of alarm %4)")
-                               .arg(error.message(), QString::number(in.lineNumber()), QString::fromLatin1(field),
-                                    QString::number(alarm)));
+            throw AppError(QCoreApplication::translate("AlarmCatalogue", "%1 (line %2: the %3 of alarm %4)")
+                               .arg(error.message(), QString::number(in.lineNumber()),
+                                    QCoreApplication::translate("AlarmCatalogue", field), QString::number(alarm)));
         }
     };
     CatalogueRow row;
@@ -240,18 +259,19 @@ CatalogueRow AlarmCatalogue::readRow(LineReader &in) const
     row.timeText = in.next();
     row.dateText = in.next();
     row.timeKey = in.next();
-    checked("time key", [&] { checkTimeKey(row.timeKey); });
+    checked(QT_TRANSLATE_NOOP("AlarmCatalogue", "time key"), [&] { checkTimeKey(row.timeKey); });
     row.dateKey = in.next();
-    checked("date key", [&] { checkDateKey(row.dateKey); });
+    checked(QT_TRANSLATE_NOOP("AlarmCatalogue", "date key"), [&] { checkDateKey(row.dateKey); });
     row.weekdayMask = in.next();
     row.slot = in.next();
     int slot = 0;
-    checked("slot", [&] { slot = checkedSlot(row.slot); });
+    checked(QT_TRANSLATE_NOOP("AlarmCatalogue", "slot"), [&] { slot = checkedSlot(row.slot); });
     // Two rows on one slot would share one alarm file: deleting either
     // would take the other's settings with it.
     if (isSlotInUse(slot))
-        throw AppError(QStringLiteral("The alarm slot '%1' is used by two alarms (line %2)")
-                           .arg(TextFile::excerpt(row.slot), QString::number(in.lineNumber())));
+        throw AppError(
+            QCoreApplication::translate("AlarmCatalogue", "The alarm slot '%1' is used by two alarms (line %2)")
+                .arg(TextFile::excerpt(row.slot), QString::number(in.lineNumber())));
     // A row joins the list only when all of it has been read and checked.
     return row;
 }
@@ -280,11 +300,14 @@ QString AlarmCatalogue::missingAlarmFilesReport(const QString &dataFolder) const
     if (missing == 0)
         return {};
     if (missing > listed.size())
-        listed << QStringLiteral("and %1 more.").arg(missing - listed.size());
-    return QStringLiteral("%1 alarm(s) have no alarm file in %2. They ring all the same, with the first built-in "
-                          "sound and without a reminder:\n%3\n\nEdit such an alarm to give it its settings again, "
-                          "or delete it.")
-        .arg(QString::number(missing), TextFile::nativeName(QDir::cleanPath(folder)), listed.join(u'\n'));
+        listed << QCoreApplication::translate("AlarmCatalogue", "and %n more.", nullptr, int(missing - listed.size()));
+    return QCoreApplication::translate(
+               "AlarmCatalogue",
+               "%n alarm(s) have no alarm file in %1. They ring all the same, with the first built-in "
+               "sound and without a reminder:\n%2\n\nEdit such an alarm to give it its settings again, "
+               "or delete it.",
+               nullptr, missing)
+        .arg(TextFile::nativeName(QDir::cleanPath(folder)), listed.join(u'\n'));
 }
 
 void AlarmCatalogue::write(const QString &path) const

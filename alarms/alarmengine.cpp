@@ -11,6 +11,7 @@
 #include "tickpacer.h"
 #include "waketimer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -268,7 +269,8 @@ bool AlarmEngine::addAlarm()
     const AtExit refresh([this]() { refreshNextAlarm(); });
     // Said at once rather than after the user has filled in a whole alarm.
     if (!m_catalogue.lowestFreeSlot()) {
-        throw AppError(QStringLiteral("All %1 alarms are in use. Delete an alarm before adding a new one.")
+        throw AppError(QCoreApplication::translate("AlarmEngine",
+                                                   "All %1 alarms are in use. Delete an alarm before adding a new one.")
                            .arg(AlarmCatalogue::SlotCount));
     }
     const std::optional<EditorResult> result = runEditor(true, true);
@@ -431,8 +433,10 @@ void AlarmEngine::restoreAlarm(const DeletedAlarm &deleted)
 {
     const int slot = deleted.catalogueRow.slot.toInt();
     if (m_catalogue.isSlotInUse(slot)) {
-        throw AppError(QStringLiteral("The alarm \"%1\" can't be brought back: its place is taken by another alarm.")
-                           .arg(deleted.catalogueRow.caption));
+        throw AppError(
+            QCoreApplication::translate("AlarmEngine",
+                                        "The alarm \"%1\" can't be brought back: its place is taken by another alarm.")
+                .arg(deleted.catalogueRow.caption));
     }
     const int row = qBound(0, deleted.row, m_catalogue.size());
     QList<CatalogueRow> rows = m_catalogue.rows();
@@ -450,7 +454,7 @@ void AlarmEngine::restoreAlarm(const DeletedAlarm &deleted)
 int AlarmEngine::slotOfRow(int row) const
 {
     if (row < 0 || row >= m_catalogue.size())
-        throw AppError(QStringLiteral("There is no alarm in row %1.").arg(row + 1));
+        throw AppError(QCoreApplication::translate("AlarmEngine", "There is no alarm in row %1.").arg(row + 1));
     return m_catalogue.row(row).slot.toInt();
 }
 

@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace AlarmFile {
@@ -54,10 +55,13 @@ private:
         try {
             return convert();
         } catch (const AppError &error) {
-            const QString lines = first == last ? QStringLiteral("line %1").arg(first)
-                                                : QStringLiteral("lines %1 to %2").arg(first).arg(last);
+            const QString lines = first == last
+                                      ? QCoreApplication::translate("AlarmFile", "line %1").arg(first)
+                                      : QCoreApplication::translate("AlarmFile", "lines %1 to %2").arg(first).arg(last);
             const QString where =
-                m_source.isEmpty() ? lines : QStringLiteral("%1 of %2").arg(lines, TextFile::nativeName(m_source));
+                m_source.isEmpty()
+                    ? lines
+                    : QCoreApplication::translate("AlarmFile", "%1 of %2").arg(lines, TextFile::nativeName(m_source));
             throw AppError(QStringLiteral("%1 (%2: %3)").arg(error.message(), where, QString::fromLatin1(field)));
         }
     }
@@ -111,14 +115,16 @@ QByteArray encode(const AlarmRecord &r)
 QString Oversize::message() const
 {
     if (part == Part::WholeFile) {
-        return QStringLiteral("The alarm would be %1 characters long; an alarm file holds at most %2. "
-                              "Shorten the reminder or the play list to save it.")
+        return QCoreApplication::translate("AlarmFile",
+                                           "The alarm would be %1 characters long; an alarm file holds at most %2. "
+                                           "Shorten the reminder or the play list to save it.")
             .arg(QString::number(characters), QString::number(limit));
     }
-    return QStringLiteral("%1 is %2 characters long; an alarm file holds lines of at most %3 characters. "
-                          "Shorten it to save the alarm.")
-        .arg(part == Part::PlayListEntry ? QStringLiteral("A play-list entry")
-                                         : QStringLiteral("A line of the reminder"),
+    return QCoreApplication::translate("AlarmFile",
+                                       "%1 is %2 characters long; an alarm file holds lines of at most %3 characters. "
+                                       "Shorten it to save the alarm.")
+        .arg(part == Part::PlayListEntry ? QCoreApplication::translate("AlarmFile", "A play-list entry")
+                                         : QCoreApplication::translate("AlarmFile", "A line of the reminder"),
              QString::number(characters), QString::number(limit));
 }
 
@@ -242,8 +248,9 @@ EditCopy copyForEditing(const QString &alarmPath, const QString &workingCopy, co
     if (TextFile::isAbsent(alarmPath)) {
         write(workingCopy, newAlarm);
         return {EditCopy::Outcome::Missing,
-                QStringLiteral("The alarm file %1 is missing. The editor shows the settings of a new alarm; "
-                               "\"OK\" saves them as %1.")
+                QCoreApplication::translate(
+                    "AlarmFile", "The alarm file %1 is missing. The editor shows the settings of a new alarm; "
+                                 "\"OK\" saves them as %1.")
                     .arg(shown)};
     }
     QByteArray data;
@@ -256,12 +263,13 @@ EditCopy copyForEditing(const QString &alarmPath, const QString &workingCopy, co
         const QString reason =
             error.message().contains(shown) ? error.message() : QStringLiteral("%1: %2").arg(shown, error.message());
         const QString notKept = TextFile::keepCopy(alarmPath, alarmPath + QStringLiteral(".bak"));
-        const QString kept = notKept.isEmpty()
-                                 ? QStringLiteral(" It is kept as %1.").arg(TextFile::nativeName(alarmPath + u".bak"))
-                                 : QString();
+        const QString kept = notKept.isEmpty() ? QCoreApplication::translate("AlarmFile", " It is kept as %1.")
+                                                     .arg(TextFile::nativeName(alarmPath + u".bak"))
+                                               : QString();
         return {EditCopy::Outcome::Refused,
-                QStringLiteral("%1\n\nNothing could be read from the alarm file, so the alarm can't be edited.%2 "
-                               "Delete the alarm and add it anew, or mend the file.")
+                QCoreApplication::translate(
+                    "AlarmFile", "%1\n\nNothing could be read from the alarm file, so the alarm can't be edited.%2 "
+                                 "Delete the alarm and add it anew, or mend the file.")
                     .arg(reason, kept)};
     }
     AlarmRecord read = newAlarm;
@@ -272,15 +280,18 @@ EditCopy copyForEditing(const QString &alarmPath, const QString &workingCopy, co
         const QString copy = alarmPath + QStringLiteral(".bak");
         if (const QString notKept = TextFile::keepCopy(alarmPath, copy); !notKept.isEmpty()) {
             return {EditCopy::Outcome::Refused,
-                    QStringLiteral("%1\n\nThe alarm file could not be kept as %2 (%3), so the alarm can't be edited "
-                                   "now: the edit would replace it.")
+                    QCoreApplication::translate(
+                        "AlarmFile", "%1\n\nThe alarm file could not be kept as %2 (%3), so the alarm can't be edited "
+                                     "now: the edit would replace it.")
                         .arg(error.message(), TextFile::nativeName(copy), notKept)};
         }
         write(workingCopy, read);
         return {EditCopy::Outcome::PartlyRead,
-                QStringLiteral("%1\n\nThe alarm file could not be read whole; it is kept as %2. The editor shows what "
-                               "was read, and the settings of a new alarm for the rest; \"OK\" replaces %3 with what "
-                               "it shows.")
+                QCoreApplication::translate(
+                    "AlarmFile",
+                    "%1\n\nThe alarm file could not be read whole; it is kept as %2. The editor shows what "
+                    "was read, and the settings of a new alarm for the rest; \"OK\" replaces %3 with what "
+                    "it shows.")
                     .arg(error.message(), TextFile::nativeName(copy), shown)};
     }
     TextFile::writeAtomically(workingCopy, data);

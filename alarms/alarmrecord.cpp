@@ -1,9 +1,15 @@
 #include "alarmrecord.h"
 
+#include <QCoreApplication>
+
 const QStringList &frequencyNames()
 {
-    static const QStringList names{QStringLiteral("Once"),   QStringLiteral("Hourly"),  QStringLiteral("Daily"),
-                                   QStringLiteral("Weekly"), QStringLiteral("Monthly"), QStringLiteral("Yearly")};
+    static const QStringList names{QStringLiteral(QT_TRANSLATE_NOOP("Frequency", "Once")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Frequency", "Hourly")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Frequency", "Daily")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Frequency", "Weekly")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Frequency", "Monthly")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Frequency", "Yearly"))};
     return names;
 }
 

@@ -6,6 +6,7 @@
 #include "apperror.h"
 #include "clock.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace ScheduleRules;
@@ -75,7 +76,8 @@ void AlarmScheduler::parseAllRows()
             const QString signature = m_catalogue.row(row).fields().join(u'\n');
             if (!m_reportedRows.contains(signature)) {
                 m_reportedRows.insert(signature);
-                emit rowError(QStringLiteral("The alarm \"%1\" can't be scheduled and is skipped: %2")
+                emit rowError(QCoreApplication::translate("AlarmScheduler",
+                                                          "The alarm \"%1\" can't be scheduled and is skipped: %2")
                                   .arg(m_catalogue.row(row).caption, error.message()));
             }
         }
@@ -129,8 +131,8 @@ AlarmScheduler::Display AlarmScheduler::refresh(const QDateTime &now)
     const std::optional<QDateTime> next = firstDueFrom(wallNow.addSecs(1));
     if (m_lastHourlyRow >= 0) {
         display.managerCaption = minutesPassed(*m_keys[m_lastHourlyRow], now.time())
-                                     ? QStringLiteral("Minutes Passed")
-                                     : QStringLiteral("Minutes have not Passed");
+                                     ? QCoreApplication::translate("AlarmScheduler", "Minutes Passed")
+                                     : QCoreApplication::translate("AlarmScheduler", "Minutes have not Passed");
     }
     const qint64 second = wallSeconds(wallNow);
     if (second != m_clockLineSecond) {

@@ -6,6 +6,8 @@
 #include "schedulerules.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kSkipFormat = QStringLiteral("yyyyMMddHHmmss");
@@ -15,7 +17,7 @@ const QString kFalse = QStringLiteral("FALSE");
 
 AppError lineError(qsizetype line, const QString &what)
 {
-    return AppError(QStringLiteral("Line %1 of the alarm states: %2").arg(line).arg(what));
+    return AppError(QCoreApplication::translate("AlarmStates", "Line %1 of the alarm states: %2").arg(line).arg(what));
 }
 
 } // namespace
@@ -79,7 +81,8 @@ QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
     LineReader in(TextFile::decodeLines(data, limits()));
     const int count = Conversions::toInteger(in.next());
     if (count < 0 || count > AlarmCatalogue::SlotCount || in.lineCount() != 1 + qsizetype(count) * LinesPerEntry) {
-        throw AppError(QStringLiteral("The alarm states announce %1 entries, but %2 lines follow (four for each).")
+        throw AppError(QCoreApplication::translate(
+                           "AlarmStates", "The alarm states announce %1 entries, but %2 lines follow (four for each).")
                            .arg(count)
                            .arg(in.lineCount() - 1));
     }
@@ -89,11 +92,13 @@ QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
         bool ok = false;
         const int slot = slotText.toInt(&ok);
         if (!ok || slot < 0 || slot >= AlarmCatalogue::SlotCount || states.contains(slot))
-            throw lineError(in.lineNumber(), QStringLiteral("'%1' is no free alarm slot").arg(slotText));
+            throw lineError(in.lineNumber(),
+                            QCoreApplication::translate("AlarmStates", "'%1' is no free alarm slot").arg(slotText));
         AlarmState state;
         const QString enabled = in.next();
         if (enabled != kTrue && enabled != kFalse)
-            throw lineError(in.lineNumber(), QStringLiteral("'%1' is neither TRUE nor FALSE").arg(enabled));
+            throw lineError(in.lineNumber(),
+                            QCoreApplication::translate("AlarmStates", "'%1' is neither TRUE nor FALSE").arg(enabled));
         state.enabled = enabled == kTrue;
         if (const QString skipped = in.next(); !skipped.isEmpty()) {
             // A wall-clock second, read without a time zone like every other:
@@ -101,13 +106,15 @@ QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
             const QDate day = QDate::fromString(skipped.left(8), QStringLiteral("yyyyMMdd"));
             const QTime time = QTime::fromString(skipped.mid(8), QStringLiteral("HHmmss"));
             if (skipped.size() != kSkipFormat.size() || !day.isValid() || !time.isValid())
-                throw lineError(in.lineNumber(), QStringLiteral("'%1' is no moment").arg(skipped));
+                throw lineError(in.lineNumber(),
+                                QCoreApplication::translate("AlarmStates", "'%1' is no moment").arg(skipped));
             state.skippedDue = ScheduleRules::wallMoment(day, time);
         }
         if (const QString paused = in.next(); !paused.isEmpty()) {
             const QDate until = QDate::fromString(paused, kPauseFormat);
             if (!until.isValid())
-                throw lineError(in.lineNumber(), QStringLiteral("'%1' is no date").arg(paused));
+                throw lineError(in.lineNumber(),
+                                QCoreApplication::translate("AlarmStates", "'%1' is no date").arg(paused));
             state.pausedUntil = until;
         }
         states.insert(slot, state);
@@ -129,9 +136,12 @@ void AlarmStates::read(const QString &path)
         const QString backup = path + QStringLiteral(".bak");
         const bool kept = TextFile::keepCopy(path, backup).isEmpty();
         throw AppError(
-            QStringLiteral("The alarm states %1 could not be read: %2\n\nEvery alarm is on and nothing is "
-                           "skipped or paused until you change it.%3")
+            QCoreApplication::translate("AlarmStates",
+                                        "The alarm states %1 could not be read: %2\n\nEvery alarm is on and nothing is "
+                                        "skipped or paused until you change it.%3")
                 .arg(TextFile::nativeName(path), error.message(),
-                     kept ? QStringLiteral(" The file is kept as %1.").arg(TextFile::nativeName(backup)) : QString()));
+                     kept ? QCoreApplication::translate("AlarmStates", " The file is kept as %1.")
+                                .arg(TextFile::nativeName(backup))
+                          : QString()));
     }
 }

@@ -4,6 +4,8 @@
 #include "conversions.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
+
 ClockSettings ClockSettings::read(const QString &path, QString *error)
 {
     ClockSettings settings;
@@ -15,8 +17,10 @@ ClockSettings ClockSettings::read(const QString &path, QString *error)
         return ClockSettings();
     };
     if (const QString what = TextFile::whatIsNotAFile(path); !what.isEmpty()) {
-        return fail(QStringLiteral("The clock settings %1 are not a file but %2. Normal size and \"Blue\" are used, "
-                                   "and it is left as it is.")
+        return fail(QCoreApplication::translate(
+                        "ClockSettings",
+                        "The clock settings %1 are not a file but %2. Normal size and \"Blue\" are used, "
+                        "and it is left as it is.")
                         .arg(TextFile::nativeName(path), what));
     }
     try {
@@ -27,12 +31,14 @@ ClockSettings ClockSettings::read(const QString &path, QString *error)
         try {
             settings.sizeIndex = Conversions::toInteger(sizeLine);
         } catch (const AppError &e) {
-            throw AppError(QStringLiteral("%1 (line 1: the size)").arg(e.message()));
+            throw AppError(QCoreApplication::translate("ClockSettings", "%1 (line 1: the size)").arg(e.message()));
         }
         settings.colourName = colourLine;
     } catch (const AppError &e) {
-        return fail(QStringLiteral("%1\n\nThe clock settings in %2 could not be read; normal size and \"Blue\" are "
-                                   "used and a correct file is written at exit.")
+        return fail(QCoreApplication::translate(
+                        "ClockSettings",
+                        "%1\n\nThe clock settings in %2 could not be read; normal size and \"Blue\" are "
+                        "used and a correct file is written at exit.")
                         .arg(e.message(), TextFile::nativeName(path)));
     }
     return settings;

@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace Conversions {
@@ -10,7 +11,8 @@ namespace Conversions {
 int toInteger(const QString &text)
 {
     const auto fail = [&text]() {
-        return AppError(QStringLiteral("'%1' is not a valid integer value").arg(TextFile::excerpt(text)));
+        return AppError(QCoreApplication::translate("Conversions", "'%1' is not a valid integer value")
+                            .arg(TextFile::excerpt(text)));
     };
     qsizetype i = 0;
     bool negative = false;
@@ -39,14 +41,14 @@ int toInteger(const QString &text)
 QTime encodeTime(int hour, int minute, int second)
 {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
-        throw AppError(QStringLiteral("Invalid argument to time encode"));
+        throw AppError(QCoreApplication::translate("Conversions", "Invalid argument to time encode"));
     return QTime(hour, minute, second);
 }
 
 QDate encodeDate(int year, int month, int day)
 {
     if (year < 1 || year > 9999 || !QDate::isValid(year, month, day))
-        throw AppError(QStringLiteral("Invalid argument to date encode"));
+        throw AppError(QCoreApplication::translate("Conversions", "Invalid argument to date encode"));
     return QDate(year, month, day);
 }
 

@@ -2,6 +2,7 @@
 
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,7 +27,7 @@ bool canWriteIn(const QString &folder)
 
 QString unusable(const QString &folder, const QString &reason)
 {
-    return QStringLiteral("Chronelle cannot keep its files in %1: %2.")
+    return QCoreApplication::translate("FileLocations", "Chronelle cannot keep its files in %1: %2.")
         .arg(TextFile::nativeName(QDir::cleanPath(folder)), reason);
 }
 

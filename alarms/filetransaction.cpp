@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,10 +17,10 @@ namespace {
 const QString kReplace = QStringLiteral("replace ");
 const QString kRemove = QStringLiteral("remove ");
 
-AppError systemError(const QString &what, const QString &path, int error)
+// message: "Could not ... %1: %2", with the file and the system's reason.
+AppError systemError(const QString &message, const QString &path, int error)
 {
-    return AppError(
-        QStringLiteral("Could not %1 %2: %3").arg(what, TextFile::nativeName(path), TextFile::systemReason(error)));
+    return AppError(message.arg(TextFile::nativeName(path), TextFile::systemReason(error)));
 }
 
 void renameFile(const QString &from, const QString &to)
@@ -28,7 +29,8 @@ void renameFile(const QString &from, const QString &to)
     const QByteArray target = QFile::encodeName(to);
     const int injected = TextFile::faultFor("rename", to);
     if (injected != 0 || ::rename(source.constData(), target.constData()) != 0)
-        throw systemError(QStringLiteral("replace"), to, injected != 0 ? injected : errno);
+        throw systemError(QCoreApplication::translate("FileTransaction", "Could not replace %1: %2"), to,
+                          injected != 0 ? injected : errno);
 }
 
 void removeFile(const QString &path)
@@ -36,7 +38,8 @@ void removeFile(const QString &path)
     const QByteArray name = QFile::encodeName(path);
     const int injected = TextFile::faultFor("unlink", path);
     if (injected != 0 || (::unlink(name.constData()) != 0 && errno != ENOENT))
-        throw systemError(QStringLiteral("remove"), path, injected != 0 ? injected : errno);
+        throw systemError(QCoreApplication::translate("FileTransaction", "Could not remove %1: %2"), path,
+                          injected != 0 ? injected : errno);
 }
 
 QString withSlash(const QString &folder)
@@ -103,17 +106,21 @@ void FileTransaction::commit()
                 // which a rename can do only on the folder's own file system.
                 const QString behind = TextFile::fileBehind(target);
                 if (behind != target && !onOneFileSystem(m_folder, behind)) {
-                    throw AppError(QStringLiteral("Could not save %1: it is a symbolic link to %2, on another file "
-                                                  "system, where it can't be replaced in one step. The file is left "
-                                                  "as it was.")
-                                       .arg(TextFile::nativeName(target), TextFile::nativeName(behind)));
+                    throw AppError(
+                        QCoreApplication::translate("FileTransaction",
+                                                    "Could not save %1: it is a symbolic link to %2, on another file "
+                                                    "system, where it can't be replaced in one step. The file is left "
+                                                    "as it was.")
+                            .arg(TextFile::nativeName(target), TextFile::nativeName(behind)));
                 }
                 TextFile::writeAtomically(m_folder + stagedName(step.name), m_data[i], target);
             } else if (isFolder(target)) {
                 // A removal that can't be done would leave a journal that
                 // blocks every later change.
-                throw AppError(QStringLiteral("Could not remove %1: it is a folder, not a file, and is left as it is.")
-                                   .arg(TextFile::nativeName(target)));
+                throw AppError(
+                    QCoreApplication::translate(
+                        "FileTransaction", "Could not remove %1: it is a folder, not a file, and is left as it is.")
+                        .arg(TextFile::nativeName(target)));
             }
             journalLines << (step.replace ? kReplace : kRemove) + step.name;
         }
@@ -131,7 +138,9 @@ void FileTransaction::commit()
     try {
         apply(m_folder, m_journalName, m_steps);
     } catch (const AppError &error) {
-        unfinished = error.message() + QStringLiteral(" The change is kept and will be completed at the next start.");
+        unfinished = error.message() +
+                     QCoreApplication::translate("FileTransaction",
+                                                 " The change is kept and will be completed at the next start.");
     }
     const QStringList told = QStringList{earlier, unfinished}.filter(QRegularExpression(QStringLiteral(".")));
     if (!told.isEmpty())
@@ -180,7 +189,7 @@ QString FileTransaction::finishJournal(const QString &folder, const QString &jou
             const bool known =
                 replace ? scope.files.contains(name) : line.startsWith(kRemove) && scope.removable.contains(name);
             if (!isPlainName(name) || !known) {
-                problem = QStringLiteral("line %1 says \"%2\", which no change may do")
+                problem = QCoreApplication::translate("FileTransaction", "line %1 says \"%2\", which no change may do")
                               .arg(QString::number(i + 1), TextFile::excerpt(line));
             }
             steps.append({replace, name});
@@ -196,16 +205,19 @@ QString FileTransaction::finishJournal(const QString &folder, const QString &jou
     const QByteArray from = QFile::encodeName(journal);
     const QByteArray to = QFile::encodeName(aside);
     if (::rename(from.constData(), to.constData()) != 0) {
-        throw AppError(QStringLiteral("The change journal %1 can't be followed: %2. It could not be moved aside as "
-                                      "%3 either (%4). Until it is removed, no alarm can be added, changed or "
-                                      "deleted.")
-                           .arg(TextFile::nativeName(journal), problem, TextFile::nativeName(aside),
-                                TextFile::systemReason(errno)));
+        throw AppError(
+            QCoreApplication::translate("FileTransaction",
+                                        "The change journal %1 can't be followed: %2. It could not be moved aside as "
+                                        "%3 either (%4). Until it is removed, no alarm can be added, changed or "
+                                        "deleted.")
+                .arg(TextFile::nativeName(journal), problem, TextFile::nativeName(aside),
+                     TextFile::systemReason(errno)));
     }
     TextFile::syncFolder(folder);
-    return QStringLiteral("The change journal %1 can't be followed: %2. Nothing in it was done, and it is "
-                          "kept as %3. The alarms are as they were before the change it names (or after it, "
-                          "if that was complete). Check your alarms; %3 can then be deleted.")
+    return QCoreApplication::translate(
+               "FileTransaction", "The change journal %1 can't be followed: %2. Nothing in it was done, and it is "
+                                  "kept as %3. The alarms are as they were before the change it names (or after it, "
+                                  "if that was complete). Check your alarms; %3 can then be deleted.")
         .arg(TextFile::nativeName(journal), problem, TextFile::nativeName(aside));
 }
 

@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,8 +72,9 @@ bool isWholeText(const QString &text)
 QString decodeText(const QByteArray &data, QString &encoding)
 {
     if (const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(data)) {
-        encoding = *marked == QStringConverter::Utf8 ? QStringLiteral("UTF-8 with a byte-order mark")
-                                                     : QString::fromLatin1(QStringConverter::nameForEncoding(*marked));
+        encoding = *marked == QStringConverter::Utf8
+                       ? QCoreApplication::translate("TextFile", "UTF-8 with a byte-order mark")
+                       : QString::fromLatin1(QStringConverter::nameForEncoding(*marked));
         // The mark itself is no part of the text.
         QStringDecoder decoder(*marked, QStringDecoder::Flag::Stateless);
         QString text = decoder.decode(data);
@@ -81,7 +83,8 @@ QString decodeText(const QByteArray &data, QString &encoding)
                 ? 1
                 : (*marked == QStringConverter::Utf32LE || *marked == QStringConverter::Utf32BE ? 4 : 2);
         if (decoder.hasError() || data.size() % unitBytes != 0 || !isWholeText(text))
-            throw AppError(QStringLiteral("the file starts with the byte-order mark of %1 but is not valid %1")
+            throw AppError(QCoreApplication::translate(
+                               "TextFile", "the file starts with the byte-order mark of %1 but is not valid %1")
                                .arg(QString::fromLatin1(QStringConverter::nameForEncoding(*marked))));
         return text;
     }
@@ -94,21 +97,22 @@ QString decodeText(const QByteArray &data, QString &encoding)
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("TextFile", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe (FIFO)");
+        return QCoreApplication::translate("TextFile", "a named pipe (FIFO)");
     if (S_ISCHR(mode))
-        return QStringLiteral("a character device");
+        return QCoreApplication::translate("TextFile", "a character device");
     if (S_ISBLK(mode))
-        return QStringLiteral("a block device");
+        return QCoreApplication::translate("TextFile", "a block device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a special file");
+        return QCoreApplication::translate("TextFile", "a socket");
+    return QCoreApplication::translate("TextFile", "a special file");
 }
 
 AppError notAFile(const QString &path, const QString &what)
 {
-    return AppError(QStringLiteral("%1 is not a file but %2; it is not read.").arg(nativeName(path), what));
+    return AppError(QCoreApplication::translate("TextFile", "%1 is not a file but %2; it is not read.")
+                        .arg(nativeName(path), what));
 }
 
 // Calls a file-system function through the test seam; sets errno on failure.
@@ -202,21 +206,24 @@ QString whatIsNotAFile(const QString &path)
     struct stat followed = {};
     if (::stat(name.constData(), &followed) != 0) {
         if (errno == ELOOP)
-            return QStringLiteral("a symbolic link that leads round in a loop");
+            return QCoreApplication::translate("TextFile", "a symbolic link that leads round in a loop");
         if (errno == ENOENT)
-            return QStringLiteral("a symbolic link to %1, which does not exist").arg(target);
-        return QStringLiteral("a symbolic link to %1, which can't be reached (%2)").arg(target, systemReason(errno));
+            return QCoreApplication::translate("TextFile", "a symbolic link to %1, which does not exist").arg(target);
+        return QCoreApplication::translate("TextFile", "a symbolic link to %1, which can't be reached (%2)")
+            .arg(target, systemReason(errno));
     }
     if (S_ISREG(followed.st_mode))
         return {};
-    return QStringLiteral("a symbolic link to %1, which is %2").arg(target, kindOf(followed.st_mode));
+    return QCoreApplication::translate("TextFile", "a symbolic link to %1, which is %2")
+        .arg(target, kindOf(followed.st_mode));
 }
 
 void checkReplaceable(const QString &path, const QString &shownPath)
 {
     if (const QString what = whatIsNotAFile(path); !what.isEmpty()) {
-        throw AppError(QStringLiteral("Could not save %1: it is not a file but %2, and is left as it is.")
-                           .arg(nativeName(shownPath.isEmpty() ? path : shownPath), what));
+        throw AppError(
+            QCoreApplication::translate("TextFile", "Could not save %1: it is not a file but %2, and is left as it is.")
+                .arg(nativeName(shownPath.isEmpty() ? path : shownPath), what));
     }
 }
 
@@ -245,17 +252,20 @@ QByteArray readBytes(const QString &path, qint64 maxBytes)
     // otherwise wait for a writer for ever. It is refused below.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        throw AppError(QStringLiteral("Could not open %1: %2").arg(nativeName(path), systemReason(errno)));
+        throw AppError(QCoreApplication::translate("TextFile", "Could not open %1: %2")
+                           .arg(nativeName(path), systemReason(errno)));
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
     struct stat opened = {};
     if (::fstat(fd, &opened) != 0)
-        throw AppError(QStringLiteral("Could not read %1: %2").arg(nativeName(path), systemReason(errno)));
+        throw AppError(QCoreApplication::translate("TextFile", "Could not read %1: %2")
+                           .arg(nativeName(path), systemReason(errno)));
     if (!S_ISREG(opened.st_mode))
         throw notAFile(path, kindOf(opened.st_mode));
     // Said before anything is read, so a huge file costs neither time nor memory.
     const auto tooLarge = [&]() {
-        return AppError(QStringLiteral("%1 is larger than the %2 bytes it may hold; it is not read.")
-                            .arg(nativeName(path), QString::number(maxBytes)));
+        return AppError(
+            QCoreApplication::translate("TextFile", "%1 is larger than the %2 bytes it may hold; it is not read.")
+                .arg(nativeName(path), QString::number(maxBytes)));
     };
     if (opened.st_size > maxBytes)
         throw tooLarge();
@@ -272,7 +282,8 @@ QByteArray readBytes(const QString &path, qint64 maxBytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw AppError(QStringLiteral("Could not read %1: %2").arg(nativeName(path), systemReason(errno)));
+            throw AppError(QCoreApplication::translate("TextFile", "Could not read %1: %2")
+                               .arg(nativeName(path), systemReason(errno)));
         if (n == 0)
             break;
         got += n;
@@ -311,12 +322,13 @@ QStringList decodeLines(const QByteArray &data, const Limits &limits, ReadInfo *
             --stop;
         const qsizetype length = stop - start;
         if (length > limits.maxLineCharacters) {
-            throw AppError(QStringLiteral("line %1 is longer than %2 characters")
+            throw AppError(QCoreApplication::translate("TextFile", "line %1 is longer than %2 characters")
                                .arg(QString::number(lines.size() + 1), QString::number(limits.maxLineCharacters)));
         }
         characters += length + 2;
         if (characters > limits.maxCharacters + 2) {
-            throw AppError(QStringLiteral("the file is larger than the %1 characters it may hold; it is not read")
+            throw AppError(QCoreApplication::translate(
+                               "TextFile", "the file is larger than the %1 characters it may hold; it is not read")
                                .arg(limits.maxCharacters));
         }
         lines << text.mid(start, length);
@@ -348,8 +360,8 @@ void replaceWhole(const QString &path, const QByteArray &data, const QString &sh
     const auto fail = [&](int error) {
         if (!temporary.isEmpty())
             ::unlink(QFile::encodeName(temporary).constData());
-        return AppError(
-            QStringLiteral("Could not save %1: %2. The file is left as it was.").arg(shown, systemReason(error)));
+        return AppError(QCoreApplication::translate("TextFile", "Could not save %1: %2. The file is left as it was.")
+                            .arg(shown, systemReason(error)));
     };
     const int fd = createTemporary(target, temporary, mode);
     if (fd < 0) {
@@ -396,7 +408,7 @@ void writeAtomically(const QString &path, const QByteArray &data, const QString 
 QString keepCopy(const QString &path, const QString &copyPath)
 {
     if (const QString what = whatIsNotAFile(path); !what.isEmpty())
-        return QStringLiteral("it is not a file but %1").arg(what);
+        return QCoreApplication::translate("TextFile", "it is not a file but %1").arg(what);
     // What the folder's own files may be: its read and write bits, less the umask.
     struct stat folder = {};
     const QString folderPath = QFileInfo(copyPath).absolutePath();

@@ -26,6 +26,7 @@
 #include "skin.h"
 #include "systemwaketimer.h"
 #include "terminationsignals.h"
+#include "uilanguage.h"
 #include "verbsession.h"
 #include "wallclockwatcher.h"
 #include "windowactivation.h"
@@ -47,10 +48,6 @@ namespace {
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A desktop alarm clock with a dot-matrix clock face that "
-                                                    "lives in the notification area."));
-    parser.addPositionalArgument(QStringLiteral("verb"), QStringLiteral("A verb below, with its arguments."),
-                                 QStringLiteral("[verb [arguments]]"));
     // "-platform", "-session" and the like are Qt's, as the session manager
     // uses them to start the program again; they are passed on untouched.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -79,11 +76,19 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QCoreApplication textOnly(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Chronelle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
+    UiLanguage::install(QLocale::system().uiLanguages());
+    parser.setApplicationDescription(QCoreApplication::translate("Chronelle",
+                                                                 "A desktop alarm clock with a dot-matrix "
+                                                                 "clock face that lives in the notification "
+                                                                 "area."));
+    parser.addPositionalArgument(QStringLiteral("verb"),
+                                 QCoreApplication::translate("Chronelle", "A verb below, with its arguments."),
+                                 QStringLiteral("[verb [arguments]]"));
     if (!understood) {
-        const QString error =
-            parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
-                : parser.errorText();
+        const QString error = parser.errorText().isEmpty()
+                                  ? QCoreApplication::translate("Chronelle", "Unexpected argument '%1'.")
+                                        .arg(parser.positionalArguments().first())
+                                  : parser.errorText();
         std::fprintf(stderr, "chronelle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
         return 2;
     }
@@ -100,6 +105,7 @@ int runVerb(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Chronelle"));
+    UiLanguage::install(QLocale::system().uiLanguages());
     const FileLocations locations = FileLocations::forProgram(QCoreApplication::applicationDirPath(),
                                                               QStringLiteral(CHRONELLE_INSTALLED_RESOURCES));
     // A problem with the folder is said by the verb that needs to write there.
@@ -156,6 +162,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(CHRONELLE_APP_ID));
     QApplication::setWindowIcon(Skin::applicationIcon());
+    UiLanguage::install(QLocale::system().uiLanguages());
     // The clock lives on with every window hidden; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     // Drop-down lists are read by their labels, not by the entry they show;

@@ -28,8 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcap2-bin: setcap, with which the package lets the program set wake-up timers.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6sql6-sqlite, qt6-wayland, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio, libcap2-bin")
-# MIDI files play only with a SoundFont.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm")
+# MIDI files play only with a SoundFont; Qt's own buttons and the command
+# line's help speak the user's language only with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm, qt6-translations-l10n")
 
 # The capability to set wake-up timers is granted at install, as Debian's own
 # packages grant theirs: a capability can't travel inside the package.

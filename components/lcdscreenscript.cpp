@@ -7,6 +7,7 @@
 #include "lcdtext.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <algorithm>
 #include <limits>
@@ -46,7 +47,8 @@ int hexDigit(QChar c)
 qint32 scriptInteger(const QString &text)
 {
     const auto fail = [&text]() {
-        return AppError(QStringLiteral("'%1' is not a valid integer value").arg(TextFile::excerpt(text)));
+        return AppError(
+            QCoreApplication::translate("LcdScript", "'%1' is not a valid integer value").arg(TextFile::excerpt(text)));
     };
     qsizetype i = 0;
     while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))

@@ -5,6 +5,7 @@
 #include "datetimeformatter.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -30,13 +31,13 @@ QString AlarmListModel::stateNote(int row) const
         // The pause is over at the start of its day.
         if (state.pausedUntil <= m_engine.clock().now().date())
             return {};
-        return QStringLiteral("paused until %1").arg(formatter.shortDate(*state.pausedUntil));
+        return tr("paused until %1").arg(formatter.shortDate(*state.pausedUntil));
     }
     if (state.skippedDue && *state.skippedDue >= ScheduleRules::wallMomentOf(m_engine.clock().now())) {
         const std::optional<QDateTime> next = m_engine.nextRinging(row);
-        return next ? QStringLiteral("skipped until %1 %2")
+        return next ? tr("skipped until %1 %2")
                           .arg(formatter.format(u"ddd", next->date()), formatter.longTime(next->time()))
-                    : QStringLiteral("skipped");
+                    : tr("skipped");
     }
     return {};
 }
@@ -56,8 +57,12 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
         const QString caption = QIdentityProxyModel::data(index, role).toString();
         return note.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, note);
     }
+    // The list keeps the frequency's English name; it is shown in the user's language.
+    if (role == Qt::DisplayRole && index.column() == 1)
+        return QCoreApplication::translate("Frequency",
+                                           QIdentityProxyModel::data(index, role).toString().toUtf8().constData());
     if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
-        return on ? stateNote(index.row()) : QStringLiteral("off");
+        return on ? stateNote(index.row()) : tr("off");
     return QIdentityProxyModel::data(index, role);
 }
 

@@ -32,7 +32,7 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
     : QDialog(parent), m_request(request), m_services(services)
 {
     setObjectName(QStringLiteral("AlarmOptions"));
-    setWindowTitle(QStringLiteral("Alarm Options"));
+    setWindowTitle(tr("Alarm Options"));
     setModal(true);
     setFixedSize(377, 408);
     // The pages place their controls at fixed spots; a font larger than the
@@ -45,13 +45,13 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
 
     Table = EditorControls::named(new QTabWidget(this), "Table");
     Table->setGeometry(8, 8, 361, 361);
-    Table->setAccessibleName(QStringLiteral("Pages"));
+    Table->setAccessibleName(tr("Pages"));
     // Alt+O and Alt+C (captions unchanged); Return outside the reminder
     // presses OK, Escape presses Cancel.
-    OK = EditorControls::button(this, "OK", QStringLiteral("&OK"), 232, 376, 67, 25);
+    OK = EditorControls::button(this, "OK", tr("&OK"), 232, 376, 67, 25);
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &TAlarmOptions::OKClick);
-    Cancel = EditorControls::button(this, "Cancel", QStringLiteral("&Cancel"), 304, 376, 67, 25);
+    Cancel = EditorControls::button(this, "Cancel", tr("&Cancel"), 304, 376, 67, 25);
     connect(Cancel, &QPushButton::clicked, this, &TAlarmOptions::CancelClick);
 
     // Beside "OK", which would refuse such an alarm; said before the user
@@ -72,13 +72,13 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
     // Each page is laid out on its own before it joins the page control.
     TabSheet1 = new EditorGeneralPage(m_services.formatter.formats());
     TabSheet1->setAlarmOn(m_request.enabled);
-    Table->addTab(TabSheet1, QStringLiteral("General "));
+    Table->addTab(TabSheet1, tr("General "));
     SoundMusic = new EditorPlayListPage(m_services.locations, m_services.makePlayer);
-    Table->addTab(SoundMusic, QStringLiteral("Play List"));
+    Table->addTab(SoundMusic, tr("Play List"));
     TabSheet4 = new EditorSoundPage(m_services.outputLevel);
-    Table->addTab(TabSheet4, QStringLiteral("Sound effect"));
+    Table->addTab(TabSheet4, tr("Sound effect"));
     TabSheet2 = new EditorOthersPage(m_services.powerActions);
-    Table->addTab(TabSheet2, QStringLiteral("Ohters"));
+    Table->addTab(TabSheet2, tr("Ohters"));
     // "General " keeps its designed space on the tab, not in what is read.
     for (int page = 0; page < Table->count(); ++page)
         Table->tabBar()->setAccessibleTabName(page, Table->tabText(page).trimmed());
@@ -232,12 +232,11 @@ void TAlarmOptions::showSizeWarning()
         return;
     }
     // Two short lines beside OK; the whole reason is in the tooltip.
-    const QString what = tooLong->part == AlarmFile::Oversize::Part::WholeFile ? QStringLiteral("%1 characters in all")
-                         : tooLong->part == AlarmFile::Oversize::Part::PlayListEntry
-                             ? QStringLiteral("a song of %1 characters")
-                             : QStringLiteral("a line of %1 characters");
+    const QString what = tooLong->part == AlarmFile::Oversize::Part::WholeFile       ? tr("%1 characters in all")
+                         : tooLong->part == AlarmFile::Oversize::Part::PlayListEntry ? tr("a song of %1 characters")
+                                                                                     : tr("a line of %1 characters");
     SizeWarning->setText(
-        QStringLiteral("Can't be saved: %1 (at most %2).")
+        tr("Can't be saved: %1 (at most %2).")
             .arg(what.arg(QLocale().toString(tooLong->characters)), QLocale().toString(tooLong->limit)));
     // The whole reason, for a screen reader and for a pointer resting on it.
     SizeWarning->setToolTip(tooLong->message());

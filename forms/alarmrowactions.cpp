@@ -4,6 +4,7 @@
 #include "errorbox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -18,7 +19,7 @@ namespace {
 std::optional<QDate> askForDay(QWidget *parent, const QDate &suggested)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Pause Alarm"));
+    dialog.setWindowTitle(QCoreApplication::translate("AlarmRowActions", "Pause Alarm"));
     auto *day = new QDateEdit(suggested, &dialog);
     day->setObjectName(QStringLiteral("PauseUntil"));
     day->setCalendarPopup(true);
@@ -27,7 +28,7 @@ std::optional<QDate> askForDay(QWidget *parent, const QDate &suggested)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QFormLayout(&dialog);
-    layout->addRow(QStringLiteral("&Rings again on:"), day);
+    layout->addRow(QCoreApplication::translate("AlarmRowActions", "&Rings again on:"), day);
     layout->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -53,15 +54,15 @@ AlarmRowActions::AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView
         });
         return a;
     };
-    m_on = action(QStringLiteral("ActionOn"), QStringLiteral("&On"), QKeySequence(), &AlarmRowActions::toggleEnabled);
+    m_on = action(QStringLiteral("ActionOn"), tr("&On"), QKeySequence(), &AlarmRowActions::toggleEnabled);
     m_on->setCheckable(true);
-    m_skip = action(QStringLiteral("ActionSkip"), QStringLiteral("&Skip next"), QKeySequence(Qt::CTRL | Qt::Key_K),
+    m_skip = action(QStringLiteral("ActionSkip"), tr("&Skip next"), QKeySequence(Qt::CTRL | Qt::Key_K),
                     &AlarmRowActions::skipNext);
-    m_pause = action(QStringLiteral("ActionPause"), QStringLiteral("&Pause until..."),
-                     QKeySequence(Qt::CTRL | Qt::Key_P), &AlarmRowActions::pause);
-    m_resume = action(QStringLiteral("ActionResume"), QStringLiteral("&Resume"), QKeySequence(Qt::CTRL | Qt::Key_R),
+    m_pause = action(QStringLiteral("ActionPause"), tr("&Pause until..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                     &AlarmRowActions::pause);
+    m_resume = action(QStringLiteral("ActionResume"), tr("&Resume"), QKeySequence(Qt::CTRL | Qt::Key_R),
                       &AlarmRowActions::resume);
-    m_undo = new QAction(QStringLiteral("&Undo"), &m_window);
+    m_undo = new QAction(tr("&Undo"), &m_window);
     m_undo->setObjectName(QStringLiteral("ActionUndo"));
     m_undo->setShortcut(QKeySequence::Undo);
     m_undo->setShortcutContext(Qt::WindowShortcut);

@@ -48,7 +48,7 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
       m_occurrence(request.occurrence), m_alarmFilePath(request.alarmFilePath)
 {
     setObjectName(QStringLiteral("AlarmRun"));
-    setWindowTitle(QStringLiteral("Alarm"));
+    setWindowTitle(tr("Alarm"));
     setModal(true);
     // An alarm must not ring unseen behind another window.
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -78,7 +78,7 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
     dateFont.setPixelSize(15);
     LabelDate->setFont(dateFont);
 
-    Label1 = new QLabel(QStringLiteral("Remember:"), this);
+    Label1 = new QLabel(tr("Remember:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 85, 120, 17);
 
@@ -89,7 +89,7 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
     LabelDue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const QDateTime openedWall = ScheduleRules::wallMomentOf(m_clock.now());
     if (m_occurrence.due.isValid() && m_occurrence.due != openedWall) {
-        LabelDue->setText(QStringLiteral("Due at %1").arg(m_formatter.longTime(m_occurrence.due.time())));
+        LabelDue->setText(tr("Due at %1").arg(m_formatter.longTime(m_occurrence.due.time())));
     }
 
     Memo = new QPlainTextEdit(this);
@@ -112,11 +112,11 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
     noteFont.setPixelSize(11);
     LabelSound->setFont(noteFont);
 
-    Button1 = new QPushButton(QStringLiteral("Snooze"), this);
+    Button1 = new QPushButton(tr("Snooze"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(200, 256, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &TAlarmRun::Button1Click);
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setGeometry(288, 256, 59, 25);
     connect(ButtonOK, &QPushButton::clicked, this, &TAlarmRun::ButtonOKClick);
@@ -147,7 +147,7 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
         if (m_playingBuiltInSound)
             return;
         m_fallBackToSound = true;
-        tell(QStringLiteral("%1\n\nThe alarm rings its built-in sound instead.").arg(message));
+        tell(tr("%1\n\nThe alarm rings its built-in sound instead.").arg(message));
     });
 
     m_audible = m_services.makeAudibleGuard(this);
@@ -220,7 +220,7 @@ void TAlarmRun::describeForScreenReaders()
     // rings and for when, not only that something rings.
     const QDateTime due = m_occurrence.due.isValid() ? m_occurrence.due : ScheduleRules::wallMomentOf(m_clock.now());
     const QString reminder = m_settings.reminder.simplified();
-    const QString when = QStringLiteral("Alarm at %1").arg(m_formatter.longTime(due.time()));
+    const QString when = tr("Alarm at %1").arg(m_formatter.longTime(due.time()));
     setAccessibleDescription(reminder.isEmpty() ? when : when + QStringLiteral(": ") + reminder);
 }
 
@@ -406,8 +406,7 @@ void TAlarmRun::stepAlarmSound()
         return;
     const int number = m_settings.soundOn ? m_settings.soundNumber : 0;
     if (number < 0 || number >= soundFileNames().size()) {
-        reportOnce(
-            QStringLiteral("The alarm sound number %1 does not exist; the alarm rings without sound.").arg(number));
+        reportOnce(tr("The alarm sound number %1 does not exist; the alarm rings without sound.").arg(number));
         return;
     }
     M->close();
@@ -424,7 +423,7 @@ void TAlarmRun::stepAlarmSound()
 void TAlarmRun::builtInSoundFailed(const QString &message)
 {
     m_soundRetryAtMs = m_clock.monotonicMs() + SoundRetryMs;
-    reportOnce(QStringLiteral("%1\n\nThe alarm sound is tried again every few seconds.").arg(message));
+    reportOnce(tr("%1\n\nThe alarm sound is tried again every few seconds.").arg(message));
 }
 
 void TAlarmRun::reportOnce(const QString &message)
@@ -443,10 +442,9 @@ void TAlarmRun::runPowerAction()
     if (!power) {
         // The window closes at once: the box belongs to the window that opened
         // this one, but opens over this window.
-        ErrorBox::notify(parentWidget(),
-                         powerFailureText(PowerActions::actionFromCode(m_settings.powerAction),
-                                          QStringLiteral("not supported here")),
-                         this);
+        ErrorBox::notify(
+            parentWidget(),
+            powerFailureText(PowerActions::actionFromCode(m_settings.powerAction), tr("not supported here")), this);
         return;
     }
     const PowerResult result = power->run(m_settings.powerAction);

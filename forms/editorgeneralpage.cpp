@@ -9,6 +9,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFrame>
 #include <QLabel>
@@ -90,14 +91,15 @@ EditorGeneralPage::EditorGeneralPage(const LocaleFormats &formats, QWidget *pare
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    auto *frequencyLabel = label(this, QStringLiteral("Alarm Frequency: "), 16, 11);
+    auto *frequencyLabel = label(this, tr("Alarm Frequency: "), 16, 11);
     Frequency = named(new QComboBox(this), "Frequency");
-    Frequency->addItems(frequencyNames());
+    for (const QString &name : frequencyNames())
+        Frequency->addItem(QCoreApplication::translate("Frequency", name.toUtf8().constData()));
     Frequency->setGeometry(qMax(120, frequencyLabel->geometry().right() + 4), 8, 145, 23);
     frequencyLabel->setBuddy(Frequency);
     connect(Frequency, &QComboBox::activated, this, &EditorGeneralPage::FrequencyChange);
 
-    auto *dateLabel = label(this, QStringLiteral("Date:"), 16, 36);
+    auto *dateLabel = label(this, tr("Date:"), 16, 36);
     DatePicker = named(new TypedDateEdit(this), "DatePicker");
     dateLabel->setBuddy(DatePicker);
     DatePicker->setCalendarPopup(true);
@@ -105,17 +107,15 @@ EditorGeneralPage::EditorGeneralPage(const LocaleFormats &formats, QWidget *pare
     DatePicker->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     DatePicker->setGeometry(24, 56, 145, 21);
 
-    auto *timeLabel = label(this, QStringLiteral("Time:"), 176, 36);
+    auto *timeLabel = label(this, tr("Time:"), 176, 36);
     TimePicker = named(new TypedTimeEdit(this), "TimePicker");
     timeLabel->setBuddy(TimePicker);
     TimePicker->setGeometry(184, 56, 137, 21);
 
-    label(this, QStringLiteral("Days of week:"), 16, 88);
+    label(this, tr("Days of week:"), 16, 88);
     static const char *const dayNames[] = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
                                            "CheckBox5", "CheckBox6", "CheckBox7"};
-    const QStringList dayCaptions{QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tur"),
-                                  QStringLiteral("Wed"), QStringLiteral("Thu"), QStringLiteral("Fri"),
-                                  QStringLiteral("Sat")};
+    const QStringList dayCaptions{tr("Sun"), tr("Mon"), tr("Tur"), tr("Wed"), tr("Thu"), tr("Fri"), tr("Sat")};
     static constexpr int dayX[] = {32, 112, 192, 264, 32, 112, 192};
     for (int i = 0; i < 7; ++i) {
         auto *box = named(new QCheckBox(dayCaptions[i], this), dayNames[i]);
@@ -126,17 +126,17 @@ EditorGeneralPage::EditorGeneralPage(const LocaleFormats &formats, QWidget *pare
     Panel1 = sunkenLine(this, "Panel1", 8, 168, 329);
 
     // Whether the alarm rings at all; kept beside the alarm's file, not in it.
-    AlarmOn = named(new QCheckBox(QStringLiteral("Alarm &on"), this), "AlarmOn");
+    AlarmOn = named(new QCheckBox(tr("Alarm &on"), this), "AlarmOn");
     place(AlarmOn, 256, 184, 81, 17);
     AlarmOn->setChecked(true);
 
-    auto *reminderLabel = label(this, QStringLiteral("Reminder:"), 16, 184);
+    auto *reminderLabel = label(this, tr("Reminder:"), 16, 184);
     Memo = named(new QPlainTextEdit(this), "Memo");
     reminderLabel->setBuddy(Memo);
     Memo->setGeometry(16, 208, 321, 113);
     Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo->setTabChangesFocus(true);
-    Memo->setPlainText(QStringLiteral("Don't for get to ...\n"));
+    Memo->setPlainText(tr("Don't for get to ...\n"));
     connect(Memo, &QPlainTextEdit::textChanged, this, &EditorGeneralPage::reminderEdited);
 }
 

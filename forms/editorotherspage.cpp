@@ -16,27 +16,25 @@ EditorOthersPage::EditorOthersPage(PowerActions *powerActions, QWidget *parent) 
 {
     setObjectName(QStringLiteral("TabSheet2"));
 
-    GroupBox5 = named(new QGroupBox(QStringLiteral("Closing method "), this), "GroupBox5");
-    GroupBox5->setAccessibleName(QStringLiteral("Closing method"));
+    GroupBox5 = named(new QGroupBox(tr("Closing method "), this), "GroupBox5");
+    GroupBox5->setAccessibleName(tr("Closing method"));
     GroupBox5->setGeometry(8, 8, 337, 89);
-    RadioButton1 = named(new QRadioButton(QStringLiteral("Don't auto-close alarm window"), GroupBox5), "RadioButton1");
+    RadioButton1 = named(new QRadioButton(tr("Don't auto-close alarm window"), GroupBox5), "RadioButton1");
     place(RadioButton1, 24, 24, 289, 17);
-    RadioButton2 =
-        named(new QRadioButton(QStringLiteral("Close alarm window Automatically"), GroupBox5), "RadioButton2");
+    RadioButton2 = named(new QRadioButton(tr("Close alarm window Automatically"), GroupBox5), "RadioButton2");
     place(RadioButton2, 24, 48, 225, 17);
     // Closing after a number of minutes is not offered; its fields travel unchanged.
-    RadioButton3 =
-        named(new QRadioButton(QStringLiteral("Auto-close after                 minutes"), GroupBox5), "RadioButton3");
+    RadioButton3 = named(new QRadioButton(tr("Auto-close after                 minutes"), GroupBox5), "RadioButton3");
     RadioButton3->setGeometry(24, 68, 225, 17);
     RadioButton3->hide();
     AutoCloseTimePicker = minuteField(GroupBox5, "AutoCloseTimePicker", 2, 128, 66, 49);
     AutoCloseTimePicker->hide();
 
-    GroupBox6 = named(new QGroupBox(QStringLiteral("Power  Saving"), this), "GroupBox6");
-    GroupBox6->setAccessibleName(QStringLiteral("Power Saving"));
+    GroupBox6 = named(new QGroupBox(tr("Power  Saving"), this), "GroupBox6");
+    GroupBox6->setAccessibleName(tr("Power Saving"));
     GroupBox6->setGeometry(8, 112, 337, 137);
-    auto *explanation = new QLabel(
-        QStringLiteral("You can save power by suspending/shut down your PC or turning off the monitor "), GroupBox6);
+    auto *explanation =
+        new QLabel(tr("You can save power by suspending/shut down your PC or turning off the monitor "), GroupBox6);
     explanation->setWordWrap(true);
     // Styles that draw the title above the frame push the frame down; the
     // text starts below it.
@@ -44,9 +42,8 @@ EditorOthersPage::EditorOthersPage(PowerActions *powerActions, QWidget *parent) 
     explanation->setGeometry(16, explanationTop, 310, qMax(26, explanation->heightForWidth(310)));
     PowerComboBox = named(new QComboBox(GroupBox6), "PowerComboBox");
     // The list has no label of its own; it is the group's one choice.
-    PowerComboBox->setAccessibleName(QStringLiteral("Power Saving"));
-    PowerComboBox->addItems({QStringLiteral("Do nothing"), QStringLiteral("Turn monitor off"),
-                             QStringLiteral("Hibernate PC"), QStringLiteral("Shut down PC")});
+    PowerComboBox->setAccessibleName(tr("Power Saving"));
+    PowerComboBox->addItems({tr("Do nothing"), tr("Turn monitor off"), tr("Hibernate PC"), tr("Shut down PC")});
     PowerComboBox->setGeometry(24, qMax(56, explanation->geometry().bottom() + 8), 145, 23);
     // Says so at once when the chosen action can't be carried out here.
     PowerNote = named(new QLabel(GroupBox6), "PowerNote");
@@ -84,11 +81,11 @@ void EditorOthersPage::markPowerAvailability(PowerActions *power)
 {
     const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int code = int(PowerAction::MonitorOff); code <= int(PowerAction::PowerOff); ++code) {
-        const PowerAvailability can = power ? power->availability(PowerAction(code))
-                                            : PowerAvailability{false, QStringLiteral("not supported here")};
+        const PowerAvailability can =
+            power ? power->availability(PowerAction(code)) : PowerAvailability{false, tr("not supported here")};
         if (can.available)
             continue;
-        m_powerUnavailable[size_t(code)] = QStringLiteral("Not available: %1").arg(can.reason);
+        m_powerUnavailable[size_t(code)] = tr("Not available: %1").arg(can.reason);
         PowerComboBox->setItemData(code, greyed, Qt::ForegroundRole);
         PowerComboBox->setItemData(code, m_powerUnavailable[size_t(code)], Qt::ToolTipRole);
     }

@@ -21,17 +21,11 @@
 
 using namespace EditorControls;
 
-namespace {
-const QString kTestText = QStringLiteral("Test");
-const QString kStopText = QStringLiteral("Stop");
-const QString kPlayText = QStringLiteral("Play");
-} // namespace
-
 const QString &EditorPlayListPage::audioFileFilter()
 {
     static const QString filter =
-        QStringLiteral("Audio files (*.mp3 *.cda *.wma *.wav *.wax *.wmv *.au *.snd *.mid *.midi *.rmi *.ogg *.flac)"
-                       ";;All files (*)");
+        tr("Audio files (*.mp3 *.cda *.wma *.wav *.wax *.wmv *.au *.snd *.mid *.midi *.rmi *.ogg *.flac)"
+           ";;All files (*)");
     return filter;
 }
 
@@ -57,13 +51,13 @@ EditorPlayListPage::EditorPlayListPage(const FileLocations &locations, const Dia
         QTimer::singleShot(0, this, [this, message]() { ErrorBox::show(window(), message); });
     });
 
-    GroupBoxPlayList = named(new QGroupBox(QStringLiteral("Play list "), this), "GroupBoxPlayList");
-    GroupBoxPlayList->setAccessibleName(QStringLiteral("Play list"));
+    GroupBoxPlayList = named(new QGroupBox(tr("Play list "), this), "GroupBoxPlayList");
+    GroupBoxPlayList->setAccessibleName(tr("Play list"));
     GroupBoxPlayList->setGeometry(8, 8, 337, 321);
 
     // The choice between the play list and a built-in sound: the list above,
     // the sound at the foot of the page.
-    RadioButtonPlayMusic = named(new QRadioButton(QStringLiteral("Play msuic songs:"), this), "RadioButtonPlayMusic");
+    RadioButtonPlayMusic = named(new QRadioButton(tr("Play msuic songs:"), this), "RadioButtonPlayMusic");
     place(RadioButtonPlayMusic, 20, 26, 150, 17);
     RadioButtonPlayMusic->setChecked(true);
     connect(RadioButtonPlayMusic, &QRadioButton::toggled, this, [this](bool on) {
@@ -73,15 +67,15 @@ EditorPlayListPage::EditorPlayListPage(const FileLocations &locations, const Dia
 
     buildSongList();
 
-    PlayMusic = button(this, "PlayMusic", kTestText, 24, 272, 51, 25);
+    PlayMusic = button(this, "PlayMusic", tr("Test"), 24, 272, 51, 25);
     connect(PlayMusic, &QPushButton::clicked, this, &EditorPlayListPage::PlayMusicClick);
-    AddMusic = button(this, "AddMusic", QStringLiteral("&Add"), 127, 272, 40, 25);
+    AddMusic = button(this, "AddMusic", tr("&Add"), 127, 272, 40, 25);
     connect(AddMusic, &QPushButton::clicked, this, &EditorPlayListPage::AddMusicClick);
-    DeleteMusic = button(this, "DeleteMusic", QStringLiteral("&Delete"), 175, 272, 48, 25);
+    DeleteMusic = button(this, "DeleteMusic", tr("&Delete"), 175, 272, 48, 25);
     connect(DeleteMusic, &QPushButton::clicked, this, &EditorPlayListPage::DeleteMusicClick);
-    UpMusic = button(this, "UpMusic", QStringLiteral("&Up"), 231, 272, 50, 25);
+    UpMusic = button(this, "UpMusic", tr("&Up"), 231, 272, 50, 25);
     connect(UpMusic, &QPushButton::clicked, this, &EditorPlayListPage::UpMusicClick);
-    DownMusic = button(this, "DownMusic", QStringLiteral("Do&wn"), 287, 272, 50, 25);
+    DownMusic = button(this, "DownMusic", tr("Do&wn"), 287, 272, 50, 25);
     connect(DownMusic, &QPushButton::clicked, this, &EditorPlayListPage::DownMusicClick);
 
     buildSoundChoice();
@@ -92,7 +86,7 @@ void EditorPlayListPage::buildSongList()
     SongList = named(new QTreeView(this), "SongList");
     SongList->setModel(m_songs);
     SongList->setGeometry(20, 44, 309, 213);
-    SongList->setAccessibleName(QStringLiteral("Songs"));
+    SongList->setAccessibleName(tr("Songs"));
     SongList->setColumnWidth(PlayListModel::FileNameColumn, 130);
     SongList->setColumnWidth(PlayListModel::FolderColumn, 146);
     SongList->setRootIsDecorated(false);
@@ -115,21 +109,20 @@ void EditorPlayListPage::buildSongList()
 
 void EditorPlayListPage::buildSoundChoice()
 {
-    RadioButtonPlaySound = named(new QRadioButton(QStringLiteral("Play alarm sounds"), this), "RadioButtonPlaySound");
+    RadioButtonPlaySound = named(new QRadioButton(tr("Play alarm sounds"), this), "RadioButtonPlaySound");
     place(RadioButtonPlaySound, 20, 305, 120, 17);
     connect(RadioButtonPlaySound, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             ActionPlaySoundSelectedExecute();
     });
     SoundComboBox = named(new QComboBox(this), "SoundComboBox");
-    SoundComboBox->addItems(
-        {QStringLiteral("Sound 1"), QStringLiteral("Sound 2"), QStringLiteral("Sound 3"), QStringLiteral("Sound 4")});
+    SoundComboBox->addItems({tr("Sound 1"), tr("Sound 2"), tr("Sound 3"), tr("Sound 4")});
     SoundComboBox->setGeometry(RadioButtonPlaySound->geometry().right() + 8, 302, 97, 23);
     // Named for platforms that name a list by its label; where a list's name
     // is its value, the description says what it is.
-    SoundComboBox->setAccessibleName(QStringLiteral("Alarm sound"));
-    SoundComboBox->setAccessibleDescription(QStringLiteral("Alarm sound"));
-    PlayAlarmSound = button(this, "PlayAlarmSound", kPlayText, SoundComboBox->geometry().right() + 8, 300, 51, 25);
+    SoundComboBox->setAccessibleName(tr("Alarm sound"));
+    SoundComboBox->setAccessibleDescription(tr("Alarm sound"));
+    PlayAlarmSound = button(this, "PlayAlarmSound", tr("Play"), SoundComboBox->geometry().right() + 8, 300, 51, 25);
     connect(PlayAlarmSound, &QPushButton::clicked, this, &EditorPlayListPage::PlayAlarmSoundClick);
     // How long the sound plays is not used when the alarm rings.
     SoundTimePicker = minuteField(this, "SoundTimePicker", 15, 280, 302, 49);
@@ -208,8 +201,8 @@ void EditorPlayListPage::AddMusicClick()
     }
     m_songs->append(added);
     if (!refused.isEmpty()) {
-        ErrorBox::show(window(), QStringLiteral("These files were not added, because their names contain a line "
-                                                "break. Rename them and add them again:\n%1")
+        ErrorBox::show(window(), tr("These files were not added, because their names contain a line "
+                                    "break. Rename them and add them again:\n%1")
                                      .arg(refused.join(u'\n')));
     }
     selectRow(before >= 0 ? before : 0);
@@ -287,8 +280,8 @@ void EditorPlayListPage::setPlayListControlsEnabled(bool on)
 void EditorPlayListPage::setTestPlayback(TestPlayback what)
 {
     m_testPlayback = what;
-    PlayMusic->setText(what == TestPlayback::Song ? kStopText : kTestText);
-    PlayAlarmSound->setText(what == TestPlayback::AlarmSound ? kStopText : kPlayText);
+    PlayMusic->setText(what == TestPlayback::Song ? tr("Stop") : tr("Test"));
+    PlayAlarmSound->setText(what == TestPlayback::AlarmSound ? tr("Stop") : tr("Play"));
 }
 
 void EditorPlayListPage::startTestPlayback(const QString &path, TestPlayback what)

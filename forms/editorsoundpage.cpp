@@ -18,35 +18,35 @@ EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
 
-    GroupBox4 = named(new QGroupBox(QStringLiteral("Volum effect "), this), "GroupBox4");
-    GroupBox4->setAccessibleName(QStringLiteral("Volum effect"));
+    GroupBox4 = named(new QGroupBox(tr("Volum effect "), this), "GroupBox4");
+    GroupBox4->setAccessibleName(tr("Volum effect"));
     GroupBox4->setGeometry(8, 8, 337, 297);
 
-    FadeIn = named(new QCheckBox(QStringLiteral("Fade in effect:"), GroupBox4), "FadeIn");
+    FadeIn = named(new QCheckBox(tr("Fade in effect:"), GroupBox4), "FadeIn");
     place(FadeIn, 16, 24, 89, 17);
     connect(FadeIn, &QCheckBox::toggled, this, &EditorSoundPage::FadeInClick);
     FadeInTimePicker = minuteField(GroupBox4, "FadeInTimePicker", 5, qMax(112, FadeIn->geometry().right() + 6), 20, 49);
-    label(GroupBox4, QStringLiteral("minutes"), FadeInTimePicker->geometry().right() + 7, 24);
+    label(GroupBox4, tr("minutes"), FadeInTimePicker->geometry().right() + 7, 24);
     // A field beside a check box has no label of its own to be named after.
-    FadeInTimePicker->setAccessibleName(QStringLiteral("Fade in minutes"));
+    FadeInTimePicker->setAccessibleName(tr("Fade in minutes"));
 
-    FadeOut = named(new QCheckBox(QStringLiteral("Fade out effect, begin at:"), GroupBox4), "FadeOut");
+    FadeOut = named(new QCheckBox(tr("Fade out effect, begin at:"), GroupBox4), "FadeOut");
     place(FadeOut, 16, 56, 145, 17);
     connect(FadeOut, &QCheckBox::toggled, this, &EditorSoundPage::FadeOutClick);
     FadeOutTimePicker =
         minuteField(GroupBox4, "FadeOutTimePicker", 30, qMax(160, FadeOut->geometry().right() + 6), 52, 49);
-    label(GroupBox4, QStringLiteral("minutes"), FadeOutTimePicker->geometry().right() + 7, 56);
-    FadeOutTimePicker->setAccessibleName(QStringLiteral("Fade out begins at minutes"));
+    label(GroupBox4, tr("minutes"), FadeOutTimePicker->geometry().right() + 7, 56);
+    FadeOutTimePicker->setAccessibleName(tr("Fade out begins at minutes"));
 
-    auto *snoozeLabel = label(GroupBox4, QStringLiteral("Snooze time:"), 16, 88);
+    auto *snoozeLabel = label(GroupBox4, tr("Snooze time:"), 16, 88);
     SnoozeTimePicker =
         minuteField(GroupBox4, "SnoozeTimePicker", 10, qMax(80, snoozeLabel->geometry().right() + 6), 84, 41);
     snoozeLabel->setBuddy(SnoozeTimePicker);
-    label(GroupBox4, QStringLiteral("Minutes"), SnoozeTimePicker->geometry().right() + 7, 88);
+    label(GroupBox4, tr("Minutes"), SnoozeTimePicker->geometry().right() + 7, 88);
 
     Panel3 = sunkenLine(GroupBox4, "Panel3", 16, 128, 305);
 
-    auto *volumeLabel = label(GroupBox4, QStringLiteral("Max alarm sound volume:"), 16, 144);
+    auto *volumeLabel = label(GroupBox4, tr("Max alarm sound volume:"), 16, 144);
     LabelVolume = named(new QLabel(QStringLiteral("100%"), GroupBox4), "LabelVolume");
     LabelVolume->setGeometry(qMax(144, volumeLabel->geometry().right() + 6), 144, 40, volumeLabel->height());
 
@@ -66,15 +66,14 @@ EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
     // in whatever font the desktop gives, and moves to a row of its own
     // when they leave no room for it.
     AutoSnoozeLine = sunkenLine(GroupBox4, "AutoSnoozeLine", 16, 212, 305);
-    AutoSnooze =
-        named(new QCheckBox(QStringLiteral("Auto begin snooze after  playing music for"), GroupBox4), "AutoSnooze");
-    AutoSnooze->setAccessibleName(QStringLiteral("Auto begin snooze after playing music for"));
+    AutoSnooze = named(new QCheckBox(tr("Auto begin snooze after  playing music for"), GroupBox4), "AutoSnooze");
+    AutoSnooze->setAccessibleName(tr("Auto begin snooze after playing music for"));
     AutoSnooze->adjustSize();
     AutoSnooze->move(16, 228);
     connect(AutoSnooze, &QCheckBox::toggled, this, &EditorSoundPage::AutoSnoozeClick);
     constexpr int fieldWidth = 49;
     const int right = GroupBox4->width() - 16;
-    QLabel *autoSnoozeMinutes = label(GroupBox4, QStringLiteral("minutes"), 0, 0);
+    QLabel *autoSnoozeMinutes = label(GroupBox4, tr("minutes"), 0, 0);
     int fieldX = AutoSnooze->geometry().right() + 6;
     int fieldY = 224;
     if (fieldX + fieldWidth + 7 + autoSnoozeMinutes->width() > right) {
@@ -82,7 +81,7 @@ EditorSoundPage::EditorSoundPage(OutputLevel &outputLevel, QWidget *parent)
         fieldY = AutoSnooze->geometry().bottom() + 6;
     }
     AutoSnoozeTimePicker = minuteField(GroupBox4, "AutoSnoozeTimePicker", 2, fieldX, fieldY, fieldWidth);
-    AutoSnoozeTimePicker->setAccessibleName(QStringLiteral("Auto begin snooze after minutes"));
+    AutoSnoozeTimePicker->setAccessibleName(tr("Auto begin snooze after minutes"));
     autoSnoozeMinutes->move(AutoSnoozeTimePicker->geometry().right() + 7, fieldY + 4);
 }
 

@@ -53,7 +53,7 @@ TFormAbout::TFormAbout(const QString &homePage, const QString &supportMail, QWid
     : QDialog(parent), m_homePage(homePage.trimmed()), m_supportMail(supportMail.trimmed())
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowIcon(Skin::applicationIcon());
     setModal(false);
     setFixedSize(282, 277);
@@ -67,8 +67,7 @@ TFormAbout::TFormAbout(const QString &homePage, const QString &supportMail, QWid
 
     // The version the program was built as (main sets it from the build).
     const QString version = QCoreApplication::applicationVersion();
-    Label2 = addLabel("Label2", QRect(8, 48, 257, 17),
-                      version.isEmpty() ? QString() : QStringLiteral("Version %1").arg(version));
+    Label2 = addLabel("Label2", QRect(8, 48, 257, 17), version.isEmpty() ? QString() : tr("Version %1").arg(version));
 
     // The clock's own icon fills the room between the name and the addresses.
     auto *icon = new QLabel(this);
@@ -76,9 +75,9 @@ TFormAbout::TFormAbout(const QString &homePage, const QString &supportMail, QWid
     icon->setPixmap(QPixmap::fromImage(Skin::applicationIconImage(40)));
     icon->setGeometry(121, 72, 40, 40);
 
-    Label5 = addLabel("Label5", QRect(6, 120, 259, 17), QStringLiteral("Technical Support"));
+    Label5 = addLabel("Label5", QRect(6, 120, 259, 17), tr("Technical Support"));
     Label6 = addLabel("Label6", QRect(6, 136, 259, 17), m_supportMail);
-    Label3 = addLabel("Label3", QRect(6, 160, 259, 17), QStringLiteral("Home Page"));
+    Label3 = addLabel("Label3", QRect(6, 160, 259, 17), tr("Home Page"));
     Label4 = addLabel("Label4", QRect(6, 176, 259, 17), m_homePage);
     makeLink(Label6);
     makeLink(Label4);
@@ -88,7 +87,7 @@ TFormAbout::TFormAbout(const QString &homePage, const QString &supportMail, QWid
     Label3->setVisible(!m_homePage.isEmpty());
     Label4->setVisible(!m_homePage.isEmpty());
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setGeometry(192, 208, 75, 25);
     ButtonOK->setDefault(true);

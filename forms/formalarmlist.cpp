@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -28,15 +29,17 @@
 
 QString exitStoppedMessage(const QString &cause)
 {
-    return cause + QStringLiteral("\n\nChronelle keeps running, so that nothing is lost: it ends once everything is "
-                                  "saved. Mend the cause (on a full disk, free some space) and choose Exit again.");
+    return cause + QCoreApplication::translate(
+                       "TFormAlarmList",
+                       "\n\nChronelle keeps running, so that nothing is lost: it ends once everything is "
+                       "saved. Mend the cause (on a full disk, free some space) and choose Exit again.");
 }
 
 TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_engine(engine), m_services(services)
 {
     setObjectName(QStringLiteral("FormAlarmList"));
-    setWindowTitle(QStringLiteral("Alarm Manager"));
+    setWindowTitle(tr("Alarm Manager"));
 
     setFixedSize(467, 297);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -50,7 +53,7 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     AlarmList->setGeometry(8, 16, 449, 233);
     m_listModel = new AlarmListModel(m_engine, this);
     AlarmList->setModel(m_listModel);
-    AlarmList->setAccessibleName(QStringLiteral("Alarms"));
+    AlarmList->setAccessibleName(tr("Alarms"));
     AlarmList->setRootIsDecorated(false);
     AlarmList->setItemsExpandable(false);
     AlarmList->setUniformRowHeights(true);
@@ -74,16 +77,16 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     };
     // Each caption's first letter is its access key (Alt+A, E, D, O): shown
     // underlined, the caption's text itself stays as designed.
-    button(ButtonAdd, QStringLiteral("ButtonAdd"), QStringLiteral("&Add"), QRect(16, 264, 57, 25));
-    button(buttonEdit, QStringLiteral("buttonEdit"), QStringLiteral("&Edit"), QRect(80, 264, 59, 25));
-    button(ButtonDelete, QStringLiteral("ButtonDelete"), QStringLiteral("&Delete"), QRect(144, 264, 59, 25));
-    button(ButtonOK, QStringLiteral("ButtonOK"), QStringLiteral("&OK"), QRect(376, 264, 75, 25));
+    button(ButtonAdd, QStringLiteral("ButtonAdd"), tr("&Add"), QRect(16, 264, 57, 25));
+    button(buttonEdit, QStringLiteral("buttonEdit"), tr("&Edit"), QRect(80, 264, 59, 25));
+    button(ButtonDelete, QStringLiteral("ButtonDelete"), tr("&Delete"), QRect(144, 264, 59, 25));
+    button(ButtonOK, QStringLiteral("ButtonOK"), tr("&OK"), QRect(376, 264, 75, 25));
     connect(ButtonAdd, &QPushButton::clicked, this, &TFormAlarmList::ButtonAddClick);
     connect(buttonEdit, &QPushButton::clicked, this, &TFormAlarmList::buttonEditClick);
     connect(ButtonDelete, &QPushButton::clicked, this, &TFormAlarmList::ButtonDeleteClick);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAlarmList::ButtonOKClick);
     // Offered in place of the note below for a while after a delete.
-    button(ButtonUndo, QStringLiteral("ButtonUndo"), QStringLiteral("&Undo"), QRect(210, 264, 59, 25));
+    button(ButtonUndo, QStringLiteral("ButtonUndo"), tr("&Undo"), QRect(210, 264, 59, 25));
     m_rowActions = new AlarmRowActions(m_engine, *this, *AlarmList, *ButtonUndo);
     connect(m_listModel, &AlarmListModel::enabledToggled, this,
             [this](int row, bool on) { ErrorBox::guard(this, [this, row, on]() { m_engine.setEnabled(row, on); }); });
@@ -96,7 +99,7 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     LabelWake->setObjectName(QStringLiteral("LabelWake"));
     LabelWake->setGeometry(210, 260, 160, 32);
     LabelWake->setWordWrap(true);
-    LabelWake->setText(QStringLiteral("Alarms won't wake this computer from sleep. <a href=\"why\">Why?</a>"));
+    LabelWake->setText(tr("Alarms won't wake this computer from sleep. <a href=\"why\">Why?</a>"));
     LabelWake->hide();
     // Its link is reached with Tab and followed with Return, as a button is.
     LabelWake->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -175,7 +178,7 @@ void TFormAlarmList::showWakeNote()
     if (m_rowActions->canUndo()) {
         LabelWake->hide();
     } else if (m_engine.wakeRefused()) {
-        LabelWake->setToolTip(QStringLiteral("The system refused the moment to wake this computer."));
+        LabelWake->setToolTip(tr("The system refused the moment to wake this computer."));
         LabelWake->show();
     } else if (timer && !timer->availability().permitted) {
         LabelWake->setToolTip(
@@ -193,10 +196,10 @@ void TFormAlarmList::explainWaking()
         return;
     WakeTimer::Availability availability = timer->availability();
     if (m_engine.wakeRefused())
-        availability = {false, QStringLiteral("the system refused the moment to wake it"), QString()};
+        availability = {false, tr("the system refused the moment to wake it"), QString()};
     auto *box = new QMessageBox(QMessageBox::Information, windowTitle(),
-                                QStringLiteral("Alarms won't wake this computer from sleep: %1.\n\n%2%3"
-                                               "Alarms whose time passes while it sleeps are announced when it wakes.")
+                                tr("Alarms won't wake this computer from sleep: %1.\n\n%2%3"
+                                   "Alarms whose time passes while it sleeps are announced when it wakes.")
                                     .arg(availability.reason, availability.remedy,
                                          availability.remedy.isEmpty() ? QString() : QStringLiteral("\n\n")),
                                 QMessageBox::Ok, this);

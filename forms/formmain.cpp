@@ -33,7 +33,6 @@
 
 namespace {
 constexpr int kDisplayLineCount = 5;
-const QString kHint = QStringLiteral("Double click here to change LCD size");
 
 // For saves that nobody may be there to answer: a failure goes to the log.
 void saveLogged(const char *what, const std::function<void()> &save)
@@ -49,12 +48,12 @@ void saveLogged(const char *what, const std::function<void()> &save)
 const std::array<TFormMain::ColourScheme, 6> &TFormMain::colourSchemes()
 {
     static const std::array<ColourScheme, 6> schemes{{
-        {"Blue", 0x800000, 0xFFFF00, 0x000000},
-        {"Gray", 0xAAAAAA, 0x000000, 0xC0C0C0},
-        {"Green", 0x008000, 0x00FF00, 0x000000},
-        {"Pink", 0x800080, 0xFF00FF, 0x000000},
-        {"Red", 0x000080, 0x0000FF, 0x000000},
-        {"Yellow", 0x008080, 0x00FFFF, 0x000000},
+        {QT_TR_NOOP("Blue"), 0x800000, 0xFFFF00, 0x000000},
+        {QT_TR_NOOP("Gray"), 0xAAAAAA, 0x000000, 0xC0C0C0},
+        {QT_TR_NOOP("Green"), 0x008000, 0x00FF00, 0x000000},
+        {QT_TR_NOOP("Pink"), 0x800080, 0xFF00FF, 0x000000},
+        {QT_TR_NOOP("Red"), 0x000080, 0x0000FF, 0x000000},
+        {QT_TR_NOOP("Yellow"), 0x008080, 0x00FFFF, 0x000000},
     }};
     return schemes;
 }
@@ -62,9 +61,9 @@ const std::array<TFormMain::ColourScheme, 6> &TFormMain::colourSchemes()
 const std::array<TFormMain::SizeLayout, 3> &TFormMain::sizeLayouts()
 {
     static const std::array<SizeLayout, 3> layouts{{
-        {"Half Size", Lcd::pix1x1, 0, QSize(184, 68), QPoint(-1, -1)},
-        {"Normal Size", Lcd::pix1x1, 1, QSize(272, 105), QPoint(130, 83)},
-        {"Double Size", Lcd::pix2x2, 1, QSize(382, 133), QPoint(238, 112)},
+        {QT_TR_NOOP("Half Size"), Lcd::pix1x1, 0, QSize(184, 68), QPoint(-1, -1)},
+        {QT_TR_NOOP("Normal Size"), Lcd::pix1x1, 1, QSize(272, 105), QPoint(130, 83)},
+        {QT_TR_NOOP("Double Size"), Lcd::pix2x2, 1, QSize(382, 133), QPoint(238, 112)},
     }};
     return layouts;
 }
@@ -111,8 +110,8 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
         image->setObjectName(QStringLiteral("Image%1").arg(i));
         image->setPixmap(QPixmap::fromImage(Skin::panel(skinSizes[i])));
         image->setGeometry(QRect(QPoint(0, 0), skinSizes[i]));
-        image->setToolTip(kHint);
-        image->setAccessibleName(QStringLiteral("Clock"));
+        image->setToolTip(tr("Double click here to change LCD size"));
+        image->setAccessibleName(tr("Clock"));
         image->installEventFilter(this);
         image->hide();
         m_images[i] = image;
@@ -124,7 +123,7 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
     LCDScreen1->move(13, 12);
     applyLcdDesign(*LCDScreen1);
     LCDScreen1->setLines(QStringList(kDisplayLineCount, QString()));
-    LCDScreen1->setToolTip(QStringLiteral("Double click here to change LCD color"));
+    LCDScreen1->setToolTip(tr("Double click here to change LCD color"));
     LCDScreen1->installEventFilter(this);
     LCDScreen1->raise();
 
@@ -138,7 +137,7 @@ TFormMain::TFormMain(const FileLocations &locations, const QString &autostartCon
     QPalette logoPalette = LabelLogo->palette();
     logoPalette.setColor(QPalette::WindowText, Qt::white);
     LabelLogo->setPalette(logoPalette);
-    LabelLogo->setToolTip(QStringLiteral("About Chronelle"));
+    LabelLogo->setToolTip(tr("About Chronelle"));
     LabelLogo->setCursor(Qt::PointingHandCursor);
     LabelLogo->adjustSize();
     LabelLogo->installEventFilter(this);
@@ -188,22 +187,22 @@ void TFormMain::buildMenu()
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
     connect(PopupMenu, &QMenu::aboutToShow, this, &TFormMain::PopupMenuPopup);
 
-    Hide1 = PopupMenu->addAction(QStringLiteral("&Hide to system tray"), this, &TFormMain::Hide1Click);
+    Hide1 = PopupMenu->addAction(tr("&Hide to system tray"), this, &TFormMain::Hide1Click);
     Hide1->setObjectName(QStringLiteral("Hide1"));
-    QAction *manager = PopupMenu->addAction(QStringLiteral("&Alarms Manager"), this, &TFormMain::AlarmsManager1Click);
+    QAction *manager = PopupMenu->addAction(tr("&Alarms Manager"), this, &TFormMain::AlarmsManager1Click);
     manager->setObjectName(QStringLiteral("AlarmsManager1"));
-    QAction *skip = PopupMenu->addAction(QStringLiteral("S&kip next alarm"), this, &TFormMain::skipNextAlarm);
+    QAction *skip = PopupMenu->addAction(tr("S&kip next alarm"), this, &TFormMain::skipNextAlarm);
     skip->setObjectName(QStringLiteral("SkipNextAlarm"));
     // On this platform programs start with the desktop session, not with Windows.
-    AutoRun = PopupMenu->addAction(QStringLiteral("&Start at Login"), this, &TFormMain::AutoRunClick);
+    AutoRun = PopupMenu->addAction(tr("&Start at Login"), this, &TFormMain::AutoRunClick);
     AutoRun->setObjectName(QStringLiteral("AutoRun"));
     AutoRun->setCheckable(true);
 
-    QMenu *sizes = PopupMenu->addMenu(QStringLiteral("Alarm &Clock Size"));
+    QMenu *sizes = PopupMenu->addMenu(tr("Alarm &Clock Size"));
     sizes->menuAction()->setObjectName(QStringLiteral("LCDSize1"));
     auto *sizeGroup = new QActionGroup(this);
     for (int i = 0; i < int(sizeLayouts().size()); ++i) {
-        QAction *item = sizes->addAction(QString::fromLatin1(sizeLayouts()[i].caption), this, [this, i]() {
+        QAction *item = sizes->addAction(tr(sizeLayouts()[i].caption), this, [this, i]() {
             applySize(i);
             keepSettings();
         });
@@ -211,12 +210,12 @@ void TFormMain::buildMenu()
         item->setActionGroup(sizeGroup);
         m_sizeActions << item;
     }
-    QMenu *colours = PopupMenu->addMenu(QStringLiteral("LCD C&olor"));
+    QMenu *colours = PopupMenu->addMenu(tr("LCD C&olor"));
     colours->menuAction()->setObjectName(QStringLiteral("Color1"));
     auto *colourGroup = new QActionGroup(this);
     for (const ColourScheme &scheme : colourSchemes()) {
         const QString name = QString::fromLatin1(scheme.name);
-        QAction *item = colours->addAction(name, this, [this, name]() {
+        QAction *item = colours->addAction(tr(scheme.name), this, [this, name]() {
             applyColour(name);
             keepSettings();
         });
@@ -225,13 +224,13 @@ void TFormMain::buildMenu()
         m_colourActions << item;
     }
     PopupMenu->addSeparator();
-    QAction *help = PopupMenu->addAction(QStringLiteral("H&elp"), this, &TFormMain::Help1Click);
+    QAction *help = PopupMenu->addAction(tr("H&elp"), this, &TFormMain::Help1Click);
     help->setObjectName(QStringLiteral("Help1"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction *about = PopupMenu->addAction(QStringLiteral("A&bout"), this, &TFormMain::About1Click);
+    QAction *about = PopupMenu->addAction(tr("A&bout"), this, &TFormMain::About1Click);
     about->setObjectName(QStringLiteral("About1"));
     PopupMenu->addSeparator();
-    QAction *exitItem = PopupMenu->addAction(QStringLiteral("E&xit"), this, &TFormMain::Exit1Click);
+    QAction *exitItem = PopupMenu->addAction(tr("E&xit"), this, &TFormMain::Exit1Click);
     exitItem->setObjectName(QStringLiteral("Exit1"));
 }
 
@@ -251,12 +250,12 @@ void TFormMain::showNextAlarm()
 {
     const std::optional<Occurrence> next = m_alarmList ? m_alarmList->engine().nextAlarm() : std::nullopt;
     if (!next) {
-        SysTray->setHint(QStringLiteral("Chronelle: no alarm will ring"));
+        SysTray->setHint(tr("Chronelle: no alarm will ring"));
         return;
     }
     const DateTimeFormatter &formatter = m_alarmList->engine().formatter();
     SysTray->setHint(
-        QStringLiteral("Next alarm: %1 %2 %3")
+        tr("Next alarm: %1 %2 %3")
             .arg(formatter.format(u"ddd", next->due.date()), formatter.longTime(next->due.time()), next->caption));
 }
 
@@ -373,7 +372,7 @@ void TFormMain::TimerTimer()
         // Without a notification area a hidden clock could never be reached again.
         if (trayUsable()) {
             hide();
-            Hide1->setText(QStringLiteral("&Restore"));
+            Hide1->setText(tr("&Restore"));
         }
     }
     keepOnScreen();
@@ -405,7 +404,7 @@ bool TFormMain::trayUsable() const
 
 void TFormMain::PopupMenuPopup()
 {
-    Hide1->setText(isVisible() ? QStringLiteral("&Hide to system tray") : QStringLiteral("&Restore"));
+    Hide1->setText(isVisible() ? tr("&Hide to system tray") : tr("&Restore"));
     // Hiding where there is no notification area would lose the clock for good.
     Hide1->setEnabled(!isVisible() || trayUsable());
     AutoRun->setChecked(m_autostart.isEnabled());
@@ -417,11 +416,11 @@ void TFormMain::Hide1Click()
         if (!trayUsable())
             return;
         hide();
-        Hide1->setText(QStringLiteral("&Restore"));
+        Hide1->setText(tr("&Restore"));
     } else {
         show();
         raise();
-        Hide1->setText(QStringLiteral("&Hide to system tray"));
+        Hide1->setText(tr("&Hide to system tray"));
     }
 }
 
@@ -429,12 +428,12 @@ void TFormMain::toggleVisible()
 {
     if (isVisible()) {
         hide();
-        Hide1->setText(QStringLiteral("&Restore"));
+        Hide1->setText(tr("&Restore"));
     } else {
         show();
         raise();
         activateWindow();
-        Hide1->setText(QStringLiteral("&Hide to system tray"));
+        Hide1->setText(tr("&Hide to system tray"));
     }
 }
 
@@ -477,8 +476,7 @@ void TFormMain::showMissedAlarm(const QString &caption, const QDateTime &due)
     // they are told together, once.
     if (m_missedAlarms.isEmpty() && m_moreMissed == 0 && !m_moreMissedUncounted)
         QTimer::singleShot(0, this, &TFormMain::tellMissedAlarms);
-    m_missedAlarms
-        << QStringLiteral("\"%1\" was due at %2").arg(TextFile::excerpt(caption), due.toString(u"yyyy-MM-dd hh:mm:ss"));
+    m_missedAlarms << tr("\"%1\" was due at %2").arg(TextFile::excerpt(caption), due.toString(u"yyyy-MM-dd hh:mm:ss"));
 }
 
 void TFormMain::countMoreMissed(int count, bool orMore)
@@ -498,13 +496,16 @@ void TFormMain::tellMissedAlarms()
     const qint64 total = qMin<qsizetype>(m_missedAlarms.size(), kListed) + more;
     QString listed = m_missedAlarms.mid(0, kListed).join(u'\n');
     if (more > 0 || m_moreMissedUncounted) {
-        listed += m_moreMissedUncounted ? QStringLiteral("\nand more than %1 more.").arg(more)
-                                        : QStringLiteral("\nand %1 more.").arg(more);
+        listed += m_moreMissedUncounted ? tr("\nand more than %n more.", nullptr, int(more))
+                                        : tr("\nand %n more.", nullptr, int(more));
     }
-    const QString count = m_moreMissedUncounted ? QStringLiteral("more than %1").arg(total) : QString::number(total);
     const QString text =
-        QStringLiteral("While the computer was not watching the clock, %1 alarm(s) went by without ringing:\n%2")
-            .arg(count, listed);
+        (m_moreMissedUncounted
+             ? tr("While the computer was not watching the clock, more than %n alarm(s) went by without ringing:\n%1",
+                  nullptr, int(total))
+             : tr("While the computer was not watching the clock, %n alarm(s) went by without ringing:\n%1", nullptr,
+                  int(total)))
+            .arg(listed);
     m_missedAlarms.clear();
     m_moreMissed = 0;
     m_moreMissedUncounted = false;
@@ -512,20 +513,20 @@ void TFormMain::tellMissedAlarms()
         // Without a notification area a balloon would show nowhere; a box
         // that waits for nobody does.
         if (trayUsable())
-            SysTray->showMessage(QStringLiteral("Missed alarm"), text);
+            SysTray->showMessage(tr("Missed alarm"), text);
         else
             ErrorBox::notify(this, text);
     };
     // The desktop keeps it in its history, to be read when the user is back.
     if (m_notifier)
-        m_notifier->notify(QStringLiteral("Missed alarm"), text, DesktopNotifier::Urgency::Normal, fallBack);
+        m_notifier->notify(tr("Missed alarm"), text, DesktopNotifier::Urgency::Normal, fallBack);
     else
         fallBack();
 }
 
 void TFormMain::announceRinging(const QString &caption, const QString &timeText)
 {
-    const QString summary = caption.trimmed().isEmpty() ? QStringLiteral("Alarm") : caption;
+    const QString summary = caption.trimmed().isEmpty() ? tr("Alarm") : caption;
     const auto fallBack = [this, summary, timeText]() {
         // Without a notification area the ringing window says it all.
         if (trayUsable())
@@ -535,8 +536,8 @@ void TFormMain::announceRinging(const QString &caption, const QString &timeText)
     if (m_notifier)
         m_ringingNotice = m_notifier->notify(summary, timeText, DesktopNotifier::Urgency::Critical, fallBack,
                                              {{QStringLiteral("default"), QString()},
-                                              {QStringLiteral("snooze"), QStringLiteral("Snooze")},
-                                              {QStringLiteral("ok"), QStringLiteral("OK")}});
+                                              {QStringLiteral("snooze"), tr("Snooze")},
+                                              {QStringLiteral("ok"), tr("OK")}});
     else
         fallBack();
 }
@@ -628,12 +629,10 @@ void TFormMain::exitWithUnwritableData(const QString &problem)
         }
     };
     if (m_alarmList)
-        keep(QStringLiteral("the alarm list (al.ini)"), [this]() { m_alarmList->engine().saveCatalogue(); });
-    keep(QStringLiteral("the clock settings (LCD.ini)"), [this]() { m_settings.write(settingsPath()); });
+        keep(tr("the alarm list (al.ini)"), [this]() { m_alarmList->engine().saveCatalogue(); });
+    keep(tr("the clock settings (LCD.ini)"), [this]() { m_settings.write(settingsPath()); });
     if (!lost.isEmpty())
-        ErrorBox::show(
-            this,
-            QStringLiteral("%1\n\nChronelle ends without saving %2.").arg(problem, lost.join(QStringLiteral(" and "))));
+        ErrorBox::show(this, tr("%1\n\nChronelle ends without saving %2.").arg(problem, lost.join(tr(" and "))));
     endRun();
 }
 
@@ -657,7 +656,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
         event->ignore();
         if (trayUsable()) {
             hide();
-            Hide1->setText(QStringLiteral("&Restore"));
+            Hide1->setText(tr("&Restore"));
         } else {
             // Nowhere to hide to: out of the way, but still on the taskbar.
             showMinimized();

@@ -90,9 +90,9 @@ QVariant PlayListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     switch (section) {
     case FileNameColumn:
-        return QStringLiteral("File Name");
+        return tr("File Name");
     case FolderColumn:
-        return QStringLiteral("Location");
+        return tr("Location");
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,7 +51,8 @@ bool honoured(const QString &path)
 void removeEntry(const QString &path)
 {
     if (QFileInfo::exists(path) && !QFile::remove(path))
-        throw AppError(QStringLiteral("Could not remove %1.").arg(QDir::toNativeSeparators(path)));
+        throw AppError(
+            QCoreApplication::translate("Autostart", "Could not remove %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace
@@ -89,7 +91,8 @@ void Autostart::setEnabled(bool enabled)
     }
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw AppError(QStringLiteral("Could not create the folder %1.").arg(QDir::toNativeSeparators(folder)));
+        throw AppError(QCoreApplication::translate("Autostart", "Could not create the folder %1.")
+                           .arg(QDir::toNativeSeparators(folder)));
     const QStringList lines{
         QStringLiteral("[Desktop Entry]"),
         QStringLiteral("Type=Application"),

@@ -4,6 +4,7 @@
 #include "soundprotocol.h"
 #include "tmediaplayer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -119,7 +120,8 @@ void ChildMediaPlayer::startProcess()
     if (m_process->state() == QProcess::NotRunning && m_process->error() == QProcess::FailedToStart) {
         const QString why = m_process->errorString();
         endProcess();
-        throw EMCIDeviceError(describe(QStringLiteral("the sound player could not be started: %1.").arg(why)));
+        throw EMCIDeviceError(describe(
+            QCoreApplication::translate("MediaPlayer", "the sound player could not be started: %1.").arg(why)));
     }
     send(SoundProtocol::line(SoundProtocol::volume, 0, QByteArray::number(m_level.packed())));
 }
@@ -161,7 +163,7 @@ void ChildMediaPlayer::open()
 void ChildMediaPlayer::play()
 {
     if (m_mode == Mode::NotOpen)
-        throw EMCIDeviceError(QStringLiteral("Cannot play: no file is open."));
+        throw EMCIDeviceError(QCoreApplication::translate("MediaPlayer", "Cannot play: no file is open."));
     if (m_mode == Mode::Playing)
         return;
     if (!m_error.isEmpty())
@@ -246,18 +248,20 @@ void ChildMediaPlayer::processEnded()
 {
     if (!m_process)
         return;
-    const QString why = m_process->error() == QProcess::FailedToStart
-                            ? QStringLiteral("it could not be started: %1").arg(m_process->errorString())
-                        : m_process->exitStatus() == QProcess::CrashExit
-                            ? QStringLiteral("it crashed")
-                            : QStringLiteral("it ended with status %1").arg(m_process->exitCode());
+    const QString why =
+        m_process->error() == QProcess::FailedToStart
+            ? QCoreApplication::translate("MediaPlayer", "it could not be started: %1").arg(m_process->errorString())
+        : m_process->exitStatus() == QProcess::CrashExit
+            ? QCoreApplication::translate("MediaPlayer", "it crashed")
+            : QCoreApplication::translate("MediaPlayer", "it ended with status %1").arg(m_process->exitCode());
     lose(why);
 }
 
 void ChildMediaPlayer::stalled()
 {
+    const int seconds = int(stallTimeoutMs) / 1000;
     if (m_mode == Mode::Playing)
-        lose(QStringLiteral("it made no progress for %1 seconds").arg(stallTimeoutMs / 1000));
+        lose(QCoreApplication::translate("MediaPlayer", "it made no progress for %n seconds", nullptr, seconds));
 }
 
 void ChildMediaPlayer::lose(const QString &why)
@@ -265,7 +269,8 @@ void ChildMediaPlayer::lose(const QString &why)
     endProcess();
     if (m_mode == Mode::NotOpen)
         return;
-    const QString message = describe(QStringLiteral("the sound player stopped: %1.").arg(why));
+    const QString message =
+        describe(QCoreApplication::translate("MediaPlayer", "the sound player stopped: %1.").arg(why));
     // The next play() of this file says it; a new open() starts a new process.
     m_error = message;
     if (m_mode != Mode::Playing)
@@ -278,7 +283,8 @@ void ChildMediaPlayer::lose(const QString &why)
 
 QString ChildMediaPlayer::describe(const QString &text) const
 {
-    return QStringLiteral("Cannot play \"%1\": %2").arg(QDir::toNativeSeparators(m_openFile), text);
+    return QCoreApplication::translate("MediaPlayer", "Cannot play \"%1\": %2")
+        .arg(QDir::toNativeSeparators(m_openFile), text);
 }
 
 MediaPlayer *makeProgramPlayer(const OutputLevel &level, SoundProcessLauncher &launcher, QObject *parent)

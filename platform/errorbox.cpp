@@ -40,7 +40,7 @@ QString fittedToScreen(const QString &message)
         }
     }
     if (dropped > 0)
-        lines << QStringLiteral("(%1 more lines)").arg(dropped);
+        lines << QCoreApplication::translate("ErrorBox", "(%n more lines)", nullptr, int(dropped));
     return lines.join(u'\n');
 }
 

@@ -3,6 +3,7 @@
 #include "apperror.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -69,26 +70,26 @@ public:
     {
         m_engine->setParent(this);
         setObjectName(QStringLiteral("HelpWindow"));
-        setWindowTitle(QStringLiteral("Chronelle Help"));
+        setWindowTitle(QCoreApplication::translate("HelpLauncher", "Chronelle Help"));
         resize(900, 600);
 
         m_browser = new HelpBrowser(m_engine);
 
         QHelpContentWidget *contents = m_engine->contentWidget();
         contents->setObjectName(QStringLiteral("HelpContents"));
-        contents->setAccessibleName(QStringLiteral("Contents"));
+        contents->setAccessibleName(QCoreApplication::translate("HelpLauncher", "Contents"));
         connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::openPage);
 
         // The index, narrowed down as the user types.
         auto *indexPage = new QWidget;
-        auto *lookFor = new QLabel(QStringLiteral("&Look for:"), indexPage);
+        auto *lookFor = new QLabel(QCoreApplication::translate("HelpLauncher", "&Look for:"), indexPage);
         auto *filter = new QLineEdit(indexPage);
         filter->setObjectName(QStringLiteral("HelpIndexFilter"));
         filter->setClearButtonEnabled(true);
         lookFor->setBuddy(filter);
         QHelpIndexWidget *index = m_engine->indexWidget();
         index->setObjectName(QStringLiteral("HelpIndex"));
-        index->setAccessibleName(QStringLiteral("Index"));
+        index->setAccessibleName(QCoreApplication::translate("HelpLauncher", "Index"));
         auto *indexLayout = new QVBoxLayout(indexPage);
         indexLayout->setContentsMargins(4, 4, 4, 4);
         indexLayout->addWidget(lookFor);
@@ -107,8 +108,8 @@ public:
 
         m_navigation = new QTabWidget;
         m_navigation->setObjectName(QStringLiteral("HelpNavigation"));
-        m_navigation->addTab(contents, QStringLiteral("&Contents"));
-        m_navigation->addTab(indexPage, QStringLiteral("&Index"));
+        m_navigation->addTab(contents, QCoreApplication::translate("HelpLauncher", "&Contents"));
+        m_navigation->addTab(indexPage, QCoreApplication::translate("HelpLauncher", "&Index"));
         // Choosing the index means looking something up: the typing goes there.
         connect(m_navigation, &QTabWidget::currentChanged, filter, [this, indexPage, filter]() {
             if (m_navigation->currentWidget() == indexPage)
@@ -122,22 +123,25 @@ public:
         splitter->setSizes({240, 660});
         setCentralWidget(splitter);
 
-        QToolBar *bar = addToolBar(QStringLiteral("Navigation"));
+        QToolBar *bar = addToolBar(QCoreApplication::translate("HelpLauncher", "Navigation"));
         bar->setObjectName(QStringLiteral("HelpToolBar"));
         bar->setMovable(false);
         bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"), m_browser,
-                                       &QTextBrowser::backward);
+        QAction *back =
+            bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                           QCoreApplication::translate("HelpLauncher", "&Back"), m_browser, &QTextBrowser::backward);
         back->setObjectName(QStringLiteral("HelpBack"));
         back->setShortcut(QKeySequence::Back);
         back->setEnabled(false);
-        QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"),
-                                          m_browser, &QTextBrowser::forward);
+        QAction *forward =
+            bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                           QCoreApplication::translate("HelpLauncher", "&Forward"), m_browser, &QTextBrowser::forward);
         forward->setObjectName(QStringLiteral("HelpForward"));
         forward->setShortcut(QKeySequence::Forward);
         forward->setEnabled(false);
-        QAction *home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Start Page"),
-                                       this, [this]() { openPage(QUrl(topicUrl())); });
+        QAction *home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                                       QCoreApplication::translate("HelpLauncher", "&Start Page"), this,
+                                       [this]() { openPage(QUrl(topicUrl())); });
         home->setObjectName(QStringLiteral("HelpHome"));
         connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
         connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
@@ -187,19 +191,23 @@ HelpWindow &windowFor(const QString &helpFile)
     if (window() && window()->helpFile() == helpFile)
         return *window();
     if (!QFileInfo::exists(helpFile))
-        throw AppError(QStringLiteral("The help file %1 is missing.").arg(QDir::toNativeSeparators(helpFile)));
+        throw AppError(QCoreApplication::translate("HelpLauncher", "The help file %1 is missing.")
+                           .arg(QDir::toNativeSeparators(helpFile)));
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (cache.isEmpty() || !QDir().mkpath(cache))
-        throw AppError(QStringLiteral("The help viewer has no folder to keep its index in (%1).").arg(cache));
+        throw AppError(
+            QCoreApplication::translate("HelpLauncher", "The help viewer has no folder to keep its index in (%1).")
+                .arg(cache));
     auto engine = std::make_unique<QHelpEngine>(cache + QStringLiteral("/help.qhc"));
     engine->setReadOnly(false);
     if (!engine->setupData())
-        throw AppError(QStringLiteral("The help viewer could not start: %1").arg(engine->error()));
+        throw AppError(
+            QCoreApplication::translate("HelpLauncher", "The help viewer could not start: %1").arg(engine->error()));
     const QString registered = engine->documentationFileName(kNamespace);
     if (!registered.isEmpty() && registered != helpFile)
         engine->unregisterDocumentation(kNamespace);
     if (engine->documentationFileName(kNamespace).isEmpty() && !engine->registerDocumentation(helpFile)) {
-        throw AppError(QStringLiteral("The help viewer could not read %1: %2")
+        throw AppError(QCoreApplication::translate("HelpLauncher", "The help viewer could not read %1: %2")
                            .arg(QDir::toNativeSeparators(helpFile), engine->error()));
     }
     delete window();
@@ -226,8 +234,8 @@ void showTopic(QWidget *owner, const QString &helpFile, const QString &topic)
     HelpWindow &viewer = windowFor(helpFile);
     const QUrl url(topicUrl(topic));
     if (viewer.engine()->fileData(url).isEmpty())
-        throw AppError(
-            QStringLiteral("The help file %1 has no page %2.").arg(QDir::toNativeSeparators(helpFile), topic));
+        throw AppError(QCoreApplication::translate("HelpLauncher", "The help file %1 has no page %2.")
+                           .arg(QDir::toNativeSeparators(helpFile), topic));
     viewer.openPage(url);
     viewer.show();
     viewer.raise();

@@ -1,5 +1,6 @@
 #include "mediaplayer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,19 +46,23 @@ QString MediaPlayer::checkedFileName() const
 {
     const QString name = fileName();
     if (name.isEmpty())
-        throw EMCIDeviceError(QStringLiteral("Cannot open a file without a name."));
+        throw EMCIDeviceError(QCoreApplication::translate("MediaPlayer", "Cannot open a file without a name."));
     const QString shown = QDir::toNativeSeparators(name);
     // A backend would only say so later and asynchronously; what can be known
     // now is told now.
     const QFileInfo info(name);
     if (!info.exists())
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": the file does not exist.").arg(shown));
+        throw EMCIDeviceError(
+            QCoreApplication::translate("MediaPlayer", "Cannot open \"%1\": the file does not exist.").arg(shown));
     if (!info.isFile())
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": it is not a file.").arg(shown));
+        throw EMCIDeviceError(
+            QCoreApplication::translate("MediaPlayer", "Cannot open \"%1\": it is not a file.").arg(shown));
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": %2").arg(shown, file.errorString()));
+        throw EMCIDeviceError(
+            QCoreApplication::translate("MediaPlayer", "Cannot open \"%1\": %2").arg(shown, file.errorString()));
     if (file.size() == 0)
-        throw EMCIDeviceError(QStringLiteral("Cannot open \"%1\": the file is empty.").arg(shown));
+        throw EMCIDeviceError(
+            QCoreApplication::translate("MediaPlayer", "Cannot open \"%1\": the file is empty.").arg(shown));
     return info.absoluteFilePath();
 }

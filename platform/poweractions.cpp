@@ -1,14 +1,16 @@
 #include "poweractions.h"
 
+#include <QCoreApplication>
+
 QString powerFailureText(PowerAction action, const QString &reason)
 {
     switch (action) {
     case PowerAction::MonitorOff:
-        return QStringLiteral("Could not turn the monitor off: %1").arg(reason);
+        return QCoreApplication::translate("PowerActions", "Could not turn the monitor off: %1").arg(reason);
     case PowerAction::Suspend:
-        return QStringLiteral("Could not suspend: %1").arg(reason);
+        return QCoreApplication::translate("PowerActions", "Could not suspend: %1").arg(reason);
     case PowerAction::PowerOff:
-        return QStringLiteral("Could not shut down: %1").arg(reason);
+        return QCoreApplication::translate("PowerActions", "Could not shut down: %1").arg(reason);
     case PowerAction::DoNothing:
         break;
     }

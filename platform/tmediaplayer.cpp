@@ -3,6 +3,7 @@
 #include "outputlevel.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
 
@@ -50,7 +51,7 @@ void TMediaPlayer::load()
 void TMediaPlayer::play()
 {
     if (m_mode == Mode::NotOpen)
-        throw EMCIDeviceError(QStringLiteral("Cannot play: no file is open."));
+        throw EMCIDeviceError(QCoreApplication::translate("MediaPlayer", "Cannot play: no file is open."));
     if (m_mode == Mode::Playing)
         return;
     if (!m_error.isEmpty())
@@ -141,8 +142,9 @@ void TMediaPlayer::failed(const QString &text)
 void TMediaPlayer::mediaStatusChanged(QMediaPlayer::MediaStatus status)
 {
     if (status == QMediaPlayer::InvalidMedia)
-        failed(m_player->errorString().isEmpty() ? QStringLiteral("The file can't be played.")
-                                                 : m_player->errorString());
+        failed(m_player->errorString().isEmpty()
+                   ? QCoreApplication::translate("MediaPlayer", "The file can't be played.")
+                   : m_player->errorString());
     else if (status == QMediaPlayer::EndOfMedia && m_mode == Mode::Playing) {
         m_mode = Mode::Stopped;
         playbackEnded(NotifyReason::Ended);
@@ -172,5 +174,6 @@ void TMediaPlayer::errorOccurred(QMediaPlayer::Error error, const QString &text)
 
 QString TMediaPlayer::describe(const QString &text) const
 {
-    return QStringLiteral("Cannot play \"%1\": %2").arg(QDir::toNativeSeparators(m_openFile), text);
+    return QCoreApplication::translate("MediaPlayer", "Cannot play \"%1\": %2")
+        .arg(QDir::toNativeSeparators(m_openFile), text);
 }

@@ -1,5 +1,6 @@
 #include "logindpower.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 
 namespace {
@@ -35,7 +36,7 @@ LogindSystemPower::LogindSystemPower(QDBusConnection systemBus) : m_bus(std::mov
 PowerAvailability LogindSystemPower::availability(PowerAction action)
 {
     if (!isSystemAction(action))
-        return {false, QStringLiteral("not supported")};
+        return {false, QCoreApplication::translate("PowerActions", "not supported")};
     const QDBusMessage reply = m_bus.call(QDBusMessage::createMethodCall(service, path, manager, method(action, "Can")),
                                           QDBus::Block, callTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage)
@@ -44,18 +45,18 @@ PowerAvailability LogindSystemPower::availability(PowerAction action)
     if (answer == u"yes")
         return {true, {}};
     if (answer == u"challenge")
-        return {false, QStringLiteral("needs an authorization")};
+        return {false, QCoreApplication::translate("PowerActions", "needs an authorization")};
     if (answer == u"no")
-        return {false, QStringLiteral("not permitted")};
+        return {false, QCoreApplication::translate("PowerActions", "not permitted")};
     if (answer == u"na")
-        return {false, QStringLiteral("not supported by this system")};
-    return {false, QStringLiteral("the power manager answered \"%1\"").arg(answer)};
+        return {false, QCoreApplication::translate("PowerActions", "not supported by this system")};
+    return {false, QCoreApplication::translate("PowerActions", "the power manager answered \"%1\"").arg(answer)};
 }
 
 PowerResult LogindSystemPower::request(PowerAction action)
 {
     if (!isSystemAction(action))
-        return PowerResult::failure(action, QStringLiteral("not supported"));
+        return PowerResult::failure(action, QCoreApplication::translate("PowerActions", "not supported"));
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, manager, method(action, ""));
     call << false;
     const QDBusMessage reply = m_bus.call(call, QDBus::Block, callTimeoutMs);

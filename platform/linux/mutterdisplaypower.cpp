@@ -1,5 +1,6 @@
 #include "mutterdisplaypower.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusVariant>
 
@@ -32,7 +33,7 @@ PowerAvailability MutterDisplayPower::availability()
         return {false, errorText(reply)};
     const QVariant mode = reply.arguments().value(0).value<QDBusVariant>().variant();
     if (!mode.isValid() || mode.toInt() == modeUnknown)
-        return {false, QStringLiteral("not supported by this display")};
+        return {false, QCoreApplication::translate("PowerActions", "not supported by this display")};
     return {true, {}};
 }
 

@@ -4,6 +4,7 @@
 #include "mutterdisplaypower.h"
 #include "x11dpmsdisplaypower.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QGuiApplication>
@@ -32,8 +33,9 @@ bool isWayland(const QString &platformName)
 QString unsupportedReason(const PowerEnvironment &environment)
 {
     if (isWayland(environment.platformName))
-        return QStringLiteral("not supported on this Wayland desktop");
-    return QStringLiteral("not supported on this display (%1)").arg(environment.platformName);
+        return QCoreApplication::translate("PowerActions", "not supported on this Wayland desktop");
+    return QCoreApplication::translate("PowerActions", "not supported on this display (%1)")
+        .arg(environment.platformName);
 }
 
 xcb_connection_t *programX11Connection()
@@ -52,7 +54,8 @@ std::unique_ptr<SystemPowerBackend> createSystemPower()
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected())
         return std::make_unique<NullSystemPower>(
-            QStringLiteral("not supported: no system bus (%1)").arg(bus.lastError().message()));
+            QCoreApplication::translate("PowerActions", "not supported: no system bus (%1)")
+                .arg(bus.lastError().message()));
     return std::make_unique<LogindSystemPower>(bus);
 }
 

@@ -94,7 +94,8 @@ bool PulseAudibleGuard::connectToServer(QString *why)
         },
         kConnectTimeoutMs);
     if (!contextReady()) {
-        *why = answered ? contextError() : QStringLiteral("the sound server did not answer");
+        *why =
+            answered ? contextError() : QCoreApplication::translate("AudibleGuard", "the sound server did not answer");
         disconnectFromServer();
         return false;
     }
@@ -267,7 +268,8 @@ void PulseAudibleGuard::raiseDefaultSink()
     m_sinkName = defaultSinkName();
     const SinkState before = m_sinkName.isEmpty() ? SinkState() : sinkState(m_sinkName);
     if (!before.found) {
-        say(uncheckedNote(contextReady() ? QStringLiteral("there is no sound output") : contextError()));
+        say(uncheckedNote(contextReady() ? QCoreApplication::translate("AudibleGuard", "there is no sound output")
+                                         : contextError()));
         return;
     }
     bool refused = false;
@@ -289,7 +291,8 @@ void PulseAudibleGuard::raiseDefaultSink()
         }
     }
     if (refused)
-        say(uncheckedNote(QStringLiteral("the sound server refused to change the output")));
+        say(uncheckedNote(
+            QCoreApplication::translate("AudibleGuard", "the sound server refused to change the output")));
     else if (m_unmutedSink || m_raisedVolume)
         say(raisedNote(m_unmutedSink, percentOf(before.volume),
                        percentOf(m_raisedVolume ? m_volumeRaised : before.volume)));

@@ -1,4 +1,5 @@
 #include "realtimealarmwaketimer.h"
+
 #include "systemwaketimer.h"
 
 #include <QCoreApplication>
@@ -14,12 +15,14 @@ namespace {
 WakeTimer::Availability unavailable(int error)
 {
     if (error == EPERM) {
-        return {false, QStringLiteral("this program lacks the capability CAP_WAKE_ALARM"),
-                QStringLiteral("To allow it, an administrator can run once:\nsudo setcap cap_wake_alarm+ep %1")
+        return {false, QCoreApplication::translate("WakeTimer", "this program lacks the capability CAP_WAKE_ALARM"),
+                QCoreApplication::translate(
+                    "WakeTimer", "To allow it, an administrator can run once:\nsudo setcap cap_wake_alarm+ep %1")
                     .arg(QCoreApplication::applicationFilePath())};
     }
     if (error == EINVAL || error == ENODEV || error == EOPNOTSUPP)
-        return {false, QStringLiteral("this system has no clock that can wake it"), QString()};
+        return {false, QCoreApplication::translate("WakeTimer", "this system has no clock that can wake it"),
+                QString()};
     return {false, QString::fromLocal8Bit(std::strerror(error)), QString()};
 }
 

@@ -1,5 +1,6 @@
 #include "x11dpmsdisplaypower.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 #include <memory>
 #include <xcb/dpms.h>
@@ -27,14 +28,15 @@ X11DpmsDisplayPower::X11DpmsDisplayPower(xcb_connection_t *connection) : m_conne
 PowerAvailability X11DpmsDisplayPower::availability()
 {
     if (!m_connection || xcb_connection_has_error(m_connection))
-        return {false, QStringLiteral("not supported: no connection to the X server")};
+        return {false, QCoreApplication::translate("PowerActions", "not supported: no connection to the X server")};
     const xcb_query_extension_reply_t *extension = xcb_get_extension_data(m_connection, &xcb_dpms_id);
     if (!extension || !extension->present)
-        return {false, QStringLiteral("not supported by this X server (no DPMS)")};
+        return {false, QCoreApplication::translate("PowerActions", "not supported by this X server (no DPMS)")};
     const XcbReply<xcb_dpms_capable_reply_t> capable(
         xcb_dpms_capable_reply(m_connection, xcb_dpms_capable(m_connection), nullptr));
     if (!capable || !capable->capable)
-        return {false, QStringLiteral("not supported by this display (it has no power saving)")};
+        return {false,
+                QCoreApplication::translate("PowerActions", "not supported by this display (it has no power saving)")};
     return {true, {}};
 }
 
@@ -45,13 +47,16 @@ PowerResult X11DpmsDisplayPower::turnOff()
         return PowerResult::failure(PowerAction::MonitorOff, can.reason);
     // A power level can only be forced while DPMS is on.
     if (const int error = requestError(m_connection, xcb_dpms_enable_checked(m_connection)))
-        return PowerResult::failure(PowerAction::MonitorOff,
-                                    QStringLiteral("the X server refused to switch DPMS on (error %1)").arg(error));
+        return PowerResult::failure(
+            PowerAction::MonitorOff,
+            QCoreApplication::translate("PowerActions", "the X server refused to switch DPMS on (error %1)")
+                .arg(error));
     if (const int error =
             requestError(m_connection, xcb_dpms_force_level_checked(m_connection, XCB_DPMS_DPMS_MODE_OFF)))
         return PowerResult::failure(
             PowerAction::MonitorOff,
-            QStringLiteral("the X server refused to turn the monitor off (error %1)").arg(error));
+            QCoreApplication::translate("PowerActions", "the X server refused to turn the monitor off (error %1)")
+                .arg(error));
     xcb_flush(m_connection);
     return PowerResult::success();
 }

@@ -390,6 +390,33 @@ TEST_F(Installed, CommandLineAnswersWithoutADisplay)
     }
 }
 
+// The command line speaks the user's language, Qt's own option texts
+// included, and stays as it was in English.
+TEST_F(Installed, CommandLineSpeaksTheUsersLanguage)
+{
+    const auto inLanguage = [](const char *lang) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+        return environment;
+    };
+    const QString program = installed(QStringLiteral("bin/chronelle"));
+    const Finished german = run(program, {QStringLiteral("--help")}, inLanguage("de_DE.UTF-8"));
+    EXPECT_EQ(german.exitCode, 0);
+    EXPECT_TRUE(german.out.contains("Ein Wecker für den Desktop")) << german.out.toStdString();
+    EXPECT_TRUE(german.out.contains("Zeigt Hilfe zu den Kommandozeilenoptionen an.")) << german.out.toStdString();
+    const Finished stray = run(program, {QStringLiteral("stray")}, inLanguage("de_DE.UTF-8"));
+    EXPECT_EQ(stray.exitCode, 2);
+    EXPECT_TRUE(stray.err.contains("Unerwartetes Argument „stray“.")) << stray.err.toStdString();
+
+    const Finished english = run(program, {QStringLiteral("--help")}, inLanguage("en_US.UTF-8"));
+    EXPECT_TRUE(english.out.contains("A desktop alarm clock with a dot-matrix clock face that lives in the "
+                                     "notification area.\n"))
+        << english.out.toStdString();
+    EXPECT_TRUE(english.out.contains("Displays help on commandline options.")) << english.out.toStdString();
+}
+
 TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
 {
     QTemporaryDir packages;
