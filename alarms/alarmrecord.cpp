@@ -19,6 +19,8 @@ AlarmRecord AlarmRecord::newAlarm(const QDateTime &opened)
     const QTime t = opened.time();
     record.alarmTime = QTime(t.hour(), t.minute(), t.second());
     record.alarmDate = opened.date();
+    // A new alarm's reminder is the user's text from the start: in the user's language.
+    record.reminder = QCoreApplication::translate("AlarmRecord", "Don't for get to ...\n");
     return record;
 }
 

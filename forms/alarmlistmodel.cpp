@@ -19,6 +19,12 @@ AlarmListModel::AlarmListModel(AlarmEngine &engine, QObject *parent) : QIdentity
     });
 }
 
+// The frequency names as the list's narrow column shows them.
+[[maybe_unused]] constexpr const char *kFrequencyColumnNames[] = {
+    QT_TRANSLATE_NOOP("FrequencyColumn", "Once"),    QT_TRANSLATE_NOOP("FrequencyColumn", "Hourly"),
+    QT_TRANSLATE_NOOP("FrequencyColumn", "Daily"),   QT_TRANSLATE_NOOP("FrequencyColumn", "Weekly"),
+    QT_TRANSLATE_NOOP("FrequencyColumn", "Monthly"), QT_TRANSLATE_NOOP("FrequencyColumn", "Yearly")};
+
 QString AlarmListModel::stateNote(int row) const
 {
     if (row < 0 || row >= m_engine.catalogue().size())
@@ -57,9 +63,10 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
         const QString caption = QIdentityProxyModel::data(index, role).toString();
         return note.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, note);
     }
-    // The list keeps the frequency's English name; it is shown in the user's language.
+    // The list keeps the frequency's English name; it is shown in the user's language, in a form short enough
+    // for the column (the editor has room for the long one).
     if (role == Qt::DisplayRole && index.column() == 1)
-        return QCoreApplication::translate("Frequency",
+        return QCoreApplication::translate("FrequencyColumn",
                                            QIdentityProxyModel::data(index, role).toString().toUtf8().constData());
     if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
         return on ? stateNote(index.row()) : tr("off");

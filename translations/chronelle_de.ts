@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Frequency</source>
-        <translation>Wiederholung</translation>
+        <translation>Turnus</translation>
     </message>
     <message>
         <source>Time</source>
@@ -223,6 +223,15 @@ Die Alarmdatei konnte nicht vollständig gelesen werden; sie bleibt als %2 erhal
     <message>
         <source>off</source>
         <translation>aus</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmRecord</name>
+    <message>
+        <source>Don&apos;t for get to ...
+</source>
+        <translation>Nicht vergessen: ...
+</translation>
     </message>
 </context>
 <context>
@@ -553,7 +562,7 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation>&amp;Entf.</translation>
     </message>
     <message>
         <source>&amp;Up</source>
@@ -561,7 +570,7 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation>&amp;Runter</translation>
+        <translation>&amp;Tiefer</translation>
     </message>
     <message>
         <source>Songs</source>
@@ -738,6 +747,33 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     <message>
         <source>Yearly</source>
         <translation>Jährlich</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyColumn</name>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Hourly</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Jahr</translation>
     </message>
 </context>
 <context>
@@ -970,7 +1006,7 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>&amp;Abbruch</translation>
     </message>
     <message>
         <source>General </source>
@@ -1115,7 +1151,7 @@ Chronelle läuft weiter, damit nichts verloren geht: Es endet, sobald alles gesp
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Alarms won&apos;t wake this computer from sleep. &lt;a href=&quot;why&quot;&gt;Why?&lt;/a&gt;</source>
