@@ -462,7 +462,7 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     </message>
     <message>
         <source>Alarm &amp;on</source>
-        <translation>Alarme &amp;activée</translation>
+        <translation>&amp;Activée</translation>
     </message>
     <message>
         <source>Reminder:</source>
@@ -730,23 +730,23 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     </message>
     <message>
         <source>Hourly</source>
-        <translation>Toutes les heures</translation>
+        <translation>Chaque heure</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation>Tous les jours</translation>
+        <translation>Chaque jour</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation>Toutes les semaines</translation>
+        <translation>Chaque semaine</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation>Tous les mois</translation>
+        <translation>Chaque mois</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation>Tous les ans</translation>
+        <translation>Chaque année</translation>
     </message>
 </context>
 <context>

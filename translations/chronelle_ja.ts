@@ -454,7 +454,7 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     </message>
     <message>
         <source>Alarm &amp;on</source>
-        <translation>アラームオン(&amp;O)</translation>
+        <translation>有効(&amp;O)</translation>
     </message>
     <message>
         <source>Reminder:</source>
@@ -1264,7 +1264,7 @@ Chronelle keeps running, so that nothing is lost: it ends once everything is sav
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation>元に戻す(&amp;R)</translation>
+        <translation>時計を表示(&amp;R)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was due at %2</source>
