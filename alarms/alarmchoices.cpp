@@ -3,6 +3,7 @@
 #include "alarmfile.h"
 #include "apperror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -10,7 +11,8 @@ namespace {
 
 [[noreturn]] void refuse(const QString &argument, const QString &value, const QString &why)
 {
-    throw AppError(QStringLiteral("%1 '%2': %3").arg(argument, value, why), AppError::Kind::BadArgument);
+    throw AppError(QCoreApplication::translate("AlarmChoices", "%1 '%2': %3").arg(argument, value, why),
+                   AppError::Kind::BadArgument);
 }
 
 QTime parseTime(const QString &text)
@@ -19,16 +21,16 @@ QTime parseTime(const QString &text)
     const QRegularExpressionMatch match = shape.match(text);
     const QString argument = QStringLiteral("TIME");
     if (!match.hasMatch())
-        refuse(argument, text, QStringLiteral("not a time as HH:MM or HH:MM:SS"));
+        refuse(argument, text, QCoreApplication::translate("AlarmChoices", "not a time as HH:MM or HH:MM:SS"));
     const int hour = match.captured(1).toInt();
     const int minute = match.captured(2).toInt();
     const int second = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
     if (hour > 23)
-        refuse(argument, text, QStringLiteral("the hour must be 0 to 23"));
+        refuse(argument, text, QCoreApplication::translate("AlarmChoices", "the hour must be 0 to 23"));
     if (minute > 59)
-        refuse(argument, text, QStringLiteral("the minutes must be 0 to 59"));
+        refuse(argument, text, QCoreApplication::translate("AlarmChoices", "the minutes must be 0 to 59"));
     if (second > 59)
-        refuse(argument, text, QStringLiteral("the seconds must be 0 to 59"));
+        refuse(argument, text, QCoreApplication::translate("AlarmChoices", "the seconds must be 0 to 59"));
     return QTime(hour, minute, second);
 }
 
@@ -37,7 +39,7 @@ QDate parseDate(const QString &argument, const QString &text)
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     const QDate date = shape.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
     if (!date.isValid())
-        refuse(argument, text, QStringLiteral("not a date as YYYY-MM-DD"));
+        refuse(argument, text, QCoreApplication::translate("AlarmChoices", "not a date as YYYY-MM-DD"));
     return date;
 }
 
@@ -46,12 +48,14 @@ std::array<bool, 7> parseDays(const QString &text)
     const QString argument = QStringLiteral("--weekly");
     std::array<bool, 7> days{};
     if (text.trimmed().isEmpty())
-        refuse(argument, text, QStringLiteral("no day given (days: mon,tue,wed,thu,fri,sat,sun)"));
+        refuse(argument, text,
+               QCoreApplication::translate("AlarmChoices", "no day given (days: mon,tue,wed,thu,fri,sat,sun)"));
     for (const QString &word : text.split(u',')) {
         const qsizetype day = AlarmChoices::dayWords().indexOf(word.trimmed().toLower());
         if (day < 0) {
             refuse(argument, text,
-                   QStringLiteral("'%1' is not a day (days: mon,tue,wed,thu,fri,sat,sun)").arg(word.trimmed()));
+                   QCoreApplication::translate("AlarmChoices", "'%1' is not a day (days: mon,tue,wed,thu,fri,sat,sun)")
+                       .arg(word.trimmed()));
         }
         days[size_t(day)] = true;
     }
@@ -63,7 +67,8 @@ int parseMonthDay(const QString &text)
     static const QRegularExpression shape(QStringLiteral("^\\d{1,2}$"));
     const int day = shape.match(text).hasMatch() ? text.toInt() : 0;
     if (day < 1 || day > 31)
-        refuse(QStringLiteral("--monthly"), text, QStringLiteral("the day of the month must be 1 to 31"));
+        refuse(QStringLiteral("--monthly"), text,
+               QCoreApplication::translate("AlarmChoices", "the day of the month must be 1 to 31"));
     return day;
 }
 
@@ -85,7 +90,8 @@ QDate yearlyDate(const QDate &today, const QString &text)
     const QDate anyYear =
         match.hasMatch() ? QDate(2000, match.captured(1).toInt(), match.captured(2).toInt()) : QDate();
     if (!anyYear.isValid())
-        refuse(QStringLiteral("--yearly"), text, QStringLiteral("not a month and day as MM-DD"));
+        refuse(QStringLiteral("--yearly"), text,
+               QCoreApplication::translate("AlarmChoices", "not a month and day as MM-DD"));
     // This year, or for 29 February the next year that has it.
     for (int year = today.year();; ++year) {
         if (QDate::isValid(year, anyYear.month(), anyYear.day()))
@@ -96,12 +102,14 @@ QDate yearlyDate(const QDate &today, const QString &text)
 void checkMemo(const QString &memo)
 {
     if (memo.trimmed().isEmpty())
-        throw AppError(QStringLiteral("--memo: the reminder is empty"), AppError::Kind::BadArgument);
+        throw AppError(QCoreApplication::translate("AlarmChoices", "--memo: the reminder is empty"),
+                       AppError::Kind::BadArgument);
     for (const QChar c : memo) {
         if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t') {
-            throw AppError(QStringLiteral("--memo: the reminder holds a control character (U+%1)")
-                               .arg(c.unicode(), 4, 16, QChar(u'0')),
-                           AppError::Kind::BadArgument);
+            throw AppError(
+                QCoreApplication::translate("AlarmChoices", "--memo: the reminder holds a control character (U+%1)")
+                    .arg(c.unicode(), 4, 16, QChar(u'0')),
+                AppError::Kind::BadArgument);
         }
     }
 }
@@ -110,16 +118,18 @@ void checkSound(const QString &path)
 {
     const QString argument = QStringLiteral("--sound");
     if (path.contains(u'\n') || path.contains(u'\r'))
-        refuse(argument, path, QStringLiteral("a file name with a line break can't be kept in the play list"));
+        refuse(argument, path,
+               QCoreApplication::translate("AlarmChoices",
+                                           "a file name with a line break can't be kept in the play list"));
     if (!QFileInfo(path).isAbsolute())
-        refuse(argument, path, QStringLiteral("not a full path"));
+        refuse(argument, path, QCoreApplication::translate("AlarmChoices", "not a full path"));
     const QFileInfo file(path);
     if (!file.exists())
-        throw AppError(QStringLiteral("--sound '%1': no such file").arg(path));
+        throw AppError(QCoreApplication::translate("AlarmChoices", "--sound '%1': no such file").arg(path));
     if (!file.isFile())
-        throw AppError(QStringLiteral("--sound '%1': not a regular file").arg(path));
+        throw AppError(QCoreApplication::translate("AlarmChoices", "--sound '%1': not a regular file").arg(path));
     if (!file.isReadable())
-        throw AppError(QStringLiteral("--sound '%1': the file can't be read").arg(path));
+        throw AppError(QCoreApplication::translate("AlarmChoices", "--sound '%1': the file can't be read").arg(path));
 }
 
 } // namespace
@@ -146,18 +156,20 @@ AlarmRecord AlarmChoices::toRecord(const QDateTime &now) const
     const qsizetype code = frequency.isEmpty() ? 0 : frequencyWords().indexOf(frequency);
     if (code < 0) {
         refuse(QStringLiteral("frequency"), frequency,
-               QStringLiteral("not one of %1").arg(frequencyWords().join(QStringLiteral(", "))));
+               QCoreApplication::translate("AlarmChoices", "not one of %1")
+                   .arg(frequencyWords().join(QStringLiteral(", "))));
     }
     const Frequency chosen = Frequency(code);
     const bool needsSchedule = !frequency.isEmpty() && chosen != Frequency::Hourly && chosen != Frequency::Daily;
     if (!needsSchedule && !schedule.isEmpty()) {
         refuse(frequency.isEmpty() ? QStringLiteral("frequency") : QStringLiteral("--") + frequency, schedule,
-               QStringLiteral("takes no value"));
+               QCoreApplication::translate("AlarmChoices", "takes no value"));
     }
     if (memo)
         checkMemo(*memo);
     if (volume && (*volume < 0 || *volume > 100))
-        refuse(QStringLiteral("--volume"), QString::number(*volume), QStringLiteral("must be 0 to 100"));
+        refuse(QStringLiteral("--volume"), QString::number(*volume),
+               QCoreApplication::translate("AlarmChoices", "must be 0 to 100"));
     for (const QString &sound : sounds)
         checkSound(sound);
 
@@ -172,7 +184,8 @@ AlarmRecord AlarmChoices::toRecord(const QDateTime &now) const
         record.alarmDate = parseDate(QStringLiteral("--once"), schedule);
         // An alarm that can never ring is a mistake, not a wish.
         if (QDateTime(record.alarmDate, alarmTime) <= QDateTime(today, now.time()))
-            refuse(QStringLiteral("--once"), schedule + u' ' + time, QStringLiteral("that moment has passed"));
+            refuse(QStringLiteral("--once"), schedule + u' ' + time,
+                   QCoreApplication::translate("AlarmChoices", "that moment has passed"));
     } else if (chosen == Frequency::Weekly) {
         record.dayFlags = parseDays(schedule);
     } else if (chosen == Frequency::Monthly) {

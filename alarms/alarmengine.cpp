@@ -301,8 +301,9 @@ QList<int> AlarmEngine::addAlarmsFromRecords(const QList<NewAlarm> &alarms)
     // readers must take every file back, and each alarm needs a slot.
     const QList<int> freeSlots = m_catalogue.lowestFreeSlots(int(alarms.size()));
     if (freeSlots.size() < alarms.size()) {
-        throw AppError(QStringLiteral("All %1 alarms are in use; delete one before adding another.")
-                           .arg(AlarmCatalogue::SlotCount));
+        throw AppError(
+            QCoreApplication::translate("AlarmEngine", "All %1 alarms are in use; delete one before adding another.")
+                .arg(AlarmCatalogue::SlotCount));
     }
     if (alarms.isEmpty())
         return {};
@@ -341,13 +342,13 @@ int AlarmEngine::rowOfSlot(int slot) const
         if (m_catalogue.row(row).slot.toInt(&isNumber) == slot && isNumber)
             return row;
     }
-    throw AppError(QStringLiteral("There is no alarm with id %1.").arg(slot));
+    throw AppError(QCoreApplication::translate("AlarmEngine", "There is no alarm with id %1.").arg(slot));
 }
 
 void AlarmEngine::answerRinging(RingingAnswer answer)
 {
     if (!m_handOff.ringing)
-        throw AppError(QStringLiteral("No alarm is ringing."));
+        throw AppError(QCoreApplication::translate("AlarmEngine", "No alarm is ringing."));
     emit ringingAnswerRequested(answer);
 }
 
@@ -379,8 +380,9 @@ bool AlarmEngine::editAlarm(int row)
     // alarm deleted or replaced meanwhile is not overwritten.
     row = int(m_catalogue.rows().indexOf(original));
     if (row < 0) {
-        throw AppError(QStringLiteral("The alarm \"%1\" was changed or deleted while it was being edited; "
-                                      "the edit is not saved.")
+        throw AppError(QCoreApplication::translate("AlarmEngine",
+                                                   "The alarm \"%1\" was changed or deleted while it was being edited; "
+                                                   "the edit is not saved.")
                            .arg(original.caption));
     }
     CatalogueRow changed = CatalogueRow::fromEditorResult(*result, slot, m_formatter);

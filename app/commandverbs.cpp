@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -24,7 +25,7 @@ namespace {
 
 QCommandLineOption valueOption(const char *name, const char *valueName, const char *description)
 {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
+    return QCommandLineOption(QString::fromLatin1(name), QCoreApplication::translate("CommandVerbs", description),
                               QString::fromLatin1(valueName));
 }
 
@@ -33,7 +34,7 @@ QString single(const QCommandLineParser &parser, const QString &name)
 {
     const QStringList values = parser.values(name);
     if (values.size() > 1)
-        usage(QStringLiteral("--%1 is given %2 times").arg(name).arg(values.size()));
+        usage(QCoreApplication::translate("CommandVerbs", "--%1 is given %2 times").arg(name).arg(values.size()));
     return values.value(0);
 }
 
@@ -41,7 +42,9 @@ int parseId(const QString &text)
 {
     static const QRegularExpression shape(QStringLiteral("^\\d{1,9}$"));
     if (!shape.match(text).hasMatch())
-        usage(QStringLiteral("ID '%1': not an alarm id (the number `chronelle list` shows)").arg(text));
+        usage(
+            QCoreApplication::translate("CommandVerbs", "ID '%1': not an alarm id (the number `chronelle list` shows)")
+                .arg(text));
     return text.toInt();
 }
 
@@ -55,7 +58,8 @@ AlarmChoices choicesFrom(const QCommandLineParser &parser)
             frequencies << word;
     }
     if (frequencies.size() > 1)
-        usage(QStringLiteral("--%1 and --%2 can't both be given").arg(frequencies[0], frequencies[1]));
+        usage(QCoreApplication::translate("CommandVerbs", "--%1 and --%2 can't both be given")
+                  .arg(frequencies[0], frequencies[1]));
     if (!frequencies.isEmpty()) {
         choices.frequency = frequencies.constFirst();
         const bool takesValue =
@@ -67,14 +71,15 @@ AlarmChoices choicesFrom(const QCommandLineParser &parser)
     // Files are named as the shell's folder sees them; the alarm keeps full paths.
     for (const QString &sound : parser.values(QStringLiteral("sound"))) {
         if (sound.isEmpty())
-            usage(QStringLiteral("--sound: the file name is empty"));
+            usage(QCoreApplication::translate("CommandVerbs", "--sound: the file name is empty"));
         choices.sounds << QDir::cleanPath(QFileInfo(sound).absoluteFilePath());
     }
     if (parser.isSet(QStringLiteral("volume"))) {
         const QString volume = single(parser, QStringLiteral("volume"));
         static const QRegularExpression shape(QStringLiteral("^\\d{1,9}$"));
         if (!shape.match(volume).hasMatch())
-            usage(QStringLiteral("--volume '%1': must be a whole number from 0 to 100").arg(volume));
+            usage(QCoreApplication::translate("CommandVerbs", "--volume '%1': must be a whole number from 0 to 100")
+                      .arg(volume));
         choices.volume = volume.toInt();
     }
     // Checked here, before the program is asked, with the same rules it applies.
@@ -112,7 +117,7 @@ int runNext(const QCommandLineParser &, const ControlProvider &control, Output &
 {
     const QVariantMap next = control().next();
     if (next.isEmpty()) {
-        output.out << "No alarm will ring.\n";
+        output.out << QCoreApplication::translate("CommandVerbs", "No alarm will ring.\n");
         return Done;
     }
     output.out << displayMoment(next.value(QStringLiteral("next")).toString()) << "  id "
@@ -159,56 +164,80 @@ Verb answerVerb(const char *name, const char *summary, AlarmEngine::RingingAnswe
 std::vector<Verb> makeTable()
 {
     std::vector<Verb> verbs;
-    verbs.push_back({QStringLiteral("list"), QStringLiteral("[--json]"),
-                     QStringLiteral("every alarm: id, on/off, frequency, time, schedule, next ringing, caption"),
+    verbs.push_back(
+        {QStringLiteral("list"), QStringLiteral("[--json]"),
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandVerbs",
+                                          "every alarm: id, on/off, frequency, time, schedule, next ringing, caption")),
+         [](QCommandLineParser &parser) {
+             parser.addOption(QCommandLineOption(
+                 QStringLiteral("json"), QCoreApplication::translate("CommandVerbs", "An array of JSON objects.")));
+         },
+         0, runList});
+    verbs.push_back({QStringLiteral("next"),
+                     QString(),
+                     QStringLiteral(QT_TRANSLATE_NOOP("CommandVerbs", "the next alarm that will ring")),
+                     {},
+                     0,
+                     runNext});
+    verbs.push_back(
+        {QStringLiteral("add"),
+         QStringLiteral("TIME [--once YYYY-MM-DD | --hourly | --daily | --weekly DAYS | --monthly DAY | "
+                        "--yearly MM-DD] [--memo TEXT] [--sound FILE]... [--volume 0-100]"),
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandVerbs", "adds an alarm and prints its id")),
+         [](QCommandLineParser &parser) {
+             parser.addOption(
+                 valueOption("once", "YYYY-MM-DD", QT_TRANSLATE_NOOP("CommandVerbs", "Once, on this day.")));
+             parser.addOption(QCommandLineOption(QStringLiteral("hourly"),
+                                                 QCoreApplication::translate("CommandVerbs", "Every hour.")));
+             parser.addOption(QCommandLineOption(QStringLiteral("daily"),
+                                                 QCoreApplication::translate("CommandVerbs", "Every day.")));
+             parser.addOption(valueOption(
+                 "weekly", "DAYS", QT_TRANSLATE_NOOP("CommandVerbs", "On these days: mon,tue,wed,thu,fri,sat,sun.")));
+             parser.addOption(
+                 valueOption("monthly", "DAY", QT_TRANSLATE_NOOP("CommandVerbs", "On this day of every month.")));
+             parser.addOption(
+                 valueOption("yearly", "MM-DD", QT_TRANSLATE_NOOP("CommandVerbs", "On this day of every year.")));
+             parser.addOption(valueOption("memo", "TEXT", QT_TRANSLATE_NOOP("CommandVerbs", "The reminder.")));
+             parser.addOption(
+                 valueOption("sound", "FILE", QT_TRANSLATE_NOOP("CommandVerbs", "A file of the play list.")));
+             parser.addOption(
+                 valueOption("volume", "0-100", QT_TRANSLATE_NOOP("CommandVerbs", "The volume, in percent.")));
+         },
+         1, runAdd});
+    verbs.push_back(idVerb("remove", QT_TRANSLATE_NOOP("CommandVerbs", "deletes the alarm"),
+                           [](AlarmControl &c, int id) { c.remove(id); }));
+    verbs.push_back(idVerb("enable", QT_TRANSLATE_NOOP("CommandVerbs", "switches the alarm on"),
+                           [](AlarmControl &c, int id) { c.setEnabled(id, true); }));
+    verbs.push_back(idVerb("disable", QT_TRANSLATE_NOOP("CommandVerbs", "switches the alarm off"),
+                           [](AlarmControl &c, int id) { c.setEnabled(id, false); }));
+    verbs.push_back(idVerb("skip", QT_TRANSLATE_NOOP("CommandVerbs", "skips the alarm's next ringing"),
+                           [](AlarmControl &c, int id) { c.skip(id); }));
+    verbs.push_back({QStringLiteral("pause"), QStringLiteral("ID --until YYYY-MM-DD"),
+                     QStringLiteral(QT_TRANSLATE_NOOP("CommandVerbs", "the alarm rings again from that day")),
                      [](QCommandLineParser &parser) {
                          parser.addOption(
-                             QCommandLineOption(QStringLiteral("json"), QStringLiteral("An array of JSON objects.")));
-                     },
-                     0, runList});
-    verbs.push_back(
-        {QStringLiteral("next"), QString(), QStringLiteral("the next alarm that will ring"), {}, 0, runNext});
-    verbs.push_back({QStringLiteral("add"),
-                     QStringLiteral("TIME [--once YYYY-MM-DD | --hourly | --daily | --weekly DAYS | --monthly DAY | "
-                                    "--yearly MM-DD] [--memo TEXT] [--sound FILE]... [--volume 0-100]"),
-                     QStringLiteral("adds an alarm and prints its id"),
-                     [](QCommandLineParser &parser) {
-                         parser.addOption(valueOption("once", "YYYY-MM-DD", "Once, on this day."));
-                         parser.addOption(QCommandLineOption(QStringLiteral("hourly"), QStringLiteral("Every hour.")));
-                         parser.addOption(QCommandLineOption(QStringLiteral("daily"), QStringLiteral("Every day.")));
-                         parser.addOption(valueOption("weekly", "DAYS", "On these days: mon,tue,wed,thu,fri,sat,sun."));
-                         parser.addOption(valueOption("monthly", "DAY", "On this day of every month."));
-                         parser.addOption(valueOption("yearly", "MM-DD", "On this day of every year."));
-                         parser.addOption(valueOption("memo", "TEXT", "The reminder."));
-                         parser.addOption(valueOption("sound", "FILE", "A file of the play list."));
-                         parser.addOption(valueOption("volume", "0-100", "The volume, in percent."));
-                     },
-                     1, runAdd});
-    verbs.push_back(idVerb("remove", "deletes the alarm", [](AlarmControl &c, int id) { c.remove(id); }));
-    verbs.push_back(idVerb("enable", "switches the alarm on", [](AlarmControl &c, int id) { c.setEnabled(id, true); }));
-    verbs.push_back(
-        idVerb("disable", "switches the alarm off", [](AlarmControl &c, int id) { c.setEnabled(id, false); }));
-    verbs.push_back(idVerb("skip", "skips the alarm's next ringing", [](AlarmControl &c, int id) { c.skip(id); }));
-    verbs.push_back({QStringLiteral("pause"), QStringLiteral("ID --until YYYY-MM-DD"),
-                     QStringLiteral("the alarm rings again from that day"),
-                     [](QCommandLineParser &parser) {
-                         parser.addOption(valueOption("until", "YYYY-MM-DD", "The first day it rings again."));
+                             valueOption("until", "YYYY-MM-DD",
+                                         QT_TRANSLATE_NOOP("CommandVerbs", "The first day it rings again.")));
                      },
                      1,
                      [](const QCommandLineParser &parser, const ControlProvider &control, Output &) {
                          const int id = parseId(parser.positionalArguments().constFirst());
                          if (!parser.isSet(QStringLiteral("until")))
-                             usage(QStringLiteral("pause needs --until YYYY-MM-DD"));
+                             usage(QCoreApplication::translate("CommandVerbs", "pause needs --until YYYY-MM-DD"));
                          const QString until = single(parser, QStringLiteral("until"));
                          control().pause(id, until);
                          return int(Done);
                      }});
-    verbs.push_back(idVerb("resume", "undoes a skip or a pause", [](AlarmControl &c, int id) { c.resume(id); }));
-    verbs.push_back(answerVerb("snooze", "snoozes the ringing alarm", AlarmEngine::RingingAnswer::Snooze));
-    verbs.push_back(answerVerb("stop", "stops the ringing alarm, as its OK does", AlarmEngine::RingingAnswer::Stop));
+    verbs.push_back(idVerb("resume", QT_TRANSLATE_NOOP("CommandVerbs", "undoes a skip or a pause"),
+                           [](AlarmControl &c, int id) { c.resume(id); }));
+    verbs.push_back(answerVerb("snooze", QT_TRANSLATE_NOOP("CommandVerbs", "snoozes the ringing alarm"),
+                               AlarmEngine::RingingAnswer::Snooze));
+    verbs.push_back(answerVerb("stop", QT_TRANSLATE_NOOP("CommandVerbs", "stops the ringing alarm, as its OK does"),
+                               AlarmEngine::RingingAnswer::Stop));
     verbs.push_back({QStringLiteral("export"),
                      QStringLiteral("[FILE]"),
-                     QStringLiteral("writes every alarm as iCalendar to FILE or the standard output"),
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "CommandVerbs", "writes every alarm as iCalendar to FILE or the standard output")),
                      {},
                      0,
                      [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
@@ -225,7 +254,8 @@ std::vector<Verb> makeTable()
                      1});
     verbs.push_back({QStringLiteral("import"),
                      QStringLiteral("FILE"),
-                     QStringLiteral("adds the alarms of an iCalendar file; says which events it left and why"),
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "CommandVerbs", "adds the alarms of an iCalendar file; says which events it left and why")),
                      {},
                      1,
                      [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
@@ -270,12 +300,15 @@ const Verb *find(const QString &name)
 
 QString helpText()
 {
-    QString text = QStringLiteral("Verbs (with the program running they go to it; without, to the data folder):\n");
+    QString text = QCoreApplication::translate(
+        "CommandVerbs", "Verbs (with the program running they go to it; without, to the data folder):\n");
     for (const Verb &verb : table()) {
         text += QStringLiteral("  %1%2\n      %3\n")
-                    .arg(verb.name, verb.synopsis.isEmpty() ? QString() : u' ' + verb.synopsis, verb.summary);
+                    .arg(verb.name, verb.synopsis.isEmpty() ? QString() : u' ' + verb.synopsis,
+                         // The table keeps the English summary: it may be built before the translations are loaded.
+                         QCoreApplication::translate("CommandVerbs", verb.summary.toUtf8().constData()));
     }
-    text += QStringLiteral("Exit codes: 0 done, 1 could not be done, 2 wrong usage.\n");
+    text += QCoreApplication::translate("CommandVerbs", "Exit codes: 0 done, 1 could not be done, 2 wrong usage.\n");
     return text;
 }
 
@@ -284,7 +317,7 @@ int run(const QStringList &arguments, const ControlProvider &control, Output &ou
     const Verb *verb = find(arguments.value(0));
     try {
         if (!verb)
-            usage(QStringLiteral("'%1' is not a verb").arg(arguments.value(0)));
+            usage(QCoreApplication::translate("CommandVerbs", "'%1' is not a verb").arg(arguments.value(0)));
         QCommandLineParser parser;
         parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
         if (verb->addOptions)
@@ -294,7 +327,7 @@ int run(const QStringList &arguments, const ControlProvider &control, Output &ou
             usage(QStringLiteral("%1: %2").arg(verb->name, parser.errorText()));
         const qsizetype words = parser.positionalArguments().size();
         if (words < verb->positionalCount || words > verb->positionalCount + verb->optionalCount) {
-            usage(QStringLiteral("usage: chronelle %1%2")
+            usage(QCoreApplication::translate("CommandVerbs", "usage: chronelle %1%2")
                       .arg(verb->name, verb->synopsis.isEmpty() ? QString() : u' ' + verb->synopsis));
         }
         return verb->run(parser, control, output);

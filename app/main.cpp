@@ -280,7 +280,8 @@ int main(int argc, char *argv[])
     // Told once, in a box that holds nothing up: the clock and the alarms
     // already read go on without the folder.
     if (!dataProblem.isEmpty())
-        ErrorBox::notify(nullptr, dataProblem + QStringLiteral("\n\nThe alarms read at start ring as usual, but "
-                                                               "nothing changed from now on can be saved."));
+        ErrorBox::notify(nullptr, dataProblem + QCoreApplication::translate(
+                                                    "Chronelle", "\n\nThe alarms read at start ring as usual, but "
+                                                                 "nothing changed from now on can be saved."));
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "enginecontrol.h"
 #include "instanceguard.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -44,7 +45,8 @@ AlarmControl &VerbSession::control()
             break;
         QThread::msleep(100);
     }
-    throw AppError(QStringLiteral("Chronelle runs on the data folder %1 but can't be reached on the session bus.")
+    throw AppError(QCoreApplication::translate(
+                       "VerbSession", "Chronelle runs on the data folder %1 but can't be reached on the session bus.")
                        .arg(m_locations.dataFolder()));
 }
 
@@ -60,7 +62,8 @@ AlarmControl &VerbSession::loadHere()
     // done until the program has shown the user what happened.
     if (!problems.isEmpty()) {
         throw AppError(problems.constFirst().simplified() +
-                       QStringLiteral(" Start Chronelle to look at the alarms before changing them from here."));
+                       QCoreApplication::translate(
+                           "VerbSession", " Start Chronelle to look at the alarms before changing them from here."));
     }
     m_local = std::make_unique<EngineControl>(*m_engine);
     m_control = m_local.get();

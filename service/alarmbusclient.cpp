@@ -3,6 +3,7 @@
 #include "alarmbusservice.h"
 #include "apperror.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -56,7 +57,7 @@ QDBusMessage AlarmBusClient::call(const QString &method, const QVariantList &arg
         throw AppError(reply.errorMessage(), badArgument ? AppError::Kind::BadArgument : AppError::Kind::Failure);
     }
     if (reply.type() != QDBusMessage::ReplyMessage)
-        throw AppError(QStringLiteral("Chronelle did not answer over D-Bus."));
+        throw AppError(QCoreApplication::translate("AlarmBus", "Chronelle did not answer over D-Bus."));
     return reply;
 }
 

@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QMetaType>
@@ -29,8 +30,9 @@ AlarmChoices choicesFrom(const QString &time, const QString &frequency, const QS
     choices.frequency = frequency;
     choices.schedule = schedule;
     const auto wrongType = [](const QString &key, const char *type) {
-        return AppError(QStringLiteral("option '%1' must be %2").arg(key, QString::fromLatin1(type)),
-                        AppError::Kind::BadArgument);
+        return AppError(
+            QCoreApplication::translate("AlarmBus", "option '%1' must be %2").arg(key, QString::fromLatin1(type)),
+            AppError::Kind::BadArgument);
     };
     for (auto it = options.cbegin(); it != options.cend(); ++it) {
         const QString &key = it.key();
@@ -49,8 +51,9 @@ AlarmChoices choicesFrom(const QString &time, const QString &frequency, const QS
                 throw wrongType(key, "a 32-bit integer");
             choices.volume = value.toInt();
         } else {
-            throw AppError(QStringLiteral("unknown option '%1' (options: memo, sounds, volume)").arg(key),
-                           AppError::Kind::BadArgument);
+            throw AppError(
+                QCoreApplication::translate("AlarmBus", "unknown option '%1' (options: memo, sounds, volume)").arg(key),
+                AppError::Kind::BadArgument);
         }
     }
     return choices;
@@ -85,11 +88,11 @@ void AlarmBusService::registerTypes()
 QString AlarmBusService::publish(QDBusConnection bus, const QString &busName)
 {
     if (!bus.isConnected())
-        return QStringLiteral("there is no session bus (%1)").arg(bus.lastError().message());
+        return QCoreApplication::translate("AlarmBus", "there is no session bus (%1)").arg(bus.lastError().message());
     if (!bus.registerObject(kObjectPath, this,
                             QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals |
                                 QDBusConnection::ExportAllProperties)) {
-        return QStringLiteral("could not serve %1 on the session bus").arg(kObjectPath);
+        return QCoreApplication::translate("AlarmBus", "could not serve %1 on the session bus").arg(kObjectPath);
     }
     // Never queued and never taken from another: one copy answers, and a
     // second copy (of another data folder) must not take its calls over.
@@ -97,7 +100,7 @@ QString AlarmBusService::publish(QDBusConnection bus, const QString &busName)
         busName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
         bus.unregisterObject(kObjectPath);
-        return QStringLiteral("the bus name %1 is taken by another copy").arg(busName);
+        return QCoreApplication::translate("AlarmBus", "the bus name %1 is taken by another copy").arg(busName);
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "apperror.h"
 #include "clock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -114,7 +115,9 @@ void EngineControl::skip(int id)
 {
     const int row = m_engine.rowOfSlot(id);
     if (!m_engine.nextRinging(row))
-        throw AppError(QStringLiteral("The alarm with id %1 will not ring again; there is nothing to skip.").arg(id));
+        throw AppError(QCoreApplication::translate(
+                           "AlarmBus", "The alarm with id %1 will not ring again; there is nothing to skip.")
+                           .arg(id));
     m_engine.skipNext(row);
 }
 
@@ -123,13 +126,14 @@ void EngineControl::pause(int id, const QString &until)
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     const QDate day = shape.match(until).hasMatch() ? QDate::fromString(until, Qt::ISODate) : QDate();
     if (!day.isValid()) {
-        throw AppError(QStringLiteral("--until '%1': not a date as YYYY-MM-DD").arg(until),
+        throw AppError(QCoreApplication::translate("AlarmBus", "--until '%1': not a date as YYYY-MM-DD").arg(until),
                        AppError::Kind::BadArgument);
     }
     if (day <= m_engine.clock().now().date()) {
-        throw AppError(
-            QStringLiteral("--until '%1': the alarm would not be paused at all; give a day after today").arg(until),
-            AppError::Kind::BadArgument);
+        throw AppError(QCoreApplication::translate(
+                           "AlarmBus", "--until '%1': the alarm would not be paused at all; give a day after today")
+                           .arg(until),
+                       AppError::Kind::BadArgument);
     }
     m_engine.pauseUntil(m_engine.rowOfSlot(id), day);
 }

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AlarmBus</name>
+    <message>
+        <source>Chronelle did not answer over D-Bus.</source>
+        <translation>Chronelle hat über D-Bus nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; must be %2</source>
+        <translation>Option „%1“ muss %2 sein</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: memo, sounds, volume)</source>
+        <translation>unbekannte Option „%1“ (Optionen: memo, sounds, volume)</translation>
+    </message>
+    <message>
+        <source>there is no session bus (%1)</source>
+        <translation>es gibt keinen Sitzungsbus (%1)</translation>
+    </message>
+    <message>
+        <source>could not serve %1 on the session bus</source>
+        <translation>%1 konnte nicht auf dem Sitzungsbus angeboten werden</translation>
+    </message>
+    <message>
+        <source>the bus name %1 is taken by another copy</source>
+        <translation>der Busname %1 ist von einer anderen Kopie belegt</translation>
+    </message>
+    <message>
+        <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
+        <translation>Der Alarm mit der ID %1 klingelt nicht mehr; es gibt nichts zu überspringen.</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
+        <translation>--until „%1“: kein Datum als JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation>--until „%1“: der Alarm wäre gar nicht pausiert; geben Sie einen Tag nach heute an</translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -129,6 +168,93 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
     </message>
 </context>
 <context>
+    <name>AlarmChoices</name>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>not a time as HH:MM or HH:MM:SS</source>
+        <translation>keine Uhrzeit als HH:MM oder HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the hour must be 0 to 23</source>
+        <translation>die Stunde muss 0 bis 23 sein</translation>
+    </message>
+    <message>
+        <source>the minutes must be 0 to 59</source>
+        <translation>die Minuten müssen 0 bis 59 sein</translation>
+    </message>
+    <message>
+        <source>the seconds must be 0 to 59</source>
+        <translation>die Sekunden müssen 0 bis 59 sein</translation>
+    </message>
+    <message>
+        <source>not a date as YYYY-MM-DD</source>
+        <translation>kein Datum als JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>no day given (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>kein Tag angegeben (Tage: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>„%1“ ist kein Tag (Tage: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>der Tag des Monats muss 1 bis 31 sein</translation>
+    </message>
+    <message>
+        <source>not a month and day as MM-DD</source>
+        <translation>kein Monat und Tag als MM-TT</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder is empty</source>
+        <translation>--memo: die Erinnerung ist leer</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder holds a control character (U+%1)</source>
+        <translation>--memo: die Erinnerung enthält ein Steuerzeichen (U+%1)</translation>
+    </message>
+    <message>
+        <source>a file name with a line break can&apos;t be kept in the play list</source>
+        <translation>ein Dateiname mit Zeilenumbruch kann nicht in der Playlist stehen</translation>
+    </message>
+    <message>
+        <source>not a full path</source>
+        <translation>kein vollständiger Pfad</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: no such file</source>
+        <translation>--sound „%1“: keine solche Datei</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: not a regular file</source>
+        <translation>--sound „%1“: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
+        <translation>--sound „%1“: die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>not one of %1</source>
+        <translation>keines von %1</translation>
+    </message>
+    <message>
+        <source>takes no value</source>
+        <translation>nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>must be 0 to 100</source>
+        <translation>muss 0 bis 100 sein</translation>
+    </message>
+    <message>
+        <source>that moment has passed</source>
+        <translation>dieser Zeitpunkt ist vorbei</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>All %1 alarms are in use. Delete an alarm before adding a new one.</source>
@@ -141,6 +267,22 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
     <message>
         <source>There is no alarm in row %1.</source>
         <translation>In Zeile %1 gibt es keinen Alarm.</translation>
+    </message>
+    <message>
+        <source>All %1 alarms are in use; delete one before adding another.</source>
+        <translation>Alle %1 Alarme sind belegt; löschen Sie einen, bevor Sie einen weiteren hinzufügen.</translation>
+    </message>
+    <message>
+        <source>There is no alarm with id %1.</source>
+        <translation>Es gibt keinen Alarm mit der ID %1.</translation>
+    </message>
+    <message>
+        <source>No alarm is ringing.</source>
+        <translation>Kein Alarm klingelt.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; was changed or deleted while it was being edited; the edit is not saved.</source>
+        <translation>Der Alarm „%1“ wurde während der Bearbeitung geändert oder gelöscht; die Bearbeitung wird nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -379,6 +521,18 @@ Jeder Alarm ist eingeschaltet, und nichts ist übersprungen oder pausiert, bis S
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
+    <message>
+        <source>A verb below, with its arguments.</source>
+        <translation>Ein Befehl von unten, mit seinen Argumenten.</translation>
+    </message>
+    <message>
+        <source>
+
+The alarms read at start ring as usual, but nothing changed from now on can be saved.</source>
+        <translation>
+
+Die beim Start gelesenen Alarme klingeln wie gewohnt, aber ab jetzt kann keine Änderung gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>
@@ -397,6 +551,155 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>%1
 
 Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „Blau“ werden verwendet, und beim Beenden wird eine korrekte Datei geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandVerbs</name>
+    <message>
+        <source>--%1 is given %2 times</source>
+        <translation>--%1 ist %2-mal angegeben</translation>
+    </message>
+    <message>
+        <source>ID &apos;%1&apos;: not an alarm id (the number `chronelle list` shows)</source>
+        <translation>ID „%1“: keine Alarm-ID (die Zahl, die `chronelle list` zeigt)</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 can&apos;t both be given</source>
+        <translation>--%1 und --%2 können nicht beide angegeben werden</translation>
+    </message>
+    <message>
+        <source>--volume &apos;%1&apos;: must be a whole number from 0 to 100</source>
+        <translation>--volume „%1“: muss eine ganze Zahl von 0 bis 100 sein</translation>
+    </message>
+    <message>
+        <source>No alarm will ring.
+</source>
+        <translation>Kein Alarm wird klingeln.
+</translation>
+    </message>
+    <message>
+        <source>every alarm: id, on/off, frequency, time, schedule, next ringing, caption</source>
+        <translation>alle Alarme: ID, ein/aus, Turnus, Zeit, Plan, nächstes Klingeln, Titel</translation>
+    </message>
+    <message>
+        <source>An array of JSON objects.</source>
+        <translation>Ein Array von JSON-Objekten.</translation>
+    </message>
+    <message>
+        <source>the next alarm that will ring</source>
+        <translation>der nächste Alarm, der klingeln wird</translation>
+    </message>
+    <message>
+        <source>adds an alarm and prints its id</source>
+        <translation>fügt einen Alarm hinzu und gibt seine ID aus</translation>
+    </message>
+    <message>
+        <source>Once, on this day.</source>
+        <translation>Einmal, an diesem Tag.</translation>
+    </message>
+    <message>
+        <source>Every hour.</source>
+        <translation>Jede Stunde.</translation>
+    </message>
+    <message>
+        <source>Every day.</source>
+        <translation>Jeden Tag.</translation>
+    </message>
+    <message>
+        <source>On these days: mon,tue,wed,thu,fri,sat,sun.</source>
+        <translation>An diesen Tagen: mon,tue,wed,thu,fri,sat,sun.</translation>
+    </message>
+    <message>
+        <source>On this day of every month.</source>
+        <translation>An diesem Tag jedes Monats.</translation>
+    </message>
+    <message>
+        <source>On this day of every year.</source>
+        <translation>An diesem Tag jedes Jahres.</translation>
+    </message>
+    <message>
+        <source>The reminder.</source>
+        <translation>Die Erinnerung.</translation>
+    </message>
+    <message>
+        <source>A file of the play list.</source>
+        <translation>Eine Datei der Playlist.</translation>
+    </message>
+    <message>
+        <source>The volume, in percent.</source>
+        <translation>Die Lautstärke in Prozent.</translation>
+    </message>
+    <message>
+        <source>deletes the alarm</source>
+        <translation>löscht den Alarm</translation>
+    </message>
+    <message>
+        <source>switches the alarm on</source>
+        <translation>schaltet den Alarm ein</translation>
+    </message>
+    <message>
+        <source>switches the alarm off</source>
+        <translation>schaltet den Alarm aus</translation>
+    </message>
+    <message>
+        <source>skips the alarm&apos;s next ringing</source>
+        <translation>überspringt das nächste Klingeln des Alarms</translation>
+    </message>
+    <message>
+        <source>the alarm rings again from that day</source>
+        <translation>der Alarm klingelt ab diesem Tag wieder</translation>
+    </message>
+    <message>
+        <source>The first day it rings again.</source>
+        <translation>Der erste Tag, an dem er wieder klingelt.</translation>
+    </message>
+    <message>
+        <source>pause needs --until YYYY-MM-DD</source>
+        <translation>pause braucht --until JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>undoes a skip or a pause</source>
+        <translation>hebt ein Überspringen oder eine Pause auf</translation>
+    </message>
+    <message>
+        <source>snoozes the ringing alarm</source>
+        <translation>lässt den klingelnden Alarm schlummern</translation>
+    </message>
+    <message>
+        <source>stops the ringing alarm, as its OK does</source>
+        <translation>beendet den klingelnden Alarm wie dessen OK</translation>
+    </message>
+    <message>
+        <source>Verbs (with the program running they go to it; without, to the data folder):
+</source>
+        <translation>Befehle (läuft das Programm, gehen sie an es, sonst an den Datenordner):
+</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 could not be done, 2 wrong usage.
+</source>
+        <translation>Exit-Codes: 0 erledigt, 1 nicht möglich, 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a verb</source>
+        <translation>„%1“ ist kein Befehl</translation>
+    </message>
+    <message>
+        <source>usage: chronelle %1%2</source>
+        <translation>Aufruf: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>--sound: the file name is empty</source>
+        <translation>--sound: der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>writes every alarm as iCalendar to FILE or the standard output</source>
+        <translation>schreibt alle Alarme als iCalendar in FILE oder auf die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
+        <translation>fügt die Alarme einer iCalendar-Datei hinzu; nennt die übergangenen Termine und den Grund</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1745,17 @@ Chronelle endet, ohne %2 zu speichern.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>es ist keine Datei, sondern %1</translation>
+    </message>
+</context>
+<context>
+    <name>VerbSession</name>
+    <message>
+        <source>Chronelle runs on the data folder %1 but can&apos;t be reached on the session bus.</source>
+        <translation>Chronelle läuft auf dem Datenordner %1, ist aber über den Sitzungsbus nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source> Start Chronelle to look at the alarms before changing them from here.</source>
+        <translation> Starten Sie Chronelle und sehen Sie sich die Alarme an, bevor Sie sie von hier aus ändern.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AlarmBus</name>
+    <message>
+        <source>Chronelle did not answer over D-Bus.</source>
+        <translation>Chronelle no respondió por D-Bus.</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; must be %2</source>
+        <translation>la opción «%1» debe ser %2</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: memo, sounds, volume)</source>
+        <translation>opción desconocida «%1» (opciones: memo, sounds, volume)</translation>
+    </message>
+    <message>
+        <source>there is no session bus (%1)</source>
+        <translation>no hay bus de sesión (%1)</translation>
+    </message>
+    <message>
+        <source>could not serve %1 on the session bus</source>
+        <translation>no se pudo ofrecer %1 en el bus de sesión</translation>
+    </message>
+    <message>
+        <source>the bus name %1 is taken by another copy</source>
+        <translation>otra copia ocupa el nombre de bus %1</translation>
+    </message>
+    <message>
+        <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
+        <translation>La alarma con id %1 no volverá a sonar; no hay nada que omitir.</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
+        <translation>--until «%1»: no es una fecha como AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation>--until «%1»: la alarma no quedaría en pausa; indique un día posterior a hoy</translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -129,6 +168,93 @@ Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusfo
     </message>
 </context>
 <context>
+    <name>AlarmChoices</name>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>not a time as HH:MM or HH:MM:SS</source>
+        <translation>no es una hora como HH:MM o HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the hour must be 0 to 23</source>
+        <translation>la hora debe ser de 0 a 23</translation>
+    </message>
+    <message>
+        <source>the minutes must be 0 to 59</source>
+        <translation>los minutos deben ser de 0 a 59</translation>
+    </message>
+    <message>
+        <source>the seconds must be 0 to 59</source>
+        <translation>los segundos deben ser de 0 a 59</translation>
+    </message>
+    <message>
+        <source>not a date as YYYY-MM-DD</source>
+        <translation>no es una fecha como AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>no day given (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>no se indica ningún día (días: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>«%1» no es un día (días: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>el día del mes debe ser de 1 a 31</translation>
+    </message>
+    <message>
+        <source>not a month and day as MM-DD</source>
+        <translation>no es un mes y un día como MM-DD</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder is empty</source>
+        <translation>--memo: el recordatorio está vacío</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder holds a control character (U+%1)</source>
+        <translation>--memo: el recordatorio contiene un carácter de control (U+%1)</translation>
+    </message>
+    <message>
+        <source>a file name with a line break can&apos;t be kept in the play list</source>
+        <translation>un nombre de archivo con un salto de línea no puede estar en la lista de reproducción</translation>
+    </message>
+    <message>
+        <source>not a full path</source>
+        <translation>no es una ruta completa</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: no such file</source>
+        <translation>--sound «%1»: no existe el archivo</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: not a regular file</source>
+        <translation>--sound «%1»: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
+        <translation>--sound «%1»: el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>not one of %1</source>
+        <translation>no es ninguno de %1</translation>
+    </message>
+    <message>
+        <source>takes no value</source>
+        <translation>no admite valor</translation>
+    </message>
+    <message>
+        <source>must be 0 to 100</source>
+        <translation>debe ser de 0 a 100</translation>
+    </message>
+    <message>
+        <source>that moment has passed</source>
+        <translation>ese momento ya pasó</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>All %1 alarms are in use. Delete an alarm before adding a new one.</source>
@@ -141,6 +267,22 @@ Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusfo
     <message>
         <source>There is no alarm in row %1.</source>
         <translation>No hay ninguna alarma en la fila %1.</translation>
+    </message>
+    <message>
+        <source>All %1 alarms are in use; delete one before adding another.</source>
+        <translation>Las %1 alarmas están en uso; elimine una antes de añadir otra.</translation>
+    </message>
+    <message>
+        <source>There is no alarm with id %1.</source>
+        <translation>No hay ninguna alarma con id %1.</translation>
+    </message>
+    <message>
+        <source>No alarm is ringing.</source>
+        <translation>No está sonando ninguna alarma.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; was changed or deleted while it was being edited; the edit is not saved.</source>
+        <translation>La alarma «%1» se cambió o eliminó mientras se editaba; la edición no se guarda.</translation>
     </message>
 </context>
 <context>
@@ -379,6 +521,18 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
+    <message>
+        <source>A verb below, with its arguments.</source>
+        <translation>Uno de los verbos de abajo, con sus argumentos.</translation>
+    </message>
+    <message>
+        <source>
+
+The alarms read at start ring as usual, but nothing changed from now on can be saved.</source>
+        <translation>
+
+Las alarmas leídas al inicio suenan como siempre, pero a partir de ahora no se puede guardar ningún cambio.</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>
@@ -397,6 +551,155 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>%1
 
 No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y «Azul», y al salir se escribe un archivo correcto.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandVerbs</name>
+    <message>
+        <source>--%1 is given %2 times</source>
+        <translation>--%1 se indica %2 veces</translation>
+    </message>
+    <message>
+        <source>ID &apos;%1&apos;: not an alarm id (the number `chronelle list` shows)</source>
+        <translation>ID «%1»: no es un id de alarma (el número que muestra `chronelle list`)</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 can&apos;t both be given</source>
+        <translation>--%1 y --%2 no pueden indicarse a la vez</translation>
+    </message>
+    <message>
+        <source>--volume &apos;%1&apos;: must be a whole number from 0 to 100</source>
+        <translation>--volume «%1»: debe ser un número entero de 0 a 100</translation>
+    </message>
+    <message>
+        <source>No alarm will ring.
+</source>
+        <translation>No sonará ninguna alarma.
+</translation>
+    </message>
+    <message>
+        <source>every alarm: id, on/off, frequency, time, schedule, next ringing, caption</source>
+        <translation>todas las alarmas: id, activada o no, frecuencia, hora, calendario, próximo aviso, título</translation>
+    </message>
+    <message>
+        <source>An array of JSON objects.</source>
+        <translation>Una matriz de objetos JSON.</translation>
+    </message>
+    <message>
+        <source>the next alarm that will ring</source>
+        <translation>la próxima alarma que sonará</translation>
+    </message>
+    <message>
+        <source>adds an alarm and prints its id</source>
+        <translation>añade una alarma y muestra su id</translation>
+    </message>
+    <message>
+        <source>Once, on this day.</source>
+        <translation>Una vez, ese día.</translation>
+    </message>
+    <message>
+        <source>Every hour.</source>
+        <translation>Cada hora.</translation>
+    </message>
+    <message>
+        <source>Every day.</source>
+        <translation>Cada día.</translation>
+    </message>
+    <message>
+        <source>On these days: mon,tue,wed,thu,fri,sat,sun.</source>
+        <translation>Estos días: mon,tue,wed,thu,fri,sat,sun.</translation>
+    </message>
+    <message>
+        <source>On this day of every month.</source>
+        <translation>Este día de cada mes.</translation>
+    </message>
+    <message>
+        <source>On this day of every year.</source>
+        <translation>Este día de cada año.</translation>
+    </message>
+    <message>
+        <source>The reminder.</source>
+        <translation>El recordatorio.</translation>
+    </message>
+    <message>
+        <source>A file of the play list.</source>
+        <translation>Un archivo de la lista de reproducción.</translation>
+    </message>
+    <message>
+        <source>The volume, in percent.</source>
+        <translation>El volumen, en porcentaje.</translation>
+    </message>
+    <message>
+        <source>deletes the alarm</source>
+        <translation>elimina la alarma</translation>
+    </message>
+    <message>
+        <source>switches the alarm on</source>
+        <translation>activa la alarma</translation>
+    </message>
+    <message>
+        <source>switches the alarm off</source>
+        <translation>desactiva la alarma</translation>
+    </message>
+    <message>
+        <source>skips the alarm&apos;s next ringing</source>
+        <translation>omite el próximo aviso de la alarma</translation>
+    </message>
+    <message>
+        <source>the alarm rings again from that day</source>
+        <translation>la alarma vuelve a sonar desde ese día</translation>
+    </message>
+    <message>
+        <source>The first day it rings again.</source>
+        <translation>El primer día en que vuelve a sonar.</translation>
+    </message>
+    <message>
+        <source>pause needs --until YYYY-MM-DD</source>
+        <translation>pause necesita --until AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>undoes a skip or a pause</source>
+        <translation>deshace una omisión o una pausa</translation>
+    </message>
+    <message>
+        <source>snoozes the ringing alarm</source>
+        <translation>pospone la alarma que está sonando</translation>
+    </message>
+    <message>
+        <source>stops the ringing alarm, as its OK does</source>
+        <translation>detiene la alarma que está sonando, como su botón Aceptar</translation>
+    </message>
+    <message>
+        <source>Verbs (with the program running they go to it; without, to the data folder):
+</source>
+        <translation>Verbos (con el programa en marcha van a él; sin él, a la carpeta de datos):
+</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 could not be done, 2 wrong usage.
+</source>
+        <translation>Códigos de salida: 0 hecho, 1 no se pudo hacer, 2 uso incorrecto.
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a verb</source>
+        <translation>«%1» no es un verbo</translation>
+    </message>
+    <message>
+        <source>usage: chronelle %1%2</source>
+        <translation>uso: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>--sound: the file name is empty</source>
+        <translation>--sound: el nombre de archivo está vacío</translation>
+    </message>
+    <message>
+        <source>writes every alarm as iCalendar to FILE or the standard output</source>
+        <translation>escribe todas las alarmas como iCalendar en FILE o en la salida estándar</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
+        <translation>añade las alarmas de un archivo iCalendar; indica qué eventos dejó y por qué</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1745,17 @@ Chronelle termina sin guardar %2.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>no es un archivo, sino %1</translation>
+    </message>
+</context>
+<context>
+    <name>VerbSession</name>
+    <message>
+        <source>Chronelle runs on the data folder %1 but can&apos;t be reached on the session bus.</source>
+        <translation>Chronelle se ejecuta sobre la carpeta de datos %1, pero no se puede contactar en el bus de sesión.</translation>
+    </message>
+    <message>
+        <source> Start Chronelle to look at the alarms before changing them from here.</source>
+        <translation> Inicie Chronelle para revisar las alarmas antes de cambiarlas desde aquí.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AlarmBus</name>
+    <message>
+        <source>Chronelle did not answer over D-Bus.</source>
+        <translation>Chronelle n&apos;a pas répondu par D-Bus.</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; must be %2</source>
+        <translation>l&apos;option «&#xa0;%1&#xa0;» doit être %2</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: memo, sounds, volume)</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;» (options&#xa0;: memo, sounds, volume)</translation>
+    </message>
+    <message>
+        <source>there is no session bus (%1)</source>
+        <translation>il n&apos;y a pas de bus de session (%1)</translation>
+    </message>
+    <message>
+        <source>could not serve %1 on the session bus</source>
+        <translation>impossible de servir %1 sur le bus de session</translation>
+    </message>
+    <message>
+        <source>the bus name %1 is taken by another copy</source>
+        <translation>le nom de bus %1 est pris par une autre copie</translation>
+    </message>
+    <message>
+        <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
+        <translation>L&apos;alarme d&apos;identifiant %1 ne sonnera plus&#xa0;; il n&apos;y a rien à sauter.</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
+        <translation>--until «&#xa0;%1&#xa0;»&#xa0;: pas une date au format AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation>--until «&#xa0;%1&#xa0;»&#xa0;: l&apos;alarme ne serait pas du tout en pause&#xa0;; donnez un jour après aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -129,6 +168,93 @@ Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</nume
     </message>
 </context>
 <context>
+    <name>AlarmChoices</name>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>not a time as HH:MM or HH:MM:SS</source>
+        <translation>pas une heure au format HH:MM ou HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the hour must be 0 to 23</source>
+        <translation>l&apos;heure doit être de 0 à 23</translation>
+    </message>
+    <message>
+        <source>the minutes must be 0 to 59</source>
+        <translation>les minutes doivent être de 0 à 59</translation>
+    </message>
+    <message>
+        <source>the seconds must be 0 to 59</source>
+        <translation>les secondes doivent être de 0 à 59</translation>
+    </message>
+    <message>
+        <source>not a date as YYYY-MM-DD</source>
+        <translation>pas une date au format AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>no day given (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>aucun jour donné (jours&#xa0;: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un jour (jours&#xa0;: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>le jour du mois doit être de 1 à 31</translation>
+    </message>
+    <message>
+        <source>not a month and day as MM-DD</source>
+        <translation>pas un mois et un jour au format MM-JJ</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder is empty</source>
+        <translation>--memo&#xa0;: le message est vide</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder holds a control character (U+%1)</source>
+        <translation>--memo&#xa0;: le message contient un caractère de contrôle (U+%1)</translation>
+    </message>
+    <message>
+        <source>a file name with a line break can&apos;t be kept in the play list</source>
+        <translation>un nom de fichier avec un saut de ligne ne peut pas figurer dans la liste de lecture</translation>
+    </message>
+    <message>
+        <source>not a full path</source>
+        <translation>pas un chemin complet</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: no such file</source>
+        <translation>--sound «&#xa0;%1&#xa0;»&#xa0;: fichier introuvable</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: not a regular file</source>
+        <translation>--sound «&#xa0;%1&#xa0;»&#xa0;: pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
+        <translation>--sound «&#xa0;%1&#xa0;»&#xa0;: le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>not one of %1</source>
+        <translation>pas l&apos;un de %1</translation>
+    </message>
+    <message>
+        <source>takes no value</source>
+        <translation>ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>must be 0 to 100</source>
+        <translation>doit être de 0 à 100</translation>
+    </message>
+    <message>
+        <source>that moment has passed</source>
+        <translation>ce moment est passé</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>All %1 alarms are in use. Delete an alarm before adding a new one.</source>
@@ -141,6 +267,22 @@ Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</nume
     <message>
         <source>There is no alarm in row %1.</source>
         <translation>Il n&apos;y a pas d&apos;alarme à la ligne %1.</translation>
+    </message>
+    <message>
+        <source>All %1 alarms are in use; delete one before adding another.</source>
+        <translation>Les %1 alarmes sont toutes utilisées&#xa0;; supprimez-en une avant d&apos;en ajouter une autre.</translation>
+    </message>
+    <message>
+        <source>There is no alarm with id %1.</source>
+        <translation>Il n&apos;y a pas d&apos;alarme d&apos;identifiant %1.</translation>
+    </message>
+    <message>
+        <source>No alarm is ringing.</source>
+        <translation>Aucune alarme ne sonne.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; was changed or deleted while it was being edited; the edit is not saved.</source>
+        <translation>L&apos;alarme «&#xa0;%1&#xa0;» a été modifiée ou supprimée pendant sa modification&#xa0;; la modification n&apos;est pas enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -379,6 +521,18 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>A verb below, with its arguments.</source>
+        <translation>Un des verbes ci-dessous, avec ses arguments.</translation>
+    </message>
+    <message>
+        <source>
+
+The alarms read at start ring as usual, but nothing changed from now on can be saved.</source>
+        <translation>
+
+Les alarmes lues au démarrage sonnent comme d&apos;habitude, mais plus aucune modification ne peut être enregistrée.</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>
@@ -397,6 +551,155 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>%1
 
 Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la taille normale et «&#xa0;Bleu&#xa0;» sont utilisés et un fichier correct est écrit à la sortie.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandVerbs</name>
+    <message>
+        <source>--%1 is given %2 times</source>
+        <translation>--%1 est donné %2 fois</translation>
+    </message>
+    <message>
+        <source>ID &apos;%1&apos;: not an alarm id (the number `chronelle list` shows)</source>
+        <translation>ID «&#xa0;%1&#xa0;»&#xa0;: pas un identifiant d&apos;alarme (le nombre qu&apos;affiche `chronelle list`)</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 can&apos;t both be given</source>
+        <translation>--%1 et --%2 ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>--volume &apos;%1&apos;: must be a whole number from 0 to 100</source>
+        <translation>--volume «&#xa0;%1&#xa0;»&#xa0;: doit être un nombre entier de 0 à 100</translation>
+    </message>
+    <message>
+        <source>No alarm will ring.
+</source>
+        <translation>Aucune alarme ne sonnera.
+</translation>
+    </message>
+    <message>
+        <source>every alarm: id, on/off, frequency, time, schedule, next ringing, caption</source>
+        <translation>toutes les alarmes&#xa0;: id, activée ou non, fréquence, heure, calendrier, prochaine sonnerie, titre</translation>
+    </message>
+    <message>
+        <source>An array of JSON objects.</source>
+        <translation>Un tableau d&apos;objets JSON.</translation>
+    </message>
+    <message>
+        <source>the next alarm that will ring</source>
+        <translation>la prochaine alarme qui sonnera</translation>
+    </message>
+    <message>
+        <source>adds an alarm and prints its id</source>
+        <translation>ajoute une alarme et affiche son identifiant</translation>
+    </message>
+    <message>
+        <source>Once, on this day.</source>
+        <translation>Une fois, ce jour-là.</translation>
+    </message>
+    <message>
+        <source>Every hour.</source>
+        <translation>Toutes les heures.</translation>
+    </message>
+    <message>
+        <source>Every day.</source>
+        <translation>Tous les jours.</translation>
+    </message>
+    <message>
+        <source>On these days: mon,tue,wed,thu,fri,sat,sun.</source>
+        <translation>Ces jours-là&#xa0;: mon,tue,wed,thu,fri,sat,sun.</translation>
+    </message>
+    <message>
+        <source>On this day of every month.</source>
+        <translation>Ce jour de chaque mois.</translation>
+    </message>
+    <message>
+        <source>On this day of every year.</source>
+        <translation>Ce jour de chaque année.</translation>
+    </message>
+    <message>
+        <source>The reminder.</source>
+        <translation>Le message.</translation>
+    </message>
+    <message>
+        <source>A file of the play list.</source>
+        <translation>Un fichier de la liste de lecture.</translation>
+    </message>
+    <message>
+        <source>The volume, in percent.</source>
+        <translation>Le volume, en pourcentage.</translation>
+    </message>
+    <message>
+        <source>deletes the alarm</source>
+        <translation>supprime l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>switches the alarm on</source>
+        <translation>active l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>switches the alarm off</source>
+        <translation>désactive l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>skips the alarm&apos;s next ringing</source>
+        <translation>saute la prochaine sonnerie de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>the alarm rings again from that day</source>
+        <translation>l&apos;alarme sonne de nouveau à partir de ce jour</translation>
+    </message>
+    <message>
+        <source>The first day it rings again.</source>
+        <translation>Le premier jour où elle sonne de nouveau.</translation>
+    </message>
+    <message>
+        <source>pause needs --until YYYY-MM-DD</source>
+        <translation>pause nécessite --until AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>undoes a skip or a pause</source>
+        <translation>annule un saut ou une pause</translation>
+    </message>
+    <message>
+        <source>snoozes the ringing alarm</source>
+        <translation>répète plus tard l&apos;alarme qui sonne</translation>
+    </message>
+    <message>
+        <source>stops the ringing alarm, as its OK does</source>
+        <translation>arrête l&apos;alarme qui sonne, comme son bouton OK</translation>
+    </message>
+    <message>
+        <source>Verbs (with the program running they go to it; without, to the data folder):
+</source>
+        <translation>Verbes (si le programme tourne, ils lui sont transmis&#xa0;; sinon, ils agissent sur le dossier de données)&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 could not be done, 2 wrong usage.
+</source>
+        <translation>Codes de sortie&#xa0;: 0 fait, 1 impossible, 2 mauvaise utilisation.
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a verb</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un verbe</translation>
+    </message>
+    <message>
+        <source>usage: chronelle %1%2</source>
+        <translation>utilisation&#xa0;: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>--sound: the file name is empty</source>
+        <translation>--sound&#xa0;: le nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>writes every alarm as iCalendar to FILE or the standard output</source>
+        <translation>écrit toutes les alarmes en iCalendar dans FILE ou sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
+        <translation>ajoute les alarmes d&apos;un fichier iCalendar&#xa0;; indique les événements laissés de côté et pourquoi</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1745,17 @@ Chronelle se termine sans enregistrer %2.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>ce n&apos;est pas un fichier mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>VerbSession</name>
+    <message>
+        <source>Chronelle runs on the data folder %1 but can&apos;t be reached on the session bus.</source>
+        <translation>Chronelle tourne sur le dossier de données %1 mais ne peut pas être joint sur le bus de session.</translation>
+    </message>
+    <message>
+        <source> Start Chronelle to look at the alarms before changing them from here.</source>
+        <translation> Démarrez Chronelle pour examiner les alarmes avant de les modifier d&apos;ici.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AlarmBus</name>
+    <message>
+        <source>Chronelle did not answer over D-Bus.</source>
+        <translation>Chronelle が D-Bus で応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; must be %2</source>
+        <translation>オプション「%1」は %2 である必要があります</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: memo, sounds, volume)</source>
+        <translation>不明なオプション「%1」(オプション: memo, sounds, volume)</translation>
+    </message>
+    <message>
+        <source>there is no session bus (%1)</source>
+        <translation>セッションバスがありません (%1)</translation>
+    </message>
+    <message>
+        <source>could not serve %1 on the session bus</source>
+        <translation>セッションバスで %1 を提供できませんでした</translation>
+    </message>
+    <message>
+        <source>the bus name %1 is taken by another copy</source>
+        <translation>バス名 %1 は別のコピーが使用しています</translation>
+    </message>
+    <message>
+        <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
+        <translation>ID %1 のアラームはもう鳴りません。スキップするものはありません。</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
+        <translation>--until「%1」: YYYY-MM-DD 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation>--until「%1」: これでは一時停止になりません。明日以降の日を指定してください</translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -121,6 +160,93 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     </message>
 </context>
 <context>
+    <name>AlarmChoices</name>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1「%2」: %3</translation>
+    </message>
+    <message>
+        <source>not a time as HH:MM or HH:MM:SS</source>
+        <translation>HH:MM または HH:MM:SS 形式の時刻ではありません</translation>
+    </message>
+    <message>
+        <source>the hour must be 0 to 23</source>
+        <translation>時は 0～23 で指定してください</translation>
+    </message>
+    <message>
+        <source>the minutes must be 0 to 59</source>
+        <translation>分は 0～59 で指定してください</translation>
+    </message>
+    <message>
+        <source>the seconds must be 0 to 59</source>
+        <translation>秒は 0～59 で指定してください</translation>
+    </message>
+    <message>
+        <source>not a date as YYYY-MM-DD</source>
+        <translation>YYYY-MM-DD 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>no day given (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>曜日が指定されていません (曜日: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (days: mon,tue,wed,thu,fri,sat,sun)</source>
+        <translation>「%1」は曜日ではありません (曜日: mon,tue,wed,thu,fri,sat,sun)</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>日は 1～31 で指定してください</translation>
+    </message>
+    <message>
+        <source>not a month and day as MM-DD</source>
+        <translation>MM-DD 形式の月日ではありません</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder is empty</source>
+        <translation>--memo: メモが空です</translation>
+    </message>
+    <message>
+        <source>--memo: the reminder holds a control character (U+%1)</source>
+        <translation>--memo: メモに制御文字 (U+%1) が含まれています</translation>
+    </message>
+    <message>
+        <source>a file name with a line break can&apos;t be kept in the play list</source>
+        <translation>改行を含むファイル名はプレイリストに入れられません</translation>
+    </message>
+    <message>
+        <source>not a full path</source>
+        <translation>完全なパスではありません</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: no such file</source>
+        <translation>--sound「%1」: そのようなファイルはありません</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: not a regular file</source>
+        <translation>--sound「%1」: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
+        <translation>--sound「%1」: ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>not one of %1</source>
+        <translation>%1 のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>takes no value</source>
+        <translation>値は指定できません</translation>
+    </message>
+    <message>
+        <source>must be 0 to 100</source>
+        <translation>0～100 で指定してください</translation>
+    </message>
+    <message>
+        <source>that moment has passed</source>
+        <translation>その日時は過ぎています</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>All %1 alarms are in use. Delete an alarm before adding a new one.</source>
@@ -133,6 +259,22 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source>There is no alarm in row %1.</source>
         <translation>%1 行目にアラームはありません。</translation>
+    </message>
+    <message>
+        <source>All %1 alarms are in use; delete one before adding another.</source>
+        <translation>%1 件のアラームがすべて使用中です。追加する前にいずれかを削除してください。</translation>
+    </message>
+    <message>
+        <source>There is no alarm with id %1.</source>
+        <translation>ID %1 のアラームはありません。</translation>
+    </message>
+    <message>
+        <source>No alarm is ringing.</source>
+        <translation>鳴っているアラームはありません。</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; was changed or deleted while it was being edited; the edit is not saved.</source>
+        <translation>アラーム「%1」は編集中に変更または削除されたため、編集内容は保存されません。</translation>
     </message>
 </context>
 <context>
@@ -371,6 +513,18 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>予期しない引数「%1」です。</translation>
     </message>
+    <message>
+        <source>A verb below, with its arguments.</source>
+        <translation>下記の動詞とその引数。</translation>
+    </message>
+    <message>
+        <source>
+
+The alarms read at start ring as usual, but nothing changed from now on can be saved.</source>
+        <translation>
+
+起動時に読み込んだアラームは通常どおり鳴りますが、今後の変更は保存できません。</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>
@@ -389,6 +543,155 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>%1
 
 %2 の時計の設定を読み込めませんでした。標準サイズと「青」を使い、終了時に正しいファイルを書き込みます。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandVerbs</name>
+    <message>
+        <source>--%1 is given %2 times</source>
+        <translation>--%1 が %2 回指定されています</translation>
+    </message>
+    <message>
+        <source>ID &apos;%1&apos;: not an alarm id (the number `chronelle list` shows)</source>
+        <translation>ID「%1」: アラーム ID ではありません (`chronelle list` が表示する番号)</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 can&apos;t both be given</source>
+        <translation>--%1 と --%2 は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--volume &apos;%1&apos;: must be a whole number from 0 to 100</source>
+        <translation>--volume「%1」: 0～100 の整数で指定してください</translation>
+    </message>
+    <message>
+        <source>No alarm will ring.
+</source>
+        <translation>鳴る予定のアラームはありません。
+</translation>
+    </message>
+    <message>
+        <source>every alarm: id, on/off, frequency, time, schedule, next ringing, caption</source>
+        <translation>すべてのアラーム: ID、オン/オフ、頻度、時刻、予定、次に鳴る日時、タイトル</translation>
+    </message>
+    <message>
+        <source>An array of JSON objects.</source>
+        <translation>JSON オブジェクトの配列。</translation>
+    </message>
+    <message>
+        <source>the next alarm that will ring</source>
+        <translation>次に鳴るアラーム</translation>
+    </message>
+    <message>
+        <source>adds an alarm and prints its id</source>
+        <translation>アラームを追加して ID を表示</translation>
+    </message>
+    <message>
+        <source>Once, on this day.</source>
+        <translation>この日に 1 回だけ。</translation>
+    </message>
+    <message>
+        <source>Every hour.</source>
+        <translation>毎時。</translation>
+    </message>
+    <message>
+        <source>Every day.</source>
+        <translation>毎日。</translation>
+    </message>
+    <message>
+        <source>On these days: mon,tue,wed,thu,fri,sat,sun.</source>
+        <translation>指定した曜日: mon,tue,wed,thu,fri,sat,sun。</translation>
+    </message>
+    <message>
+        <source>On this day of every month.</source>
+        <translation>毎月この日。</translation>
+    </message>
+    <message>
+        <source>On this day of every year.</source>
+        <translation>毎年この日。</translation>
+    </message>
+    <message>
+        <source>The reminder.</source>
+        <translation>メモ。</translation>
+    </message>
+    <message>
+        <source>A file of the play list.</source>
+        <translation>プレイリストのファイル。</translation>
+    </message>
+    <message>
+        <source>The volume, in percent.</source>
+        <translation>音量 (パーセント)。</translation>
+    </message>
+    <message>
+        <source>deletes the alarm</source>
+        <translation>アラームを削除</translation>
+    </message>
+    <message>
+        <source>switches the alarm on</source>
+        <translation>アラームをオン</translation>
+    </message>
+    <message>
+        <source>switches the alarm off</source>
+        <translation>アラームをオフ</translation>
+    </message>
+    <message>
+        <source>skips the alarm&apos;s next ringing</source>
+        <translation>アラームの次回をスキップ</translation>
+    </message>
+    <message>
+        <source>the alarm rings again from that day</source>
+        <translation>その日からアラームが再び鳴る</translation>
+    </message>
+    <message>
+        <source>The first day it rings again.</source>
+        <translation>再び鳴る最初の日。</translation>
+    </message>
+    <message>
+        <source>pause needs --until YYYY-MM-DD</source>
+        <translation>pause には --until YYYY-MM-DD が必要です</translation>
+    </message>
+    <message>
+        <source>undoes a skip or a pause</source>
+        <translation>スキップや一時停止を取り消す</translation>
+    </message>
+    <message>
+        <source>snoozes the ringing alarm</source>
+        <translation>鳴っているアラームをスヌーズ</translation>
+    </message>
+    <message>
+        <source>stops the ringing alarm, as its OK does</source>
+        <translation>鳴っているアラームを止める (OK と同じ)</translation>
+    </message>
+    <message>
+        <source>Verbs (with the program running they go to it; without, to the data folder):
+</source>
+        <translation>動詞 (プログラムの実行中はプログラムに、実行していないときはデータフォルダーに作用します):
+</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 could not be done, 2 wrong usage.
+</source>
+        <translation>終了コード: 0 完了、1 実行できなかった、2 使い方の誤り。
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a verb</source>
+        <translation>「%1」は動詞ではありません</translation>
+    </message>
+    <message>
+        <source>usage: chronelle %1%2</source>
+        <translation>使い方: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>--sound: the file name is empty</source>
+        <translation>--sound: ファイル名が空です</translation>
+    </message>
+    <message>
+        <source>writes every alarm as iCalendar to FILE or the standard output</source>
+        <translation>すべてのアラームを iCalendar 形式で FILE か標準出力に書き出す</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
+        <translation>iCalendar ファイルのアラームを追加し、取り込まなかった予定とその理由を表示</translation>
     </message>
 </context>
 <context>
@@ -1424,6 +1727,17 @@ Chronelle は%2を保存せずに終了します。</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>ファイルではなく%1です</translation>
+    </message>
+</context>
+<context>
+    <name>VerbSession</name>
+    <message>
+        <source>Chronelle runs on the data folder %1 but can&apos;t be reached on the session bus.</source>
+        <translation>Chronelle はデータフォルダー %1 で動作していますが、セッションバスで連絡できません。</translation>
+    </message>
+    <message>
+        <source> Start Chronelle to look at the alarms before changing them from here.</source>
+        <translation> ここから変更する前に、Chronelle を起動してアラームを確認してください。</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,9 @@ TEST_F(Installed, CommandLineSpeaksTheUsersLanguage)
     EXPECT_EQ(german.exitCode, 0);
     EXPECT_TRUE(german.out.contains("Ein Wecker für den Desktop")) << german.out.toStdString();
     EXPECT_TRUE(german.out.contains("Zeigt Hilfe zu den Kommandozeilenoptionen an.")) << german.out.toStdString();
+    EXPECT_TRUE(german.out.contains("Befehle (läuft das Programm, gehen sie an es, sonst an den Datenordner):\n"
+                                    "  list [--json]\n      alle Alarme:"))
+        << german.out.toStdString();
     const Finished stray = run(program, {QStringLiteral("stray")}, inLanguage("de_DE.UTF-8"));
     EXPECT_EQ(stray.exitCode, 2);
     EXPECT_TRUE(stray.err.contains("Unerwartetes Argument „stray“.")) << stray.err.toStdString();
@@ -415,6 +418,7 @@ TEST_F(Installed, CommandLineSpeaksTheUsersLanguage)
                                      "notification area.\n"))
         << english.out.toStdString();
     EXPECT_TRUE(english.out.contains("Displays help on commandline options.")) << english.out.toStdString();
+    EXPECT_TRUE(english.out.contains("  list [--json]\n      every alarm: id, on/off")) << english.out.toStdString();
 }
 
 TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
