@@ -47,36 +47,45 @@ namespace {
 // copy. Returns the exit code when the program should end here.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    QCommandLineParser parser;
-    // "-platform", "-session" and the like are Qt's, as the session manager
-    // uses them to start the program again; they are passed on untouched.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const auto addQtOption = [&parser](const char *name, const QString &valueName) {
-        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), valueName);
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
+    // The options' texts are fixed when they are added, so the parser that
+    // prints them is built again once the translations are loaded.
+    const auto configured = [](QCommandLineParser &parser) {
+        // "-platform", "-session" and the like are Qt's, as the session manager
+        // uses them to start the program again; they are passed on untouched.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addHelpOption();
+        parser.addVersionOption();
+        const auto addQtOption = [&parser](const char *name, const QString &valueName) {
+            QCommandLineOption qtOption(QString::fromLatin1(name), QString(), valueName);
+            qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(qtOption);
+        };
+        for (const char *name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
+              "qwindowicon", "qwindowtitle", "title", "name", "style", "stylesheet", "session"})
+            addQtOption(name, QStringLiteral("value"));
+        for (const char *name : {"widgetcount", "reverse", "nograb", "dograb", "sync"})
+            addQtOption(name, QString());
     };
-    for (const char *name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
-          "qwindowicon", "qwindowtitle", "title", "name", "style", "stylesheet", "session"})
-        addQtOption(name, QStringLiteral("value"));
-    for (const char *name : {"widgetcount", "reverse", "nograb", "dograb", "sync"})
-        addQtOption(name, QString());
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bool understood = parser.parse(arguments) && parser.positionalArguments().isEmpty();
-    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
-    if (understood && !helpAsked && !parser.isSet(version))
-        return std::nullopt;
+    {
+        QCommandLineParser parser;
+        configured(parser);
+        const bool understood = parser.parse(arguments) && parser.positionalArguments().isEmpty();
+        if (understood && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all")) &&
+            !parser.isSet(QStringLiteral("version")))
+            return std::nullopt;
+    }
 
     // Only now an application object, for the texts: one that needs no display.
     QCoreApplication textOnly(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Chronelle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CHRONELLE_VERSION));
     UiLanguage::install(QLocale::system().uiLanguages());
+    QCommandLineParser parser;
+    configured(parser);
     parser.setApplicationDescription(QCoreApplication::translate("Chronelle",
                                                                  "A desktop alarm clock with a dot-matrix "
                                                                  "clock face that lives in the notification "
@@ -84,6 +93,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("verb"),
                                  QCoreApplication::translate("Chronelle", "A verb below, with its arguments."),
                                  QStringLiteral("[verb [arguments]]"));
+    const bool understood = parser.parse(arguments) && parser.positionalArguments().isEmpty();
     if (!understood) {
         const QString error = parser.errorText().isEmpty()
                                   ? QCoreApplication::translate("Chronelle", "Unexpected argument '%1'.")
@@ -92,7 +102,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         std::fprintf(stderr, "chronelle: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
         return 2;
     }
-    if (helpAsked)
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         std::fputs(qPrintable(parser.helpText() + u'\n' + CommandVerbs::helpText()), stdout);
     else
         std::printf("Chronelle %s\n", CHRONELLE_VERSION);
