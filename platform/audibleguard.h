@@ -11,10 +11,13 @@
 // the guard says that the sound could not be checked.
 //
 // Promises of every implementation:
-// - engage() and release() never throw and return once the sound server has
-//   answered or a short wait has run out; release() on a guard that is not
-//   engaged does nothing, so a program that ends right after it leaves
-//   nothing changed.
+// - engage() and release() never throw and never wait for the sound server:
+//   the work goes on on the event loop, in the order asked, and settled()
+//   comes once the server has answered all of it or short waits have run
+//   out, so a hung server holds up nothing else. release() on a guard that
+//   is not engaged does nothing. A guard destroyed before it has settled
+//   finishes its work first, waiting briefly, so a program that ends right
+//   after a release leaves nothing changed.
 // - Whatever the user should know (the sound was off and is on for this
 //   alarm, it could not be checked, the server went away) is said through
 //   note(), each fact once per engagement, never from inside engage() or
@@ -35,7 +38,10 @@ public:
 
     virtual void engage() = 0;
     virtual void release() = 0;
+    // What was asked last, whether or not the server has done it yet.
     virtual bool engaged() const = 0;
+    // Nothing asked is still waiting for the server.
+    virtual bool isSettled() const { return true; }
 
     // The texts of note(), shared by every implementation.
     static QString raisedNote(bool wasMuted, int percentBefore, int percentNow);
@@ -45,4 +51,6 @@ public:
 
 signals:
     void note(const QString &text);
+    // All that was asked has been done, or given up; never from inside engage() or release().
+    void settled();
 };

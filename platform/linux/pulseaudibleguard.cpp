@@ -3,14 +3,20 @@
 #include "qtpulseloop.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QTimer>
 #include <cstdlib>
+#include <memory>
 #include <pulse/pulseaudio.h>
+#include <pulse/rtclock.h>
 
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
 constexpr int kRequestTimeoutMs = 1000;
+// What a guard that goes away waits at most for its last work.
+constexpr int kFinishTimeoutMs = 3000;
 
 constexpr pa_volume_t floorVolume()
 {
@@ -64,15 +70,72 @@ AudibleGuard *AudibleGuard::create(QObject *parent)
     return new PulseAudibleGuard(parent);
 }
 
+struct PulseAudibleGuard::Request
+{
+    PulseAudibleGuard *guard;
+    pa_operation *operation;
+    pa_time_event *wait = nullptr;
+    Then then;
+};
+
 PulseAudibleGuard::PulseAudibleGuard(QObject *parent) : AudibleGuard(parent) {}
 
 PulseAudibleGuard::~PulseAudibleGuard()
 {
     release();
+    // What was changed must be put back before the program can end: the
+    // last work is waited for here, briefly.
+    const QDeadlineTimer deadline(kFinishTimeoutMs);
+    while (!isSettled() && m_loop && !deadline.hasExpired()) {
+        QtPulseLoop *loop = m_loop;
+        loop->runUntil([this, loop]() { return isSettled() || m_loop != loop; }, int(deadline.remainingTime()));
+    }
+    m_jobs.clear();
     disconnectFromServer();
+    endRetired();
 }
 
-bool PulseAudibleGuard::connectToServer(QString *why)
+bool PulseAudibleGuard::isSettled() const
+{
+    return !m_jobRunning && m_jobs.isEmpty() && m_requests.isEmpty() && !m_connecting;
+}
+
+void PulseAudibleGuard::enqueue(std::function<void()> job)
+{
+    m_jobs << std::move(job);
+    if (m_jobRunning)
+        return;
+    m_jobRunning = true;
+    m_jobs.takeFirst()();
+}
+
+void PulseAudibleGuard::jobDone()
+{
+    m_jobRunning = false;
+    if (!m_jobs.isEmpty()) {
+        m_jobRunning = true;
+        m_jobs.takeFirst()();
+        return;
+    }
+    announceIfSettled();
+}
+
+void PulseAudibleGuard::announceIfSettled()
+{
+    if (!isSettled() || m_settledPosted)
+        return;
+    m_settledPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            m_settledPosted = false;
+            if (isSettled())
+                emit settled();
+        },
+        Qt::QueuedConnection);
+}
+
+void PulseAudibleGuard::connectToServer(std::function<void(bool, const QString &)> then)
 {
     m_serverHangs = false;
     m_loop = new QtPulseLoop(this);
@@ -81,52 +144,92 @@ bool PulseAudibleGuard::connectToServer(QString *why)
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, CHRONELLE_APP_ID);
     m_context = pa_context_new_with_proplist(m_loop->api(), "Chronelle", properties);
     pa_proplist_free(properties);
+    m_connecting = std::move(then);
+    pa_context_set_state_callback(
+        m_context, [](pa_context *, void *self) { static_cast<PulseAudibleGuard *>(self)->contextStateChanged(); },
+        this);
     // Never start a server of our own: an alarm is no reason to start one.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        *why = contextError();
-        disconnectFromServer();
-        return false;
+        QTimer::singleShot(0, this, [this, why = contextError()]() { connectionAnswered(false, why); });
+        return;
     }
-    const bool answered = runUntil(
-        [this]() {
-            const pa_context_state_t state = pa_context_get_state(m_context);
-            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-        },
-        kConnectTimeoutMs);
-    if (!contextReady()) {
-        *why =
-            answered ? contextError() : QCoreApplication::translate("AudibleGuard", "the sound server did not answer");
-        disconnectFromServer();
-        return false;
-    }
-    pa_context_set_state_callback(
-        m_context,
-        [](pa_context *context, void *self) {
-            if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) {
-                // Not from inside the server's loop: the handler tears the loop down.
-                auto *guard = static_cast<PulseAudibleGuard *>(self);
-                QMetaObject::invokeMethod(guard, &PulseAudibleGuard::serverGone, Qt::QueuedConnection);
-            }
+    m_connectWait = pa_context_rttime_new(
+        m_context, pa_rtclock_now() + kConnectTimeoutMs * PA_USEC_PER_MSEC,
+        [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *self) {
+            static_cast<PulseAudibleGuard *>(self)->connectionAnswered(
+                false, QCoreApplication::translate("AudibleGuard", "the sound server did not answer"));
         },
         this);
-    return true;
+}
+
+void PulseAudibleGuard::contextStateChanged()
+{
+    const pa_context_state_t state = pa_context_get_state(m_context);
+    if (m_connecting) {
+        if (state == PA_CONTEXT_READY)
+            connectionAnswered(true, {});
+        else if (!PA_CONTEXT_IS_GOOD(state))
+            // Not from inside the server's loop: the answer tears the loop down.
+            QTimer::singleShot(0, this, [this, why = contextError()]() { connectionAnswered(false, why); });
+        return;
+    }
+    if (!PA_CONTEXT_IS_GOOD(state))
+        QMetaObject::invokeMethod(this, &PulseAudibleGuard::serverGone, Qt::QueuedConnection);
+}
+
+void PulseAudibleGuard::connectionAnswered(bool connected, const QString &why)
+{
+    if (!m_connecting)
+        return;
+    if (m_connectWait) {
+        m_loop->api()->time_free(std::exchange(m_connectWait, nullptr));
+    }
+    const auto then = std::exchange(m_connecting, {});
+    if (!connected)
+        disconnectFromServer();
+    then(connected, why);
+    announceIfSettled();
 }
 
 void PulseAudibleGuard::disconnectFromServer()
 {
-    for (pa_operation *operation : std::as_const(m_pending)) {
-        pa_operation_cancel(operation);
-        pa_operation_unref(operation);
+    // Unanswered requests are given up while the loop still holds their
+    // waits; what follows them runs once the connection is gone.
+    QList<Then> abandoned;
+    for (Request *request : std::exchange(m_requests, {})) {
+        if (request->wait)
+            m_loop->api()->time_free(request->wait);
+        pa_operation_set_state_callback(request->operation, nullptr, nullptr);
+        pa_operation_cancel(request->operation);
+        pa_operation_unref(request->operation);
+        abandoned << std::move(request->then);
+        delete request;
     }
-    m_pending.clear();
+    if (m_connectWait)
+        m_loop->api()->time_free(std::exchange(m_connectWait, nullptr));
+    const auto connecting = std::exchange(m_connecting, {});
+    const QString why = m_context ? contextError() : QString();
     if (m_context) {
         pa_context_set_state_callback(m_context, nullptr, nullptr);
         pa_context_set_subscribe_callback(m_context, nullptr, nullptr);
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
-        m_context = nullptr;
+        // This may run inside one of the connection's own callbacks, where
+        // libpulse can't end it: it is ended right after.
+        m_retired << Retired{std::exchange(m_context, nullptr), std::exchange(m_loop, nullptr)};
+        QTimer::singleShot(0, this, &PulseAudibleGuard::endRetired);
     }
-    delete std::exchange(m_loop, nullptr);
+    for (const Then &then : std::as_const(abandoned))
+        then(false);
+    if (connecting)
+        connecting(false, why);
+}
+
+void PulseAudibleGuard::endRetired()
+{
+    for (const Retired &retired : std::exchange(m_retired, {})) {
+        pa_context_disconnect(retired.context);
+        pa_context_unref(retired.context);
+        delete retired.loop;
+    }
 }
 
 bool PulseAudibleGuard::contextReady() const
@@ -139,91 +242,49 @@ QString PulseAudibleGuard::contextError() const
     return QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
 }
 
-bool PulseAudibleGuard::runUntil(const std::function<bool()> &done, int timeoutMs)
+void PulseAudibleGuard::ask(const Ask &request, Then then)
 {
-    return m_loop && m_loop->runUntil(done, timeoutMs);
-}
-
-bool PulseAudibleGuard::await(pa_operation *operation)
-{
-    if (!operation)
-        return false;
-    if (!m_serverHangs &&
-        !runUntil([operation]() { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; },
-                  kRequestTimeoutMs) &&
-        pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
-        m_serverHangs = true;
-    const bool done = pa_operation_get_state(operation) == PA_OPERATION_DONE;
-    if (!done)
-        pa_operation_cancel(operation);
-    pa_operation_unref(operation);
-    return done;
-}
-
-void PulseAudibleGuard::track(pa_operation *operation)
-{
-    if (!operation)
+    pa_operation *operation = !m_serverHangs && contextReady() ? request(m_context) : nullptr;
+    if (!operation) {
+        then(false);
         return;
-    // Outside engage() nobody waits: the answer comes by its callback all the same.
-    if (m_settling)
-        m_pending << operation;
-    else
-        pa_operation_unref(operation);
-}
-
-void PulseAudibleGuard::settle()
-{
-    // Answers may ask for more (a stream found is then unmuted): wait for those too.
-    while (!m_pending.isEmpty())
-        await(m_pending.takeFirst());
-    m_settling = false;
-}
-
-QByteArray PulseAudibleGuard::defaultSinkName()
-{
-    QByteArray name;
-    await(pa_context_get_server_info(
-        m_context,
-        [](pa_context *, const pa_server_info *info, void *result) {
-            if (info && info->default_sink_name)
-                *static_cast<QByteArray *>(result) = info->default_sink_name;
+    }
+    auto *pending = new Request{this, operation, nullptr, std::move(then)};
+    m_requests << pending;
+    pa_operation_set_state_callback(
+        operation,
+        [](pa_operation *answered, void *data) {
+            const pa_operation_state_t state = pa_operation_get_state(answered);
+            if (state != PA_OPERATION_RUNNING) {
+                auto *waiting = static_cast<Request *>(data);
+                waiting->guard->finish(waiting, state == PA_OPERATION_DONE);
+            }
         },
-        &name));
-    return name;
+        pending);
+    pending->wait = pa_context_rttime_new(
+        m_context, pa_rtclock_now() + kRequestTimeoutMs * PA_USEC_PER_MSEC,
+        [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *data) {
+            auto *unanswered = static_cast<Request *>(data);
+            unanswered->guard->m_serverHangs = true;
+            unanswered->guard->finish(unanswered, false);
+        },
+        pending);
 }
 
-PulseAudibleGuard::SinkState PulseAudibleGuard::sinkState(const QByteArray &name)
+void PulseAudibleGuard::finish(Request *request, bool done)
 {
-    SinkState state;
-    await(pa_context_get_sink_info_by_name(
-        m_context, name.constData(),
-        [](pa_context *, const pa_sink_info *info, int eol, void *result) {
-            if (eol > 0 || !info)
-                return;
-            auto &found = *static_cast<SinkState *>(result);
-            found.found = true;
-            found.muted = info->mute != 0;
-            found.volume = info->volume;
-        },
-        &state));
-    return state;
-}
-
-PulseAudibleGuard::StreamState PulseAudibleGuard::streamState(uint32_t index)
-{
-    StreamState state;
-    await(pa_context_get_sink_input_info(
-        m_context, index,
-        [](pa_context *, const pa_sink_input_info *info, int eol, void *result) {
-            if (eol > 0 || !info)
-                return;
-            auto &found = *static_cast<StreamState *>(result);
-            found.found = true;
-            found.own = isOwnStream(*info);
-            found.muted = info->mute != 0;
-        },
-        &state));
-    return state;
+    if (!m_requests.removeOne(request))
+        return;
+    if (request->wait)
+        m_loop->api()->time_free(request->wait);
+    pa_operation_set_state_callback(request->operation, nullptr, nullptr);
+    if (pa_operation_get_state(request->operation) == PA_OPERATION_RUNNING)
+        pa_operation_cancel(request->operation);
+    pa_operation_unref(request->operation);
+    const Then then = std::move(request->then);
+    delete request;
+    then(done);
+    announceIfSettled();
 }
 
 void PulseAudibleGuard::engage()
@@ -231,81 +292,180 @@ void PulseAudibleGuard::engage()
     if (m_engaged)
         return;
     m_engaged = true;
+    enqueue([this]() { runEngage(); });
+}
+
+void PulseAudibleGuard::runEngage()
+{
     m_ownSoundSaid = false;
     m_lostSaid = false;
     m_unmutedSink = false;
     m_raisedVolume = false;
     m_unmutedStreams.clear();
-
-    QString why;
-    if (!connectToServer(&why)) {
-        say(uncheckedNote(why));
-        return;
-    }
-    raiseDefaultSink();
-
-    // The program's own streams: those playing already, and those the player
-    // opens while the alarm rings. A stream the user mutes while it plays is
-    // theirs: only new streams are looked at.
-    pa_context_set_subscribe_callback(
-        m_context,
-        [](pa_context *context, pa_subscription_event_type_t event, uint32_t index, void *self) {
-            if ((event & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) != PA_SUBSCRIPTION_EVENT_SINK_INPUT ||
-                (event & PA_SUBSCRIPTION_EVENT_TYPE_MASK) != PA_SUBSCRIPTION_EVENT_NEW)
-                return;
-            auto *guard = static_cast<PulseAudibleGuard *>(self);
-            guard->track(pa_context_get_sink_input_info(context, index, &PulseAudibleGuard::onStreamFound, guard));
-        },
-        this);
-    m_settling = true;
-    track(pa_context_subscribe(m_context, PA_SUBSCRIPTION_MASK_SINK_INPUT, nullptr, nullptr));
-    track(pa_context_get_sink_input_info_list(m_context, &PulseAudibleGuard::onStreamFound, this));
-    settle();
+    connectToServer([this](bool connected, const QString &why) {
+        if (!connected) {
+            say(uncheckedNote(why));
+            jobDone();
+            return;
+        }
+        checkDefaultSink();
+    });
 }
 
-void PulseAudibleGuard::raiseDefaultSink()
+void PulseAudibleGuard::checkDefaultSink()
 {
-    m_sinkName = defaultSinkName();
-    const SinkState before = m_sinkName.isEmpty() ? SinkState() : sinkState(m_sinkName);
-    if (!before.found) {
-        say(uncheckedNote(contextReady() ? QCoreApplication::translate("AudibleGuard", "there is no sound output")
-                                         : contextError()));
+    auto name = std::make_shared<QByteArray>();
+    ask(
+        [name](pa_context *context) {
+            return pa_context_get_server_info(
+                context,
+                [](pa_context *, const pa_server_info *info, void *result) {
+                    if (info && info->default_sink_name)
+                        *static_cast<QByteArray *>(result) = info->default_sink_name;
+                },
+                name.get());
+        },
+        [this, name](bool) {
+            m_sinkName = *name;
+            auto state = std::make_shared<SinkState>();
+            const auto checked = [this, state](bool) {
+                if (!state->found) {
+                    say(uncheckedNote(contextReady()
+                                          ? QCoreApplication::translate("AudibleGuard", "there is no sound output")
+                                          : contextError()));
+                    watchOwnStreams();
+                    return;
+                }
+                unmuteSink(*state);
+            };
+            if (m_sinkName.isEmpty()) {
+                checked(false);
+                return;
+            }
+            askSinkState(state, checked);
+        });
+}
+
+void PulseAudibleGuard::askSinkState(const std::shared_ptr<SinkState> &state, Then then)
+{
+    ask(
+        [this, state](pa_context *context) {
+            return pa_context_get_sink_info_by_name(
+                context, m_sinkName.constData(),
+                [](pa_context *, const pa_sink_info *info, int eol, void *result) {
+                    if (eol > 0 || !info)
+                        return;
+                    auto &found = *static_cast<SinkState *>(result);
+                    found.found = true;
+                    found.muted = info->mute != 0;
+                    found.volume = info->volume;
+                },
+                state.get());
+        },
+        std::move(then));
+}
+
+void PulseAudibleGuard::unmuteSink(const SinkState &before)
+{
+    if (!before.muted) {
+        raiseSinkVolume(before, false);
         return;
     }
-    bool refused = false;
-    if (before.muted) {
-        m_unmutedSink = await(pa_context_set_sink_mute_by_name(m_context, m_sinkName.constData(), 0, nullptr, nullptr));
-        refused = !m_unmutedSink;
+    ask(
+        [this](pa_context *context) {
+            return pa_context_set_sink_mute_by_name(context, m_sinkName.constData(), 0, nullptr, nullptr);
+        },
+        [this, before](bool done) {
+            m_unmutedSink = done;
+            raiseSinkVolume(before, !done);
+        });
+}
+
+void PulseAudibleGuard::raiseSinkVolume(const SinkState &before, bool refused)
+{
+    if (pa_cvolume_max(&before.volume) >= floorVolume()) {
+        reportRaise(before, refused);
+        return;
     }
-    if (pa_cvolume_max(&before.volume) < floorVolume()) {
-        pa_cvolume raised = before.volume;
-        pa_cvolume_scale(&raised, floorVolume());
-        if (await(pa_context_set_sink_volume_by_name(m_context, m_sinkName.constData(), &raised, nullptr, nullptr))) {
+    pa_cvolume raised = before.volume;
+    pa_cvolume_scale(&raised, floorVolume());
+    ask(
+        [this, raised](pa_context *context) {
+            return pa_context_set_sink_volume_by_name(context, m_sinkName.constData(), &raised, nullptr, nullptr);
+        },
+        [this, before, raised, refused](bool done) {
+            if (!done) {
+                reportRaise(before, true);
+                return;
+            }
             m_raisedVolume = true;
             m_volumeBefore = before.volume;
             // What the device made of it is what release() recognises as ours.
-            const SinkState after = sinkState(m_sinkName);
-            m_volumeRaised = after.found ? after.volume : raised;
-        } else {
-            refused = true;
-        }
-    }
+            auto after = std::make_shared<SinkState>();
+            askSinkState(after, [this, before, raised, refused, after](bool) {
+                m_volumeRaised = after->found ? after->volume : raised;
+                reportRaise(before, refused);
+            });
+        });
+}
+
+void PulseAudibleGuard::reportRaise(const SinkState &before, bool refused)
+{
     if (refused)
         say(uncheckedNote(
             QCoreApplication::translate("AudibleGuard", "the sound server refused to change the output")));
     else if (m_unmutedSink || m_raisedVolume)
         say(raisedNote(m_unmutedSink, percentOf(before.volume),
                        percentOf(m_raisedVolume ? m_volumeRaised : before.volume)));
+    watchOwnStreams();
 }
 
-void PulseAudibleGuard::onStreamFound(pa_context *context, const pa_sink_input_info *info, int eol, void *self)
+void PulseAudibleGuard::watchOwnStreams()
+{
+    if (!contextReady()) {
+        jobDone();
+        return;
+    }
+    // The program's own streams: those playing already, and those the player
+    // opens while the alarm rings. A stream the user mutes while it plays is
+    // theirs: only new streams are looked at.
+    pa_context_set_subscribe_callback(
+        m_context,
+        [](pa_context *, pa_subscription_event_type_t event, uint32_t index, void *self) {
+            if ((event & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) != PA_SUBSCRIPTION_EVENT_SINK_INPUT ||
+                (event & PA_SUBSCRIPTION_EVENT_TYPE_MASK) != PA_SUBSCRIPTION_EVENT_NEW)
+                return;
+            auto *guard = static_cast<PulseAudibleGuard *>(self);
+            guard->ask(
+                [guard, index](pa_context *context) {
+                    return pa_context_get_sink_input_info(context, index, &PulseAudibleGuard::onStreamFound, guard);
+                },
+                [](bool) {});
+        },
+        this);
+    ask(
+        [](pa_context *context) {
+            return pa_context_subscribe(context, PA_SUBSCRIPTION_MASK_SINK_INPUT, nullptr, nullptr);
+        },
+        [](bool) {});
+    ask(
+        [this](pa_context *context) {
+            return pa_context_get_sink_input_info_list(context, &PulseAudibleGuard::onStreamFound, this);
+        },
+        [this](bool) { jobDone(); });
+}
+
+void PulseAudibleGuard::onStreamFound(pa_context *, const pa_sink_input_info *info, int eol, void *self)
 {
     auto *guard = static_cast<PulseAudibleGuard *>(self);
     if (eol > 0 || !info || !guard->m_engaged || !info->mute || !isOwnStream(*info) ||
         guard->m_unmutedStreams.contains(info->index))
         return;
-    guard->track(pa_context_set_sink_input_mute(context, info->index, 0, nullptr, nullptr));
-    guard->m_unmutedStreams << info->index;
+    const uint32_t index = info->index;
+    guard->ask(
+        [index](pa_context *context) { return pa_context_set_sink_input_mute(context, index, 0, nullptr, nullptr); },
+        [](bool) {});
+    guard->m_unmutedStreams << index;
     if (!guard->m_ownSoundSaid) {
         guard->m_ownSoundSaid = true;
         guard->say(ownSoundOnNote());
@@ -328,43 +488,113 @@ void PulseAudibleGuard::release()
     if (!m_engaged)
         return;
     m_engaged = false;
+    enqueue([this]() { runRelease(); });
+}
+
+void PulseAudibleGuard::runRelease()
+{
     // A server slow while the alarm started may answer now: what was changed is put back if it can be.
     m_serverHangs = false;
-    const bool changed = m_unmutedSink || m_raisedVolume || !m_unmutedStreams.isEmpty();
-    if (changed && !contextReady()) {
-        // The server went away and may be back: what it kept of our change is put back too.
-        disconnectFromServer();
-        QString why;
-        connectToServer(&why);
+    if (!m_unmutedSink && !m_raisedVolume && m_unmutedStreams.isEmpty()) {
+        releaseDone();
+        return;
     }
-    if (changed && contextReady()) {
-        pa_context_set_subscribe_callback(m_context, nullptr, nullptr);
-        restoreSink();
-        for (const uint32_t index : std::as_const(m_unmutedStreams)) {
-            const StreamState stream = streamState(index);
-            if (stream.found && stream.own && !stream.muted)
-                await(pa_context_set_sink_input_mute(m_context, index, 1, nullptr, nullptr));
+    const auto putBack = [this]() {
+        if (!contextReady()) {
+            releaseDone();
+            return;
         }
+        pa_context_set_subscribe_callback(m_context, nullptr, nullptr);
+        restoreSink([this]() { restoreStreams(m_unmutedStreams, [this]() { releaseDone(); }); });
+    };
+    if (contextReady()) {
+        putBack();
+        return;
     }
+    // The server went away and may be back: what it kept of our change is put back too.
+    disconnectFromServer();
+    connectToServer([putBack](bool, const QString &) { putBack(); });
+}
+
+void PulseAudibleGuard::restoreSink(std::function<void()> then)
+{
+    if (!m_unmutedSink && !m_raisedVolume) {
+        then();
+        return;
+    }
+    // Only what is still as this guard left it goes back: a level or a mute
+    // the user chose while the alarm rang stays.
+    auto now = std::make_shared<SinkState>();
+    askSinkState(now, [this, now, then](bool) {
+        if (!now->found) {
+            then();
+            return;
+        }
+        const auto putVolumeBack = [this, now, then](bool) {
+            if (!m_raisedVolume || !sameVolume(now->volume, m_volumeRaised)) {
+                then();
+                return;
+            }
+            ask(
+                [this](pa_context *context) {
+                    return pa_context_set_sink_volume_by_name(context, m_sinkName.constData(), &m_volumeBefore, nullptr,
+                                                              nullptr);
+                },
+                [then](bool) { then(); });
+        };
+        if (m_unmutedSink && !now->muted)
+            ask(
+                [this](pa_context *context) {
+                    return pa_context_set_sink_mute_by_name(context, m_sinkName.constData(), 1, nullptr, nullptr);
+                },
+                putVolumeBack);
+        else
+            putVolumeBack(true);
+    });
+}
+
+void PulseAudibleGuard::restoreStreams(QList<uint32_t> streams, std::function<void()> then)
+{
+    if (streams.isEmpty()) {
+        then();
+        return;
+    }
+    const uint32_t index = streams.takeFirst();
+    auto state = std::make_shared<StreamState>();
+    ask(
+        [index, state](pa_context *context) {
+            return pa_context_get_sink_input_info(
+                context, index,
+                [](pa_context *, const pa_sink_input_info *info, int eol, void *result) {
+                    if (eol > 0 || !info)
+                        return;
+                    auto &found = *static_cast<StreamState *>(result);
+                    found.found = true;
+                    found.own = isOwnStream(*info);
+                    found.muted = info->mute != 0;
+                },
+                state.get());
+        },
+        [this, index, state, streams, then](bool) {
+            const auto next = [this, streams, then](bool) { restoreStreams(streams, then); };
+            if (state->found && state->own && !state->muted)
+                ask(
+                    [index](pa_context *context) {
+                        return pa_context_set_sink_input_mute(context, index, 1, nullptr, nullptr);
+                    },
+                    next);
+            else
+                next(true);
+        });
+}
+
+void PulseAudibleGuard::releaseDone()
+{
     m_unmutedSink = false;
     m_raisedVolume = false;
     m_unmutedStreams.clear();
     disconnectFromServer();
-}
-
-void PulseAudibleGuard::restoreSink()
-{
-    if (!m_unmutedSink && !m_raisedVolume)
-        return;
-    // Only what is still as this guard left it goes back: a level or a mute
-    // the user chose while the alarm rang stays.
-    const SinkState now = sinkState(m_sinkName);
-    if (!now.found)
-        return;
-    if (m_unmutedSink && !now.muted)
-        await(pa_context_set_sink_mute_by_name(m_context, m_sinkName.constData(), 1, nullptr, nullptr));
-    if (m_raisedVolume && sameVolume(now.volume, m_volumeRaised))
-        await(pa_context_set_sink_volume_by_name(m_context, m_sinkName.constData(), &m_volumeBefore, nullptr, nullptr));
+    jobDone();
 }
 
 void PulseAudibleGuard::say(const QString &text)

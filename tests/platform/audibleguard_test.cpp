@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <pulse/pulseaudio.h>
+#include <utility>
 
 namespace {
 
@@ -93,6 +94,24 @@ protected:
         m_guard.reset();
         m_keeper.reset();
     }
+    // The guard does its work on the event loop: what the server holds is
+    // looked at once it has settled.
+    void settleAfter(const std::function<void()> &call)
+    {
+        QSignalSpy settled(m_guard.get(), &AudibleGuard::settled);
+        call();
+        if (!m_guard->isSettled()) {
+            ASSERT_TRUE(settled.wait(15000)) << "the guard did not settle";
+        }
+    }
+    void engage()
+    {
+        settleAfter([this]() { m_guard->engage(); });
+    }
+    void release()
+    {
+        settleAfter([this]() { m_guard->release(); });
+    }
     // The notes said so far; they come after the call that caused them.
     QStringList notes()
     {
@@ -134,15 +153,15 @@ TEST_F(AudibleGuardTest, AQuietOrMutedOutputIsRaisedWhileEngagedAndPutBackExactl
         ASSERT_TRUE(setTestSinkOutput(row.muted, row.percent));
         const TestSinkOutput before = testSinkOutput();
         m_notes->clear();
-        m_guard->engage();
+        engage();
         EXPECT_TRUE(m_guard->engaged());
         const TestSinkOutput during = testSinkOutput();
         EXPECT_FALSE(during.muted);
         EXPECT_EQ(during.percent(), row.percentWhileEngaged);
         EXPECT_EQ(notes(), row.note ? QStringList{QString::fromUtf8(row.note)} : QStringList());
-        m_guard->release();
+        release();
         EXPECT_EQ(testSinkOutput(), before);
-        m_guard->release();
+        release();
         EXPECT_EQ(testSinkOutput(), before) << "a second release changed the output";
     }
 }
@@ -166,9 +185,9 @@ TEST_F(AudibleGuardTest, WhatTheUserChangesWhileEngagedStays)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(setTestSinkOutput(true, 5));
-        m_guard->engage();
+        engage();
         ASSERT_TRUE(setTestSinkOutput(row.mutedByUser, row.percentByUser));
-        m_guard->release();
+        release();
         const TestSinkOutput after = testSinkOutput();
         EXPECT_EQ(after.muted, row.mutedAfter);
         EXPECT_EQ(after.percent(), row.percentAfter);
@@ -186,13 +205,13 @@ TEST_F(AudibleGuardTest, TheProgramsOwnMutedStreamIsTurnedOnAndBackOff)
         std::unique_ptr<OwnStream> stream;
         if (!openedWhileEngaged)
             stream = std::make_unique<OwnStream>(true);
-        m_guard->engage();
+        engage();
         if (openedWhileEngaged)
             stream = std::make_unique<OwnStream>(true);
         ASSERT_TRUE(stream->ready());
         EXPECT_TRUE(QTest::qWaitFor([&] { return !stream->muted(); }, 5000)) << "the stream stayed muted";
         EXPECT_EQ(notes(), QStringList{AudibleGuard::ownSoundOnNote()});
-        m_guard->release();
+        release();
         EXPECT_TRUE(stream->muted()) << "the stream was not muted again";
         EXPECT_EQ(testSinkOutput().muted, false);
     }
@@ -259,12 +278,12 @@ TEST_F(AudibleGuardTest, TheStreamOfAProcessTheProgramStartedCountsAsItsOwn)
         const std::optional<StreamOfProcess> stream = streamOfProcess(pid);
         return stream ? std::optional<bool>(stream->muted) : std::nullopt;
     };
-    m_guard->engage();
+    engage();
     EXPECT_TRUE(QTest::qWaitFor([&]() { return mutedNow(child.processId()) == false; }, 5000))
         << "the started process's stream stayed muted";
     EXPECT_EQ(mutedNow(stranger), true) << "another program's stream was turned on";
     EXPECT_EQ(notes(), QStringList{AudibleGuard::ownSoundOnNote()});
-    m_guard->release();
+    release();
     EXPECT_EQ(mutedNow(child.processId()), true) << "the stream was not muted again";
 }
 
@@ -274,43 +293,101 @@ TEST_F(AudibleGuardTest, WithoutASoundServerItSaysTheSoundCouldNotBeChecked)
 {
     const QByteArray server = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", "unix:/nonexistent/chronelle-no-sound-server");
-    m_guard->engage();
-    m_guard->release();
+    engage();
+    release();
     qputenv("PULSE_SERVER", server);
     const QStringList said = notes();
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].startsWith(QStringLiteral("The sound could not be checked: "))) << said[0].toStdString();
 }
 
+namespace {
+
+// A sound server of the test's own, to take away or to freeze.
+class PrivateSoundServer final
+{
+public:
+    PrivateSoundServer()
+    {
+        m_socket = m_dir.filePath(QStringLiteral("native"));
+        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_server.start(QStringLiteral("pulseaudio"),
+                       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                        QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"),
+                        QStringLiteral("--log-level=error"), QStringLiteral("-L"),
+                        QStringLiteral("module-null-sink sink_name=private"), QStringLiteral("-L"),
+                        QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
+        m_ready = m_server.waitForStarted() && QTest::qWaitFor([&] { return QFile::exists(m_socket); }, 10000);
+        QTest::qWait(300);
+    }
+    ~PrivateSoundServer()
+    {
+        thaw();
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+    bool ready() const { return m_ready; }
+    QByteArray address() const { return "unix:" + m_socket.toUtf8(); }
+    void kill()
+    {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+    void freeze() { m_frozen = ::kill(pid_t(m_server.processId()), SIGSTOP) == 0; }
+    void thaw()
+    {
+        if (std::exchange(m_frozen, false))
+            ::kill(pid_t(m_server.processId()), SIGCONT);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_socket;
+    QProcess m_server;
+    bool m_ready = false;
+    bool m_frozen = false;
+};
+
+} // namespace
+
 // A server that goes away while the guard is engaged is said once; the
 // release afterwards neither hangs nor says more.
 TEST_F(AudibleGuardTest, AServerThatGoesAwayIsSaidOnce)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString socket = dir.filePath(QStringLiteral("native"));
-    QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(QStringLiteral("pulseaudio"),
-                 {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                  QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"),
-                  QStringLiteral("--log-level=error"), QStringLiteral("-L"),
-                  QStringLiteral("module-null-sink sink_name=gone"), QStringLiteral("-L"),
-                  QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket});
-    ASSERT_TRUE(server.waitForStarted());
+    PrivateSoundServer server;
+    ASSERT_TRUE(server.ready());
     const QByteArray before = qgetenv("PULSE_SERVER");
-    qputenv("PULSE_SERVER", "unix:" + socket.toUtf8());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000));
-    QTest::qWait(300);
-    m_guard->engage();
+    qputenv("PULSE_SERVER", server.address());
+    engage();
     qputenv("PULSE_SERVER", before);
     EXPECT_TRUE(notes().isEmpty()) << notes().join(u'\n').toStdString();
     server.kill();
-    server.waitForFinished();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !notes().isEmpty(); }, 5000));
-    m_guard->release();
+    release();
     QTest::qWait(1000);
     EXPECT_EQ(notes(), QStringList{AudibleGuard::serverLostNote()});
+}
+
+// A server that does not answer holds nothing up: engage() comes back before
+// the server has said anything, the guard settles once its wait has run out,
+// and the user is told the sound could not be checked.
+TEST_F(AudibleGuardTest, AFrozenServerHoldsNothingUp)
+{
+    PrivateSoundServer server;
+    ASSERT_TRUE(server.ready());
+    const QByteArray before = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", server.address());
+    server.freeze();
+    QSignalSpy settled(m_guard.get(), &AudibleGuard::settled);
+    m_guard->engage();
+    qputenv("PULSE_SERVER", before);
+    EXPECT_TRUE(m_guard->engaged());
+    EXPECT_FALSE(m_guard->isSettled()) << "engage() waited for the server";
+    ASSERT_TRUE(settled.wait(15000));
+    EXPECT_EQ(notes(), QStringList{AudibleGuard::uncheckedNote(QStringLiteral("the sound server did not answer"))});
+    release();
+    EXPECT_FALSE(m_guard->engaged());
+    server.thaw();
 }
 
 // Headphones plugged in while the alarm rings: the new default device is
@@ -331,12 +408,12 @@ TEST_F(AudibleGuardTest, ADeviceThatBecomesTheDefaultWhileEngagedIsLeftAlone)
     ASSERT_TRUE(setTestSinkOutput(true, 5));
     const TestSinkOutput before = testSinkOutput();
 
-    m_guard->engage();
+    engage();
     pactl({QStringLiteral("set-default-sink"), QStringLiteral("headphones")});
     QTest::qWait(500);
     const QString headphonesDuring = pactl({QStringLiteral("get-sink-volume"), QStringLiteral("headphones")});
     const QString headphonesMuteDuring = pactl({QStringLiteral("get-sink-mute"), QStringLiteral("headphones")});
-    m_guard->release();
+    release();
     const TestSinkOutput after = testSinkOutput();
     const QString headphonesAfter = pactl({QStringLiteral("get-sink-volume"), QStringLiteral("headphones")});
     pactl({QStringLiteral("set-default-sink"), QStringLiteral("test")});
