@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -152,10 +153,19 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
 
     m_audible = m_services.makeAudibleGuard(this);
     connect(m_audible, &AudibleGuard::note, LabelSound, &QLabel::setText);
+    connect(m_audible, &AudibleGuard::settled, this, [this]() {
+        if (std::exchange(m_closeAfterGuard, false))
+            M->close();
+    });
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
-    Timer->setInterval(200);
+    // Ticks when something can have changed: as each second begins (the
+    // time shown, the fade-in's steps, the snooze's end) and at once when the
+    // player has finished or a button asks; a tick in between would find
+    // nothing to do and only wake the machine.
+    Timer->setSingleShot(true);
+    Timer->setTimerType(Qt::PreciseTimer);
     connect(Timer, &QTimer::timeout, this, &TAlarmRun::TimerTimer);
 
     FormCreate();
@@ -164,6 +174,20 @@ TAlarmRun::TAlarmRun(const RingingRequest &request, const DialogServices &servic
 TAlarmRun::~TAlarmRun()
 {
     FormClose();
+    if (m_audible->isSettled())
+        return;
+    // The guard puts back what it changed after the window has gone, and the
+    // player keeps its stream until then; neither may hold the program up.
+    AudibleGuard *guard = m_audible;
+    guard->setParent(parentWidget() ? static_cast<QObject *>(parentWidget()) : QCoreApplication::instance());
+    MediaPlayer *player = std::exchange(m_closeAfterGuard, false) ? M : nullptr;
+    if (player)
+        player->setParent(guard);
+    connect(guard, &AudibleGuard::settled, guard, [guard, player]() {
+        if (player)
+            player->close();
+        guard->deleteLater();
+    });
 }
 
 void TAlarmRun::FormCreate()
@@ -179,7 +203,7 @@ void TAlarmRun::ActionReadAlarmInfoExecute()
     M->close();
     m_silent = false;
     m_cycleStart = m_clock.monotonicMs();
-    Timer->start();
+    armTimer();
     m_playIndex = 0;
     QString problem;
     m_settings = readRingingSettings(m_alarmFilePath, &problem);
@@ -276,15 +300,28 @@ void TAlarmRun::FormShow()
 void TAlarmRun::keepAudible()
 {
     // A window that plays nothing has no reason to turn the desktop up.
-    if (m_settings.playListOn || m_settings.soundOn)
+    if (m_settings.playListOn || m_settings.soundOn) {
+        m_closeAfterGuard = false;
         m_audible->engage();
+    }
+}
+
+void TAlarmRun::closePlayerAfterGuard()
+{
+    // A stream of ours that the guard turned on is muted again by it, and must
+    // still be there then: the sound server would keep it on for the
+    // program's next sounds.
+    if (m_audible->isSettled())
+        M->close();
+    else
+        m_closeAfterGuard = true;
 }
 
 void TAlarmRun::beginSilence()
 {
     // For the silence the user's output is theirs again.
     m_audible->release();
-    M->close();
+    closePlayerAfterGuard();
     m_silent = true;
     m_playIndex = 0;
 }
@@ -325,10 +362,30 @@ void TAlarmRun::showCycleClock()
     LabelDate->setText(m_formatter.longTime(QTime(0, 0).addMSecs(int(cycleElapsedMs() % (24 * 3600 * 1000LL)))));
 }
 
+void TAlarmRun::armTimer()
+{
+    // A few milliseconds into the second, so that a timer a little early
+    // still finds the new second.
+    constexpr int landingMs = 5;
+    Timer->start(1000 - m_clock.now().time().msec() + landingMs);
+}
+
+void TAlarmRun::tickSoon()
+{
+    if (!m_closed && !m_inTick)
+        Timer->start(0);
+}
+
 void TAlarmRun::TimerTimer()
 {
     if (m_closed)
         return;
+    m_inTick = true;
+    const auto next = qScopeGuard([this]() {
+        m_inTick = false;
+        if (!m_closed)
+            armTimer();
+    });
     showClock();
     if (stepPlayList())
         return;
@@ -458,6 +515,7 @@ void TAlarmRun::Button1Click()
     m_snoozing = true;
     // The silence lasts the full snooze from the press.
     m_cycleStart = m_clock.monotonicMs();
+    tickSoon();
 }
 
 void TAlarmRun::ButtonOKClick()
@@ -468,6 +526,7 @@ void TAlarmRun::ButtonOKClick()
 void TAlarmRun::MNotify()
 {
     M->close();
+    tickSoon();
 }
 
 void TAlarmRun::closeEvent(QCloseEvent *event)
@@ -482,10 +541,8 @@ void TAlarmRun::FormClose()
         return;
     m_closed = true;
     Timer->stop();
-    // While the player still holds its stream, so that a stream unmuted for
-    // the alarm is muted again.
     m_audible->release();
-    M->close();
+    closePlayerAfterGuard();
     m_services.outputLevel.setPacked(m_levelBefore);
 }
 

@@ -67,7 +67,10 @@ private:
     void FormShow();
     void FormClose();
     void setVolume(int percent);
+    void armTimer();
+    void tickSoon();
     void keepAudible();
+    void closePlayerAfterGuard();
     void beginSilence();
     void endSilence();
     void showClock();
@@ -96,7 +99,9 @@ private:
     bool m_closed = false;
     bool m_reported = false;
     bool m_shown = false;
-    QStringList m_untold; // reports waiting for the window to show
+    bool m_inTick = false;
+    bool m_closeAfterGuard = false; // the player closes once the guard has settled
+    QStringList m_untold;           // reports waiting for the window to show
     // A built-in sound that failed is not tried again before this moment.
     static constexpr qint64 SoundRetryMs = 5000;
     qint64 m_soundRetryAtMs = 0;
