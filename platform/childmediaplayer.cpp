@@ -48,6 +48,7 @@ QProcess *SoundProcessLauncher::launch()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PULSE_PROP_application.name"), QStringLiteral("Chronelle"));
     environment.insert(QStringLiteral("PULSE_PROP_application.id"), QStringLiteral(CHRONELLE_APP_ID));
+    environment.insert(QStringLiteral("PULSE_PROP_application.icon_name"), QStringLiteral(CHRONELLE_APP_ID));
     process->setProcessEnvironment(environment);
     // What the decoder complains about goes where the program's own complaints go.
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -60,7 +61,8 @@ void SoundProcessLauncher::prepare(const QString &file, quint32 packedLevel)
     dropSpare();
     m_spare = launch();
     m_spare->write(SoundProtocol::line(SoundProtocol::volume, 0, QByteArray::number(packedLevel)) + '\n');
-    m_spare->write(SoundProtocol::line(SoundProtocol::open, 0, file.toUtf8()) + '\n');
+    // Named as the player will name it, so that the player's open finds it open.
+    m_spare->write(SoundProtocol::line(SoundProtocol::open, 0, QFileInfo(file).absoluteFilePath().toUtf8()) + '\n');
     // A spare that dies meanwhile is simply not there any more.
     connect(m_spare, &QProcess::finished, this, &SoundProcessLauncher::dropSpare);
 }

@@ -6,7 +6,9 @@
 // It plays through GStreamer's playbin into the sound server with long
 // buffers: an alarm needs no low latency, and a stream that holds most of a
 // second, filled a fifth of a second at a time, wakes this process a few
-// times a second instead of a hundred.
+// times a second instead of a hundred. A file opened ahead of time waits
+// decoded up to its first sample, and one played again (a built-in sound
+// that loops) starts again in the same pipeline rather than in a new one.
 
 #include "outputlevel.h"
 #include "soundprotocol.h"
@@ -51,9 +53,9 @@ void say(const QByteArray &line)
 
 // One file at a time through playbin, reported in the protocol's terms: a
 // complaint before play() is said when play() is asked for (refused), one
-// after it ends the playback (failed); each play after the first on the same
-// file gets a fresh pipeline, as a rewind after the end does not always start
-// the stream again.
+// after it ends the playback (failed). Opening the file that is open already
+// keeps its pipeline, so a sound played again needs no new threads, no new
+// decoders and no new connection to the sound server.
 class SoundProcess final : public QObject
 {
 public:
@@ -105,11 +107,14 @@ private:
             m_playing = false;
             if (m_pipeline)
                 gst_element_set_state(m_pipeline, GST_STATE_NULL);
-            m_spent = true;
         } else if (message.verb == SoundProtocol::open) {
             m_playback = message.playback;
-            m_file = QString::fromUtf8(message.text);
-            load();
+            const QString file = QString::fromUtf8(message.text);
+            // A file that failed is built anew: the trouble may have passed.
+            if (file != m_file || !m_pipeline || !m_error.isEmpty() || m_playing) {
+                m_file = file;
+                load();
+            }
         } else if (message.verb == SoundProtocol::play) {
             m_playback = message.playback;
             play();
@@ -120,7 +125,6 @@ private:
     {
         release();
         m_error.clear();
-        m_spent = false;
         m_pipeline = gst_element_factory_make("playbin", nullptr);
         GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
         if (!m_pipeline) {
@@ -128,7 +132,9 @@ private:
             return;
         }
         if (sink) {
-            g_object_set(sink, "buffer-time", kBufferUs, "latency-time", kSegmentUs, nullptr);
+            // On the sound server the stream is the program's, by name and icon.
+            g_object_set(sink, "buffer-time", kBufferUs, "latency-time", kSegmentUs, "client-name", "Chronelle",
+                         nullptr);
             g_object_set(m_pipeline, "audio-sink", sink, nullptr);
         }
         gchar *uri = gst_filename_to_uri(QFile::encodeName(m_file).constData(), nullptr);
@@ -173,11 +179,17 @@ private:
             say(SoundProtocol::line(SoundProtocol::refused, m_playback, describe(m_error).toUtf8()));
             return;
         }
-        if (m_spent)
+        if (!m_pipeline)
             load();
-        m_spent = true;
         m_playing = true;
-        if (gst_element_set_state(m_pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE && m_error.isEmpty())
+        // Every start goes through READY: a sink that waited paused would
+        // place the first sample as much later in the stream as it waited
+        // (its clock ran on while the stream stood corked), and from READY
+        // the stream starts afresh while the decoders and the connection to
+        // the sound server stay.
+        gst_element_set_state(m_pipeline, GST_STATE_READY);
+        const bool started = gst_element_set_state(m_pipeline, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+        if (!started && m_error.isEmpty())
             m_error = QStringLiteral("the sound could not be started");
         m_progress.start();
     }
@@ -191,7 +203,9 @@ private:
                 return;
             m_playing = false;
             m_progress.stop();
-            gst_element_set_state(m_pipeline, GST_STATE_NULL);
+            // Ready for a play again; a stream left open at its end would
+            // keep asking for data that never comes.
+            gst_element_set_state(m_pipeline, GST_STATE_READY);
             say(SoundProtocol::line(SoundProtocol::ended, m_playback));
             return;
         }
@@ -232,7 +246,6 @@ private:
     GstElement *m_pipeline = nullptr;
     QString m_file;
     QString m_error;
-    bool m_spent = false;
     bool m_playing = false;
     quint64 m_playback = 0;
 };

@@ -20,6 +20,16 @@ namespace {
 
 constexpr int boundMs = 60000;
 
+// A tone at half of full scale, written into `dir`; empty if it could not be written.
+QString writeTone(const QTemporaryDir &dir, double seconds)
+{
+    const QString file = dir.filePath(QStringLiteral("tone.wav"));
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(toneWav(seconds, 0.5)) <= 0)
+        return {};
+    return file;
+}
+
 QString threadsOfThisProcess()
 {
     return QString::number(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
@@ -181,12 +191,8 @@ TEST(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
     ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
     ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("tone.wav"));
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(toneWav(1.5, 0.5));
-    }
+    const QString file = writeTone(dir, 1.5);
+    ASSERT_FALSE(file.isEmpty());
     const QString threadsBefore = threadsOfThisProcess();
     SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
     OutputLevel level;
@@ -231,4 +237,40 @@ TEST(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
     }
     EXPECT_FALSE(processAlive(pid));
     EXPECT_EQ(threadsOfThisProcess(), threadsBefore);
+}
+
+// The real sound process plays a file opened ahead of time, and the same
+// file again after its end (as a built-in sound loops): each playback is
+// heard and ends once, all in the one process.
+TEST(SoundProcess, APreparedSoundAndOnePlayedAgainAreHeardEachTime)
+{
+    REQUIRE_SERVICE(missingSoundServer());
+    ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
+    ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
+    QTemporaryDir dir;
+    const QString file = writeTone(dir, 0.8);
+    ASSERT_FALSE(file.isEmpty());
+    SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
+    OutputLevel level;
+    launcher.prepare(file, level.packed());
+    // Long enough for the prepared file to wait decoded.
+    QTest::qWait(1500);
+    ChildMediaPlayer player(launcher, level);
+    QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+    player.setFileName(file);
+    qint64 pid = 0;
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        SinkRecorder recorder;
+        ASSERT_EQ(recorder.start(), QString());
+        player.close();
+        player.open();
+        if (round == 0)
+            pid = player.processId();
+        EXPECT_EQ(player.processId(), pid);
+        player.play();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notified.count() == round + 1; }, boundMs));
+        EXPECT_EQ(reasonAt(notified, round), MediaPlayer::NotifyReason::Ended);
+        EXPECT_NEAR(toneAmplitudeOf(recorder.stop()), 0.5, 0.02);
+    }
 }
