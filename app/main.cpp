@@ -20,6 +20,7 @@
 #include "instanceguard.h"
 #include "localeformats.h"
 #include "logindresumewatcher.h"
+#include "memorytrim.h"
 #include "outputlevel.h"
 #include "pagecontrolaccessible.h"
 #include "poweractions.h"
@@ -37,6 +38,7 @@
 #include <QDBusMessage>
 #include <QLocale>
 #include <QSessionManager>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -287,6 +289,13 @@ int main(int argc, char *argv[])
     if (formMain.exitRequested())
         return 0;
     formMain.show();
+    // What the start needed and a waiting clock does not goes back to the
+    // system once the clock has hidden itself, and so does what a ringing
+    // needed once its window has gone.
+    constexpr int settleMs = 2000;
+    QTimer::singleShot(settleMs, &MemoryTrim::giveBack);
+    QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, &app,
+                     []() { QTimer::singleShot(settleMs, &MemoryTrim::giveBack); });
     // Told once, in a box that holds nothing up: the clock and the alarms
     // already read go on without the folder.
     if (!dataProblem.isEmpty())
