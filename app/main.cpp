@@ -236,7 +236,7 @@ int main(int argc, char *argv[])
     // Connected before the manager starts the engine, so the first lines reach the clock.
     QObject::connect(&engine, &AlarmEngine::displayChanged, &formMain, &TFormMain::showAlarmLines);
     TFormAlarmList formAlarmList(engine, services);
-    const RingingPreparer ringingPreparer(engine, soundProcesses, outputLevel);
+    const RingingPreparer ringingPreparer(engine, soundProcesses);
     engine.setWakeTimer(wakeTimer.get());
     TFormAbout formAbout;
     formMain.setCompanions(&formAlarmList, &formAbout);

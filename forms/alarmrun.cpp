@@ -333,11 +333,24 @@ void TAlarmRun::endSilence()
     keepAudible();
 }
 
-void TAlarmRun::setVolume(int percent)
+int TAlarmRun::levelFor(int percent, int volume)
 {
     // Integer arithmetic gives exactly Trunc(p / 100 * 255 * V / 100).
-    const qint64 level = qint64(percent) * OutputLevel::maxLevel * m_settings.volume / 10000;
-    m_services.outputLevel.setLevel(int(qBound<qint64>(0, level, qint64(OutputLevel::maxLevel))));
+    const qint64 level = qint64(percent) * OutputLevel::maxLevel * volume / 10000;
+    return int(qBound<qint64>(0, level, qint64(OutputLevel::maxLevel)));
+}
+
+int TAlarmRun::startingLevel(const AlarmRecord &settings)
+{
+    // A fade-in begins at nothing; otherwise the first tick leaves the level
+    // the window set when it showed.
+    const bool fades = settings.fadeInOn && settings.fadeInMinutes > 0;
+    return levelFor(fades ? 0 : 100, settings.volume);
+}
+
+void TAlarmRun::setVolume(int percent)
+{
+    m_services.outputLevel.setLevel(levelFor(percent, m_settings.volume));
 }
 
 qint64 TAlarmRun::cycleElapsedMs() const
@@ -546,9 +559,8 @@ void TAlarmRun::FormClose()
     m_services.outputLevel.setPacked(m_levelBefore);
 }
 
-RingingPreparer::RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &launcher, const OutputLevel &level,
-                                 QObject *parent)
-    : QObject(parent), m_engine(engine), m_launcher(launcher), m_level(level)
+RingingPreparer::RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &launcher, QObject *parent)
+    : QObject(parent), m_engine(engine), m_launcher(launcher)
 {
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
@@ -558,6 +570,10 @@ RingingPreparer::RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &laun
     m_leftover = new QTimer(this);
     m_leftover->setSingleShot(true);
     connect(m_leftover, &QTimer::timeout, this, &RingingPreparer::dropUnused);
+    m_onTheSecond = new QTimer(this);
+    m_onTheSecond->setSingleShot(true);
+    m_onTheSecond->setTimerType(Qt::PreciseTimer);
+    connect(m_onTheSecond, &QTimer::timeout, this, &RingingPreparer::startOnTheSecond);
     connect(&m_engine, &AlarmEngine::nextAlarmChanged, this, &RingingPreparer::schedule);
     if (m_launcher.available())
         schedule();
@@ -565,7 +581,9 @@ RingingPreparer::RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &laun
 
 qint64 RingingPreparer::msecsUntil(const QDateTime &due) const
 {
-    return ScheduleRules::wallMomentOf(m_engine.clock().now()).msecsTo(due);
+    // To the millisecond: the sound is started on the second, not within it.
+    const QDateTime now = m_engine.clock().now();
+    return ScheduleRules::wallMomentOf(now).addMSecs(now.time().msec()).msecsTo(due);
 }
 
 void RingingPreparer::schedule()
@@ -579,6 +597,7 @@ void RingingPreparer::schedule()
     if (m_prepared && !sameOccurrence(m_prepared, m_next) && msecsUntil(m_prepared->due) > 0) {
         m_prepared.reset();
         m_leftover->stop();
+        m_onTheSecond->stop();
         m_launcher.dropSpare();
     }
     if (!m_next || sameOccurrence(m_prepared, m_next)) {
@@ -600,17 +619,43 @@ void RingingPreparer::prepare()
     }
     if (left < -1000)
         return; // its second has passed: too late to help it
-    const QString sound = firstSoundOf(m_engine.locations().dataFile(slotFileName(m_next->slot)), m_engine.locations());
+    QString problem;
+    const AlarmRecord record =
+        TAlarmRun::readRingingSettings(m_engine.locations().dataFile(slotFileName(m_next->slot)), &problem);
+    const QString sound = firstSoundOf(record, m_engine.locations());
     if (sound.isEmpty())
         return;
     m_prepared = m_next;
-    m_launcher.prepare(sound, m_level.packed());
+    // At the level the window will play it at, so that starting it on the
+    // second changes nothing of what is heard.
+    m_launcher.prepare(sound, OutputLevel::pack(TAlarmRun::startingLevel(record)));
     m_leftover->start(int(left + UnusedKeptMs));
+    m_onTheSecond->start(int(std::max<qint64>(0, left + LandingMs)));
+}
+
+void RingingPreparer::startOnTheSecond()
+{
+    // An alarm due while another rings waits for that one: its window starts it.
+    if (!m_prepared || !m_launcher.hasSpare() || m_engine.ringing())
+        return;
+    const qint64 left = msecsUntil(m_prepared->due);
+    if (left > 0) {
+        // Never before its second, however early the timer came.
+        m_onTheSecond->start(int(left + LandingMs));
+        return;
+    }
+    if (left < -LandingMs - 1000)
+        return; // the machine slept through the second: the window starts it as usual
+    m_launcher.playSpare();
+    // Its window comes within moments and takes it; a sound no window took
+    // stops soon.
+    m_leftover->start(UntakenPlayedMs);
 }
 
 void RingingPreparer::dropUnused()
 {
     m_prepared.reset();
+    m_onTheSecond->stop();
     m_launcher.dropSpare();
     schedule();
 }
@@ -618,7 +663,11 @@ void RingingPreparer::dropUnused()
 QString RingingPreparer::firstSoundOf(const QString &alarmFilePath, const FileLocations &locations)
 {
     QString problem;
-    const AlarmRecord record = TAlarmRun::readRingingSettings(alarmFilePath, &problem);
+    return firstSoundOf(TAlarmRun::readRingingSettings(alarmFilePath, &problem), locations);
+}
+
+QString RingingPreparer::firstSoundOf(const AlarmRecord &record, const FileLocations &locations)
+{
     if (record.playListOn && !record.playList.isEmpty())
         return record.playList.first();
     if (!record.playListOn && !record.soundOn)

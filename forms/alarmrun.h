@@ -38,6 +38,8 @@ public:
     // bad line, and the first built-in sound when that makes no sound; the
     // problem, if any, is said in `problem`.
     static AlarmRecord readRingingSettings(const QString &alarmFilePath, QString *problem);
+    // The output level a ringing of these settings plays its first sound at.
+    static int startingLevel(const AlarmRecord &settings);
 
     TAlarmRun(const RingingRequest &request, const DialogServices &services, QWidget *parent = nullptr);
     ~TAlarmRun() override;
@@ -66,6 +68,7 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
+    static int levelFor(int percent, int volume);
     void setVolume(int percent);
     void armTimer();
     void tickSoon();
@@ -128,11 +131,14 @@ private:
 
 // Readies the sound of the alarm that rings next a few seconds before its
 // second, so that it is heard on the second: a sound process is started with
-// the alarm's first sound opened, and the ringing window's player takes it.
-// Nothing prepared plays by itself; the window reads the alarm's file again
-// and opens what it says then, so an alarm edited or deleted in those seconds
-// rings as it is now. A preparation that the next alarm no longer needs is
-// dropped, and one no window took is dropped a minute after its second.
+// the alarm's first sound opened, at the level the window will set, and on
+// the second itself it is started, unless another alarm rings then; the
+// ringing window's player takes it, playing. Nothing prepared plays before
+// its second; the window reads the alarm's file again and opens what it says
+// then, so an alarm edited or deleted in those seconds rings as it is now. A
+// preparation that the next alarm no longer needs is dropped, one no window
+// took is dropped a minute after its second, and a sound started on the
+// second that no window takes stops a few seconds later.
 class RingingPreparer final : public QObject
 {
     Q_OBJECT
@@ -140,9 +146,12 @@ class RingingPreparer final : public QObject
 public:
     static constexpr int LeadMs = 3000;
     static constexpr int UnusedKeptMs = 60'000;
+    static constexpr int UntakenPlayedMs = 3000;
+    // How far into its second the sound is started: a timer a little early
+    // still finds the second begun.
+    static constexpr int LandingMs = 1;
 
-    RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &launcher, const OutputLevel &level,
-                    QObject *parent = nullptr);
+    RingingPreparer(AlarmEngine &engine, SoundProcessLauncher &launcher, QObject *parent = nullptr);
 
     // What a ringing of this alarm file plays first, as the window would: the
     // play list's first song, or the alarm's built-in sound. Empty when it
@@ -150,16 +159,18 @@ public:
     static QString firstSoundOf(const QString &alarmFilePath, const FileLocations &locations);
 
 private:
+    static QString firstSoundOf(const AlarmRecord &record, const FileLocations &locations);
     void schedule();
     void prepare();
+    void startOnTheSecond();
     void dropUnused();
     qint64 msecsUntil(const QDateTime &due) const;
 
     AlarmEngine &m_engine;
     SoundProcessLauncher &m_launcher;
-    const OutputLevel &m_level;
     QTimer *m_timer = nullptr;
     QTimer *m_leftover = nullptr;
+    QTimer *m_onTheSecond = nullptr;
     std::optional<Occurrence> m_next;     // the alarm the timer waits for
     std::optional<Occurrence> m_prepared; // the alarm the spare was started for
 };

@@ -24,8 +24,10 @@ bool WindowVisibility::counts(const QWidget &window)
     const Qt::WindowType type = window.windowType();
     if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop)
         return false;
-    // The XEmbed tray icon is a top-level widget living inside the tray.
-    return !window.inherits("QSystemTrayIconSys");
+    // The XEmbed tray icon is a top-level widget living inside the tray. The
+    // ringing window shows a clock of its own, on a timer of its own: nothing
+    // it shows needs the scheduler's quick tick.
+    return !window.inherits("QSystemTrayIconSys") && !window.inherits("TAlarmRun");
 }
 
 bool WindowVisibility::eventFilter(QObject *watched, QEvent *event)

@@ -67,6 +67,12 @@ void SoundProcessLauncher::prepare(const QString &file, quint32 packedLevel)
     connect(m_spare, &QProcess::finished, this, &SoundProcessLauncher::dropSpare);
 }
 
+void SoundProcessLauncher::playSpare()
+{
+    if (m_spare)
+        m_spare->write(SoundProtocol::line(SoundProtocol::play, 0) + '\n');
+}
+
 void SoundProcessLauncher::dropSpare()
 {
     if (QProcess *spare = std::exchange(m_spare, nullptr)) {

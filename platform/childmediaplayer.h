@@ -10,9 +10,9 @@ class QTimer;
 
 // Starts the sound processes of ChildMediaPlayer, and keeps at most one
 // started ahead of need: prepare() starts it a few seconds before an alarm
-// and has it open the alarm's first sound once, so that the libraries and
-// decoders that sound needs are loaded and the sound server connected when
-// the next player takes it. A spare never plays by itself.
+// and has it open the alarm's first sound, decoded up to its first sample,
+// so that the next player that opens that file finds it ready. A spare plays
+// only when told to (playSpare()).
 class SoundProcessLauncher final : public QObject
 {
     Q_OBJECT
@@ -31,6 +31,9 @@ public:
 
     // A started process with `file` opened in it, at the level given.
     void prepare(const QString &file, quint32 packedLevel);
+    // Starts the spare's file playing (a ringing due now); its player takes
+    // it over with an open of the same file and a play.
+    void playSpare();
     // Ends the spare, if there is one.
     void dropSpare();
     bool hasSpare() const { return m_spare != nullptr; }

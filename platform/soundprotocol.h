@@ -10,6 +10,8 @@
 //
 // To the sound process:  volume <0> <packed level>, open <n> <file>,
 //                        play <n>, stop <n>
+//                        (an open of the file open already keeps it as it
+//                        is, playing or not; a play while it plays goes on)
 // From it:               at <n> <ms>   once a second while <n> plays
 //                        ended <n>     <n> played to its end
 //                        failed <n> <text>   <n> broke off while playing
@@ -26,7 +28,7 @@ inline const QByteArray failed = QByteArrayLiteral("failed");
 inline const QByteArray refused = QByteArrayLiteral("refused");
 
 // How often a playing process says where it is.
-constexpr int progressIntervalMs = 1000;
+constexpr int progressIntervalMs = 2000;
 
 struct Message
 {

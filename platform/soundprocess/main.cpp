@@ -4,9 +4,9 @@
 // that crashes or hangs on a user's file takes only this process down.
 //
 // It plays through GStreamer's playbin into the sound server with long
-// buffers: an alarm needs no low latency, and a stream that holds most of a
-// second, filled a fifth of a second at a time, wakes this process a few
-// times a second instead of a hundred. A file opened ahead of time waits
+// buffers: an alarm needs no low latency, and a stream that holds two
+// seconds, filled half a second at a time, wakes this process a few times a
+// second instead of a hundred. A file opened ahead of time waits
 // decoded up to its first sample, and one played again (a built-in sound
 // that loops) starts again in the same pipeline rather than in a new one.
 
@@ -26,9 +26,11 @@
 
 namespace {
 
-// What the sound server's stream holds, and how much is handed over at once.
-constexpr gint64 kBufferUs = 800'000;
-constexpr gint64 kSegmentUs = 200'000;
+// What the sound server's stream holds, and how much is handed over at once:
+// the stream and the threads that feed it wake twice a second. (A change of
+// the level is heard as late as the stream is long; a stop empties it.)
+constexpr gint64 kBufferUs = 2'000'000;
+constexpr gint64 kSegmentUs = 500'000;
 // playbin's flags: audio only, its volume applied to the samples (the
 // stream's own volume on the server stays the user's).
 constexpr guint kAudioWithSoftVolume = (1 << 1) | (1 << 4);
@@ -111,7 +113,9 @@ private:
             m_playback = message.playback;
             const QString file = QString::fromUtf8(message.text);
             // A file that failed is built anew: the trouble may have passed.
-            if (file != m_file || !m_pipeline || !m_error.isEmpty() || m_playing) {
+            // The same file playing goes on (started on an alarm's second,
+            // its window takes it over with this open and a play).
+            if (file != m_file || !m_pipeline || !m_error.isEmpty()) {
                 m_file = file;
                 load();
             }

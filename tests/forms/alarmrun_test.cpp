@@ -316,7 +316,7 @@ TEST_F(RingingWindow, TheNextAlarmIsReadiedAheadAndADeletedOneDropsItsPreparatio
         writeAll(program, "#!/bin/sh\nwhile read line; do echo \"$line\" >> '" + QFile::encodeName(log) + "'; done\n"));
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
     SoundProcessLauncher launcher(program);
-    const RingingPreparer preparer(m_engine, launcher, m_level);
+    const RingingPreparer preparer(m_engine, launcher);
     m_record.playList = {QStringLiteral("/first.ogg"), QStringLiteral("/second.ogg")};
     AlarmFile::write(path(QStringLiteral("0.ini")), m_record);
     // Due two seconds from now, within the lead: readied at once.
@@ -330,6 +330,35 @@ TEST_F(RingingWindow, TheNextAlarmIsReadiedAheadAndADeletedOneDropsItsPreparatio
 
     ASSERT_TRUE(m_engine.deleteAlarm(0));
     EXPECT_FALSE(launcher.hasSpare()) << "the deleted alarm's preparation was kept";
+}
+
+// The prepared sound is started on its alarm's second, at the level the
+// window will set, and not a millisecond before.
+TEST_F(RingingWindow, APreparedSoundStartsOnItsSecondAndNeverBefore)
+{
+    const QString log = path(QStringLiteral("told.txt"));
+    const QString program = path(QStringLiteral("stand-in"));
+    ASSERT_TRUE(
+        writeAll(program, "#!/bin/sh\nwhile read line; do echo \"$line\" >> '" + QFile::encodeName(log) + "'; done\n"));
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    SoundProcessLauncher launcher(program);
+    const RingingPreparer preparer(m_engine, launcher);
+    m_record.volume = 40;
+    AlarmFile::write(path(QStringLiteral("0.ini")), m_record);
+    m_engine.catalogue().appendRow(CatalogueRow::fromFields(
+        {QStringLiteral("Tea"), QStringLiteral("Daily"), QString(), QString(), QStringLiteral("235002"),
+         QStringLiteral("07122026"), QStringLiteral("0000000"), QStringLiteral("0")}));
+    const QByteArray level = QByteArray::number(OutputLevel::pack(102));
+    ASSERT_TRUE(QTest::qWaitFor([&]() { return readAll(log).contains("open 0 /a.mp3\n"); }, 10000))
+        << readAll(log).toStdString();
+    EXPECT_TRUE(readAll(log).startsWith(QByteArray("volume 0 " + level + "\n"))) << readAll(log).toStdString();
+
+    m_clock.advance(1999);
+    QTest::qWait(2500);
+    EXPECT_FALSE(readAll(log).contains("play")) << "played before its second";
+    m_clock.advance(1);
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return readAll(log).contains("play 0\n"); }, 5000))
+        << readAll(log).toStdString();
 }
 
 // An alarm queued behind another one rings late; the window says when it was due.
