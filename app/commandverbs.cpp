@@ -252,29 +252,30 @@ std::vector<Verb> makeTable()
                          return int(Done);
                      },
                      1});
-    verbs.push_back({QStringLiteral("import"),
-                     QStringLiteral("FILE"),
-                     QStringLiteral(QT_TRANSLATE_NOOP(
-                         "CommandVerbs", "adds the alarms of an iCalendar file; says which events it left and why")),
-                     {},
-                     1,
-                     [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
-                         // Read here: the running program may not see the file under this name.
-                         const QByteArray calendar = TextFile::readBytes(
-                             QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath(),
-                             AlarmCalendar::MaxBytes);
-                         const CalendarTransfer::ImportReport report = control().importCalendar(calendar);
-                         QStringList ids;
-                         for (const int id : report.ids)
-                             ids << QString::number(id);
-                         output.out << QStringLiteral("Imported %1 alarm(s)%2\n")
-                                           .arg(report.ids.size())
-                                           .arg(ids.isEmpty() ? QString() : QStringLiteral(": ") + ids.join(u' '));
-                         for (const QString &skipped : report.skipped)
-                             output.out << QStringLiteral("Skipped %1\n").arg(skipped);
-                         output.out.flush();
-                         return int(Done);
-                     }});
+    verbs.push_back(
+        {QStringLiteral("import"),
+         QStringLiteral("FILE"),
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandVerbs",
+                                          "adds the alarms of an iCalendar file; says which events it left and why")),
+         {},
+         1,
+         [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
+             // Read here: the running program may not see the file under this name.
+             const QByteArray calendar = TextFile::readBytes(
+                 QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath(), AlarmCalendar::MaxBytes);
+             const CalendarTransfer::ImportReport report = control().importCalendar(calendar);
+             QStringList ids;
+             for (const int id : report.ids)
+                 ids << QString::number(id);
+             output.out << QCoreApplication::translate("CommandVerbs", "Imported %n alarm(s)%1", nullptr,
+                                                       int(report.ids.size()))
+                               .arg(ids.isEmpty() ? QString() : QStringLiteral(": ") + ids.join(u' '))
+                        << '\n';
+             for (const QString &skipped : report.skipped)
+                 output.out << QCoreApplication::translate("CommandVerbs", "Skipped %1").arg(skipped) << '\n';
+             output.out.flush();
+             return int(Done);
+         }});
     return verbs;
 }
 

@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "schedulerules.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 #include <QUrl>
 #include <QUuid>
@@ -266,7 +267,7 @@ public:
     {
         const std::optional<QString> value = first(name);
         if (!value || !check(*value))
-            throw AppError(QStringLiteral("a damaged %1").arg(QString::fromLatin1(name)));
+            throw AppError(QCoreApplication::translate("AlarmCalendar", "a damaged %1").arg(QString::fromLatin1(name)));
         return *value;
     }
 
@@ -351,13 +352,15 @@ ImportedAlarm ownAlarm(icalcomponent *event, const OwnProperties &own)
     if (own.has(kSkipped)) {
         const QDateTime skipped = QDateTime::fromString(*own.first(kSkipped), QStringLiteral("yyyyMMddHHmmss"));
         if (!skipped.isValid())
-            throw AppError(QStringLiteral("a damaged %1").arg(QString::fromLatin1(kSkipped)));
+            throw AppError(
+                QCoreApplication::translate("AlarmCalendar", "a damaged %1").arg(QString::fromLatin1(kSkipped)));
         alarm.state.skippedDue = ScheduleRules::wallMoment(skipped.date(), skipped.time());
     }
     if (own.has(kPausedUntil)) {
         const QDate until = QDate::fromString(*own.first(kPausedUntil), QStringLiteral("yyyyMMdd"));
         if (!until.isValid())
-            throw AppError(QStringLiteral("a damaged %1").arg(QString::fromLatin1(kPausedUntil)));
+            throw AppError(
+                QCoreApplication::translate("AlarmCalendar", "a damaged %1").arg(QString::fromLatin1(kPausedUntil)));
         alarm.state.pausedUntil = until;
     }
     return alarm;
@@ -432,9 +435,9 @@ ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const
 {
     const icaltimetype start = icalcomponent_get_dtstart(event);
     if (icaltime_is_null_time(start))
-        throw AppError(QStringLiteral("no start time"));
+        throw AppError(QCoreApplication::translate("AlarmCalendar", "no start time"));
     if (start.is_date)
-        throw AppError(QStringLiteral("an all-day event, with no time to ring at"));
+        throw AppError(QCoreApplication::translate("AlarmCalendar", "an all-day event, with no time to ring at"));
     if (icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY))
         throw AppError(QStringLiteral("RDATE"));
     // KAlarm keeps its archived alarms and its templates beside the active
@@ -442,13 +445,14 @@ ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const
     // time, and alarms whose time is the local one whatever the TZID says.
     const std::optional<QString> kalarmType = otherProperty(event, "X-KDE-KALARM-TYPE");
     if (kalarmType && !kalarmType->startsWith(QLatin1String("ACTIVE"), Qt::CaseInsensitive))
-        throw AppError(
-            QStringLiteral("a KAlarm %1 alarm, not an active one").arg(kalarmType->section(u';', 0, 0).toLower()));
+        throw AppError(QCoreApplication::translate("AlarmCalendar", "a KAlarm %1 alarm, not an active one")
+                           .arg(kalarmType->section(u';', 0, 0).toLower()));
     const QStringList kalarmFlags = otherProperty(event, "X-KDE-KALARM-FLAGS").value_or(QString()).split(u';');
     if (kalarmFlags.contains(QLatin1String("DATE"), Qt::CaseInsensitive))
-        throw AppError(QStringLiteral("a date-only KAlarm alarm, with no time to ring at"));
+        throw AppError(
+            QCoreApplication::translate("AlarmCalendar", "a date-only KAlarm alarm, with no time to ring at"));
     if (icalcomponent_count_properties(event, ICAL_RRULE_PROPERTY) > 1)
-        throw AppError(QStringLiteral("more than one RRULE"));
+        throw AppError(QCoreApplication::translate("AlarmCalendar", "more than one RRULE"));
     const QDateTime wall = kalarmFlags.contains(QLatin1String("LOCAL"), Qt::CaseInsensitive)
                                ? ScheduleRules::wallMoment(QDate(start.year, start.month, start.day),
                                                            QTime(start.hour, start.minute, start.second))
@@ -541,7 +545,7 @@ ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const
         if (!parts.isEmpty())
             refuse(parts.firstKey(), parts.first());
     } else if (wall < ScheduleRules::wallMomentOf(now)) {
-        throw AppError(QStringLiteral("already past"));
+        throw AppError(QCoreApplication::translate("AlarmCalendar", "already past"));
     }
 
     // Its summary is the reminder; failing that, what its alarm or its
@@ -572,7 +576,7 @@ QString nameOf(icalcomponent *event, int index)
     const char *summary = icalcomponent_get_summary(event);
     QString name = QString::fromUtf8(summary ? summary : "").section(u'\n', 0, 0).trimmed();
     if (name.isEmpty())
-        return QStringLiteral("Event %1").arg(index);
+        return QCoreApplication::translate("AlarmCalendar", "Event %1").arg(index);
     if (name.size() > 60)
         name = name.left(59) + u'…';
     return u'"' + name + u'"';
@@ -639,7 +643,8 @@ QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArr
 CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room)
 {
     if (data.size() > MaxBytes) {
-        throw AppError(QStringLiteral("The file is %1 bytes long; a calendar of alarms is at most %2 bytes.")
+        throw AppError(QCoreApplication::translate(
+                           "AlarmCalendar", "The file is %1 bytes long; a calendar of alarms is at most %2 bytes.")
                            .arg(data.size())
                            .arg(MaxBytes));
     }
@@ -647,10 +652,12 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
     if (text.startsWith("\xef\xbb\xbf"))
         text.remove(0, 3);
     if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
-        throw AppError(QStringLiteral("This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
+        throw AppError(QCoreApplication::translate(
+            "AlarmCalendar", "This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
     const Component root(icalparser_parse_string(text.constData()));
     if (!root)
-        throw AppError(QStringLiteral("This is not an iCalendar file: it could not be read as one."));
+        throw AppError(QCoreApplication::translate("AlarmCalendar",
+                                                   "This is not an iCalendar file: it could not be read as one."));
 
     CalendarImport result;
     int withoutRoom = 0;
@@ -668,9 +675,10 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
         const bool ownEvent = own.has(kFrequency);
         try {
             if (!ownEvent && icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
-                throw AppError(QStringLiteral("a change to one occurrence of another event"));
+                throw AppError(
+                    QCoreApplication::translate("AlarmCalendar", "a change to one occurrence of another event"));
             if (!ownEvent && icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
-                throw AppError(QStringLiteral("cancelled"));
+                throw AppError(QCoreApplication::translate("AlarmCalendar", "cancelled"));
             ImportedAlarm alarm = ownEvent ? ownAlarm(event, own) : foreignAlarm(event, zoneId, now);
             if (int(result.alarms.size()) >= room)
                 ++withoutRoom;
@@ -681,10 +689,13 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
         }
     }
     if (withoutRoom > 0) {
-        skip(QStringLiteral("%1 more event(s): no free place, Chronelle holds at most 256 alarms").arg(withoutRoom));
+        skip(QCoreApplication::translate("AlarmCalendar",
+                                         "%n more event(s): no free place, Chronelle holds at most 256 alarms", nullptr,
+                                         withoutRoom));
     }
     if (unlisted > 0)
-        result.skipped << QStringLiteral("and %1 more skipped event(s)").arg(unlisted);
+        result.skipped << QCoreApplication::translate("AlarmCalendar", "and %n more skipped event(s)", nullptr,
+                                                      unlisted);
     return result;
 }
 

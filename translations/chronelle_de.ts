@@ -41,6 +41,75 @@
     </message>
 </context>
 <context>
+    <name>AlarmCalendar</name>
+    <message>
+        <source>a damaged %1</source>
+        <translation>beschädigte Eigenschaft %1</translation>
+    </message>
+    <message>
+        <source>no start time</source>
+        <translation>keine Anfangszeit</translation>
+    </message>
+    <message>
+        <source>an all-day event, with no time to ring at</source>
+        <translation>ein ganztägiger Termin, ohne Uhrzeit zum Klingeln</translation>
+    </message>
+    <message>
+        <source>a KAlarm %1 alarm, not an active one</source>
+        <translation>ein KAlarm-Alarm der Art „%1“, kein aktiver</translation>
+    </message>
+    <message>
+        <source>a date-only KAlarm alarm, with no time to ring at</source>
+        <translation>ein KAlarm-Alarm nur mit Datum, ohne Uhrzeit zum Klingeln</translation>
+    </message>
+    <message>
+        <source>more than one RRULE</source>
+        <translation>mehr als eine RRULE</translation>
+    </message>
+    <message>
+        <source>already past</source>
+        <translation>bereits vorbei</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Termin %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a calendar of alarms is at most %2 bytes.</source>
+        <translation>Die Datei ist %1 Byte groß; ein Kalender mit Alarmen hat höchstens %2 Byte.</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation>Dies ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it could not be read as one.</source>
+        <translation>Dies ist keine iCalendar-Datei: Sie konnte nicht als solche gelesen werden.</translation>
+    </message>
+    <message>
+        <source>a change to one occurrence of another event</source>
+        <translation>eine Änderung eines einzelnen Vorkommens eines anderen Termins</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgesagt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
+        <translation>
+            <numerusform>%n weiterer Termin: kein freier Platz, Chronelle fasst höchstens 256 Alarme</numerusform>
+            <numerusform>%n weitere Termine: kein freier Platz, Chronelle fasst höchstens 256 Alarme</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more skipped event(s)</source>
+        <translation>
+            <numerusform>und %n weiterer übersprungener Termin</numerusform>
+            <numerusform>und %n weitere übersprungene Termine</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -700,6 +769,17 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     <message>
         <source>adds the alarms of an iCalendar file; says which events it left and why</source>
         <translation>fügt die Alarme einer iCalendar-Datei hinzu; nennt die übergangenen Termine und den Grund</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n alarm(s)%1</source>
+        <translation>
+            <numerusform>%n Alarm importiert%1</numerusform>
+            <numerusform>%n Alarme importiert%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1</source>
+        <translation>Übersprungen: %1</translation>
     </message>
 </context>
 <context>

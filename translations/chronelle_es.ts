@@ -41,6 +41,75 @@
     </message>
 </context>
 <context>
+    <name>AlarmCalendar</name>
+    <message>
+        <source>a damaged %1</source>
+        <translation>propiedad %1 dañada</translation>
+    </message>
+    <message>
+        <source>no start time</source>
+        <translation>sin hora de inicio</translation>
+    </message>
+    <message>
+        <source>an all-day event, with no time to ring at</source>
+        <translation>un evento de todo el día, sin hora a la que sonar</translation>
+    </message>
+    <message>
+        <source>a KAlarm %1 alarm, not an active one</source>
+        <translation>una alarma de KAlarm de tipo «%1», no una activa</translation>
+    </message>
+    <message>
+        <source>a date-only KAlarm alarm, with no time to ring at</source>
+        <translation>una alarma de KAlarm solo con fecha, sin hora a la que sonar</translation>
+    </message>
+    <message>
+        <source>more than one RRULE</source>
+        <translation>más de una RRULE</translation>
+    </message>
+    <message>
+        <source>already past</source>
+        <translation>ya pasada</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Evento %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a calendar of alarms is at most %2 bytes.</source>
+        <translation>El archivo ocupa %1 bytes; un calendario de alarmas ocupa como máximo %2 bytes.</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation>No es un archivo iCalendar: no empieza por BEGIN:VCALENDAR.</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it could not be read as one.</source>
+        <translation>No es un archivo iCalendar: no se pudo leer como tal.</translation>
+    </message>
+    <message>
+        <source>a change to one occurrence of another event</source>
+        <translation>un cambio en una sola repetición de otro evento</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
+        <translation>
+            <numerusform>%n evento más: no queda sitio libre, Chronelle admite como máximo 256 alarmas</numerusform>
+            <numerusform>%n eventos más: no queda sitio libre, Chronelle admite como máximo 256 alarmas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more skipped event(s)</source>
+        <translation>
+            <numerusform>y %n evento omitido más</numerusform>
+            <numerusform>y %n eventos omitidos más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -700,6 +769,17 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
     <message>
         <source>adds the alarms of an iCalendar file; says which events it left and why</source>
         <translation>añade las alarmas de un archivo iCalendar; indica qué eventos dejó y por qué</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n alarm(s)%1</source>
+        <translation>
+            <numerusform>%n alarma importada%1</numerusform>
+            <numerusform>%n alarmas importadas%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1</source>
+        <translation>Omitido: %1</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,75 @@
     </message>
 </context>
 <context>
+    <name>AlarmCalendar</name>
+    <message>
+        <source>a damaged %1</source>
+        <translation>propriété %1 endommagée</translation>
+    </message>
+    <message>
+        <source>no start time</source>
+        <translation>pas d&apos;heure de début</translation>
+    </message>
+    <message>
+        <source>an all-day event, with no time to ring at</source>
+        <translation>un événement sur toute la journée, sans heure à laquelle sonner</translation>
+    </message>
+    <message>
+        <source>a KAlarm %1 alarm, not an active one</source>
+        <translation>une alarme KAlarm de type « %1 », pas une alarme active</translation>
+    </message>
+    <message>
+        <source>a date-only KAlarm alarm, with no time to ring at</source>
+        <translation>une alarme KAlarm avec une date seulement, sans heure à laquelle sonner</translation>
+    </message>
+    <message>
+        <source>more than one RRULE</source>
+        <translation>plus d&apos;une RRULE</translation>
+    </message>
+    <message>
+        <source>already past</source>
+        <translation>déjà passé</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Événement %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a calendar of alarms is at most %2 bytes.</source>
+        <translation>Le fichier fait %1 octets ; un calendrier d&apos;alarmes fait au plus %2 octets.</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation>Ce n&apos;est pas un fichier iCalendar : il ne commence pas par BEGIN:VCALENDAR.</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it could not be read as one.</source>
+        <translation>Ce n&apos;est pas un fichier iCalendar : il n&apos;a pas pu être lu comme tel.</translation>
+    </message>
+    <message>
+        <source>a change to one occurrence of another event</source>
+        <translation>une modification d&apos;une seule occurrence d&apos;un autre événement</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
+        <translation>
+            <numerusform>%n autre événement : plus de place libre, Chronelle contient au plus 256 alarmes</numerusform>
+            <numerusform>%n autres événements : plus de place libre, Chronelle contient au plus 256 alarmes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more skipped event(s)</source>
+        <translation>
+            <numerusform>et %n autre événement ignoré</numerusform>
+            <numerusform>et %n autres événements ignorés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -700,6 +769,17 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     <message>
         <source>adds the alarms of an iCalendar file; says which events it left and why</source>
         <translation>ajoute les alarmes d&apos;un fichier iCalendar&#xa0;; indique les événements laissés de côté et pourquoi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n alarm(s)%1</source>
+        <translation>
+            <numerusform>%n alarme importée%1</numerusform>
+            <numerusform>%n alarmes importées%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1</source>
+        <translation>Ignoré : %1</translation>
     </message>
 </context>
 <context>

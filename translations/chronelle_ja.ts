@@ -41,6 +41,73 @@
     </message>
 </context>
 <context>
+    <name>AlarmCalendar</name>
+    <message>
+        <source>a damaged %1</source>
+        <translation>%1 が壊れています</translation>
+    </message>
+    <message>
+        <source>no start time</source>
+        <translation>開始時刻がありません</translation>
+    </message>
+    <message>
+        <source>an all-day event, with no time to ring at</source>
+        <translation>終日の予定で、鳴らす時刻がありません</translation>
+    </message>
+    <message>
+        <source>a KAlarm %1 alarm, not an active one</source>
+        <translation>KAlarm の「%1」アラームで、有効なアラームではありません</translation>
+    </message>
+    <message>
+        <source>a date-only KAlarm alarm, with no time to ring at</source>
+        <translation>日付だけの KAlarm アラームで、鳴らす時刻がありません</translation>
+    </message>
+    <message>
+        <source>more than one RRULE</source>
+        <translation>RRULE が複数あります</translation>
+    </message>
+    <message>
+        <source>already past</source>
+        <translation>すでに過ぎています</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>予定 %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a calendar of alarms is at most %2 bytes.</source>
+        <translation>ファイルの大きさは %1 バイトです。アラームのカレンダーは最大 %2 バイトです。</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation>iCalendar ファイルではありません: BEGIN:VCALENDAR で始まっていません。</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file: it could not be read as one.</source>
+        <translation>iCalendar ファイルではありません: iCalendar として読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>a change to one occurrence of another event</source>
+        <translation>別の予定の 1 回分だけの変更です</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>キャンセル済みです</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
+        <translation>
+            <numerusform>ほか %n 件の予定: 空きがありません (Chronelle に登録できるアラームは最大 256 件です)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more skipped event(s)</source>
+        <translation>
+            <numerusform>ほか %n 件の予定をスキップしました</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AlarmCatalogue</name>
     <message>
         <source>&apos;%1&apos; is not a valid alarm slot (0 to %2)</source>
@@ -692,6 +759,16 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>adds the alarms of an iCalendar file; says which events it left and why</source>
         <translation>iCalendar ファイルのアラームを追加し、取り込まなかった予定とその理由を表示</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n alarm(s)%1</source>
+        <translation>
+            <numerusform>%n 件のアラームをインポートしました%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1</source>
+        <translation>スキップ: %1</translation>
     </message>
 </context>
 <context>
