@@ -94,7 +94,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
                                                                  "area."));
     parser.addPositionalArgument(QStringLiteral("verb"),
                                  QCoreApplication::translate("Chronelle", "A verb below, with its arguments."),
-                                 QStringLiteral("[verb [arguments]]"));
+                                 QCoreApplication::translate("Chronelle", "[verb [arguments]]"));
     const bool understood = parser.parse(arguments) && parser.positionalArguments().isEmpty();
     if (!understood) {
         const QString error = parser.errorText().isEmpty()

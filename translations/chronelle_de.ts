@@ -602,6 +602,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 Die beim Start gelesenen Alarme klingeln wie gewohnt, aber ab jetzt kann keine Änderung gespeichert werden.</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[Befehl [Argumente]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

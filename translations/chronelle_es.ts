@@ -592,7 +592,7 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
     </message>
     <message>
         <source>A verb below, with its arguments.</source>
-        <translation>Uno de los verbos de abajo, con sus argumentos.</translation>
+        <translation>Uno de los comandos de abajo, con sus argumentos.</translation>
     </message>
     <message>
         <source>
@@ -601,6 +601,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
         <translation>
 
 Las alarmas leídas al inicio suenan como siempre, pero a partir de ahora no se puede guardar ningún cambio.</translation>
+    </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[comando [argumentos]]</translation>
     </message>
 </context>
 <context>
@@ -741,7 +745,7 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
     <message>
         <source>Verbs (with the program running they go to it; without, to the data folder):
 </source>
-        <translation>Verbos (con el programa en marcha van a él; sin él, a la carpeta de datos):
+        <translation>Comandos (con el programa en marcha van a él; sin él, a la carpeta de datos):
 </translation>
     </message>
     <message>
@@ -752,7 +756,7 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
     </message>
     <message>
         <source>&apos;%1&apos; is not a verb</source>
-        <translation>«%1» no es un verbo</translation>
+        <translation>«%1» no es un comando</translation>
     </message>
     <message>
         <source>usage: chronelle %1%2</source>

@@ -592,7 +592,7 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
     </message>
     <message>
         <source>A verb below, with its arguments.</source>
-        <translation>Un des verbes ci-dessous, avec ses arguments.</translation>
+        <translation>Une des commandes ci-dessous, avec ses arguments.</translation>
     </message>
     <message>
         <source>
@@ -601,6 +601,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
         <translation>
 
 Les alarmes lues au démarrage sonnent comme d&apos;habitude, mais plus aucune modification ne peut être enregistrée.</translation>
+    </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[commande [arguments]]</translation>
     </message>
 </context>
 <context>
@@ -741,7 +745,7 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     <message>
         <source>Verbs (with the program running they go to it; without, to the data folder):
 </source>
-        <translation>Verbes (si le programme tourne, ils lui sont transmis&#xa0;; sinon, ils agissent sur le dossier de données)&#xa0;:
+        <translation>Commandes (si le programme tourne, elles lui sont transmises&#xa0;; sinon, elles agissent sur le dossier de données)&#xa0;:
 </translation>
     </message>
     <message>
@@ -752,7 +756,7 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     </message>
     <message>
         <source>&apos;%1&apos; is not a verb</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un verbe</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une commande</translation>
     </message>
     <message>
         <source>usage: chronelle %1%2</source>

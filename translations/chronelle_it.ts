@@ -602,6 +602,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 Le sveglie lette all&apos;avvio suonano come sempre, ma d&apos;ora in poi nessuna modifica potrà essere salvata.</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[comando [argomenti]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

@@ -582,7 +582,7 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     </message>
     <message>
         <source>A verb below, with its arguments.</source>
-        <translation>下記の動詞とその引数。</translation>
+        <translation>下記のサブコマンドとその引数。</translation>
     </message>
     <message>
         <source>
@@ -591,6 +591,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
         <translation>
 
 起動時に読み込んだアラームは通常どおり鳴りますが、今後の変更は保存できません。</translation>
+    </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[サブコマンド [引数]]</translation>
     </message>
 </context>
 <context>
@@ -731,7 +735,7 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>Verbs (with the program running they go to it; without, to the data folder):
 </source>
-        <translation>動詞 (プログラムの実行中はプログラムに、実行していないときはデータフォルダーに作用します):
+        <translation>サブコマンド (プログラムの実行中はプログラムに、実行していないときはデータフォルダーに作用します):
 </translation>
     </message>
     <message>
@@ -742,7 +746,7 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     </message>
     <message>
         <source>&apos;%1&apos; is not a verb</source>
-        <translation>「%1」は動詞ではありません</translation>
+        <translation>「%1」はサブコマンドではありません</translation>
     </message>
     <message>
         <source>usage: chronelle %1%2</source>

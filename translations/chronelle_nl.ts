@@ -602,6 +602,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 De bij het starten gelezen alarmen gaan gewoon af, maar vanaf nu kan geen enkele wijziging worden opgeslagen.</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[opdracht [argumenten]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

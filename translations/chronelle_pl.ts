@@ -612,6 +612,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 Alarmy odczytane przy uruchomieniu dzwonią jak zwykle, ale od teraz nie da się zapisać żadnej zmiany.</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[polecenie [argumenty]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

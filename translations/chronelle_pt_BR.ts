@@ -602,6 +602,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 Os alarmes lidos na inicialização tocam normalmente, mas nenhuma alteração feita de agora em diante poderá ser salva.</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[comando [argumentos]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

@@ -612,6 +612,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 Будильники, прочитанные при запуске, звонят как обычно, но дальнейшие изменения сохранить не удастся.</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[команда [аргументы]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

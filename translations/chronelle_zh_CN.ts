@@ -592,6 +592,10 @@ The alarms read at start ring as usual, but nothing changed from now on can be s
 
 启动时读取的闹钟会照常响铃，但从现在起所做的任何更改都无法保存。</translation>
     </message>
+    <message>
+        <source>[verb [arguments]]</source>
+        <translation>[子命令 [参数]]</translation>
+    </message>
 </context>
 <context>
     <name>ClockSettings</name>

@@ -357,6 +357,31 @@ TEST_F(Installed, LaunchersAcceptTheDesktopEntryTheMetadataAndTheIcon)
     EXPECT_LT(differing, 64 * 64 / 50) << "the SVG icon is not the drawing of the PNG icons";
 }
 
+// whatis and apropos name the program in the user's language: each manual
+// page is one man-db can read, with its NAME line translated.
+TEST_F(Installed, ManualPageIsNamedInEachLanguage)
+{
+    const struct
+    {
+        const char *folder;
+        const char *whatis;
+    } rows[] = {
+        {"man", "chronelle - desktop alarm clock with a dot-matrix display"},
+        {"man/de", "chronelle - Desktop-Wecker mit Punktmatrix-Anzeige"},
+        {"man/pt_BR", "chronelle - despertador para a área de trabalho com visor de matriz de pontos"},
+        {"man/zh_CN", "chronelle - 带点阵显示屏的桌面闹钟"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.folder);
+        const QString page =
+            installed(QStringLiteral("share/%1/man1/chronelle.1.gz").arg(QString::fromLatin1(row.folder)));
+        const Finished lexgrog = run(QStringLiteral("lexgrog"), {page});
+        EXPECT_EQ(lexgrog.exitCode, 0) << lexgrog.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(lexgrog.out).contains(QString::fromUtf8(row.whatis)))
+            << lexgrog.out.toStdString();
+    }
+}
+
 TEST_F(Installed, CommandLineAnswersWithoutADisplay)
 {
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
@@ -441,6 +466,7 @@ TEST(Package, HoldsWhatADesktopNeedsAndPassesLintian)
                        QStringLiteral("./usr/share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml"),
                        QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg"),
                        QStringLiteral("./usr/share/man/man1/chronelle.1.gz"),
+                       QStringLiteral("./usr/share/man/ru/man1/chronelle.1.gz"),
                        QStringLiteral("./usr/share/chronelle/help.qch"),
                        QStringLiteral("./usr/share/chronelle/installed"),
                        QStringLiteral("./usr/share/bash-completion/completions/chronelle"),
