@@ -2,6 +2,15 @@
 
 #include "alarmrecord.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+const QLatin1String kEveryHour(" of every hour");
+const QLatin1String kEveryMonth(" of every month");
+
+} // namespace
+
 QStringList CatalogueRow::fields() const
 {
     return {caption, frequencyName, timeText, dateText, timeKey, dateKey, weekdayMask, slot};
@@ -16,7 +25,7 @@ CatalogueRow CatalogueRow::fromFields(const QStringList &f)
 QString CatalogueRow::timeTextFor(const QString &frequencyName, const QTime &time, const DateTimeFormatter &formatter)
 {
     if (frequencyName == frequencyNames()[int(Frequency::Hourly)])
-        return formatter.format(u"nn:ss", time) + QStringLiteral(" of every hour");
+        return formatter.format(u"nn:ss", time) + kEveryHour;
     return formatter.format(u"hh:nn:ss AM/PM", time);
 }
 
@@ -26,10 +35,21 @@ QString CatalogueRow::dateTextFor(const QString &frequencyName, const QDate &dat
     if (frequencyName == names[int(Frequency::Once)])
         return formatter.shortDate(date);
     if (frequencyName == names[int(Frequency::Monthly)])
-        return QString::number(date.day()) + QStringLiteral(" of every month");
+        return QString::number(date.day()) + kEveryMonth;
     if (frequencyName == names[int(Frequency::Yearly)])
         return formatter.format(u"mm/dd", date);
     return QStringLiteral("--");
+}
+
+QString CatalogueRow::shownText(const QString &storedText)
+{
+    if (storedText.endsWith(kEveryHour))
+        return QCoreApplication::translate("CatalogueRow", "%1 of every hour")
+            .arg(storedText.chopped(kEveryHour.size()));
+    if (storedText.endsWith(kEveryMonth))
+        return QCoreApplication::translate("CatalogueRow", "%1 of every month")
+            .arg(storedText.chopped(kEveryMonth.size()));
+    return storedText;
 }
 
 CatalogueRow CatalogueRow::fromEditorResult(const EditorResult &result, int slot, const DateTimeFormatter &formatter)

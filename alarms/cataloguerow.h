@@ -44,6 +44,10 @@ struct CatalogueRow
     // The display texts of a time and a date for a frequency name.
     static QString timeTextFor(const QString &frequencyName, const QTime &time, const DateTimeFormatter &formatter);
     static QString dateTextFor(const QString &frequencyName, const QDate &date, const DateTimeFormatter &formatter);
+    // A stored time or date text as the user reads it: the list keeps the
+    // words of a repeat ("of every hour", "of every month") in English,
+    // whatever language the program speaks.
+    static QString shownText(const QString &storedText);
 
     bool operator==(const CatalogueRow &) const = default;
 };

@@ -1,6 +1,7 @@
 #include "alarmlistmodel.h"
 
 #include "alarmengine.h"
+#include "cataloguerow.h"
 #include "clock.h"
 #include "datetimeformatter.h"
 
@@ -68,6 +69,8 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole && index.column() == 1)
         return QCoreApplication::translate("FrequencyColumn",
                                            QIdentityProxyModel::data(index, role).toString().toUtf8().constData());
+    if (role == Qt::DisplayRole && (index.column() == 2 || index.column() == 3))
+        return CatalogueRow::shownText(QIdentityProxyModel::data(index, role).toString());
     if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
         return on ? stateNote(index.row()) : tr("off");
     return QIdentityProxyModel::data(index, role);

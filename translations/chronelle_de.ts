@@ -581,6 +581,17 @@ Jeder Alarm ist eingeschaltet, und nichts ist übersprungen oder pausiert, bis S
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 jede Stunde</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>%1. jedes Monats</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

@@ -581,6 +581,17 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 de cada hora</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>día %1 de cada mes</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

@@ -581,6 +581,17 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 de chaque heure</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>le %1 de chaque mois</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

@@ -581,6 +581,17 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 di ogni ora</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>il %1 di ogni mese</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

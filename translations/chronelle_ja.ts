@@ -571,6 +571,17 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>毎時 %1</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>毎月 %1 日</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

@@ -581,6 +581,17 @@ Elk alarm staat aan en niets wordt overgeslagen of gepauzeerd, totdat u dat wijz
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 van elk uur</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>de %1e van elke maand</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

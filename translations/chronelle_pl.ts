@@ -591,6 +591,17 @@ Wszystkie alarmy są włączone i żaden nie jest pominięty ani wstrzymany, dop
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 każdej godziny</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>%1. dnia każdego miesiąca</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

@@ -581,6 +581,17 @@ Todos os alarmes estão ligados e nada fica pulado ou pausado até que você alt
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 de cada hora</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>dia %1 de cada mês</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

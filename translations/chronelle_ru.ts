@@ -591,6 +591,17 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     </message>
 </context>
 <context>
+    <name>CatalogueRow</name>
+    <message>
+        <source>%1 of every hour</source>
+        <translation>%1 каждого часа</translation>
+    </message>
+    <message>
+        <source>%1 of every month</source>
+        <translation>%1-го числа каждого месяца</translation>
+    </message>
+</context>
+<context>
     <name>Chronelle</name>
     <message>
         <source>A desktop alarm clock with a dot-matrix clock face that lives in the notification area.</source>

@@ -2,11 +2,13 @@
 // language the program is translated into, and English where the user puts
 // English first or asks for a language the program doesn't have.
 
+#include "cataloguerow.h"
 #include "uilanguage.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -42,6 +44,23 @@ TEST_F(UiLanguageTest, TheFirstTranslatedLanguageWinsWithQtsOwnTexts)
     // Texts the program keeps in English (the stored frequency names) are
     // shown translated.
     EXPECT_EQ(QCoreApplication::translate("Frequency", "Weekly"), QStringLiteral("Wöchentlich"));
+    EXPECT_EQ(CatalogueRow::shownText(QStringLiteral("15:00 of every hour")), QStringLiteral("15:00 jede Stunde"));
+    EXPECT_EQ(CatalogueRow::shownText(QStringLiteral("31 of every month")), QStringLiteral("31. jedes Monats"));
+    EXPECT_EQ(CatalogueRow::shownText(QStringLiteral("07:30:00 AM")), QStringLiteral("07:30:00 AM"));
+}
+
+// Languages named with their region or script, as Qt reports a system set
+// to Brazilian Portuguese or Simplified Chinese, find their own file.
+TEST_F(UiLanguageTest, ARegionalLanguageFindsItsOwnTranslation)
+{
+    EXPECT_EQ(UiLanguage::install(QLocale(QStringLiteral("pt_BR")).uiLanguages(), kQmFolder), QStringLiteral("pt_BR"));
+    EXPECT_EQ(managerAdd(), QStringLiteral("&Novo"));
+    TearDown();
+    EXPECT_EQ(UiLanguage::install(QLocale(QStringLiteral("zh_CN")).uiLanguages(), kQmFolder), QStringLiteral("zh_CN"));
+    EXPECT_EQ(qtCancel(), QStringLiteral("取消"));
+    TearDown();
+    // Portuguese from Portugal has no file of its own: English, not Brazil's.
+    EXPECT_EQ(UiLanguage::install(QLocale(QStringLiteral("pt_PT")).uiLanguages(), kQmFolder), QString());
 }
 
 TEST_F(UiLanguageTest, EnglishOrNoLanguageKeepsTheTextsAsWritten)
@@ -66,6 +85,14 @@ TEST_F(UiLanguageTest, PluralsFollowTheCount)
               QStringLiteral("(1 weitere Zeile)"));
     EXPECT_EQ(QCoreApplication::translate("ErrorBox", "(%n more lines)", nullptr, 7),
               QStringLiteral("(7 weitere Zeilen)"));
+    TearDown();
+    // Three forms in Russian: one, few, many.
+    ASSERT_EQ(UiLanguage::install({QStringLiteral("ru-RU")}, kQmFolder), QStringLiteral("ru"));
+    QStringList lines;
+    for (int count : {1, 3, 5, 21})
+        lines << QCoreApplication::translate("ErrorBox", "(%n more lines)", nullptr, count);
+    EXPECT_EQ(lines, QStringList({QStringLiteral("(ещё 1 строка)"), QStringLiteral("(ещё 3 строки)"),
+                                  QStringLiteral("(ещё 5 строк)"), QStringLiteral("(ещё 21 строка)")}));
 }
 
 } // namespace
