@@ -4,6 +4,7 @@
 #include "cataloguerow.h"
 #include "clock.h"
 #include "datetimeformatter.h"
+#include "datetimepattern.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -25,6 +26,19 @@ AlarmListModel::AlarmListModel(AlarmEngine &engine, QObject *parent) : QIdentity
     QT_TRANSLATE_NOOP("FrequencyColumn", "Once"),    QT_TRANSLATE_NOOP("FrequencyColumn", "Hourly"),
     QT_TRANSLATE_NOOP("FrequencyColumn", "Daily"),   QT_TRANSLATE_NOOP("FrequencyColumn", "Weekly"),
     QT_TRANSLATE_NOOP("FrequencyColumn", "Monthly"), QT_TRANSLATE_NOOP("FrequencyColumn", "Yearly")};
+
+QString AlarmListModel::timeShown(int row, const QString &stored) const
+{
+    // The list keeps a time of day with AM/PM; where the user's clock runs to
+    // 24 hours it is shown that way, from the row's time key.
+    const DateTimeFormatter &formatter = m_engine.formatter();
+    const CatalogueRow &entry = m_engine.catalogue().row(row);
+    const QTime time = QTime::fromString(entry.timeKey, QStringLiteral("HHmmss"));
+    if (entry.frequencyName != frequencyNames()[int(Frequency::Hourly)] && time.isValid() &&
+        !DateTimePattern::isTwelveHour(formatter.formats().longTimeFormat))
+        return formatter.format(u"hh:nn:ss", time);
+    return CatalogueRow::shownText(stored);
+}
 
 QString AlarmListModel::stateNote(int row) const
 {
@@ -69,7 +83,9 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole && index.column() == 1)
         return QCoreApplication::translate("FrequencyColumn",
                                            QIdentityProxyModel::data(index, role).toString().toUtf8().constData());
-    if (role == Qt::DisplayRole && (index.column() == 2 || index.column() == 3))
+    if (role == Qt::DisplayRole && index.column() == 2)
+        return timeShown(index.row(), QIdentityProxyModel::data(index, role).toString());
+    if (role == Qt::DisplayRole && index.column() == 3)
         return CatalogueRow::shownText(QIdentityProxyModel::data(index, role).toString());
     if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
         return on ? stateNote(index.row()) : tr("off");

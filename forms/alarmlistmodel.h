@@ -27,5 +27,8 @@ signals:
     void enabledToggled(int row, bool on);
 
 private:
+    // The row's time column as the user reads it.
+    QString timeShown(int row, const QString &stored) const;
+
     AlarmEngine &m_engine;
 };

@@ -364,9 +364,13 @@ void TAlarmRun::showClock()
     LabelTime->setText(m_formatter.longTime(now.time()));
     // Day and month in the order of the user's dates: as designed where the
     // month comes first ("Mon, December,07, 2026"), the day first where it
-    // does ("Mo., 07 Dezember, 2026").
-    const bool dayFirst = m_formatter.formats().numericDateFormat.startsWith(u"dd");
-    LabelDate->setText(m_formatter.format(dayFirst ? u"ddd, dd mmmm, yyyy" : u"ddd, mmmm,dd, yyyy", now.date()));
+    // does ("Mo., 07 Dezember, 2026"), the year first where it does, with
+    // the weekday last, as Chinese and Japanese write a date ("2026/12/7 (月)").
+    const QString &order = m_formatter.formats().numericDateFormat;
+    const QStringView pattern = order.startsWith(u"yy")   ? u"yyyy/m/d (ddd)"
+                                : order.startsWith(u"dd") ? u"ddd, dd mmmm, yyyy"
+                                                          : u"ddd, mmmm,dd, yyyy";
+    LabelDate->setText(m_formatter.format(pattern, now.date()));
 }
 
 void TAlarmRun::showCycleClock()

@@ -1049,7 +1049,7 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
     </message>
     <message>
         <source>Minutes</source>
-        <translation>Minuten</translation>
+        <translation>minuten</translation>
     </message>
     <message>
         <source>Max alarm sound volume:</source>

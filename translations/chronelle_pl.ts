@@ -1566,7 +1566,7 @@ Chronelle nadal działa, aby nic nie zostało utracone: zakończy działanie, gd
     </message>
     <message>
         <source>Alarms won&apos;t wake this computer from sleep. &lt;a href=&quot;why&quot;&gt;Why?&lt;/a&gt;</source>
-        <translation>Alarmy nie wybudzą komputera z uśpienia. &lt;a href=&quot;why&quot;&gt;Dlaczego?&lt;/a&gt;</translation>
+        <translation>Alarmy nie wybudzą PC ze snu. &lt;a href=&quot;why&quot;&gt;Dlaczego?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>The system refused the moment to wake this computer.</source>

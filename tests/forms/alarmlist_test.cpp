@@ -365,3 +365,36 @@ TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
     EXPECT_TRUE(note->textInteractionFlags().testFlag(Qt::LinksAccessibleByKeyboard));
     EXPECT_EQ(m_manager.findChild<QPushButton *>(QStringLiteral("ButtonUndo"))->nextInFocusChain(), note);
 }
+
+namespace {
+
+// A manager for a user whose clock runs to 24 hours.
+class TwentyFourHourManager : public ManagerTest
+{
+protected:
+    TwentyFourHourManager()
+        : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 0)),
+                      LocaleFormats::fromLocale(QLocale(QStringLiteral("de_DE"))))
+    {
+    }
+};
+
+// The list's times read as the user's clock does; the file keeps the
+// designed AM/PM text, and an hourly alarm its minutes past the hour.
+TEST_F(TwentyFourHourManager, TimesReadAsTheUsersClockAndTheFileKeepsAmPm)
+{
+    AlarmRecord daily = AlarmRecord::newAlarm(m_clock.now());
+    daily.frequencyCode = int(Frequency::Daily);
+    daily.alarmTime = QTime(19, 5, 30);
+    AlarmRecord hourly = daily;
+    hourly.frequencyCode = int(Frequency::Hourly);
+    m_engine.addAlarmFromRecord(daily);
+    m_engine.addAlarmFromRecord(hourly);
+
+    const QAbstractItemModel *model = m_manager.findChild<QTreeView *>(QStringLiteral("AlarmList"))->model();
+    EXPECT_EQ(model->index(0, 2).data().toString(), QStringLiteral("19:05:30"));
+    EXPECT_EQ(model->index(1, 2).data().toString(), QStringLiteral("05:30 of every hour"));
+    EXPECT_TRUE(readAll(path(QStringLiteral("al.ini"))).contains("07:05:30 PM")) << "the file's text changed";
+}
+
+} // namespace

@@ -375,18 +375,25 @@ TEST_F(RingingWindow, ALateRingingShowsWhenItWasDue)
 }
 
 // The date reads in the order of the user's dates: the design's month-first
-// line in US English, the day first in German.
+// line in US English, the day first in German, the year first in Japanese
+// and Chinese.
 TEST_F(RingingWindow, TheDateFollowsTheOrderOfTheUsersDates)
 {
     AlarmFile::write(path(QStringLiteral("7.ini")), m_record);
-    const DateTimeFormatter german(LocaleFormats::fromLocale(QLocale(QStringLiteral("de_DE"))));
-    const DialogServices germanServices{
-        m_locations, m_clock, german, m_level, m_services.makePlayer, m_services.makeAudibleGuard, nullptr};
-    const std::pair<const DialogServices *, const char *> rows[] = {{&m_services, "Mon, December,07, 2026"},
-                                                                    {&germanServices, "Mo., 07 Dezember, 2026"}};
-    for (const auto &[services, shown] : rows) {
+    const auto formatterOf = [](const char *locale) {
+        return DateTimeFormatter(LocaleFormats::fromLocale(QLocale(QString::fromLatin1(locale))));
+    };
+    const std::pair<const char *, const char *> rows[] = {{nullptr, "Mon, December,07, 2026"},
+                                                          {"de_DE", "Mo., 07 Dezember, 2026"},
+                                                          {"ja_JP", "2026/12/7 (月)"},
+                                                          {"zh_CN", "2026/12/7 (周一)"}};
+    for (const auto &[locale, shown] : rows) {
+        SCOPED_TRACE(locale ? locale : "the test's own");
+        const DateTimeFormatter formatter = locale ? formatterOf(locale) : m_services.formatter;
+        const DialogServices services{
+            m_locations, m_clock, formatter, m_level, m_services.makePlayer, m_services.makeAudibleGuard, nullptr};
         TAlarmRun window(RingingRequest{Occurrence{7, QStringLiteral("x"), {}}, path(QStringLiteral("7.ini"))},
-                         *services, &m_manager);
+                         services, &m_manager);
         EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LabelDate"))->text(), QString::fromUtf8(shown));
     }
 }
