@@ -298,10 +298,16 @@ class Bench:
 
     def begin(self):
         self.counters = tree_counters(self.program.pid)
+        self.latest = dict(self.counters)
         self.began = time.monotonic()
 
+    def refresh(self):
+        """Reads the counters again: a thread that ends keeps what it was last seen with."""
+        self.latest.update(tree_counters(self.program.pid))
+
     def end(self, name):
-        after = tree_counters(self.program.pid)
+        self.refresh()
+        after = self.latest
         runtime, switches = growth(self.counters, after)
         minutes = (time.monotonic() - self.began) / 60
         self.results[name] = {"cpu_ms": runtime / 1e6 / minutes, "wakeups": switches / minutes,
@@ -345,6 +351,15 @@ def at(moment):
         time.sleep(delay)
 
 
+def watch(benches, moment):
+    """Sleeps until `moment` while reading the counters ten times a second, so
+    that the threads a sound player starts and ends meanwhile are counted."""
+    while time.time() < moment.timestamp():
+        for bench in benches:
+            bench.refresh()
+        time.sleep(min(0.1, max(0.0, moment.timestamp() - time.time())))
+
+
 def run_all(benches, args):
     """The same schedule for every bench, side by side."""
     start = datetime.datetime.now().replace(microsecond=0) + datetime.timedelta(seconds=2)
@@ -356,13 +371,13 @@ def run_all(benches, args):
     for bench in benches:
         bench.sample("before")
         bench.begin()
-    at(first_due - datetime.timedelta(seconds=3))
+    watch(benches, first_due - datetime.timedelta(seconds=3))
     for bench in benches:
         bench.end("idle before")
     at(first_due + datetime.timedelta(seconds=3))
     for bench in benches:
         bench.begin()
-    at(first_due + datetime.timedelta(seconds=3 + args.ring_seconds))
+    watch(benches, first_due + datetime.timedelta(seconds=3 + args.ring_seconds))
     for bench in benches:
         bench.end("ringing")
         bench.sample("during")
@@ -372,7 +387,7 @@ def run_all(benches, args):
     for bench in benches:
         bench.sample("after")
         bench.begin()
-    at(second_due - datetime.timedelta(seconds=3))
+    watch(benches, second_due - datetime.timedelta(seconds=3))
     for bench in benches:
         bench.end("idle after")
         bench.sample("after, before the second ring")

@@ -3,37 +3,32 @@
 // lines on its standard input and output (see soundprotocol.h); a decoder
 // that crashes or hangs on a user's file takes only this process down.
 //
-// It plays through GStreamer's playbin into the sound server with long
-// buffers: an alarm needs no low latency, and a stream that holds two
-// seconds, filled half a second at a time, wakes this process a few times a
-// second instead of a hundred. A file opened ahead of time waits
-// decoded up to its first sample, and one played again (a built-in sound
-// that loops) starts again in the same pipeline rather than in a new one.
+// GStreamer decodes the file into memory ahead of the stream (PcmDecoder)
+// and the stream to the sound server is this process's own, on its event
+// loop (SoundOutput): while a sound plays, the decoder sleeps between bursts
+// and the stream asks for more twice a second. A file opened ahead of time
+// waits decoded, its first two seconds already in a corked stream, and a
+// short one played again (a built-in sound that loops) is played from
+// memory, with no decoder at all.
 
 #include "outputlevel.h"
+#include "pcmdecoder.h"
+#include "soundoutput.h"
 #include "soundprotocol.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QtEndian>
 #include <cerrno>
 #include <csignal>
 #include <gst/gst.h>
+#include <memory>
 #include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
-
-// What the sound server's stream holds, and how much is handed over at once:
-// the stream and the threads that feed it wake twice a second. (A change of
-// the level is heard as late as the stream is long; a stop empties it.)
-constexpr gint64 kBufferUs = 2'000'000;
-constexpr gint64 kSegmentUs = 500'000;
-// playbin's flags: audio only, its volume applied to the samples (the
-// stream's own volume on the server stays the user's).
-constexpr guint kAudioWithSoftVolume = (1 << 1) | (1 << 4);
 
 void say(const QByteArray &line)
 {
@@ -53,11 +48,22 @@ void say(const QByteArray &line)
     }
 }
 
-// One file at a time through playbin, reported in the protocol's terms: a
-// complaint before play() is said when play() is asked for (refused), one
-// after it ends the playback (failed). Opening the file that is open already
-// keeps its pipeline, so a sound played again needs no new threads, no new
-// decoders and no new connection to the sound server.
+// The level applied to 16-bit samples; the stream's own volume on the
+// server stays the user's.
+void scale(char *samples, qsizetype bytes, float volume)
+{
+    if (volume >= 1.0f)
+        return;
+    for (qsizetype i = 0; i + 1 < bytes; i += 2) {
+        const auto sample = qFromLittleEndian<qint16>(samples + i);
+        qToLittleEndian<qint16>(qint16(float(sample) * volume), samples + i);
+    }
+}
+
+// One file at a time, reported in the protocol's terms: a complaint before
+// play() is said when play() is asked for (refused), one after it ends the
+// playback (failed). Opening the file that is open already keeps it, so a
+// sound played again needs no new decoder and no new stream.
 class SoundProcess final : public QObject
 {
 public:
@@ -65,15 +71,23 @@ public:
     {
         m_progress.setInterval(SoundProtocol::progressIntervalMs);
         connect(&m_progress, &QTimer::timeout, this, [this]() {
-            gint64 position = 0;
-            if (m_pipeline && !gst_element_query_position(m_pipeline, GST_FORMAT_TIME, &position))
-                position = 0;
-            say(SoundProtocol::line(SoundProtocol::progress, m_playback, QByteArray::number(position / GST_MSECOND)));
+            const qint64 heard = m_decoder && m_decoder->formatIsKnown()
+                                     ? m_output.heardBytes() * 1000 / m_decoder->bytesPerSecond()
+                                     : 0;
+            say(SoundProtocol::line(SoundProtocol::progress, m_playback, QByteArray::number(heard)));
         });
+        m_output.source = [this](char *to, qsizetype max) { return take(to, max); };
+        m_output.drained = [this]() {
+            if (!m_playing)
+                return;
+            m_playing = false;
+            m_progress.stop();
+            say(SoundProtocol::line(SoundProtocol::ended, m_playback));
+        };
+        m_output.failed = [this](const QString &why) { breakOff(describe(QStringLiteral("the sound server: %1").arg(why))); };
         m_input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
         connect(m_input, &QSocketNotifier::activated, this, &SoundProcess::readRequests);
     }
-    ~SoundProcess() override { release(); }
 
 private:
     void readRequests()
@@ -85,7 +99,6 @@ private:
         if (count <= 0) {
             // The program closed its end: it is done with us, or gone.
             m_input->setEnabled(false);
-            release();
             QCoreApplication::exit(0);
             return;
         }
@@ -101,21 +114,20 @@ private:
     void carryOut(const SoundProtocol::Message &message)
     {
         if (message.verb == SoundProtocol::volume) {
+            // Heard as the stream takes the next samples.
             m_level.setPacked(message.text.toUInt());
-            if (m_pipeline)
-                g_object_set(m_pipeline, "volume", double(m_level.volume()), nullptr);
         } else if (message.verb == SoundProtocol::stop) {
-            m_progress.stop();
             m_playing = false;
-            if (m_pipeline)
-                gst_element_set_state(m_pipeline, GST_STATE_NULL);
+            m_primedFromStart = false;
+            m_progress.stop();
+            m_output.stop();
         } else if (message.verb == SoundProtocol::open) {
             m_playback = message.playback;
             const QString file = QString::fromUtf8(message.text);
-            // A file that failed is built anew: the trouble may have passed.
+            // A file that failed is decoded anew: the trouble may have passed.
             // The same file playing goes on (started on an alarm's second,
             // its window takes it over with this open and a play).
-            if (file != m_file || !m_pipeline || !m_error.isEmpty()) {
+            if (file != m_file || !m_decoder || m_decoder->hasFailed()) {
                 m_file = file;
                 load();
             }
@@ -127,115 +139,86 @@ private:
 
     void load()
     {
-        release();
-        m_error.clear();
-        m_pipeline = gst_element_factory_make("playbin", nullptr);
-        GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
-        if (!m_pipeline) {
-            m_error = QStringLiteral("the GStreamer playbin is missing");
-            return;
-        }
-        if (sink) {
-            // On the sound server the stream is the program's, by name and icon.
-            g_object_set(sink, "buffer-time", kBufferUs, "latency-time", kSegmentUs, "client-name", "Chronelle",
-                         nullptr);
-            g_object_set(m_pipeline, "audio-sink", sink, nullptr);
-        }
-        gchar *uri = gst_filename_to_uri(QFile::encodeName(m_file).constData(), nullptr);
-        g_object_set(m_pipeline, "uri", uri, "flags", kAudioWithSoftVolume, "volume", double(m_level.volume()),
-                     nullptr);
-        g_free(uri);
-        GstBus *bus = gst_element_get_bus(m_pipeline);
-        // Messages come on GStreamer's threads; they are handled here, in order.
-        gst_bus_set_sync_handler(
-            bus,
-            [](GstBus *, GstMessage *message, gpointer self) {
-                if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS || GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
-                    auto *process = static_cast<SoundProcess *>(self);
-                    GstObject *source = GST_MESSAGE_SRC(message);
-                    gst_message_ref(message);
-                    QMetaObject::invokeMethod(
-                        process,
-                        [process, message, source]() {
-                            process->busMessage(message, source);
-                            gst_message_unref(message);
-                        },
-                        Qt::QueuedConnection);
+        m_playing = false;
+        m_progress.stop();
+        m_output.stop();
+        m_primedFromStart = false;
+        m_offset = 0;
+        m_decoder = std::make_unique<PcmDecoder>(m_file);
+        // Once its format is known the file waits with its first two seconds in the stream.
+        m_decoder->formatKnown = [this]() {
+            m_offset = 0;
+            m_output.prime(m_decoder->rate(), m_decoder->channels());
+            m_primedFromStart = true;
+            if (m_playing) {
+                m_primedFromStart = false;
+                m_output.start();
+            }
+        };
+        m_decoder->moreData = [this]() { m_output.feed(); };
+        m_decoder->finished = [this]() {
+            if (!m_decoder->formatIsKnown()) {
+                // Nothing to hear: a play has simply ended.
+                if (std::exchange(m_playing, false)) {
+                    m_progress.stop();
+                    say(SoundProtocol::line(SoundProtocol::ended, m_playback));
                 }
-                return GST_BUS_DROP;
-            },
-            this, nullptr);
-        gst_object_unref(bus);
-        // Decoded up to its first sample, so that play() only has to start.
-        gst_element_set_state(m_pipeline, GST_STATE_PAUSED);
+                return;
+            }
+            m_output.feed();
+        };
+        m_decoder->failed = [this](const QString &why) {
+            if (m_playing)
+                breakOff(describe(why));
+        };
     }
 
     void play()
     {
-        if (!m_pipeline && m_file.isEmpty()) {
+        if (!m_decoder) {
             say(SoundProtocol::line(SoundProtocol::refused, m_playback,
                                     QByteArrayLiteral("Cannot play: no file is open.")));
             return;
         }
         if (m_playing)
             return;
-        if (!m_error.isEmpty()) {
-            say(SoundProtocol::line(SoundProtocol::refused, m_playback, describe(m_error).toUtf8()));
+        if (m_decoder->hasFailed()) {
+            say(SoundProtocol::line(SoundProtocol::refused, m_playback, describe(m_decoder->error()).toUtf8()));
             return;
         }
-        if (!m_pipeline)
-            load();
         m_playing = true;
-        // Every start goes through READY: a sink that waited paused would
-        // place the first sample as much later in the stream as it waited
-        // (its clock ran on while the stream stood corked), and from READY
-        // the stream starts afresh while the decoders and the connection to
-        // the sound server stay.
-        gst_element_set_state(m_pipeline, GST_STATE_READY);
-        const bool started = gst_element_set_state(m_pipeline, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
-        if (!started && m_error.isEmpty())
-            m_error = QStringLiteral("the sound could not be started");
         m_progress.start();
-    }
-
-    void busMessage(GstMessage *message, GstObject *source)
-    {
-        if (!m_pipeline || !gst_object_has_as_ancestor(source, GST_OBJECT(m_pipeline)))
-            return; // from a pipeline released since
-        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) {
-            if (!m_playing)
-                return;
-            m_playing = false;
-            m_progress.stop();
-            // Ready for a play again; a stream left open at its end would
-            // keep asking for data that never comes.
-            gst_element_set_state(m_pipeline, GST_STATE_READY);
-            say(SoundProtocol::line(SoundProtocol::ended, m_playback));
-            return;
+        if (!m_decoder->formatIsKnown())
+            return; // it starts when the first samples are in
+        if (!m_primedFromStart || !m_output.isPrimed()) {
+            m_decoder->rewind();
+            m_offset = 0;
+            m_output.prime(m_decoder->rate(), m_decoder->channels());
         }
-        GError *error = nullptr;
-        gst_message_parse_error(message, &error, nullptr);
-        const QString text = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
-        g_clear_error(&error);
-        if (m_error.isEmpty())
-            m_error = text;
-        if (!m_playing)
-            return; // said when play() is asked for
-        m_playing = false;
-        m_progress.stop();
-        gst_element_set_state(m_pipeline, GST_STATE_NULL);
-        say(SoundProtocol::line(SoundProtocol::failed, m_playback, describe(text).toUtf8()));
+        m_primedFromStart = false;
+        m_output.start();
     }
 
-    void release()
+    qsizetype take(char *to, qsizetype max)
     {
-        m_playing = false;
-        m_progress.stop();
-        if (!m_pipeline)
+        if (!m_decoder)
+            return -1;
+        const qsizetype count = m_decoder->read(m_offset, to, max);
+        if (count == 0)
+            return m_decoder->endsAt(m_offset) ? -1 : 0;
+        scale(to, count, m_level.volume());
+        m_offset += count;
+        return count;
+    }
+
+    void breakOff(const QString &why)
+    {
+        m_primedFromStart = false;
+        if (!std::exchange(m_playing, false))
             return;
-        gst_element_set_state(m_pipeline, GST_STATE_NULL);
-        gst_object_unref(m_pipeline);
-        m_pipeline = nullptr;
+        m_progress.stop();
+        m_output.stop();
+        say(SoundProtocol::line(SoundProtocol::failed, m_playback, why.toUtf8()));
     }
 
     QString describe(const QString &text) const
@@ -244,12 +227,14 @@ private:
     }
 
     OutputLevel m_level;
+    SoundOutput m_output;
+    std::unique_ptr<PcmDecoder> m_decoder;
     QSocketNotifier *m_input = nullptr;
     QByteArray m_pending;
     QTimer m_progress;
-    GstElement *m_pipeline = nullptr;
     QString m_file;
-    QString m_error;
+    qint64 m_offset = 0;            // of the next sample the stream takes
+    bool m_primedFromStart = false; // the stream holds the file's start, untouched
     bool m_playing = false;
     quint64 m_playback = 0;
 };

@@ -274,3 +274,70 @@ TEST(SoundProcess, APreparedSoundAndOnePlayedAgainAreHeardEachTime)
         EXPECT_NEAR(toneAmplitudeOf(recorder.stop()), 0.5, 0.02);
     }
 }
+
+// The sound process applies the level to the samples it hands the sound
+// server (a change is heard within the two seconds the stream holds), and a
+// stop falls silent at once, not when the stream has played out.
+TEST(SoundProcess, FollowsTheLevelAndFallsSilentOnStop)
+{
+    REQUIRE_SERVICE(missingSoundServer());
+    ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
+    ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
+    QTemporaryDir dir;
+    const QString file = writeTone(dir, 10.0);
+    ASSERT_FALSE(file.isEmpty());
+    constexpr qsizetype bytesPerSecond = 48000 * 4;
+    SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
+    OutputLevel level;
+    level.setLevel(127);
+    ChildMediaPlayer player(launcher, level);
+    QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+    SinkRecorder recorder;
+    ASSERT_EQ(recorder.start(), QString());
+    player.setFileName(file);
+    player.open();
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return toneAmplitudeOf(recorder.recordedSoFar()) > 0.1; }, boundMs))
+        << "the tone never reached the sink";
+    QTest::qWait(1000);
+    const QByteArray atHalf = recorder.recordedSoFar();
+    level.setLevel(255);
+    QTest::qWait(3000);
+    const qsizetype fullFrom = recorder.recordedSoFar().size() / 4 * 4;
+    QTest::qWait(700);
+    player.stop();
+    const qsizetype stoppedAt = recorder.recordedSoFar().size() / 4 * 4;
+    QTest::qWait(1500);
+    const QByteArray recorded = recorder.stop();
+    EXPECT_EQ(notified.count(), 1) << "a stop ends the playback once";
+    EXPECT_NEAR(toneAmplitudeOf(atHalf), 0.5 * 127 / 255, 0.02);
+    EXPECT_NEAR(toneAmplitudeOf(recorded.mid(fullFrom, stoppedAt - fullFrom)), 0.5, 0.02);
+    // What the recorder had not yet taken at the stop may still hold a little tone.
+    const QByteArray afterStop = recorded.mid(stoppedAt + bytesPerSecond / 4);
+    ASSERT_GT(afterStop.size(), bytesPerSecond / 2);
+    EXPECT_LT(toneAmplitudeOf(afterStop), 0.01) << "the stream played on after the stop";
+}
+
+// Run by CTest with PULSE_SERVER naming a socket where nobody listens (see
+// CMakeLists.txt): the sound process says why it can't play, and the
+// playback ends instead of waiting for a server.
+TEST(NoSoundServer, DISABLED_TheSoundProcessSaysWhyAndThePlaybackEnds)
+{
+    QTemporaryDir dir;
+    const QString file = writeTone(dir, 1.0);
+    ASSERT_FALSE(file.isEmpty());
+    SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
+    OutputLevel level;
+    ChildMediaPlayer player(launcher, level);
+    QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+    QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
+    player.setFileName(file);
+    player.open();
+    player.play();
+    ASSERT_TRUE(notified.wait(boundMs));
+    EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Aborted);
+    ASSERT_EQ(failed.count(), 1);
+    const QString message = failed.at(0).at(0).toString();
+    EXPECT_TRUE(message.contains(u"sound server") && message.contains(QDir::toNativeSeparators(file)))
+        << message.toStdString();
+}
