@@ -11,7 +11,9 @@ its OK button, the warm one. For each ring it measures
     server's MapNotify, read by xev) and to the first audible sample at the
     null sink's monitor (read by parec with a short latency);
   - while the window rings: CPU time per minute and wakeups (voluntary context
-    switches) per minute over the program and every process it started;
+    switches) per minute over the program and every process it started, read
+    ten times a second, so that a thread that ends meanwhile keeps what it
+    was last seen with;
   - the program's resident memory and threads before the ring, while it rings
     and after the window has closed, and its wakeups per minute idle before
     the first ring and after the last.
