@@ -177,17 +177,18 @@ void PcmDecoder::decoded(GstBuffer *buffer, GstPad *pad)
     if (m_halting)
         return;
     if (m_rate == 0) {
-        GstCaps *caps = gst_pad_get_current_caps(pad);
-        if (caps) {
+        int rate = 0;
+        int channels = 0;
+        if (GstCaps *caps = gst_pad_get_current_caps(pad)) {
             const GstStructure *structure = gst_caps_get_structure(caps, 0);
-            gst_structure_get_int(structure, "rate", &m_rate);
-            gst_structure_get_int(structure, "channels", &m_channels);
+            gst_structure_get_int(structure, "rate", &rate);
+            gst_structure_get_int(structure, "channels", &channels);
             gst_caps_unref(caps);
         }
-        if (m_rate <= 0 || m_channels <= 0) {
-            m_rate = 0;
+        if (rate <= 0 || channels <= 0)
             return;
-        }
+        m_channels = channels;
+        m_rate = rate;
         announce = true;
     }
     GstMapInfo map;

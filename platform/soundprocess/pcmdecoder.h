@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -71,8 +72,9 @@ private:
     qint64 m_readTo = 0;      // what the reader has taken
     bool m_readerWaits = false;
     bool m_halting = false;
-    int m_rate = 0;           // written by the streaming thread before the first samples
-    int m_channels = 0;
+    // Set by the streaming thread with the first samples, read here.
+    std::atomic<int> m_rate = 0;
+    std::atomic<int> m_channels = 0;
 
     // The owner's thread only.
     bool m_atEnd = false;
