@@ -114,8 +114,12 @@ private:
     void carryOut(const SoundProtocol::Message &message)
     {
         if (message.verb == SoundProtocol::volume) {
-            // Heard as the stream takes the next samples.
+            // Heard as the stream takes the next samples; a stream that waits
+            // primed is primed again, so that a play (a fade-in starting low)
+            // begins at the level it was given.
             m_level.setPacked(message.text.toUInt());
+            if (m_primedFromStart && !m_playing)
+                primeFromStart();
         } else if (message.verb == SoundProtocol::stop) {
             m_playing = false;
             m_primedFromStart = false;
@@ -147,9 +151,7 @@ private:
         m_decoder = std::make_unique<PcmDecoder>(m_file);
         // Once its format is known the file waits with its first two seconds in the stream.
         m_decoder->formatKnown = [this]() {
-            m_offset = 0;
-            m_output.prime(m_decoder->rate(), m_decoder->channels());
-            m_primedFromStart = true;
+            primeFromStart();
             if (m_playing) {
                 m_primedFromStart = false;
                 m_output.start();
@@ -190,13 +192,19 @@ private:
         m_progress.start();
         if (!m_decoder->formatIsKnown())
             return; // it starts when the first samples are in
-        if (!m_primedFromStart || !m_output.isPrimed()) {
-            m_decoder->rewind();
-            m_offset = 0;
-            m_output.prime(m_decoder->rate(), m_decoder->channels());
-        }
+        if (!m_primedFromStart || !m_output.isPrimed())
+            primeFromStart();
         m_primedFromStart = false;
         m_output.start();
+    }
+
+    // The stream waits corked with the file's first samples.
+    void primeFromStart()
+    {
+        m_decoder->rewind();
+        m_offset = 0;
+        m_output.prime(m_decoder->rate(), m_decoder->channels());
+        m_primedFromStart = true;
     }
 
     qsizetype take(char *to, qsizetype max)

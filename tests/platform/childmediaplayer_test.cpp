@@ -276,8 +276,10 @@ TEST(SoundProcess, APreparedSoundAndOnePlayedAgainAreHeardEachTime)
 }
 
 // The sound process applies the level to the samples it hands the sound
-// server (a change is heard within the two seconds the stream holds), and a
-// stop falls silent at once, not when the stream has played out.
+// server: from the first sample on when it was set after the file had been
+// opened (and its start put in the stream), and within the two seconds the
+// stream holds while it plays; a stop falls silent at once, not when the
+// stream has played out.
 TEST(SoundProcess, FollowsTheLevelAndFallsSilentOnStop)
 {
     REQUIRE_SERVICE(missingSoundServer());
@@ -289,13 +291,14 @@ TEST(SoundProcess, FollowsTheLevelAndFallsSilentOnStop)
     constexpr qsizetype bytesPerSecond = 48000 * 4;
     SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
     OutputLevel level;
-    level.setLevel(127);
     ChildMediaPlayer player(launcher, level);
     QSignalSpy notified(&player, &MediaPlayer::OnNotify);
     SinkRecorder recorder;
     ASSERT_EQ(recorder.start(), QString());
     player.setFileName(file);
     player.open();
+    QTest::qWait(1000); // decoded, its start waiting in the stream
+    level.setLevel(127);
     player.play();
     ASSERT_TRUE(QTest::qWaitFor([&] { return toneAmplitudeOf(recorder.recordedSoFar()) > 0.1; }, boundMs))
         << "the tone never reached the sink";

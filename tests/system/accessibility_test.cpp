@@ -14,6 +14,7 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -134,6 +135,32 @@ QString describe(const QList<Accessible> &tree)
     return lines.join(u'\n');
 }
 
+// The processes whose command line holds `text`.
+QList<pid_t> processesNaming(const QString &text)
+{
+    QList<pid_t> found;
+    const QByteArray needle = QFile::encodeName(text);
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isNumber = false;
+        const pid_t pid = pid_t(entry.toInt(&isNumber));
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (isNumber && pid != ::getpid() && commandLine.open(QIODevice::ReadOnly) &&
+            commandLine.readAll().contains(needle))
+            found << pid;
+    }
+    return found;
+}
+
+// Running, not ended (a process that ended and nobody waited for still answers kill()).
+bool isRunning(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+}
+
 // Orca itself, as a blind user runs it, with its speech going through
 // speech-dispatcher and espeak-ng to the null sink of the test command and
 // every utterance in its debug file. It and the speech-dispatcher it starts
@@ -150,15 +177,14 @@ public:
                 m_orca.waitForFinished();
             }
         }
-        // speech-dispatcher, started by orca, leaves its process id behind;
-        // it is gone, and silent, before the sound server is another test's.
-        QFile pidFile(m_runtime.filePath(QStringLiteral("speech-dispatcher/pid")));
-        if (pidFile.open(QIODevice::ReadOnly)) {
-            const auto pid = pid_t(pidFile.readAll().trimmed().toLongLong());
-            if (pid > 1 && ::kill(pid, SIGTERM) == 0) {
-                if (!waitUntil([pid] { return ::kill(pid, 0) != 0; }, 5000))
-                    ::kill(pid, SIGKILL);
-            }
+        // The speech-dispatcher orca started must be gone, and silent, before
+        // the sound server is another test's. Its process id file is not
+        // always there (a second copy started meanwhile, or the first still
+        // starting), so it is found by the socket path in our runtime folder
+        // that it was started with.
+        for (const pid_t pid : processesNaming(m_runtime.path())) {
+            if (::kill(pid, SIGTERM) == 0 && !waitUntil([pid] { return !isRunning(pid); }, 5000))
+                ::kill(pid, SIGKILL);
         }
     }
     // Empty once orca speaks, else why not.
