@@ -182,16 +182,28 @@ TEST_F(StandIn, TheSpareIsTakenByTheNextPlayerAndNothingOutlivesItsOwner)
     EXPECT_FALSE(processAlive(spare)) << "a dropped spare kept running";
 }
 
+// The real sound process, through the test command's sound server, whose
+// null sink the tests that record it take in turns.
+class SoundProcess : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        REQUIRE_SERVICE(missingSoundServer());
+        ASSERT_TRUE(m_lock.acquire()) << "another test kept the null sink for five minutes";
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    ServiceLock m_lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
+    QTemporaryDir m_dir;
+};
+
 // The real sound process, through the test command's sound server: the song
 // is heard, its end is notified once, and when the player goes the program
 // has no more threads than before it played.
-TEST(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
+TEST_F(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
 {
-    REQUIRE_SERVICE(missingSoundServer());
-    ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
-    ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
-    QTemporaryDir dir;
-    const QString file = writeTone(dir, 1.5);
+    const QString file = writeTone(m_dir, 1.5);
     ASSERT_FALSE(file.isEmpty());
     const QString threadsBefore = threadsOfThisProcess();
     SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
@@ -217,7 +229,7 @@ TEST(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
 
         // A file the decoder can't read is a file error, not a lost decoder.
         QSignalSpy lost(&player, &MediaPlayer::decoderLost);
-        const QString garbage = dir.filePath(QStringLiteral("garbage.wav"));
+        const QString garbage = m_dir.filePath(QStringLiteral("garbage.wav"));
         {
             QFile out(garbage);
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
@@ -242,13 +254,9 @@ TEST(SoundProcess, PlaysOutOfTheProgramAndLeavesNoThreadsBehind)
 // The real sound process plays a file opened ahead of time, and the same
 // file again after its end (as a built-in sound loops): each playback is
 // heard and ends once, all in the one process.
-TEST(SoundProcess, APreparedSoundAndOnePlayedAgainAreHeardEachTime)
+TEST_F(SoundProcess, APreparedSoundAndOnePlayedAgainAreHeardEachTime)
 {
-    REQUIRE_SERVICE(missingSoundServer());
-    ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
-    ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
-    QTemporaryDir dir;
-    const QString file = writeTone(dir, 0.8);
+    const QString file = writeTone(m_dir, 0.8);
     ASSERT_FALSE(file.isEmpty());
     SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
     OutputLevel level;
@@ -280,13 +288,9 @@ TEST(SoundProcess, APreparedSoundAndOnePlayedAgainAreHeardEachTime)
 // opened (and its start put in the stream), and within the two seconds the
 // stream holds while it plays; a stop falls silent at once, not when the
 // stream has played out.
-TEST(SoundProcess, FollowsTheLevelAndFallsSilentOnStop)
+TEST_F(SoundProcess, FollowsTheLevelAndFallsSilentOnStop)
 {
-    REQUIRE_SERVICE(missingSoundServer());
-    ServiceLock lock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
-    ASSERT_TRUE(lock.acquire()) << "another test kept the null sink for five minutes";
-    QTemporaryDir dir;
-    const QString file = writeTone(dir, 10.0);
+    const QString file = writeTone(m_dir, 10.0);
     ASSERT_FALSE(file.isEmpty());
     constexpr qsizetype bytesPerSecond = 48000 * 4;
     SoundProcessLauncher launcher(QStringLiteral(CHRONELLE_SOUND_PROCESS));
