@@ -345,6 +345,12 @@ int AlarmEngine::rowOfSlot(int slot) const
     throw AppError(QCoreApplication::translate("AlarmEngine", "There is no alarm with id %1.").arg(slot));
 }
 
+void AlarmEngine::noteRingingSnoozed()
+{
+    if (m_handOff.ringing)
+        emit ringingSnoozed();
+}
+
 void AlarmEngine::answerRinging(RingingAnswer answer)
 {
     if (!m_handOff.ringing)

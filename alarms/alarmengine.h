@@ -185,6 +185,8 @@ public:
     // Asks the ringing window to answer (see ringingAnswerRequested());
     // throws AppError when no alarm rings.
     void answerRinging(RingingAnswer answer);
+    // The ringing window was snoozed, however it was asked (see ringingSnoozed()).
+    void noteRingingSnoozed();
     // The wall-clock second the ringing alarm was due in.
     const QDateTime &currentDueMoment() const { return m_currentDueMoment; }
 
@@ -229,6 +231,9 @@ signals:
     void alarmsChanged();
     // The ringing alarm is to be answered as its window's button would.
     void ringingAnswerRequested(AlarmEngine::RingingAnswer answer);
+    // The ringing alarm was snoozed: by its window's button or notification,
+    // or as answerRinging() asked.
+    void ringingSnoozed();
     // Another wake timer was set, or the system refused a moment or took one again.
     void wakingChanged();
     // A problem found at start or in a tick; said after the tick, so that a

@@ -533,6 +533,7 @@ void TAlarmRun::Button1Click()
     // The silence lasts the full snooze from the press.
     m_cycleStart = m_clock.monotonicMs();
     tickSoon();
+    emit snoozed();
 }
 
 void TAlarmRun::ButtonOKClick()

@@ -52,6 +52,10 @@ public:
     // Minutes and seconds of the running cycle.
     qint64 cycleElapsedMs() const;
 
+signals:
+    // Snoozed: by its button, by the notification's action, or as asked from outside.
+    void snoozed();
+
 public slots:
     void TimerTimer();
     void Button1Click();

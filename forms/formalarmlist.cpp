@@ -163,6 +163,8 @@ void TFormAlarmList::ring(const RingingRequest &request)
     ErrorBox::guard(this, [&]() {
         TAlarmRun window(request, m_services, this);
         m_ringingWindow = &window;
+        // Whoever snoozed it, the engine tells those who listen (the bus).
+        connect(&window, &TAlarmRun::snoozed, &m_engine, &AlarmEngine::noteRingingSnoozed);
         window.exec();
     });
 }

@@ -70,11 +70,10 @@ AlarmBusService::AlarmBusService(AlarmEngine &engine, QObject *parent)
         m_ringingId = m_engine.ringingSlot();
         emit RingingStarted(m_ringingId, caption);
     });
-    connect(&engine, &AlarmEngine::ringingAnswerRequested, this, [this](AlarmEngine::RingingAnswer answer) {
-        // A stop is told when the ringing is over.
-        if (answer == AlarmEngine::RingingAnswer::Snooze)
-            emit RingingAnswered(m_ringingId, answerWord(answer));
-    });
+    // A snooze is told as the window snoozes, whoever asked it to (its
+    // button, the notification, a caller); a stop when the ringing is over.
+    connect(&engine, &AlarmEngine::ringingSnoozed, this,
+            [this]() { emit RingingAnswered(m_ringingId, answerWord(AlarmEngine::RingingAnswer::Snooze)); });
     connect(&engine, &AlarmEngine::alarmRingingEnded, this, [this]() {
         emit RingingAnswered(std::exchange(m_ringingId, -1), answerWord(AlarmEngine::RingingAnswer::Stop));
     });

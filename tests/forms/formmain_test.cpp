@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
@@ -581,6 +582,7 @@ TEST_F(ClockWindow, TheRingingNotificationSnoozesAndEndsTheAlarm)
          QStringLiteral("02012027"), QStringLiteral("0000000"), QStringLiteral("0")}));
     engine.timer()->stop();
 
+    QSignalSpy engineHeardSnooze(&engine, &AlarmEngine::ringingSnoozed);
     bool snoozed = false;
     bool raisedUp = false;
     QTimer::singleShot(0, [&]() {
@@ -601,6 +603,7 @@ TEST_F(ClockWindow, TheRingingNotificationSnoozesAndEndsTheAlarm)
     engine.tick();
     QCoreApplication::sendPostedEvents(&engine, QEvent::MetaCall);
     EXPECT_TRUE(snoozed) << "Snooze in the notification did not snooze";
+    EXPECT_EQ(engineHeardSnooze.count(), 1) << "the window's snooze was not told to the engine";
     EXPECT_TRUE(raisedUp);
     EXPECT_EQ(standalone.manager.ringingWindow(), nullptr) << "OK in the notification did not end the alarm";
     EXPECT_FALSE(engine.ringing());

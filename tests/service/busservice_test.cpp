@@ -277,19 +277,31 @@ TEST_F(BusService, TellsOfARingingAndOfItsAnswers)
     soon.time = QStringLiteral("08:00:01");
     soon.memo = QStringLiteral("Tea");
     EngineControl(m_on.engine).add(soon);
+    // The stand-in for the ringing window snoozes as it is asked to, and says so.
+    QObject::connect(&m_on.engine, &AlarmEngine::ringingAnswerRequested, &m_on.engine,
+                     [this](AlarmEngine::RingingAnswer answer) {
+                         if (answer == AlarmEngine::RingingAnswer::Snooze)
+                             m_on.engine.noteRingingSnoozed();
+                     });
     bool snoozeAnswered = false;
     m_on.engine.setRinger([&](const RingingRequest &) {
-        // A caller on the bus answers while the alarm rings.
+        // A caller on the bus answers while the alarm rings, then the user
+        // presses the window's own Snooze.
         snoozeAnswered = call(QStringLiteral("Snooze")).type() == QDBusMessage::ReplyMessage;
+        m_on.engine.noteRingingSnoozed();
     });
     m_on.clock.advance(1000);
     tick(m_on.engine);
     EXPECT_TRUE(snoozeAnswered);
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0], (QVariantList{0, QStringLiteral("Tea")}));
-    EXPECT_TRUE(QTest::qWaitFor([&counter]() { return counter.answers.size() >= 2; }, 5000));
-    EXPECT_EQ(counter.answers,
-              (QList<QPair<int, QString>>{{0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
+    EXPECT_TRUE(QTest::qWaitFor([&counter]() { return counter.answers.size() >= 3; }, 5000));
+    EXPECT_EQ(counter.answers, (QList<QPair<int, QString>>{
+                                   {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
+    // Nothing rings: a snooze said then is nobody's.
+    m_on.engine.noteRingingSnoozed();
+    QTest::qWait(200);
+    EXPECT_EQ(counter.answers.size(), 3);
 }
 
 #include "busservice_test.moc"
