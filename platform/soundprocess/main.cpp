@@ -77,14 +77,10 @@ public:
             say(SoundProtocol::line(SoundProtocol::progress, m_playback, QByteArray::number(heard)));
         });
         m_output.source = [this](char *to, qsizetype max) { return take(to, max); };
-        m_output.drained = [this]() {
-            if (!m_playing)
-                return;
-            m_playing = false;
-            m_progress.stop();
-            say(SoundProtocol::line(SoundProtocol::ended, m_playback));
+        m_output.drained = [this]() { endPlayback(); };
+        m_output.failed = [this](const QString &why) {
+            breakOff(describe(QStringLiteral("the sound server: %1").arg(why)));
         };
-        m_output.failed = [this](const QString &why) { breakOff(describe(QStringLiteral("the sound server: %1").arg(why))); };
         m_input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
         connect(m_input, &QSocketNotifier::activated, this, &SoundProcess::readRequests);
     }
@@ -159,15 +155,11 @@ private:
         };
         m_decoder->moreData = [this]() { m_output.feed(); };
         m_decoder->finished = [this]() {
-            if (!m_decoder->formatIsKnown()) {
-                // Nothing to hear: a play has simply ended.
-                if (std::exchange(m_playing, false)) {
-                    m_progress.stop();
-                    say(SoundProtocol::line(SoundProtocol::ended, m_playback));
-                }
-                return;
-            }
-            m_output.feed();
+            // Nothing to hear: a play has simply ended.
+            if (!m_decoder->formatIsKnown())
+                endPlayback();
+            else
+                m_output.feed();
         };
         m_decoder->failed = [this](const QString &why) {
             if (m_playing)
@@ -217,6 +209,14 @@ private:
         scale(to, count, m_level.volume());
         m_offset += count;
         return count;
+    }
+
+    void endPlayback()
+    {
+        if (!std::exchange(m_playing, false))
+            return;
+        m_progress.stop();
+        say(SoundProtocol::line(SoundProtocol::ended, m_playback));
     }
 
     void breakOff(const QString &why)

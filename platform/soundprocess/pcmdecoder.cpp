@@ -87,7 +87,13 @@ void PcmDecoder::start()
         m_pipeline = nullptr;
         const QString error = QStringLiteral("GStreamer's base plugins are missing");
         QMetaObject::invokeMethod(
-            this, [this, error]() { m_error = error; if (failed) failed(error); }, Qt::QueuedConnection);
+            this,
+            [this, error]() {
+                m_error = error;
+                if (failed)
+                    failed(error);
+            },
+            Qt::QueuedConnection);
         return;
     }
     gst_bin_add_many(GST_BIN(m_pipeline), source, convert, filter, sink, nullptr);
@@ -97,8 +103,7 @@ void PcmDecoder::start()
     gst_element_link_many(convert, filter, sink, nullptr);
     // No clock to keep: the samples are taken as fast as they are decoded.
     g_object_set(sink, "signal-handoffs", TRUE, "sync", FALSE, nullptr);
-    g_signal_connect(sink, "handoff",
-                     G_CALLBACK(+[](GstElement *, GstBuffer *buffer, GstPad *pad, gpointer self) {
+    g_signal_connect(sink, "handoff", G_CALLBACK(+[](GstElement *, GstBuffer *buffer, GstPad *pad, gpointer self) {
                          static_cast<PcmDecoder *>(self)->decoded(buffer, pad);
                      }),
                      this);
@@ -107,8 +112,9 @@ void PcmDecoder::start()
     g_signal_connect(source, "pad-added", G_CALLBACK(+[](GstElement *, GstPad *pad, gpointer audio) {
                          GstPad *target = gst_element_get_static_pad(GST_ELEMENT(audio), "sink");
                          GstCaps *caps = gst_pad_get_current_caps(pad);
-                         const bool isAudio = caps && g_str_has_prefix(
-                             gst_structure_get_name(gst_caps_get_structure(caps, 0)), "audio/");
+                         const bool isAudio =
+                             caps &&
+                             g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), "audio/");
                          if (caps)
                              gst_caps_unref(caps);
                          if (isAudio && !gst_pad_is_linked(target)) {
@@ -211,9 +217,7 @@ void PcmDecoder::decoded(GstBuffer *buffer, GstPad *pad)
     // Far enough ahead: wait until half of it has been read.
     const qint64 limit = qint64(kAheadSeconds) * bytesPerSecond();
     if (m_heldFrom + m_samples.size() - m_readTo > limit) {
-        m_roomAhead.wait(lock, [&]() {
-            return m_halting || m_heldFrom + m_samples.size() - m_readTo <= limit / 2;
-        });
+        m_roomAhead.wait(lock, [&]() { return m_halting || m_heldFrom + m_samples.size() - m_readTo <= limit / 2; });
     }
 }
 

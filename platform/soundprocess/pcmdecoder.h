@@ -67,9 +67,9 @@ private:
     // Shared with GStreamer's streaming thread.
     std::mutex m_lock;
     std::condition_variable m_roomAhead;
-    QByteArray m_samples;     // from m_heldFrom on
-    qint64 m_heldFrom = 0;    // offset of m_samples' first byte
-    qint64 m_readTo = 0;      // what the reader has taken
+    QByteArray m_samples;  // from m_heldFrom on
+    qint64 m_heldFrom = 0; // offset of m_samples' first byte
+    qint64 m_readTo = 0;   // what the reader has taken
     bool m_readerWaits = false;
     bool m_halting = false;
     // Set by the streaming thread with the first samples, read here.

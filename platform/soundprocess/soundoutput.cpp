@@ -2,9 +2,8 @@
 
 #include "qtpulseloop.h"
 
-#include <QByteArray>
+#include <initializer_list>
 #include <pulse/error.h>
-#include <pulse/xmalloc.h>
 
 namespace {
 
@@ -18,6 +17,14 @@ QString contextError(pa_context *context)
     return QString::fromUtf8(pa_strerror(pa_context_errno(context)));
 }
 
+// Requests whose answer nobody waits for.
+void forget(std::initializer_list<pa_operation *> operations)
+{
+    for (pa_operation *operation : operations)
+        if (operation)
+            pa_operation_unref(operation);
+}
+
 } // namespace
 
 SoundOutput::SoundOutput() : m_loop(new QtPulseLoop(this))
@@ -28,11 +35,7 @@ SoundOutput::SoundOutput() : m_loop(new QtPulseLoop(this))
 SoundOutput::~SoundOutput()
 {
     dropStream();
-    if (m_context) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
-    }
+    dropContext();
 }
 
 void SoundOutput::connectContext()
@@ -84,10 +87,7 @@ void SoundOutput::prime(int rate, int channels)
     if (pa_stream_get_state(m_stream) != PA_STREAM_READY)
         return; // filled when it is
     // What an earlier play left is dropped; the new one waits corked.
-    for (pa_operation *operation :
-         {pa_stream_cork(m_stream, 1, nullptr, nullptr), pa_stream_flush(m_stream, nullptr, nullptr)})
-        if (operation)
-            pa_operation_unref(operation);
+    forget({pa_stream_cork(m_stream, 1, nullptr, nullptr), pa_stream_flush(m_stream, nullptr, nullptr)});
     fill();
 }
 
@@ -97,9 +97,7 @@ void SoundOutput::start()
     if (!m_stream || pa_stream_get_state(m_stream) != PA_STREAM_READY)
         return; // it starts when the stream is ready
     fill();
-    pa_operation *uncork = pa_stream_cork(m_stream, 0, nullptr, nullptr);
-    if (uncork)
-        pa_operation_unref(uncork);
+    forget({pa_stream_cork(m_stream, 0, nullptr, nullptr)});
 }
 
 void SoundOutput::feed()
@@ -116,10 +114,7 @@ void SoundOutput::stop()
     ++m_generation;
     if (!m_stream || pa_stream_get_state(m_stream) != PA_STREAM_READY)
         return;
-    for (pa_operation *operation :
-         {pa_stream_cork(m_stream, 1, nullptr, nullptr), pa_stream_flush(m_stream, nullptr, nullptr)})
-        if (operation)
-            pa_operation_unref(operation);
+    forget({pa_stream_cork(m_stream, 1, nullptr, nullptr), pa_stream_flush(m_stream, nullptr, nullptr)});
 }
 
 qint64 SoundOutput::heardBytes() const
@@ -214,15 +209,17 @@ void SoundOutput::fill()
                     return; // stopped or started again meanwhile
                 output->m_draining = false;
                 output->m_playing = false;
-                pa_operation *cork = pa_stream_cork(output->m_stream, 1, nullptr, nullptr);
-                if (cork)
-                    pa_operation_unref(cork);
+                forget({pa_stream_cork(output->m_stream, 1, nullptr, nullptr)});
                 QMetaObject::invokeMethod(
-                    output, [output]() { if (output->drained) output->drained(); }, Qt::QueuedConnection);
+                    output,
+                    [output]() {
+                        if (output->drained)
+                            output->drained();
+                    },
+                    Qt::QueuedConnection);
             },
             this);
-        if (drain)
-            pa_operation_unref(drain);
+        forget({drain});
     }
 }
 
@@ -237,6 +234,15 @@ void SoundOutput::dropStream()
     m_stream = nullptr;
 }
 
+void SoundOutput::dropContext()
+{
+    if (!m_context)
+        return;
+    pa_context_set_state_callback(m_context, nullptr, nullptr);
+    pa_context_disconnect(m_context);
+    pa_context_unref(std::exchange(m_context, nullptr));
+}
+
 void SoundOutput::fail(const QString &why)
 {
     const bool wasPlaying = m_playing || m_draining;
@@ -245,12 +251,7 @@ void SoundOutput::fail(const QString &why)
     m_primed = false;
     ++m_generation;
     dropStream();
-    if (m_context) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
-        m_context = nullptr;
-    }
+    dropContext();
     // A play after this connects again: the trouble may have passed.
     if (wasPlaying && failed)
         failed(why);

@@ -50,6 +50,7 @@ private:
     void streamStateChanged();
     void fill();
     void dropStream();
+    void dropContext();
     void fail(const QString &why);
 
     QtPulseLoop *m_loop;
@@ -57,11 +58,11 @@ private:
     pa_stream *m_stream = nullptr;
     int m_rate = 0;
     int m_channels = 0;
-    bool m_primed = false;      // a stream is wanted for m_rate/m_channels
-    bool m_playing = false;     // it is to play, not only to wait corked
+    bool m_primed = false;  // a stream is wanted for m_rate/m_channels
+    bool m_playing = false; // it is to play, not only to wait corked
     bool m_sourceEnded = false;
     bool m_draining = false;
-    qint64 m_given = 0;         // bytes written since prime()
-    quint64 m_generation = 0;   // counts the plays and stops
-    quint64 m_drainOf = 0;      // the play the drain asked for belongs to
+    qint64 m_given = 0;       // bytes written since prime()
+    quint64 m_generation = 0; // counts the plays and stops
+    quint64 m_drainOf = 0;    // the play the drain asked for belongs to
 };
