@@ -11,8 +11,10 @@
 #include "comboboxaccessible.h"
 #include "commandverbs.h"
 #include "datetimeformatter.h"
+#include "desktopannouncer.h"
 #include "desktopnotifier.h"
 #include "errorbox.h"
+#include "exitsequence.h"
 #include "filelocations.h"
 #include "formabout.h"
 #include "formalarmlist.h"
@@ -202,16 +204,12 @@ int main(int argc, char *argv[])
     if (!guard.warning().isEmpty())
         std::fprintf(stderr, "chronelle: %s\n", qPrintable(guard.warning()));
 
-    // Caught from here on; a request that comes while the windows are being
-    // made is carried out as soon as the program runs.
+    // Caught from here on. The one way out is there before the windows: a
+    // request that comes while they are being made ends any box that waits
+    // for an answer, and is carried out as soon as they are there.
     TerminationSignals signals_;
-    // A box may be waiting for an answer that never comes (a start-up error,
-    // while the session ends): leaving every event loop ends it, and from
-    // then on messages go to the log. The orderly end follows below.
-    QObject::connect(&signals_, &TerminationSignals::terminationRequested, &app, []() {
-        ErrorBox::setUnattended();
-        QCoreApplication::exit(0);
-    });
+    ExitSequence exitSequence;
+    QObject::connect(&signals_, &TerminationSignals::terminationRequested, &exitSequence, &ExitSequence::terminate);
 
     SystemClock clock;
     const DateTimeFormatter formatter(LocaleFormats::fromLocale(QLocale::system()));
@@ -239,6 +237,7 @@ int main(int argc, char *argv[])
     const RingingPreparer ringingPreparer(engine, soundProcesses);
     engine.setWakeTimer(wakeTimer.get());
     TFormAbout formAbout;
+    formMain.setEngine(&engine);
     formMain.setCompanions(&formAlarmList, &formAbout);
     // While no window shows, the scheduler sleeps until the next due second;
     // these wake it when the wall clock may have jumped meanwhile.
@@ -251,13 +250,10 @@ int main(int argc, char *argv[])
                      [&formAlarmList](const QString &activationToken) {
                          WindowActivation::bringToFront(&formAlarmList, activationToken);
                      });
-    QObject::connect(&engine, &AlarmEngine::alarmMissed, &formMain, &TFormMain::showMissedAlarm);
     // Made after the windows, so it goes before them, with any answer still due.
-    const std::unique_ptr<DesktopNotifier> notifier = DesktopNotifier::create();
-    formMain.setDesktopNotifier(notifier.get());
-    QObject::connect(&engine, &AlarmEngine::alarmRinging, &formMain, &TFormMain::announceRinging);
-    QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
-    QObject::connect(&engine, &AlarmEngine::moreAlarmsMissed, &formMain, &TFormMain::countMoreMissed);
+    DesktopAnnouncer announcer(engine, *formMain.sysTray(), &formMain, DesktopNotifier::create());
+    QObject::connect(&announcer, &DesktopAnnouncer::ringingWindowWanted, &formAlarmList,
+                     &TFormAlarmList::raiseRingingWindow);
     // A verb answers the ringing alarm exactly as the window's buttons do.
     QObject::connect(&engine, &AlarmEngine::ringingAnswerRequested, &formAlarmList,
                      [&formAlarmList](AlarmEngine::RingingAnswer answer) {
@@ -274,19 +270,14 @@ int main(int argc, char *argv[])
     AlarmBusService busService(engine);
     busService.publish(QDBusConnection::sessionBus(), QStringLiteral(CHRONELLE_APP_ID));
 
-    QObject::connect(&signals_, &TerminationSignals::terminationRequested, &formMain, &TFormMain::exitUnattended);
+    exitSequence.attach(engine, formMain, formAlarmList);
     // The session manager asks for this before it ends the session, but also
     // for a save that goes no further, or a log-out that is then cancelled:
     // save everything and never object, but go on ringing. The session's
     // real end follows as its own request to quit or a termination signal.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &formMain,
-                     [&formMain](QSessionManager &) { formMain.saveUnattended(); });
-
-    // A termination that arrived while the windows were being made is carried
-    // out now; the loop it would have ended has not begun.
-    if (signals_.received() != 0)
-        formMain.exitUnattended();
-    if (formMain.exitRequested())
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &exitSequence,
+                     [&exitSequence](QSessionManager &) { exitSequence.saveUnattended(); });
+    if (exitSequence.ending())
         return 0;
     formMain.show();
     // What the start needed and a waiting clock does not goes back to the

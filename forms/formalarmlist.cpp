@@ -4,7 +4,6 @@
 #include "alarmoptions.h"
 #include "alarmrowactions.h"
 #include "alarmrun.h"
-#include "apperror.h"
 #include "errorbox.h"
 #include "filelocations.h"
 #include "helplauncher.h"
@@ -16,7 +15,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,14 +24,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTreeView>
-
-QString exitStoppedMessage(const QString &cause)
-{
-    return cause + QCoreApplication::translate(
-                       "TFormAlarmList",
-                       "\n\nChronelle keeps running, so that nothing is lost: it ends once everything is "
-                       "saved. Mend the cause (on a full disk, free some space) and choose Exit again.");
-}
 
 TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_engine(engine), m_services(services)
@@ -174,6 +164,14 @@ TAlarmRun *TFormAlarmList::ringingWindow() const
     return m_ringingWindow;
 }
 
+void TFormAlarmList::raiseRingingWindow()
+{
+    if (!m_ringingWindow)
+        return;
+    m_ringingWindow->raise();
+    m_ringingWindow->activateWindow();
+}
+
 void TFormAlarmList::showWakeNote()
 {
     const WakeTimer *timer = m_engine.wakeTimer();
@@ -258,36 +256,11 @@ void TFormAlarmList::FormCloseQuery(bool &canClose)
     canClose = m_engine.exitFlag();
 }
 
-bool TFormAlarmList::FormClose()
-{
-    try {
-        m_engine.saveCatalogue();
-        return true;
-    } catch (const AppError &error) {
-        ErrorBox::show(this, exitStoppedMessage(error.message()));
-        return false;
-    }
-}
-
-void TFormAlarmList::beginUnattendedEnd()
-{
-    m_engine.beginUnattendedEnd();
-    hide();
-}
-
 void TFormAlarmList::closeEvent(QCloseEvent *event)
 {
-    if (m_engine.endingUnattended()) {
-        event->accept();
-        return;
-    }
     bool canClose = true;
     FormCloseQuery(canClose);
-    // A close that fails to save the catalogue is no close: the exit stops here.
-    if (canClose && FormClose())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(canClose);
 }
 
 int TFormAlarmList::selectedRow() const

@@ -17,16 +17,12 @@ class QLabel;
 class QPushButton;
 class QTreeView;
 
-// The message of an "Exit" that stops because a file could not be saved: the
-// cause, then that the program keeps running, why, and what to do.
-QString exitStoppedMessage(const QString &cause);
-
 // The alarm manager window: the list of alarms and its four buttons over the
 // alarm engine, which it starts when it is made. It shows the editor and the
 // ringing windows that the engine asks for, and the engine's problems in the
 // error box. Every close request only hides it, so the alarms keep ringing
-// while it is out of sight; only "Exit" lets it close, and then the
-// catalogue is written.
+// while it is out of sight; only the program's end (the engine's exit flag)
+// lets it close.
 class TFormAlarmList final : public QWidget
 {
     Q_OBJECT
@@ -42,9 +38,6 @@ public:
     // The window that rings now, or none.
     TAlarmRun *ringingWindow() const;
 
-    // The program ends without asking (a signal, the session's end): from
-    // now on every close is allowed and writes nothing more.
-    void beginUnattendedEnd();
     // From now on the tick sleeps while no window of the program shows,
     // until the next due second or until one of these says the wall clock
     // may have jumped.
@@ -60,6 +53,8 @@ public slots:
     void ButtonOKClick();
     // Shows the window and brings it to the front, as a second start asks.
     void showAndRaise();
+    // Brings the window that rings now to the front, if one does.
+    void raiseRingingWindow();
     void TimerTimer();
     void ButtonAddClick();
     void buttonEditClick();
@@ -73,7 +68,6 @@ protected:
 
 private:
     void FormCloseQuery(bool &canClose);
-    bool FormClose();
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The editor and the ringing window, shown modally over this window.
     std::optional<EditorResult> runEditor(const EditorRequest &request);

@@ -1,9 +1,7 @@
 #include "formmain.h"
 
-#include "alarmrun.h"
-#include "alarmscheduler.h"
+#include "alarmengine.h"
 #include "apperror.h"
-#include "desktopnotifier.h"
 #include "errorbox.h"
 #include "formabout.h"
 #include "formalarmlist.h"
@@ -28,21 +26,9 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <utility>
 
 namespace {
 constexpr int kDisplayLineCount = 5;
-
-// For saves that nobody may be there to answer: a failure goes to the log.
-void saveLogged(const char *what, const std::function<void()> &save)
-{
-    try {
-        save();
-    } catch (const AppError &error) {
-        std::fprintf(stderr, "chronelle: could not save %s: %s\n", what, error.what());
-    }
-}
 } // namespace
 
 const std::array<TFormMain::ColourScheme, 6> &TFormMain::colourSchemes()
@@ -234,26 +220,30 @@ void TFormMain::buildMenu()
     exitItem->setObjectName(QStringLiteral("Exit1"));
 }
 
+void TFormMain::setEngine(AlarmEngine *engine)
+{
+    if (m_engine)
+        disconnect(m_engine, nullptr, this, nullptr);
+    m_engine = engine;
+    if (m_engine)
+        connect(m_engine, &AlarmEngine::nextAlarmChanged, this, &TFormMain::showNextAlarm);
+    showNextAlarm();
+}
+
 void TFormMain::setCompanions(TFormAlarmList *alarmList, TFormAbout *about)
 {
-    if (m_alarmList)
-        disconnect(&m_alarmList->engine(), nullptr, this, nullptr);
     m_alarmList = alarmList;
     m_about = about;
-    if (m_alarmList) {
-        connect(&m_alarmList->engine(), &AlarmEngine::nextAlarmChanged, this, &TFormMain::showNextAlarm);
-        showNextAlarm();
-    }
 }
 
 void TFormMain::showNextAlarm()
 {
-    const std::optional<Occurrence> next = m_alarmList ? m_alarmList->engine().nextAlarm() : std::nullopt;
+    const std::optional<Occurrence> next = m_engine ? m_engine->nextAlarm() : std::nullopt;
     if (!next) {
         SysTray->setHint(tr("Chronelle: no alarm will ring"));
         return;
     }
-    const DateTimeFormatter &formatter = m_alarmList->engine().formatter();
+    const DateTimeFormatter &formatter = m_engine->formatter();
     SysTray->setHint(
         tr("Next alarm: %1 %2 %3")
             .arg(formatter.format(u"ddd", next->due.date()), formatter.longTime(next->due.time()), next->caption));
@@ -261,8 +251,8 @@ void TFormMain::showNextAlarm()
 
 void TFormMain::skipNextAlarm()
 {
-    if (m_alarmList)
-        ErrorBox::guard(this, [this]() { m_alarmList->engine().skipSoonest(); });
+    if (m_engine)
+        ErrorBox::guard(this, [this]() { m_engine->skipSoonest(); });
 }
 
 QString TFormMain::settingsPath() const
@@ -348,10 +338,12 @@ void TFormMain::keepSettings()
 {
     // Written at once as well as at the end, so a crash or a power cut
     // doesn't undo the choice. A failure here is told by the write at the end.
-    saveLogged("the clock settings", [this]() {
+    try {
         m_settings.write(settingsPath());
         m_settingsUnreadable = false;
-    });
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "chronelle: could not save the clock settings: %s\n", error.what());
+    }
 }
 
 void TFormMain::setDisplayLine(int index, const QString &text)
@@ -470,211 +462,39 @@ void TFormMain::About1Click()
     m_about->activateWindow();
 }
 
-void TFormMain::showMissedAlarm(const QString &caption, const QDateTime &due)
-{
-    // One gap (a sleep, a change of the clock) may have missed many alarms:
-    // they are told together, once.
-    if (m_missedAlarms.isEmpty() && m_moreMissed == 0 && !m_moreMissedUncounted)
-        QTimer::singleShot(0, this, &TFormMain::tellMissedAlarms);
-    m_missedAlarms << tr("\"%1\" was due at %2").arg(TextFile::excerpt(caption), due.toString(u"yyyy-MM-dd hh:mm:ss"));
-}
-
-void TFormMain::countMoreMissed(int count, bool orMore)
-{
-    if (m_missedAlarms.isEmpty() && m_moreMissed == 0 && !m_moreMissedUncounted)
-        QTimer::singleShot(0, this, &TFormMain::tellMissedAlarms);
-    m_moreMissed += count;
-    m_moreMissedUncounted = m_moreMissedUncounted || orMore;
-}
-
-void TFormMain::tellMissedAlarms()
-{
-    // A few in time order and the number of the rest: a list of every hour
-    // of a year would not fit on any screen.
-    constexpr int kListed = AlarmScheduler::MaxMissedListed;
-    const qint64 more = m_moreMissed + qMax<qsizetype>(0, m_missedAlarms.size() - kListed);
-    const qint64 total = qMin<qsizetype>(m_missedAlarms.size(), kListed) + more;
-    QString listed = m_missedAlarms.mid(0, kListed).join(u'\n');
-    if (more > 0 || m_moreMissedUncounted) {
-        listed += m_moreMissedUncounted ? tr("\nand more than %n more.", nullptr, int(more))
-                                        : tr("\nand %n more.", nullptr, int(more));
-    }
-    const QString text =
-        (m_moreMissedUncounted
-             ? tr("While the computer was not watching the clock, more than %n alarm(s) went by without ringing:\n%1",
-                  nullptr, int(total))
-             : tr("While the computer was not watching the clock, %n alarm(s) went by without ringing:\n%1", nullptr,
-                  int(total)))
-            .arg(listed);
-    m_missedAlarms.clear();
-    m_moreMissed = 0;
-    m_moreMissedUncounted = false;
-    const auto fallBack = [this, text]() {
-        // Without a notification area a balloon would show nowhere; a box
-        // that waits for nobody does.
-        if (trayUsable())
-            SysTray->showMessage(tr("Missed alarm"), text);
-        else
-            ErrorBox::notify(this, text);
-    };
-    // The desktop keeps it in its history, to be read when the user is back.
-    if (m_notifier)
-        m_notifier->notify(tr("Missed alarm"), text, DesktopNotifier::Urgency::Normal, fallBack);
-    else
-        fallBack();
-}
-
-void TFormMain::announceRinging(const QString &caption, const QString &timeText)
-{
-    const QString summary = caption.trimmed().isEmpty() ? tr("Alarm") : caption;
-    const auto fallBack = [this, summary, timeText]() {
-        // Without a notification area the ringing window says it all.
-        if (trayUsable())
-            SysTray->showMessage(summary, timeText);
-    };
-    ringingEnded();
-    if (m_notifier)
-        m_ringingNotice = m_notifier->notify(summary, timeText, DesktopNotifier::Urgency::Critical, fallBack,
-                                             {{QStringLiteral("default"), QString()},
-                                              {QStringLiteral("snooze"), tr("Snooze")},
-                                              {QStringLiteral("ok"), tr("OK")}});
-    else
-        fallBack();
-}
-
-void TFormMain::setDesktopNotifier(DesktopNotifier *notifier)
-{
-    if (m_notifier)
-        disconnect(m_notifier, nullptr, this, nullptr);
-    m_notifier = notifier;
-    if (m_notifier)
-        connect(m_notifier, &DesktopNotifier::actionInvoked, this, &TFormMain::answerFromNotification);
-}
-
-void TFormMain::answerFromNotification(int token, const QString &key)
-{
-    TAlarmRun *window = m_alarmList ? m_alarmList->ringingWindow() : nullptr;
-    if (token == 0 || token != m_ringingNotice || !window)
-        return;
-    // Exactly what the window's buttons do; a click on the notification itself brings the window up.
-    if (key == QStringLiteral("snooze")) {
-        window->Button1Click();
-    } else if (key == QStringLiteral("ok")) {
-        window->ButtonOKClick();
-    } else {
-        window->raise();
-        window->activateWindow();
-    }
-}
-
-void TFormMain::ringingEnded()
-{
-    // The alarm was answered: its notification leaves the screen (the
-    // desktop may keep it in its history).
-    if (m_notifier && m_ringingNotice != 0)
-        m_notifier->withdraw(std::exchange(m_ringingNotice, 0));
-}
-
 void TFormMain::Exit1Click()
 {
-    if (const QString problem = m_locations.dataFolderProblem(); !problem.isEmpty()) {
-        exitWithUnwritableData(problem);
-        return;
-    }
-    if (m_alarmList) {
-        m_alarmList->engine().setExitFlag(true);
-        // The manager's close writes the catalogue; if that fails the exit ends here.
-        if (!m_alarmList->close())
-            return;
-    }
-    m_closing = true;
-    if (!close()) {
-        m_closing = false;
-        return;
-    }
-    SysTray->setActive(false);
-    QApplication::quit();
+    emit exitChosen();
 }
 
-void TFormMain::saveUnattended()
+void TFormMain::saveSettings() const
 {
-    if (m_alarmList && !m_alarmList->engine().catalogueUnreadable())
-        saveLogged("the alarm list", [this]() { m_alarmList->engine().saveCatalogue(); });
-    if (!m_settingsUnreadable)
-        saveLogged("the clock settings", [this]() { m_settings.write(settingsPath()); });
-}
-
-void TFormMain::exitUnattended()
-{
-    if (m_exitRequested)
+    if (m_settingsUnreadable && !TextFile::whatIsNotAFile(settingsPath()).isEmpty())
         return;
-    m_exitRequested = true;
-    if (m_alarmList)
-        m_alarmList->beginUnattendedEnd();
-    saveUnattended();
-    endRun();
+    m_settings.write(settingsPath());
 }
 
-void TFormMain::exitWithUnwritableData(const QString &problem)
-{
-    m_exitRequested = true;
-    if (m_alarmList)
-        m_alarmList->beginUnattendedEnd();
-    QStringList lost;
-    const auto keep = [&lost](const QString &what, const std::function<void()> &save) {
-        try {
-            save();
-        } catch (const AppError &) {
-            lost << what;
-        }
-    };
-    if (m_alarmList)
-        keep(tr("the alarm list (al.ini)"), [this]() { m_alarmList->engine().saveCatalogue(); });
-    keep(tr("the clock settings (LCD.ini)"), [this]() { m_settings.write(settingsPath()); });
-    if (!lost.isEmpty())
-        ErrorBox::show(this, tr("%1\n\nChronelle ends without saving %2.").arg(problem, lost.join(tr(" and "))));
-    endRun();
-}
-
-void TFormMain::endRun()
+void TFormMain::closeForGood()
 {
     SysTray->setActive(false);
-    // Quitting asks every window to close; this one has saved already.
     m_closing = true;
-    hide();
-    QApplication::quit();
+    close();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
-    if (m_exitRequested) {
+    if (m_closing) {
         event->accept();
         return;
     }
-    // Only "Exit" closes the clock; any other close request hides it.
-    if (!m_closing) {
-        event->ignore();
-        if (trayUsable()) {
-            hide();
-            Hide1->setText(tr("&Restore"));
-        } else {
-            // Nowhere to hide to: out of the way, but still on the taskbar.
-            showMinimized();
-        }
-        return;
-    }
-    // What stood where the settings belong at start (a named pipe, a link to
-    // nowhere) was said then, and is left as it is.
-    if (m_settingsUnreadable && !TextFile::whatIsNotAFile(settingsPath()).isEmpty()) {
-        event->accept();
-        return;
-    }
-    try {
-        m_settings.write(settingsPath());
-        event->accept();
-    } catch (const AppError &error) {
-        ErrorBox::show(this, exitStoppedMessage(error.message()));
-        event->ignore();
+    // Only the program's end closes the clock; any other close request hides it.
+    event->ignore();
+    if (trayUsable()) {
+        hide();
+        Hide1->setText(tr("&Restore"));
+    } else {
+        // Nowhere to hide to: out of the way, but still on the taskbar.
+        showMinimized();
     }
 }
 

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <array>
 
-class DesktopNotifier;
+class AlarmEngine;
 class QAction;
 class QLabel;
 class QMenu;
@@ -24,9 +24,8 @@ class TSysTray;
 // clock whose face is the dot-matrix LCD. It lives in the notification area
 // (it hides itself at its first tick when there is one), can be dragged,
 // switched between three sizes and six colours (kept in "LCD.ini"), and
-// offers the program's menu. Closing it for real ends the program; "Exit"
-// first closes the manager (which saves the catalogue) and then this window
-// (which saves its own settings).
+// offers the program's menu. Only the program's end closes it; any other
+// close request hides it. "Exit" is asked for, not carried out, here.
 class TFormMain final : public QWidget
 {
     Q_OBJECT
@@ -64,11 +63,11 @@ public:
                        QWidget *parent = nullptr);
     ~TFormMain() override;
 
+    // The engine whose next alarm the tray's tooltip names and whose
+    // soonest alarm "Skip next alarm" skips; none: no alarm.
+    void setEngine(AlarmEngine *engine);
     // The windows created after this one; set once at start-up.
     void setCompanions(TFormAlarmList *alarmList, TFormAbout *about);
-    // Where ringing and missed alarms are announced to the desktop; without
-    // one they go to the notification area's balloon (or a box).
-    void setDesktopNotifier(DesktopNotifier *notifier);
 
     // Entry `index` of the face's lines.
     void setDisplayLine(int index, const QString &text);
@@ -80,15 +79,15 @@ public:
 
     const ClockSettings &settings() const { return m_settings; }
     QString settingsPath() const;
-
-    // Writes the alarm list, then the clock settings, as "Exit" does, but
-    // errors go to the log instead of a box: nobody may be there to answer.
-    void saveUnattended();
-    // Ends the program in order, as a termination signal asks: saves as
-    // above, and nothing can hold the ending up.
-    void exitUnattended();
-    // An ending was asked for; set for good once it has begun.
-    bool exitRequested() const { return m_exitRequested; }
+    // LCD.ini could not be read at start and nothing was chosen since.
+    bool settingsUnreadable() const { return m_settingsUnreadable; }
+    // Writes LCD.ini; throws AppError when it can't. What stood where the
+    // settings belong at start (a named pipe, a link to nowhere) was said
+    // then, and is left as it is.
+    void saveSettings() const;
+    // The program ends: the icon leaves the notification area and the
+    // window closes instead of hiding.
+    void closeForGood();
 
 public slots:
     void FormCreate();
@@ -105,21 +104,17 @@ public slots:
     void About1Click();
     void Exit1Click();
     void SysTrayIconDoubleClick();
-    void showMissedAlarm(const QString &caption, const QDateTime &due);
-    void announceRinging(const QString &caption, const QString &timeText);
-    void ringingEnded();
-    // The occurrences of the same gap that are not listed; orMore when
-    // counting them stopped at its bound.
-    void countMoreMissed(int count, bool orMore);
     void keepOnScreen();
     // The tray's tooltip names the alarm that rings next.
     void showNextAlarm();
     void skipNextAlarm();
-    // "Snooze", "OK" or a click on the notification of the alarm that rings.
-    void answerFromNotification(int token, const QString &key);
     // What the scheduler shows: the date and time in entry 1 of the face's
     // lines, the "Next Alarm:" window in entry 2.
     void showAlarmLines(const QString &clockLine, const QString &marqueeLine);
+
+signals:
+    // "Exit" was chosen from the menu.
+    void exitChosen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -133,15 +128,10 @@ private:
     void buildMenu();
     void openMenuAt(const QPoint &globalPos);
     void toggleVisible();
-    void tellMissedAlarms();
     // The user chose a size or colour: LCD.ini is written now.
     void keepSettings();
     // The icon is in a notification area, so a hidden clock can be brought back.
     bool trayUsable() const;
-    // "Exit" with a data folder nothing can be written in: says what is lost
-    // and ends all the same, since no retry could succeed.
-    void exitWithUnwritableData(const QString &problem);
-    void endRun();
 
     FileLocations m_locations;
     ClockSettings m_settings;
@@ -150,11 +140,7 @@ private:
     bool m_settingsUnreadable = false;
     Autostart m_autostart;
     bool m_hideAtStart = true;
-    QStringList m_missedAlarms; // gathered until the next turn of the event loop
-    qint64 m_moreMissed = 0;
-    bool m_moreMissedUncounted = false;
     bool m_closing = false;
-    bool m_exitRequested = false;
     // A left press on the face or the skin: pressed, then moved by the
     // window manager (back to idle) or by this window where there is none.
     enum class DragState
@@ -166,8 +152,7 @@ private:
     DragState m_dragState = DragState::Idle;
     QPoint m_pressPoint;
     QPoint m_dragOffset;
-    DesktopNotifier *m_notifier = nullptr;
-    int m_ringingNotice = 0; // the desktop's notification of the alarm ringing now
+    AlarmEngine *m_engine = nullptr;
     TFormAlarmList *m_alarmList = nullptr;
     TFormAbout *m_about = nullptr;
 

@@ -813,6 +813,69 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>„%1“ war fällig am %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+und mehr als %n weiterer.</numerusform>
+            <numerusform>
+und mehr als %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+und %n weiterer.</numerusform>
+            <numerusform>
+und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Während der Computer nicht auf die Uhr achtete, ging mehr als %n Alarm vorüber, ohne zu klingeln:
+%1</numerusform>
+            <numerusform>Während der Computer nicht auf die Uhr achtete, gingen mehr als %n Alarme vorüber, ohne zu klingeln:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Während der Computer nicht auf die Uhr achtete, ging %n Alarm vorüber, ohne zu klingeln:
+%1</numerusform>
+            <numerusform>Während der Computer nicht auf die Uhr achtete, gingen %n Alarme vorüber, ohne zu klingeln:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Verpasster Alarm</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1076,6 +1139,37 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
             <numerusform>(%n weitere Zeile)</numerusform>
             <numerusform>(%n weitere Zeilen)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle läuft weiter, damit nichts verloren geht: Es endet, sobald alles gespeichert ist. Beheben Sie die Ursache (bei voller Festplatte etwas Platz schaffen) und wählen Sie erneut Beenden.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>die Alarmliste (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>die Uhreinstellungen (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle endet, ohne %2 zu speichern.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>
@@ -1516,14 +1610,6 @@ Der Alarmklang wird alle paar Sekunden erneut versucht.</translation>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle läuft weiter, damit nichts verloren geht: Es endet, sobald alles gespeichert ist. Beheben Sie die Ursache (bei voller Festplatte etwas Platz schaffen) und wählen Sie erneut Beenden.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Alarmverwaltung</translation>
     </message>
@@ -1673,86 +1759,6 @@ Chronelle läuft weiter, damit nichts verloren geht: Es endet, sobald alles gesp
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>„%1“ war fällig am %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-und mehr als %n weiterer.</numerusform>
-            <numerusform>
-und mehr als %n weitere.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-und %n weiterer.</numerusform>
-            <numerusform>
-und %n weitere.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Während der Computer nicht auf die Uhr achtete, ging mehr als %n Alarm vorüber, ohne zu klingeln:
-%1</numerusform>
-            <numerusform>Während der Computer nicht auf die Uhr achtete, gingen mehr als %n Alarme vorüber, ohne zu klingeln:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Während der Computer nicht auf die Uhr achtete, ging %n Alarm vorüber, ohne zu klingeln:
-%1</numerusform>
-            <numerusform>Während der Computer nicht auf die Uhr achtete, gingen %n Alarme vorüber, ohne zu klingeln:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Verpasster Alarm</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarm</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Schlummern</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>die Alarmliste (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>die Uhreinstellungen (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle endet, ohne %2 zu speichern.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> und </translation>
     </message>
 </context>
 <context>

@@ -813,6 +813,69 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>«%1» estaba prevista el %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+y más de %n más.</numerusform>
+            <numerusform>
+y más de %n más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+y %n más.</numerusform>
+            <numerusform>
+y %n más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Mientras el equipo no vigilaba el reloj, pasó más de %n alarma sin sonar:
+%1</numerusform>
+            <numerusform>Mientras el equipo no vigilaba el reloj, pasaron más de %n alarmas sin sonar:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Mientras el equipo no vigilaba el reloj, pasó %n alarma sin sonar:
+%1</numerusform>
+            <numerusform>Mientras el equipo no vigilaba el reloj, pasaron %n alarmas sin sonar:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Alarma perdida</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Posponer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1076,6 +1139,37 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
             <numerusform>(%n línea más)</numerusform>
             <numerusform>(%n líneas más)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle sigue en marcha para que no se pierda nada: termina en cuanto todo esté guardado. Corrija la causa (si el disco está lleno, libere espacio) y vuelva a elegir Salir.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>la lista de alarmas (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>la configuración del reloj (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle termina sin guardar %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> ni </translation>
     </message>
 </context>
 <context>
@@ -1516,14 +1610,6 @@ El sonido de alarma se vuelve a intentar cada pocos segundos.</translation>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle sigue en marcha para que no se pierda nada: termina en cuanto todo esté guardado. Corrija la causa (si el disco está lleno, libere espacio) y vuelva a elegir Salir.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Gestor de alarmas</translation>
     </message>
@@ -1673,86 +1759,6 @@ Chronelle sigue en marcha para que no se pierda nada: termina en cuanto todo est
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>«%1» estaba prevista el %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-y más de %n más.</numerusform>
-            <numerusform>
-y más de %n más.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-y %n más.</numerusform>
-            <numerusform>
-y %n más.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Mientras el equipo no vigilaba el reloj, pasó más de %n alarma sin sonar:
-%1</numerusform>
-            <numerusform>Mientras el equipo no vigilaba el reloj, pasaron más de %n alarmas sin sonar:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Mientras el equipo no vigilaba el reloj, pasó %n alarma sin sonar:
-%1</numerusform>
-            <numerusform>Mientras el equipo no vigilaba el reloj, pasaron %n alarmas sin sonar:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Alarma perdida</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarma</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Posponer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>la lista de alarmas (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>la configuración del reloj (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle termina sin guardar %2.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> ni </translation>
     </message>
 </context>
 <context>

@@ -813,6 +813,69 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>«&#xa0;%1&#xa0;» était prévue le %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+et plus de %n autre.</numerusform>
+            <numerusform>
+et plus de %n autres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+et %n autre.</numerusform>
+            <numerusform>
+et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, plus de %n alarme est passée sans sonner&#xa0;:
+%1</numerusform>
+            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, plus de %n alarmes sont passées sans sonner&#xa0;:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, %n alarme est passée sans sonner&#xa0;:
+%1</numerusform>
+            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, %n alarmes sont passées sans sonner&#xa0;:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Alarme manquée</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1076,6 +1139,37 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
             <numerusform>(%n ligne de plus)</numerusform>
             <numerusform>(%n lignes de plus)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle continue de tourner pour que rien ne soit perdu&#xa0;: il se termine une fois tout enregistré. Corrigez la cause (sur un disque plein, libérez de la place) et choisissez de nouveau Quitter.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>la liste des alarmes (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>les réglages de l&apos;horloge (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle se termine sans enregistrer %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> ni </translation>
     </message>
 </context>
 <context>
@@ -1516,14 +1610,6 @@ Le son d&apos;alarme est réessayé toutes les quelques secondes.</translation>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle continue de tourner pour que rien ne soit perdu&#xa0;: il se termine une fois tout enregistré. Corrigez la cause (sur un disque plein, libérez de la place) et choisissez de nouveau Quitter.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Gestionnaire d&apos;alarmes</translation>
     </message>
@@ -1673,86 +1759,6 @@ Chronelle continue de tourner pour que rien ne soit perdu&#xa0;: il se termine u
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>«&#xa0;%1&#xa0;» était prévue le %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-et plus de %n autre.</numerusform>
-            <numerusform>
-et plus de %n autres.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-et %n autre.</numerusform>
-            <numerusform>
-et %n autres.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, plus de %n alarme est passée sans sonner&#xa0;:
-%1</numerusform>
-            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, plus de %n alarmes sont passées sans sonner&#xa0;:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, %n alarme est passée sans sonner&#xa0;:
-%1</numerusform>
-            <numerusform>Pendant que l&apos;ordinateur ne surveillait pas l&apos;heure, %n alarmes sont passées sans sonner&#xa0;:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Alarme manquée</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarme</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Répéter</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>la liste des alarmes (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>les réglages de l&apos;horloge (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle se termine sans enregistrer %2.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> ni </translation>
     </message>
 </context>
 <context>

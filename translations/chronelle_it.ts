@@ -813,6 +813,69 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>«%1» era prevista per il %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+e più di %n altra.</numerusform>
+            <numerusform>
+e più di altre %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+e %n altra.</numerusform>
+            <numerusform>
+e altre %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Mentre il computer non controllava l&apos;ora, più di %n sveglia è passata senza suonare:
+%1</numerusform>
+            <numerusform>Mentre il computer non controllava l&apos;ora, più di %n sveglie sono passate senza suonare:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Mentre il computer non controllava l&apos;ora, %n sveglia è passata senza suonare:
+%1</numerusform>
+            <numerusform>Mentre il computer non controllava l&apos;ora, %n sveglie sono passate senza suonare:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Sveglia persa</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Sveglia</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Posticipa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1076,6 +1139,37 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
             <numerusform>(%n altra riga)</numerusform>
             <numerusform>(altre %n righe)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle resta in esecuzione perché nulla vada perso: termina non appena tutto è salvato. Rimuovere la causa (se il disco è pieno, liberare spazio) e scegliere di nuovo Esci.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>l&apos;elenco delle sveglie (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>le impostazioni dell&apos;orologio (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle termina senza salvare %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
     </message>
 </context>
 <context>
@@ -1516,14 +1610,6 @@ Il suono della sveglia viene riprovato a intervalli di pochi secondi.</translati
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle resta in esecuzione perché nulla vada perso: termina non appena tutto è salvato. Rimuovere la causa (se il disco è pieno, liberare spazio) e scegliere di nuovo Esci.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Gestione sveglie</translation>
     </message>
@@ -1673,86 +1759,6 @@ Chronelle resta in esecuzione perché nulla vada perso: termina non appena tutto
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Ripristina</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>«%1» era prevista per il %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-e più di %n altra.</numerusform>
-            <numerusform>
-e più di altre %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-e %n altra.</numerusform>
-            <numerusform>
-e altre %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Mentre il computer non controllava l&apos;ora, più di %n sveglia è passata senza suonare:
-%1</numerusform>
-            <numerusform>Mentre il computer non controllava l&apos;ora, più di %n sveglie sono passate senza suonare:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Mentre il computer non controllava l&apos;ora, %n sveglia è passata senza suonare:
-%1</numerusform>
-            <numerusform>Mentre il computer non controllava l&apos;ora, %n sveglie sono passate senza suonare:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Sveglia persa</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Sveglia</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Posticipa</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>l&apos;elenco delle sveglie (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>le impostazioni dell&apos;orologio (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle termina senza salvare %2.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> e </translation>
     </message>
 </context>
 <context>

@@ -802,6 +802,61 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>「%1」の予定は %2 でした</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+ほか %n 件以上。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+ほか %n 件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>PC が時計を見ていない間に、%n 件を超えるアラームが鳴らずに過ぎました:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>PC が時計を見ていない間に、%n 件のアラームが鳴らずに過ぎました:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>鳴らなかったアラーム</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>スヌーズ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1064,6 +1119,37 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>
             <numerusform>(ほか %n 行)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+何も失われないよう、Chronelle は動作を続けます。すべて保存できた時点で終了します。原因を解消し (ディスクがいっぱいなら空きを作り)、もう一度「終了」を選んでください。</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>アラーム一覧 (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>時計の設定 (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle は%2を保存せずに終了します。</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation>と</translation>
     </message>
 </context>
 <context>
@@ -1503,14 +1589,6 @@ The alarm sound is tried again every few seconds.</source>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-何も失われないよう、Chronelle は動作を続けます。すべて保存できた時点で終了します。原因を解消し (ディスクがいっぱいなら空きを作り)、もう一度「終了」を選んでください。</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>アラーム管理</translation>
     </message>
@@ -1660,78 +1738,6 @@ Chronelle keeps running, so that nothing is lost: it ends once everything is sav
     <message>
         <source>&amp;Restore</source>
         <translation>時計を表示(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>「%1」の予定は %2 でした</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-ほか %n 件以上。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-ほか %n 件。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>PC が時計を見ていない間に、%n 件を超えるアラームが鳴らずに過ぎました:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>PC が時計を見ていない間に、%n 件のアラームが鳴らずに過ぎました:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>鳴らなかったアラーム</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>アラーム</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>スヌーズ</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>アラーム一覧 (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>時計の設定 (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle は%2を保存せずに終了します。</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation>と</translation>
     </message>
 </context>
 <context>

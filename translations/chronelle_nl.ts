@@ -813,6 +813,69 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>‘%1’ stond gepland op %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+en nog meer dan %n ander alarm.</numerusform>
+            <numerusform>
+en nog meer dan %n andere alarmen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+en nog %n ander alarm.</numerusform>
+            <numerusform>
+en nog %n andere alarmen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Terwijl de computer de klok niet in de gaten hield, is meer dan %n alarm voorbijgegaan zonder af te gaan:
+%1</numerusform>
+            <numerusform>Terwijl de computer de klok niet in de gaten hield, zijn meer dan %n alarmen voorbijgegaan zonder af te gaan:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Terwijl de computer de klok niet in de gaten hield, is %n alarm voorbijgegaan zonder af te gaan:
+%1</numerusform>
+            <numerusform>Terwijl de computer de klok niet in de gaten hield, zijn %n alarmen voorbijgegaan zonder af te gaan:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Gemist alarm</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Sluimeren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1076,6 +1139,37 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
             <numerusform>(nog %n regel)</numerusform>
             <numerusform>(nog %n regels)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle blijft draaien, zodat er niets verloren gaat: het programma stopt zodra alles is opgeslagen. Verhelp de oorzaak (maak bij een volle schijf wat ruimte vrij) en kies opnieuw Afsluiten.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>de alarmlijst (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>de klokinstellingen (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle stopt zonder %2 op te slaan.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
     </message>
 </context>
 <context>
@@ -1516,14 +1610,6 @@ Het alarmgeluid wordt om de paar seconden opnieuw geprobeerd.</translation>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle blijft draaien, zodat er niets verloren gaat: het programma stopt zodra alles is opgeslagen. Verhelp de oorzaak (maak bij een volle schijf wat ruimte vrij) en kies opnieuw Afsluiten.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Alarmbeheer</translation>
     </message>
@@ -1673,86 +1759,6 @@ Chronelle blijft draaien, zodat er niets verloren gaat: het programma stopt zodr
     <message>
         <source>&amp;Restore</source>
         <translation>He&amp;rstellen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>‘%1’ stond gepland op %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-en nog meer dan %n ander alarm.</numerusform>
-            <numerusform>
-en nog meer dan %n andere alarmen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-en nog %n ander alarm.</numerusform>
-            <numerusform>
-en nog %n andere alarmen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Terwijl de computer de klok niet in de gaten hield, is meer dan %n alarm voorbijgegaan zonder af te gaan:
-%1</numerusform>
-            <numerusform>Terwijl de computer de klok niet in de gaten hield, zijn meer dan %n alarmen voorbijgegaan zonder af te gaan:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Terwijl de computer de klok niet in de gaten hield, is %n alarm voorbijgegaan zonder af te gaan:
-%1</numerusform>
-            <numerusform>Terwijl de computer de klok niet in de gaten hield, zijn %n alarmen voorbijgegaan zonder af te gaan:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Gemist alarm</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarm</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Sluimeren</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>de alarmlijst (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>de klokinstellingen (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle stopt zonder %2 op te slaan.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> en </translation>
     </message>
 </context>
 <context>

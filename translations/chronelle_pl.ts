@@ -824,6 +824,77 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>„%1” miał zadzwonić %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+i ponad %n inny.</numerusform>
+            <numerusform>
+i ponad %n inne.</numerusform>
+            <numerusform>
+i ponad %n innych.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+i %n inny.</numerusform>
+            <numerusform>
+i %n inne.</numerusform>
+            <numerusform>
+i %n innych.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Gdy komputer nie śledził czasu, ponad %n alarm minął bez dzwonienia:
+%1</numerusform>
+            <numerusform>Gdy komputer nie śledził czasu, ponad %n alarmy minęły bez dzwonienia:
+%1</numerusform>
+            <numerusform>Gdy komputer nie śledził czasu, ponad %n alarmów minęło bez dzwonienia:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Gdy komputer nie śledził czasu, %n alarm minął bez dzwonienia:
+%1</numerusform>
+            <numerusform>Gdy komputer nie śledził czasu, %n alarmy minęły bez dzwonienia:
+%1</numerusform>
+            <numerusform>Gdy komputer nie śledził czasu, %n alarmów minęło bez dzwonienia:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Przegapiony alarm</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Drzemka</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1088,6 +1159,37 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
             <numerusform>(i jeszcze %n wiersze)</numerusform>
             <numerusform>(i jeszcze %n wierszy)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle nadal działa, aby nic nie zostało utracone: zakończy działanie, gdy wszystko zostanie zapisane. Należy usunąć przyczynę (przy zapełnionym dysku zwolnić trochę miejsca) i ponownie wybrać Zakończ.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>listy alarmów (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>ustawień zegara (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle kończy działanie bez zapisania %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
     </message>
 </context>
 <context>
@@ -1529,14 +1631,6 @@ Dźwięk alarmu będzie ponownie uruchamiany co kilka sekund.</translation>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle nadal działa, aby nic nie zostało utracone: zakończy działanie, gdy wszystko zostanie zapisane. Należy usunąć przyczynę (przy zapełnionym dysku zwolnić trochę miejsca) i ponownie wybrać Zakończ.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Menedżer alarmów</translation>
     </message>
@@ -1686,94 +1780,6 @@ Chronelle nadal działa, aby nic nie zostało utracone: zakończy działanie, gd
     <message>
         <source>&amp;Restore</source>
         <translation>Przy&amp;wróć</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>„%1” miał zadzwonić %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-i ponad %n inny.</numerusform>
-            <numerusform>
-i ponad %n inne.</numerusform>
-            <numerusform>
-i ponad %n innych.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-i %n inny.</numerusform>
-            <numerusform>
-i %n inne.</numerusform>
-            <numerusform>
-i %n innych.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Gdy komputer nie śledził czasu, ponad %n alarm minął bez dzwonienia:
-%1</numerusform>
-            <numerusform>Gdy komputer nie śledził czasu, ponad %n alarmy minęły bez dzwonienia:
-%1</numerusform>
-            <numerusform>Gdy komputer nie śledził czasu, ponad %n alarmów minęło bez dzwonienia:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Gdy komputer nie śledził czasu, %n alarm minął bez dzwonienia:
-%1</numerusform>
-            <numerusform>Gdy komputer nie śledził czasu, %n alarmy minęły bez dzwonienia:
-%1</numerusform>
-            <numerusform>Gdy komputer nie śledził czasu, %n alarmów minęło bez dzwonienia:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Przegapiony alarm</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarm</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Drzemka</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>listy alarmów (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>ustawień zegara (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle kończy działanie bez zapisania %2.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> i </translation>
     </message>
 </context>
 <context>

@@ -813,6 +813,69 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>“%1” estava programado para %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+e mais de %n outro.</numerusform>
+            <numerusform>
+e mais de %n outros.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+e mais %n outro.</numerusform>
+            <numerusform>
+e mais %n outros.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Enquanto o computador não estava de olho no relógio, mais de %n alarme passou sem tocar:
+%1</numerusform>
+            <numerusform>Enquanto o computador não estava de olho no relógio, mais de %n alarmes passaram sem tocar:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Enquanto o computador não estava de olho no relógio, %n alarme passou sem tocar:
+%1</numerusform>
+            <numerusform>Enquanto o computador não estava de olho no relógio, %n alarmes passaram sem tocar:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Alarme perdido</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Soneca</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1076,6 +1139,37 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
             <numerusform>(mais %n linha)</numerusform>
             <numerusform>(mais %n linhas)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+O Chronelle continua em execução para que nada seja perdido: ele será encerrado assim que tudo estiver salvo. Corrija a causa (se o disco estiver cheio, libere algum espaço) e escolha Sair novamente.</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>a lista de alarmes (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>as configurações do relógio (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+O Chronelle será encerrado sem salvar %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
     </message>
 </context>
 <context>
@@ -1516,14 +1610,6 @@ O som do alarme será tentado novamente a cada poucos segundos.</translation>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-O Chronelle continua em execução para que nada seja perdido: ele será encerrado assim que tudo estiver salvo. Corrija a causa (se o disco estiver cheio, libere algum espaço) e escolha Sair novamente.</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Gerenciador de alarmes</translation>
     </message>
@@ -1673,86 +1759,6 @@ O Chronelle continua em execução para que nada seja perdido: ele será encerra
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>“%1” estava programado para %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-e mais de %n outro.</numerusform>
-            <numerusform>
-e mais de %n outros.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-e mais %n outro.</numerusform>
-            <numerusform>
-e mais %n outros.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Enquanto o computador não estava de olho no relógio, mais de %n alarme passou sem tocar:
-%1</numerusform>
-            <numerusform>Enquanto o computador não estava de olho no relógio, mais de %n alarmes passaram sem tocar:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Enquanto o computador não estava de olho no relógio, %n alarme passou sem tocar:
-%1</numerusform>
-            <numerusform>Enquanto o computador não estava de olho no relógio, %n alarmes passaram sem tocar:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Alarme perdido</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarme</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Soneca</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>a lista de alarmes (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>as configurações do relógio (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-O Chronelle será encerrado sem salvar %2.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> e </translation>
     </message>
 </context>
 <context>

@@ -824,6 +824,77 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>«%1» — время звонка %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+и ещё более %n будильника.</numerusform>
+            <numerusform>
+и ещё более %n будильников.</numerusform>
+            <numerusform>
+и ещё более %n будильников.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+и ещё %n будильник.</numerusform>
+            <numerusform>
+и ещё %n будильника.</numerusform>
+            <numerusform>
+и ещё %n будильников.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Пока компьютер не следил за временем, более %n будильника прошло без звонка:
+%1</numerusform>
+            <numerusform>Пока компьютер не следил за временем, более %n будильников прошло без звонка:
+%1</numerusform>
+            <numerusform>Пока компьютер не следил за временем, более %n будильников прошло без звонка:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>Пока компьютер не следил за временем, %n будильник прошёл без звонка:
+%1</numerusform>
+            <numerusform>Пока компьютер не следил за временем, %n будильника прошли без звонка:
+%1</numerusform>
+            <numerusform>Пока компьютер не следил за временем, %n будильников прошли без звонка:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>Пропущенный будильник</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Будильник</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Отложить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1088,6 +1159,37 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
             <numerusform>(ещё %n строки)</numerusform>
             <numerusform>(ещё %n строк)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+Chronelle продолжает работать, чтобы ничего не потерялось: программа завершится, когда всё будет сохранено. Устраните причину (если диск заполнен, освободите место) и снова выберите «Выход».</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>список будильников (al.ini)</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>настройки часов (LCD.ini)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle завершает работу, не сохранив %2.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
     </message>
 </context>
 <context>
@@ -1529,14 +1631,6 @@ The alarm sound is tried again every few seconds.</source>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-Chronelle продолжает работать, чтобы ничего не потерялось: программа завершится, когда всё будет сохранено. Устраните причину (если диск заполнен, освободите место) и снова выберите «Выход».</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>Список будильников</translation>
     </message>
@@ -1686,94 +1780,6 @@ Chronelle продолжает работать, чтобы ничего не п
     <message>
         <source>&amp;Restore</source>
         <translation>&amp;Восстановить</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>«%1» — время звонка %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-и ещё более %n будильника.</numerusform>
-            <numerusform>
-и ещё более %n будильников.</numerusform>
-            <numerusform>
-и ещё более %n будильников.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-и ещё %n будильник.</numerusform>
-            <numerusform>
-и ещё %n будильника.</numerusform>
-            <numerusform>
-и ещё %n будильников.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Пока компьютер не следил за временем, более %n будильника прошло без звонка:
-%1</numerusform>
-            <numerusform>Пока компьютер не следил за временем, более %n будильников прошло без звонка:
-%1</numerusform>
-            <numerusform>Пока компьютер не следил за временем, более %n будильников прошло без звонка:
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>Пока компьютер не следил за временем, %n будильник прошёл без звонка:
-%1</numerusform>
-            <numerusform>Пока компьютер не следил за временем, %n будильника прошли без звонка:
-%1</numerusform>
-            <numerusform>Пока компьютер не следил за временем, %n будильников прошли без звонка:
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>Пропущенный будильник</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Будильник</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>Отложить</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>список будильников (al.ini)</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>настройки часов (LCD.ini)</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle завершает работу, не сохранив %2.</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> и </translation>
     </message>
 </context>
 <context>

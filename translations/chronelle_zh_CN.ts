@@ -802,6 +802,61 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     </message>
 </context>
 <context>
+    <name>DesktopAnnouncer</name>
+    <message>
+        <source>&quot;%1&quot; was due at %2</source>
+        <translation>“%1”原定于 %2 响铃</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and more than %n more.</source>
+        <translation>
+            <numerusform>
+另有超过 %n 个。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+and %n more.</source>
+        <translation>
+            <numerusform>
+另有 %n 个。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>在电脑未能留意时间期间，有超过 %n 个闹钟已过时而未响铃：
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
+%1</source>
+        <translation>
+            <numerusform>在电脑未能留意时间期间，有 %n 个闹钟已过时而未响铃：
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Missed alarm</source>
+        <translation>错过的闹钟</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>闹钟</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>稍后提醒</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>EditorGeneralPage</name>
     <message>
         <source>Alarm Frequency: </source>
@@ -1064,6 +1119,37 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>
             <numerusform>（另有 %n 行）</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ExitSequence</name>
+    <message>
+        <source>
+
+Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
+        <translation>
+
+为避免丢失数据，Chronelle 将继续运行，待所有内容保存后才会退出。请排除原因（如磁盘已满，请释放一些空间），然后再次选择“退出”。</translation>
+    </message>
+    <message>
+        <source>the alarm list (al.ini)</source>
+        <translation>闹钟列表（al.ini）</translation>
+    </message>
+    <message>
+        <source>the clock settings (LCD.ini)</source>
+        <translation>时钟设置（LCD.ini）</translation>
+    </message>
+    <message>
+        <source>%1
+
+Chronelle ends without saving %2.</source>
+        <translation>%1
+
+Chronelle 将退出，不保存%2。</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation>和</translation>
     </message>
 </context>
 <context>
@@ -1503,14 +1589,6 @@ The alarm sound is tried again every few seconds.</source>
 <context>
     <name>TFormAlarmList</name>
     <message>
-        <source>
-
-Chronelle keeps running, so that nothing is lost: it ends once everything is saved. Mend the cause (on a full disk, free some space) and choose Exit again.</source>
-        <translation>
-
-为避免丢失数据，Chronelle 将继续运行，待所有内容保存后才会退出。请排除原因（如磁盘已满，请释放一些空间），然后再次选择“退出”。</translation>
-    </message>
-    <message>
         <source>Alarm Manager</source>
         <translation>闹钟管理</translation>
     </message>
@@ -1660,78 +1738,6 @@ Chronelle keeps running, so that nothing is lost: it ends once everything is sav
     <message>
         <source>&amp;Restore</source>
         <translation>显示时钟(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was due at %2</source>
-        <translation>“%1”原定于 %2 响铃</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and more than %n more.</source>
-        <translation>
-            <numerusform>
-另有超过 %n 个。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-and %n more.</source>
-        <translation>
-            <numerusform>
-另有 %n 个。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, more than %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>在电脑未能留意时间期间，有超过 %n 个闹钟已过时而未响铃：
-%1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>While the computer was not watching the clock, %n alarm(s) went by without ringing:
-%1</source>
-        <translation>
-            <numerusform>在电脑未能留意时间期间，有 %n 个闹钟已过时而未响铃：
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Missed alarm</source>
-        <translation>错过的闹钟</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>闹钟</translation>
-    </message>
-    <message>
-        <source>Snooze</source>
-        <translation>稍后提醒</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>the alarm list (al.ini)</source>
-        <translation>闹钟列表（al.ini）</translation>
-    </message>
-    <message>
-        <source>the clock settings (LCD.ini)</source>
-        <translation>时钟设置（LCD.ini）</translation>
-    </message>
-    <message>
-        <source>%1
-
-Chronelle ends without saving %2.</source>
-        <translation>%1
-
-Chronelle 将退出，不保存%2。</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation>和</translation>
     </message>
 </context>
 <context>

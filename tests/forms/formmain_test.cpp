@@ -1,9 +1,7 @@
 // The clock window driven through its menu and handlers.
 
-#include "alarmfile.h"
-#include "alarmrun.h"
-#include "desktopnotifier.h"
 #include "errorrecorder.h"
+#include "exitsequence.h"
 #include "formabout.h"
 #include "formmain.h"
 #include "formstestsupport.h"
@@ -14,21 +12,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QScopeGuard>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
 #include <functional>
 #include <memory>
-#include <sys/stat.h>
 
 using namespace Lcd;
 
@@ -45,6 +37,14 @@ protected:
     {
         m_main = std::make_unique<TFormMain>(m_program.path() + u'/', m_config.path());
         m_main->show();
+    }
+    // "Exit" from the menu, with the manager and the way out the program has.
+    void exitThroughMenu()
+    {
+        StandaloneManager standalone(FileLocations(m_program.path() + u'/'));
+        ExitSequence exits;
+        exits.attach(standalone.engine, *m_main, standalone.manager);
+        m_main->Exit1Click();
     }
     TLCDScreen &lcd() const { return *m_main->lcd(); }
     void choose(const char *text) const
@@ -143,38 +143,10 @@ TEST_F(ClockWindow, SettingsFileIsReadAtCreationAndWrittenAtExit)
         }
         EXPECT_EQ(m_main->size(), row.window);
         EXPECT_EQ(lcd().PixelOn(), row.pixelOn);
-        m_main->Exit1Click();
+        exitThroughMenu();
         EXPECT_FALSE(m_main->isVisible());
         EXPECT_EQ(readAll(lcdIni()), row.written);
     }
-}
-
-TEST_F(ClockWindow, ExitSavesTheAlarmsFirstAndStaysOpenWhenThatFails)
-{
-    create();
-    TFormAbout about;
-    StandaloneManager standalone(FileLocations(m_program.path() + u'/'));
-    m_main->setCompanions(&standalone.manager, &about);
-    // A folder where the catalogue should go makes every write of it fail.
-    ASSERT_TRUE(QDir(m_program.path()).mkdir(QStringLiteral("al.ini")));
-    {
-        ErrorRecorder errors;
-        m_main->Exit1Click();
-        ASSERT_EQ(errors.messages.size(), 1);
-        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("al.ini"))) << errors.messages[0].toStdString();
-        // The user learns that the program goes on, and why.
-        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("Chronelle keeps running, so that nothing is lost")))
-            << errors.messages[0].toStdString();
-    }
-    EXPECT_TRUE(m_main->isVisible()) << "the clock closed although the alarms were not saved";
-    EXPECT_FALSE(QFile::exists(lcdIni()));
-
-    ASSERT_TRUE(QDir(m_program.path()).rmdir(QStringLiteral("al.ini")));
-    m_main->Exit1Click();
-    EXPECT_FALSE(m_main->isVisible());
-    EXPECT_EQ(readAll(m_program.filePath(QStringLiteral("al.ini"))), QByteArray("0\r\n"));
-    EXPECT_EQ(readAll(lcdIni()), QByteArray("1\r\nBlue\r\n"));
-    m_main->setCompanions(nullptr, nullptr);
 }
 
 // The LCD and the skin both open the menu on a right click, aligned to its
@@ -264,108 +236,6 @@ TEST_F(ClockWindow, APressMovesNothingBeforeTheDragDistanceSoDoubleClicksArrive)
         EXPECT_TRUE(row.stepped());
         EXPECT_EQ(m_main->pos(), start);
     }
-}
-
-// Without a notification area a balloon would show nowhere: what one gap
-// missed is told in one box that waits for nobody.
-TEST_F(ClockWindow, MissedAlarmsAreToldTogetherAlsoWithoutANotificationArea)
-{
-    TSysTray::overrideAvailability(false);
-    create();
-    ErrorRecorder errors;
-    m_main->showMissedAlarm(QStringLiteral("Tea"), QDateTime(QDate(2027, 1, 2), QTime(16, 45)));
-    m_main->showMissedAlarm(QStringLiteral("Walk"), QDateTime(QDate(2027, 1, 2), QTime(17, 0)));
-    QCoreApplication::sendPostedEvents();
-    QTest::qWait(0);
-    ASSERT_EQ(errors.messages.size(), 1);
-    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("2 alarm(s)"))) << errors.messages[0].toStdString();
-    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("\"Tea\" was due at 2027-01-02 16:45:00")));
-    EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("\"Walk\"")));
-}
-
-// A desktop notification service that records, answers or refuses.
-class RecordingNotifier final : public DesktopNotifier
-{
-public:
-    void withdraw(int token) override { withdrawn << token; }
-    QStringList told;
-    QList<QStringList> actions;
-    QList<int> withdrawn;
-    bool refuse = false;
-
-protected:
-    int send(const QString &summary, const QString &body, Urgency urgency, Fallback fallback,
-             const QList<Action> &offered) override
-    {
-        told << summary + u'|' + body + (urgency == Urgency::Critical ? u"|critical" : u"|normal");
-        QStringList keys;
-        for (const Action &action : offered)
-            keys << action.key + u'=' + action.label;
-        actions << keys;
-        if (refuse)
-            fallback();
-        return told.size();
-    }
-};
-
-// Ringing and missed alarms go to the desktop's notifications; where the
-// desktop refuses them, missed alarms still reach the user.
-TEST_F(ClockWindow, RingingAndMissedAlarmsAreToldToTheDesktopOrFallBack)
-{
-    TSysTray::overrideAvailability(false);
-    create();
-    RecordingNotifier notifier;
-    m_main->setDesktopNotifier(&notifier);
-    m_main->announceRinging(QStringLiteral("Wake up"), QStringLiteral("07:30:00 AM"));
-    m_main->ringingEnded();
-    m_main->ringingEnded();
-    EXPECT_EQ(notifier.told, QStringList{QStringLiteral("Wake up|07:30:00 AM|critical")});
-    EXPECT_EQ(notifier.withdrawn, QList<int>{1}) << "the answered alarm stays on the screen, or goes twice";
-
-    for (const bool refuse : {false, true}) {
-        SCOPED_TRACE(refuse ? "refused" : "taken");
-        notifier.refuse = refuse;
-        ErrorRecorder errors;
-        m_main->showMissedAlarm(QStringLiteral("Tea"), QDateTime(QDate(2027, 1, 2), QTime(16, 45)));
-        m_main->showMissedAlarm(QStringLiteral("Walk"), QDateTime(QDate(2027, 1, 2), QTime(17, 0)));
-        QCoreApplication::sendPostedEvents();
-        QTest::qWait(0);
-        ASSERT_TRUE(notifier.told.last().startsWith(u"Missed alarm|"));
-        EXPECT_TRUE(notifier.told.last().contains(u"\"Walk\"")) << "not told together";
-        EXPECT_EQ(errors.messages.size(), refuse ? 1 : 0);
-    }
-    EXPECT_EQ(notifier.told.size(), 3);
-    m_main->setDesktopNotifier(nullptr);
-}
-
-// After a long gap: one total, the first few listed, "and N more", and a
-// box whose OK button stays on the screen.
-TEST_F(ClockWindow, ALongGapIsToldInABoxThatFitsTheScreen)
-{
-    TSysTray::overrideAvailability(false);
-    create();
-    ErrorBox::setRecorder({}); // a real box, to measure it
-    const auto restore = qScopeGuard([] {
-        ErrorBox::setRecorder(
-            [](const QString &message) { ADD_FAILURE() << "unexpected error box: " << message.toStdString(); });
-    });
-    const QString longCaption(5000, u'x');
-    for (int i = 0; i < 10; ++i)
-        m_main->showMissedAlarm(longCaption, QDateTime(QDate(2027, 1, 2), QTime(i, 45)));
-    m_main->countMoreMissed(8750, false);
-    QCoreApplication::sendPostedEvents();
-    QTest::qWait(0);
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<QMessageBox *>(widget); found && found->isVisible())
-            box = found;
-    }
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->text().contains(QStringLiteral("8760 alarm(s)"))) << box->text().left(300).toStdString();
-    EXPECT_TRUE(box->text().endsWith(QStringLiteral("and 8750 more.")));
-    EXPECT_LE(box->sizeHint().height(), QGuiApplication::primaryScreen()->availableGeometry().height());
-    EXPECT_LE(box->sizeHint().width(), QGuiApplication::primaryScreen()->availableGeometry().width());
-    box->close();
 }
 
 TEST_F(ClockWindow, KeptOnTheScreenAfterAMovePastEachEdge)
@@ -462,59 +332,6 @@ TEST(AboutBox, VersionAndLinksAndMissingAddressesHidden)
     QCoreApplication::setApplicationVersion(oldVersion);
 }
 
-// A data folder nothing can be written in can't be mended from the menu:
-// "Exit" says what is lost, once, and ends instead of refusing forever.
-// A link to nothing where the list belongs and a named pipe where the
-// settings do: said once at start, and "Exit" ends without replacing either.
-TEST_F(ClockWindow, ExitLeavesWhatIsNoFileAsItIs)
-{
-    const QString catalogue = m_program.filePath(QStringLiteral("al.ini"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("gone.ini"), catalogue));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(lcdIni()).constData(), 0600), 0);
-    TFormAbout about;
-    std::unique_ptr<StandaloneManager> standalone;
-    {
-        ErrorRecorder errors;
-        create();
-        standalone = std::make_unique<StandaloneManager>(FileLocations(m_program.path() + u'/'));
-        ASSERT_EQ(errors.messages.size(), 2) << errors.messages.join(u'\n').toStdString();
-        EXPECT_TRUE(errors.messages[0].contains(QStringLiteral("a named pipe"))) << errors.messages[0].toStdString();
-        EXPECT_TRUE(errors.messages[1].contains(QStringLiteral("gone.ini, which does not exist")))
-            << errors.messages[1].toStdString();
-    }
-    m_main->setCompanions(&standalone->manager, &about);
-    m_main->Exit1Click();
-    EXPECT_FALSE(m_main->isVisible()) << "the exit was refused";
-    EXPECT_EQ(QFile::symLinkTarget(catalogue), m_program.filePath(QStringLiteral("gone.ini")));
-    EXPECT_FALSE(QFileInfo(lcdIni()).isFile());
-    EXPECT_FALSE(QFileInfo::exists(m_program.filePath(QStringLiteral("gone.ini"))));
-    m_main->setCompanions(nullptr, nullptr);
-}
-
-TEST_F(ClockWindow, ExitWithAnUnwritableDataFolderSaysWhatIsLostAndEnds)
-{
-    const QString blocker = m_program.filePath(QStringLiteral("blocker"));
-    ASSERT_TRUE(writeAll(blocker, "a file where the data folder should be"));
-    const FileLocations locations(blocker + QStringLiteral("/Chronelle"), m_program.path(), true);
-    TFormMain main(locations, m_config.path());
-    main.show();
-    TFormAbout about;
-    StandaloneManager standalone(locations);
-    main.setCompanions(&standalone.manager, &about);
-    {
-        ErrorRecorder errors;
-        main.Exit1Click();
-        ASSERT_EQ(errors.messages.size(), 1) << errors.messages.join(u'\n').toStdString();
-        for (const QString &part :
-             {blocker, QStringLiteral("Not a directory"), QStringLiteral("al.ini"), QStringLiteral("LCD.ini")})
-            EXPECT_TRUE(errors.messages[0].contains(part)) << errors.messages[0].toStdString();
-    }
-    EXPECT_TRUE(main.exitRequested());
-    EXPECT_FALSE(main.isVisible()) << "the exit was refused";
-    EXPECT_FALSE(QFileInfo::exists(blocker + QStringLiteral("/Chronelle")));
-    main.setCompanions(nullptr, nullptr);
-}
-
 // The logo's tooltip looks like every other tooltip: its white text must not
 // reach the tooltip. Two tooltips of the same text must look alike.
 TEST_F(ClockWindow, TheLogoTooltipHasThePlatformsTooltipLook)
@@ -557,56 +374,4 @@ TEST(ClockSkin, TheBevelShadowsTheLastColumnAndRow)
             ASSERT_EQ(panel.pixel(x, bottom), shadow) << x;
         EXPECT_LT(qGray(shadow), qGray(panel.pixel(right - 1, bottom / 2)));
     }
-}
-
-// A ringing alarm is answered from its notification as from its window:
-// "Snooze" snoozes, "OK" ends it, a click on the notification brings the
-// window up; an answer to an older notification does nothing.
-TEST_F(ClockWindow, TheRingingNotificationSnoozesAndEndsTheAlarm)
-{
-    create();
-    TFormAbout about;
-    StandaloneManager standalone(FileLocations(m_program.path() + u'/'));
-    AlarmEngine &engine = standalone.engine;
-    RecordingNotifier notifier;
-    m_main->setDesktopNotifier(&notifier);
-    m_main->setCompanions(&standalone.manager, &about);
-    QObject::connect(&engine, &AlarmEngine::alarmRinging, m_main.get(), &TFormMain::announceRinging);
-    QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, m_main.get(), &TFormMain::ringingEnded);
-    AlarmRecord record = AlarmRecord::newAlarm(standalone.clock.now());
-    record.playListOn = false;
-    record.soundOn = true;
-    AlarmFile::write(m_program.filePath(QStringLiteral("0.ini")), record);
-    engine.catalogue().appendRow(CatalogueRow::fromFields(
-        {QStringLiteral("Tea"), QStringLiteral("Daily"), QString(), QString(), QStringLiteral("090001"),
-         QStringLiteral("02012027"), QStringLiteral("0000000"), QStringLiteral("0")}));
-    engine.timer()->stop();
-
-    QSignalSpy engineHeardSnooze(&engine, &AlarmEngine::ringingSnoozed);
-    bool snoozed = false;
-    bool raisedUp = false;
-    QTimer::singleShot(0, [&]() {
-        TAlarmRun *window = standalone.manager.ringingWindow();
-        ASSERT_NE(window, nullptr);
-        ASSERT_EQ(notifier.actions.size(), 1);
-        EXPECT_EQ(notifier.actions[0],
-                  (QStringList{QStringLiteral("default="), QStringLiteral("snooze=Snooze"), QStringLiteral("ok=OK")}));
-        emit notifier.actionInvoked(99, QStringLiteral("ok"));
-        EXPECT_TRUE(window->isVisible()) << "an answer to another notification ended the alarm";
-        emit notifier.actionInvoked(1, QStringLiteral("snooze"));
-        snoozed = window->snoozing();
-        emit notifier.actionInvoked(1, QStringLiteral("default"));
-        raisedUp = window->isVisible();
-        emit notifier.actionInvoked(1, QStringLiteral("ok"));
-    });
-    standalone.clock.advance(1000);
-    engine.tick();
-    QCoreApplication::sendPostedEvents(&engine, QEvent::MetaCall);
-    EXPECT_TRUE(snoozed) << "Snooze in the notification did not snooze";
-    EXPECT_EQ(engineHeardSnooze.count(), 1) << "the window's snooze was not told to the engine";
-    EXPECT_TRUE(raisedUp);
-    EXPECT_EQ(standalone.manager.ringingWindow(), nullptr) << "OK in the notification did not end the alarm";
-    EXPECT_FALSE(engine.ringing());
-    EXPECT_EQ(notifier.withdrawn, QList<int>{1});
-    m_main->setCompanions(nullptr, nullptr);
 }
