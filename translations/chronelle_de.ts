@@ -1305,6 +1305,10 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
         <source>The file can&apos;t be played.</source>
         <translation>Die Datei kann nicht abgespielt werden.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>der Sound-Server: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1305,6 +1305,10 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
         <source>The file can&apos;t be played.</source>
         <translation>El archivo no se puede reproducir.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>el servidor de sonido: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

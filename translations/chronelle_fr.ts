@@ -1305,6 +1305,10 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
         <source>The file can&apos;t be played.</source>
         <translation>Le fichier ne peut pas être lu.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>le serveur de son&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1305,6 +1305,10 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
         <source>The file can&apos;t be played.</source>
         <translation>Impossibile riprodurre il file.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>il server audio: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

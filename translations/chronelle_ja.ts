@@ -1292,6 +1292,10 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <source>The file can&apos;t be played.</source>
         <translation>このファイルは再生できません。</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>サウンドサーバー: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1305,6 +1305,10 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
         <source>The file can&apos;t be played.</source>
         <translation>Het bestand kan niet worden afgespeeld.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>de geluidsserver: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

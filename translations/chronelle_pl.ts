@@ -1318,6 +1318,10 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
         <source>The file can&apos;t be played.</source>
         <translation>Nie można odtworzyć tego pliku.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>serwer dźwięku: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

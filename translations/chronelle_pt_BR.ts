@@ -1305,6 +1305,10 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
         <source>The file can&apos;t be played.</source>
         <translation>O arquivo não pode ser tocado.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>o servidor de som: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1318,6 +1318,10 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <source>The file can&apos;t be played.</source>
         <translation>Этот файл невозможно воспроизвести.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>звуковой сервер: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>
