@@ -74,7 +74,7 @@ inline QByteArray complaint(Cause cause, const QByteArray &reason = {})
 inline Complaint parseComplaint(const QByteArray &text)
 {
     const qsizetype wordEnd = text.indexOf(' ');
-    const QByteArray word = text.left(wordEnd);
+    const QByteArray word = wordEnd < 0 ? text : text.left(wordEnd);
     const QByteArray reason = wordEnd < 0 ? QByteArray() : text.mid(wordEnd + 1);
     if (word == nothingOpen)
         return {Cause::NothingOpen, reason};
@@ -111,7 +111,7 @@ inline Message parse(const QByteArray &line)
 {
     Message message;
     const qsizetype verbEnd = line.indexOf(' ');
-    message.verb = line.left(verbEnd);
+    message.verb = verbEnd < 0 ? line : line.left(verbEnd);
     if (verbEnd < 0)
         return message;
     const qsizetype numberEnd = line.indexOf(' ', verbEnd + 1);
