@@ -61,8 +61,9 @@ void scale(char *samples, qsizetype bytes, float volume)
 
 // One file at a time, reported in the protocol's terms: a complaint (a cause
 // and the reason verbatim; the program words it) before play() is said when
-// play() is asked for (refused), one after it ends the playback (failed). Opening the file that is open already keeps
-// it, so a sound played again needs no new decoder and no new stream.
+// play() is asked for (refused), one after it ends the playback (failed).
+// Opening the file that is open already keeps it, so a sound played again
+// needs no new decoder and no new stream.
 class SoundProcess final : public QObject
 {
 public:
