@@ -21,17 +21,17 @@
 #include "formmain.h"
 #include "instanceguard.h"
 #include "localeformats.h"
-#include "logindresumewatcher.h"
 #include "memorytrim.h"
 #include "outputlevel.h"
 #include "pagecontrolaccessible.h"
 #include "poweractions.h"
+#include "programplayer.h"
 #include "skin.h"
+#include "systemclockjumps.h"
 #include "systemwaketimer.h"
 #include "terminationsignals.h"
 #include "uilanguage.h"
 #include "verbsession.h"
-#include "wallclockwatcher.h"
 #include "windowactivation.h"
 
 #include <QApplication>
@@ -241,9 +241,8 @@ int main(int argc, char *argv[])
     formMain.setCompanions(&formAlarmList, &formAbout);
     // While no window shows, the scheduler sleeps until the next due second;
     // these wake it when the wall clock may have jumped meanwhile.
-    WallClockWatcher wallClock;
-    LogindResumeWatcher resume;
-    formAlarmList.sleepWhileHidden({&wallClock, &resume});
+    const std::unique_ptr<ClockJumpSource> clockJumps = createSystemClockJumpSource();
+    formAlarmList.sleepWhileHidden({clockJumps.get()});
 
     // A second start shows the manager, at the front where the desktop lets it.
     QObject::connect(&guard, &InstanceGuard::activationRequested, &formAlarmList,

@@ -2,7 +2,6 @@
 
 #include "outputlevel.h"
 #include "soundprotocol.h"
-#include "tmediaplayer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -171,7 +170,7 @@ void ChildMediaPlayer::open()
 void ChildMediaPlayer::play()
 {
     if (m_mode == Mode::NotOpen)
-        throw EMCIDeviceError(QCoreApplication::translate("MediaPlayer", "Cannot play: no file is open."));
+        throw EMCIDeviceError(EMCIDeviceError::nothingOpen());
     if (m_mode == Mode::Playing)
         return;
     if (!m_error.isEmpty())
@@ -218,10 +217,10 @@ void ChildMediaPlayer::readAnswers()
 void ChildMediaPlayer::answer(const QByteArray &line)
 {
     const SoundProtocol::Message message = SoundProtocol::parse(line);
-    const QString text = QString::fromUtf8(message.text);
     if (message.verb == SoundProtocol::refused) {
         if (m_mode == Mode::NotOpen || message.playback < m_opened)
             return; // about a file this player has left
+        const QString text = complaintText(message.text);
         if (m_error.isEmpty())
             m_error = text;
         if (m_mode == Mode::Playing && message.playback == m_playback) {
@@ -246,6 +245,7 @@ void ChildMediaPlayer::answer(const QByteArray &line)
     } else if (message.verb == SoundProtocol::failed) {
         m_mode = Mode::Stopped;
         m_watchdog->stop();
+        const QString text = complaintText(message.text);
         if (m_error.isEmpty())
             m_error = text;
         playbackEnded(NotifyReason::Aborted, text);
@@ -291,13 +291,21 @@ void ChildMediaPlayer::lose(const QString &why)
 
 QString ChildMediaPlayer::describe(const QString &text) const
 {
-    return QCoreApplication::translate("MediaPlayer", "Cannot play \"%1\": %2")
-        .arg(QDir::toNativeSeparators(m_openFile), text);
+    return EMCIDeviceError::cannotPlay(m_openFile, text);
 }
 
-MediaPlayer *makeProgramPlayer(const OutputLevel &level, SoundProcessLauncher &launcher, QObject *parent)
+QString ChildMediaPlayer::complaintText(const QByteArray &complaint) const
 {
-    if (!launcher.available())
-        return new TMediaPlayer(level, parent);
-    return new ChildMediaPlayer(launcher, level, parent);
+    const SoundProtocol::Complaint said = SoundProtocol::parseComplaint(complaint);
+    const QString reason = QString::fromUtf8(said.reason);
+    switch (said.cause) {
+    case SoundProtocol::Cause::NothingOpen:
+        return EMCIDeviceError::nothingOpen();
+    case SoundProtocol::Cause::SoundServer:
+        return describe(QCoreApplication::translate("MediaPlayer", "the sound server: %1").arg(reason));
+    case SoundProtocol::Cause::Decoder:
+    case SoundProtocol::Cause::Unknown:
+        break;
+    }
+    return describe(reason);
 }

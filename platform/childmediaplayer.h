@@ -93,6 +93,8 @@ private:
     void stalled();
     void lose(const QString &why);
     QString describe(const QString &text) const;
+    // The sound process's complaint (a cause and a verbatim reason), worded.
+    QString complaintText(const QByteArray &complaint) const;
 
     SoundProcessLauncher &m_launcher;
     const OutputLevel &m_level;
@@ -106,8 +108,3 @@ private:
     quint64 m_playback = 0; // the current playback
     qint64 m_lastPosition = -1;
 };
-
-// The program's player: out of process when the sound process is at hand,
-// in the program's own process (TMediaPlayer) when it is not, as for a copy
-// of the executable taken away from its folder.
-MediaPlayer *makeProgramPlayer(const OutputLevel &level, SoundProcessLauncher &launcher, QObject *parent);

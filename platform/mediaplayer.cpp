@@ -5,8 +5,17 @@
 #include <QFile>
 #include <QFileInfo>
 
-EMCIDeviceError::EMCIDeviceError(QString message) : m_message(std::move(message)), m_local8Bit(m_message.toLocal8Bit())
+EMCIDeviceError::EMCIDeviceError(const QString &message) : AppError(message, Kind::Media) {}
+
+QString EMCIDeviceError::cannotPlay(const QString &file, const QString &reason)
 {
+    return QCoreApplication::translate("MediaPlayer", "Cannot play \"%1\": %2")
+        .arg(QDir::toNativeSeparators(file), reason);
+}
+
+QString EMCIDeviceError::nothingOpen()
+{
+    return QCoreApplication::translate("MediaPlayer", "Cannot play: no file is open.");
 }
 
 MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {}

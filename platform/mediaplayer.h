@@ -1,23 +1,22 @@
 #pragma once
 
-#include <QByteArray>
+#include "apperror.h"
+
 #include <QObject>
 #include <QString>
-#include <exception>
 
-// Raised by open() and play() when the file can't be opened or played. It
-// carries the text for the standard error box (ErrorBox::guard shows it).
-class EMCIDeviceError final : public std::exception
+// Raised by open() and play() when the file can't be opened or played: an
+// AppError of the kind Media, with the text for the standard error box. The
+// texts of a failed play are worded here, once, for every player.
+class EMCIDeviceError final : public AppError
 {
 public:
-    explicit EMCIDeviceError(QString message);
+    explicit EMCIDeviceError(const QString &message);
 
-    const QString &message() const noexcept { return m_message; }
-    const char *what() const noexcept override { return m_local8Bit.constData(); }
-
-private:
-    QString m_message;
-    QByteArray m_local8Bit;
+    // "Cannot play "<file>": <reason>", the reason as the backend gave it.
+    static QString cannotPlay(const QString &file, const QString &reason);
+    // A play asked of a player that has no file open.
+    static QString nothingOpen();
 };
 
 // One invisible player that plays one file at a time, as the ringing window

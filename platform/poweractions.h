@@ -46,7 +46,8 @@ public:
     virtual PowerAvailability availability(PowerAction action) = 0;
 
     // The factory: chooses the backends once, for the display server and the
-    // system this program runs on. Defined with the backends.
+    // system this program runs on. It asks the GUI which display server that
+    // is, so it is defined in chronelle_platform, not in the widget-free core.
     static std::unique_ptr<PowerActions> create();
 };
 

@@ -14,8 +14,15 @@
 //                        is, playing or not; a play while it plays goes on)
 // From it:               at <n> <ms>   once a second while <n> plays
 //                        ended <n>     <n> played to its end
-//                        failed <n> <text>   <n> broke off while playing
-//                        refused <n> <text>  open or play of <n> was refused
+//                        failed <n> <complaint>   <n> broke off while playing
+//                        refused <n> <complaint>  open or play of <n> was refused
+//
+// A complaint is a cause, one word, and the reason as the decoder or the
+// sound server gave it, verbatim: the process says no sentence of its own,
+// so that the program words it once, in its user's language.
+//                        nothing-open           a play came before any open
+//                        decoder <reason>       the file could not be decoded
+//                        sound-server <reason>  the stream to the server broke
 namespace SoundProtocol {
 
 inline const QByteArray volume = QByteArrayLiteral("volume");
@@ -26,6 +33,57 @@ inline const QByteArray progress = QByteArrayLiteral("at");
 inline const QByteArray ended = QByteArrayLiteral("ended");
 inline const QByteArray failed = QByteArrayLiteral("failed");
 inline const QByteArray refused = QByteArrayLiteral("refused");
+
+enum class Cause
+{
+    NothingOpen,
+    Decoder,
+    SoundServer,
+    Unknown, // a word this side doesn't know: the whole text is the reason
+};
+
+struct Complaint
+{
+    Cause cause = Cause::Unknown;
+    QByteArray reason;
+};
+
+inline const QByteArray nothingOpen = QByteArrayLiteral("nothing-open");
+inline const QByteArray decoder = QByteArrayLiteral("decoder");
+inline const QByteArray soundServer = QByteArrayLiteral("sound-server");
+
+inline QByteArray complaint(Cause cause, const QByteArray &reason = {})
+{
+    QByteArray word;
+    switch (cause) {
+    case Cause::NothingOpen:
+        word = nothingOpen;
+        break;
+    case Cause::Decoder:
+        word = decoder;
+        break;
+    case Cause::SoundServer:
+        word = soundServer;
+        break;
+    case Cause::Unknown:
+        return reason;
+    }
+    return reason.isEmpty() ? word : word + ' ' + reason;
+}
+
+inline Complaint parseComplaint(const QByteArray &text)
+{
+    const qsizetype wordEnd = text.indexOf(' ');
+    const QByteArray word = wordEnd < 0 ? text : text.left(wordEnd);
+    const QByteArray reason = wordEnd < 0 ? QByteArray() : text.mid(wordEnd + 1);
+    if (word == nothingOpen)
+        return {Cause::NothingOpen, reason};
+    if (word == decoder)
+        return {Cause::Decoder, reason};
+    if (word == soundServer)
+        return {Cause::SoundServer, reason};
+    return {Cause::Unknown, text};
+}
 
 // How often a playing process says where it is.
 constexpr int progressIntervalMs = 2000;
@@ -53,7 +111,7 @@ inline Message parse(const QByteArray &line)
 {
     Message message;
     const qsizetype verbEnd = line.indexOf(' ');
-    message.verb = line.left(verbEnd);
+    message.verb = verbEnd < 0 ? line : line.left(verbEnd);
     if (verbEnd < 0)
         return message;
     const qsizetype numberEnd = line.indexOf(' ', verbEnd + 1);

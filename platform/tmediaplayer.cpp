@@ -4,7 +4,6 @@
 
 #include <QAudioOutput>
 #include <QCoreApplication>
-#include <QDir>
 #include <QUrl>
 
 TMediaPlayer::TMediaPlayer(const OutputLevel &level, QObject *parent) : MediaPlayer(parent), m_level(level) {}
@@ -51,7 +50,7 @@ void TMediaPlayer::load()
 void TMediaPlayer::play()
 {
     if (m_mode == Mode::NotOpen)
-        throw EMCIDeviceError(QCoreApplication::translate("MediaPlayer", "Cannot play: no file is open."));
+        throw EMCIDeviceError(EMCIDeviceError::nothingOpen());
     if (m_mode == Mode::Playing)
         return;
     if (!m_error.isEmpty())
@@ -174,6 +173,5 @@ void TMediaPlayer::errorOccurred(QMediaPlayer::Error error, const QString &text)
 
 QString TMediaPlayer::describe(const QString &text) const
 {
-    return QCoreApplication::translate("MediaPlayer", "Cannot play \"%1\": %2")
-        .arg(QDir::toNativeSeparators(m_openFile), text);
+    return EMCIDeviceError::cannotPlay(m_openFile, text);
 }

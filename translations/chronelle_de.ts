@@ -1399,6 +1399,10 @@ Chronelle endet, ohne %2 zu speichern.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>Die Datei kann nicht abgespielt werden.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>der Sound-Server: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1399,6 +1399,10 @@ Chronelle termina sin guardar %2.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>El archivo no se puede reproducir.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>el servidor de sonido: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

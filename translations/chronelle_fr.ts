@@ -1399,6 +1399,10 @@ Chronelle se termine sans enregistrer %2.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>Le fichier ne peut pas être lu.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>le serveur de son&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

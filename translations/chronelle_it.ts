@@ -1399,6 +1399,10 @@ Chronelle termina senza salvare %2.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>Impossibile riprodurre il file.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>il server audio: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1378,6 +1378,10 @@ Chronelle は%2を保存せずに終了します。</translation>
         <source>The file can&apos;t be played.</source>
         <translation>このファイルは再生できません。</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>サウンドサーバー: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1399,6 +1399,10 @@ Chronelle stopt zonder %2 op te slaan.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>Het bestand kan niet worden afgespeeld.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>de geluidsserver: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

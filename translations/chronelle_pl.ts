@@ -1420,6 +1420,10 @@ Chronelle kończy działanie bez zapisania %2.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>Nie można odtworzyć tego pliku.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>serwer dźwięku: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -1399,6 +1399,10 @@ O Chronelle será encerrado sem salvar %2.</translation>
         <source>The file can&apos;t be played.</source>
         <translation>O arquivo não pode ser tocado.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>o servidor de som: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

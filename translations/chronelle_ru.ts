@@ -1420,6 +1420,10 @@ Chronelle завершает работу, не сохранив %2.</translatio
         <source>The file can&apos;t be played.</source>
         <translation>Этот файл невозможно воспроизвести.</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>звуковой сервер: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

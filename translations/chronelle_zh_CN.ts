@@ -1378,6 +1378,10 @@ Chronelle 将退出，不保存%2。</translation>
         <source>The file can&apos;t be played.</source>
         <translation>无法播放该文件。</translation>
     </message>
+    <message>
+        <source>the sound server: %1</source>
+        <translation>声音服务器：%1</translation>
+    </message>
 </context>
 <context>
     <name>PlayListModel</name>

@@ -17,7 +17,6 @@
 #include "soundprotocol.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QtEndian>
@@ -60,10 +59,11 @@ void scale(char *samples, qsizetype bytes, float volume)
     }
 }
 
-// One file at a time, reported in the protocol's terms: a complaint before
-// play() is said when play() is asked for (refused), one after it ends the
-// playback (failed). Opening the file that is open already keeps it, so a
-// sound played again needs no new decoder and no new stream.
+// One file at a time, reported in the protocol's terms: a complaint (a cause
+// and the reason verbatim; the program words it) before play() is said when
+// play() is asked for (refused), one after it ends the playback (failed).
+// Opening the file that is open already keeps it, so a sound played again
+// needs no new decoder and no new stream.
 class SoundProcess final : public QObject
 {
 public:
@@ -78,9 +78,7 @@ public:
         });
         m_output.source = [this](char *to, qsizetype max) { return take(to, max); };
         m_output.drained = [this]() { endPlayback(); };
-        m_output.failed = [this](const QString &why) {
-            breakOff(describe(QStringLiteral("the sound server: %1").arg(why)));
-        };
+        m_output.failed = [this](const QString &why) { breakOff(SoundProtocol::Cause::SoundServer, why); };
         m_input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
         connect(m_input, &QSocketNotifier::activated, this, &SoundProcess::readRequests);
     }
@@ -163,7 +161,7 @@ private:
         };
         m_decoder->failed = [this](const QString &why) {
             if (m_playing)
-                breakOff(describe(why));
+                breakOff(SoundProtocol::Cause::Decoder, why);
         };
     }
 
@@ -171,13 +169,15 @@ private:
     {
         if (!m_decoder) {
             say(SoundProtocol::line(SoundProtocol::refused, m_playback,
-                                    QByteArrayLiteral("Cannot play: no file is open.")));
+                                    SoundProtocol::complaint(SoundProtocol::Cause::NothingOpen)));
             return;
         }
         if (m_playing)
             return;
         if (m_decoder->hasFailed()) {
-            say(SoundProtocol::line(SoundProtocol::refused, m_playback, describe(m_decoder->error()).toUtf8()));
+            say(SoundProtocol::line(
+                SoundProtocol::refused, m_playback,
+                SoundProtocol::complaint(SoundProtocol::Cause::Decoder, m_decoder->error().toUtf8())));
             return;
         }
         m_playing = true;
@@ -219,19 +219,14 @@ private:
         say(SoundProtocol::line(SoundProtocol::ended, m_playback));
     }
 
-    void breakOff(const QString &why)
+    void breakOff(SoundProtocol::Cause cause, const QString &why)
     {
         m_primedFromStart = false;
         if (!std::exchange(m_playing, false))
             return;
         m_progress.stop();
         m_output.stop();
-        say(SoundProtocol::line(SoundProtocol::failed, m_playback, why.toUtf8()));
-    }
-
-    QString describe(const QString &text) const
-    {
-        return QStringLiteral("Cannot play \"%1\": %2").arg(QDir::toNativeSeparators(m_file), text);
+        say(SoundProtocol::line(SoundProtocol::failed, m_playback, SoundProtocol::complaint(cause, why.toUtf8())));
     }
 
     OutputLevel m_level;

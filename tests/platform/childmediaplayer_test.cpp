@@ -3,6 +3,7 @@
 // processes (small shell scripts); and real playback through the sound
 // process and the test command's sound server.
 
+#include "apperror.h"
 #include "childmediaplayer.h"
 #include "outputlevel.h"
 #include "platformtestsupport.h"
@@ -143,6 +144,50 @@ TEST_F(StandIn, ASoundProcessWithoutProgressIsEndedAsHung)
         << lost.at(0).at(0).toString().toStdString();
     EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Aborted);
     EXPECT_FALSE(processAlive(pid)) << "the hung process was left running";
+}
+
+// The sound process says a cause and the reason verbatim; the program words
+// them: the same sentence whichever player failed, the reason as it came.
+TEST_F(StandIn, TheSoundProcessComplaintIsWordedByTheProgram)
+{
+    const QString file = song();
+    const QString cannotPlay = u"Cannot play \"" + QDir::toNativeSeparators(file) + u"\": ";
+    const struct
+    {
+        const char *answer; // to the play of n
+        QString worded;
+    } rows[] = {
+        {"refused $n decoder Could not determine type of stream.", cannotPlay + u"Could not determine type of stream."},
+        {"failed $n decoder Internal data stream error.", cannotPlay + u"Internal data stream error."},
+        {"failed $n sound-server Connection refused", cannotPlay + u"the sound server: Connection refused"},
+        {"refused $n nothing-open", QStringLiteral("Cannot play: no file is open.")},
+        // A word this program doesn't know (a sound process of another version) is passed on whole.
+        {"failed $n overheated fan", cannotPlay + u"overheated fan"},
+    };
+    int number = 0;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.answer);
+        SoundProcessLauncher launcher(
+            script(QStringLiteral("complaining%1").arg(++number), QByteArray("    echo \"") + row.answer + '"'));
+        ChildMediaPlayer player(launcher, m_level);
+        QSignalSpy notified(&player, &MediaPlayer::OnNotify);
+        QSignalSpy failed(&player, &MediaPlayer::playbackFailed);
+        player.setFileName(file);
+        player.open();
+        player.play();
+        ASSERT_TRUE(notified.wait(boundMs));
+        EXPECT_EQ(reasonAt(notified, 0), MediaPlayer::NotifyReason::Aborted);
+        ASSERT_EQ(failed.count(), 1);
+        EXPECT_EQ(failed.at(0).at(0).toString(), row.worded);
+        // The next play of the same file says it again, as the error box shows it.
+        try {
+            player.play();
+            ADD_FAILURE() << "a file the sound process refused was played again";
+        } catch (const AppError &error) {
+            EXPECT_EQ(error.kind(), AppError::Kind::Media);
+            EXPECT_EQ(error.message(), row.worded);
+        }
+    }
 }
 
 // A spare started ahead of need is what the next player plays through: one
