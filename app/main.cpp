@@ -4,7 +4,6 @@
 
 #include "alarmbusservice.h"
 #include "alarmengine.h"
-#include "alarmrun.h"
 #include "audibleguard.h"
 #include "childmediaplayer.h"
 #include "clock.h"
@@ -24,7 +23,9 @@
 #include "outputlevel.h"
 #include "pagecontrolaccessible.h"
 #include "poweractions.h"
+#include "ringingpreparer.h"
 #include "skin.h"
+#include "soundprocesslauncher.h"
 #include "systemwaketimer.h"
 #include "terminationsignals.h"
 #include "uilanguage.h"
@@ -258,16 +259,6 @@ int main(int argc, char *argv[])
     QObject::connect(&engine, &AlarmEngine::alarmRinging, &formMain, &TFormMain::announceRinging);
     QObject::connect(&engine, &AlarmEngine::alarmRingingEnded, &formMain, &TFormMain::ringingEnded);
     QObject::connect(&engine, &AlarmEngine::moreAlarmsMissed, &formMain, &TFormMain::countMoreMissed);
-    // A verb answers the ringing alarm exactly as the window's buttons do.
-    QObject::connect(&engine, &AlarmEngine::ringingAnswerRequested, &formAlarmList,
-                     [&formAlarmList](AlarmEngine::RingingAnswer answer) {
-                         if (TAlarmRun *window = formAlarmList.ringingWindow()) {
-                             if (answer == AlarmEngine::RingingAnswer::Snooze)
-                                 window->Button1Click();
-                             else
-                                 window->ButtonOKClick();
-                         }
-                     });
     // The verbs of the command line and other programs reach the alarms on
     // the session bus. A copy of another data folder may own the name
     // already; this one then runs without it, and its verbs say so.

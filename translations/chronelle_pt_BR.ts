@@ -1389,6 +1389,33 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+Em vez disso, o alarme toca seu som integrado.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>O som de alarme número %1 não existe; o alarme toca sem som.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+O som do alarme será tentado novamente a cada poucos segundos.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>não suportado aqui</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1462,32 +1489,8 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-Em vez disso, o alarme toca seu som integrado.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarme programado para %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>O som de alarme número %1 não existe; o alarme toca sem som.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-O som do alarme será tentado novamente a cada poucos segundos.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>não suportado aqui</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "formmain.h"
 #include "formstestsupport.h"
 #include "lcdscreen.h"
+#include "ringingsession.h"
 #include "skin.h"
 #include "systray.h"
 
@@ -594,7 +595,7 @@ TEST_F(ClockWindow, TheRingingNotificationSnoozesAndEndsTheAlarm)
         emit notifier.actionInvoked(99, QStringLiteral("ok"));
         EXPECT_TRUE(window->isVisible()) << "an answer to another notification ended the alarm";
         emit notifier.actionInvoked(1, QStringLiteral("snooze"));
-        snoozed = window->snoozing();
+        snoozed = window->session().snoozing();
         emit notifier.actionInvoked(1, QStringLiteral("default"));
         raisedUp = window->isVisible();
         emit notifier.actionInvoked(1, QStringLiteral("ok"));
