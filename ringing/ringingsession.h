@@ -44,7 +44,8 @@ public:
     // The time rung or kept silent in the running cycle.
     qint64 cycleElapsedMs() const;
 
-    // As the window opens: the output level is saved and the alarm file read.
+    // As the window opens: the time is shown and the alarm file read (the
+    // output level to put back was saved when the session was made).
     void begin();
     // As the window shows: full level, the output kept audible, and the
     // first tick at once, not a timer's step later.
