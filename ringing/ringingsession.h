@@ -34,7 +34,6 @@ public:
     ~RingingSession() override;
 
     const RingingRequest &request() const { return m_request; }
-    const Clock &clock() const { return m_services.clock; }
     const AlarmRecord &settings() const { return m_settings; }
     MediaPlayer &player() const { return *M; }
     bool silent() const { return m_silent; }
