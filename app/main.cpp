@@ -4,7 +4,6 @@
 
 #include "alarmbusservice.h"
 #include "alarmengine.h"
-#include "alarmrun.h"
 #include "audibleguard.h"
 #include "childmediaplayer.h"
 #include "clock.h"
@@ -26,7 +25,9 @@
 #include "pagecontrolaccessible.h"
 #include "poweractions.h"
 #include "programplayer.h"
+#include "ringingpreparer.h"
 #include "skin.h"
+#include "soundprocesslauncher.h"
 #include "systemclockjumps.h"
 #include "systemwaketimer.h"
 #include "terminationsignals.h"
@@ -253,16 +254,6 @@ int main(int argc, char *argv[])
     DesktopAnnouncer announcer(engine, *formMain.sysTray(), &formMain, DesktopNotifier::create());
     QObject::connect(&announcer, &DesktopAnnouncer::ringingWindowWanted, &formAlarmList,
                      &TFormAlarmList::raiseRingingWindow);
-    // A verb answers the ringing alarm exactly as the window's buttons do.
-    QObject::connect(&engine, &AlarmEngine::ringingAnswerRequested, &formAlarmList,
-                     [&formAlarmList](AlarmEngine::RingingAnswer answer) {
-                         if (TAlarmRun *window = formAlarmList.ringingWindow()) {
-                             if (answer == AlarmEngine::RingingAnswer::Snooze)
-                                 window->Button1Click();
-                             else
-                                 window->ButtonOKClick();
-                         }
-                     });
     // The verbs of the command line and other programs reach the alarms on
     // the session bus. A copy of another data folder may own the name
     // already; this one then runs without it, and its verbs say so.

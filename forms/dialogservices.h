@@ -1,15 +1,12 @@
 #pragma once
 
-#include <functional>
+#include "ringingservices.h"
 
-class AudibleGuard;
 class Clock;
 class DateTimeFormatter;
 class FileLocations;
-class MediaPlayer;
 class OutputLevel;
 class PowerActions;
-class QObject;
 
 // What the editor and the ringing window need of the program: where its
 // files are, the clock and the user's formats, how to make a player and
@@ -17,8 +14,8 @@ class QObject;
 // level. Made once at start; tests put fakes in.
 struct DialogServices
 {
-    using PlayerFactory = std::function<MediaPlayer *(QObject *parent)>;
-    using AudibleGuardFactory = std::function<AudibleGuard *(QObject *parent)>;
+    using PlayerFactory = RingingServices::PlayerFactory;
+    using AudibleGuardFactory = RingingServices::AudibleGuardFactory;
 
     const FileLocations &locations;
     const Clock &clock;
@@ -28,4 +25,10 @@ struct DialogServices
     AudibleGuardFactory makeAudibleGuard;
     // None means "not supported".
     PowerActions *powerActions = nullptr;
+
+    // What of these a ringing session needs.
+    RingingServices ringing() const
+    {
+        return {locations, clock, outputLevel, makePlayer, makeAudibleGuard, powerActions};
+    }
 };

@@ -1,12 +1,12 @@
 #include "editorplaylistpage.h"
 
 #include "alarmrecord.h"
-#include "alarmrun.h"
 #include "editorcontrols.h"
 #include "errorbox.h"
 #include "filelocations.h"
 #include "mediaplayer.h"
 #include "playlistmodel.h"
+#include "ringingsettings.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -332,7 +332,7 @@ void EditorPlayListPage::PlayAlarmSoundClick()
         return;
     }
     const int number = SoundComboBox->currentIndex();
-    const QStringList &sounds = TAlarmRun::soundFileNames();
+    const QStringList &sounds = RingingSettings::soundFileNames();
     if (number < 0 || number >= sounds.size())
         return;
     startTestPlayback(m_locations.sound(sounds[number]), TestPlayback::AlarmSound);

@@ -8,6 +8,7 @@
 #include "filelocations.h"
 #include "helplauncher.h"
 #include "listkeyboard.h"
+#include "ringingsession.h"
 #include "tickpacer.h"
 #include "waketimer.h"
 #include "windowvisibility.h"
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 #include <QTreeView>
@@ -151,10 +153,24 @@ std::optional<EditorResult> TFormAlarmList::runEditor(const EditorRequest &reque
 void TFormAlarmList::ring(const RingingRequest &request)
 {
     ErrorBox::guard(this, [&]() {
-        TAlarmRun window(request, m_services, this);
-        m_ringingWindow = &window;
+        // The session outlives its window until what it changed of the
+        // desktop's sound has been put back.
+        auto *session = new RingingSession(request, m_services.ringing(), this);
+        const auto over = qScopeGuard([this, session]() {
+            // An answer meant for the next ringing must not reach this one.
+            m_engine.disconnect(session);
+            session->disconnect(&m_engine);
+            session->stop();
+            session->deleteWhenSettled();
+        });
+        // One route for every answer: the window's buttons call the session,
+        // the notification, the command line and the bus reach it through
+        // the engine.
+        connect(&m_engine, &AlarmEngine::ringingAnswerRequested, session, &RingingSession::answer);
         // Whoever snoozed it, the engine tells those who listen (the bus).
-        connect(&window, &TAlarmRun::snoozed, &m_engine, &AlarmEngine::noteRingingSnoozed);
+        connect(session, &RingingSession::snoozed, &m_engine, &AlarmEngine::noteRingingSnoozed);
+        TAlarmRun window(*session, m_services, this);
+        m_ringingWindow = &window;
         window.exec();
     });
 }

@@ -1487,6 +1487,33 @@ Chronelle endet, ohne %2 zu speichern.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+Der Alarm klingelt stattdessen mit seinem eingebauten Klang.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>Den Alarmklang Nummer %1 gibt es nicht; der Alarm klingelt ohne Ton.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+Der Alarmklang wird alle paar Sekunden erneut versucht.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>hier nicht unterstützt</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1560,32 +1587,8 @@ Chronelle endet, ohne %2 zu speichern.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-Der Alarm klingelt stattdessen mit seinem eingebauten Klang.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarm um %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>Den Alarmklang Nummer %1 gibt es nicht; der Alarm klingelt ohne Ton.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-Der Alarmklang wird alle paar Sekunden erneut versucht.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>hier nicht unterstützt</translation>
     </message>
 </context>
 <context>

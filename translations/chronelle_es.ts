@@ -1487,6 +1487,33 @@ Chronelle termina sin guardar %2.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+La alarma suena con su sonido incorporado en su lugar.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>El sonido de alarma número %1 no existe; la alarma suena sin sonido.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+El sonido de alarma se vuelve a intentar cada pocos segundos.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>no disponible aquí</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1560,32 +1587,8 @@ Chronelle termina sin guardar %2.</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-La alarma suena con su sonido incorporado en su lugar.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarma a las %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>El sonido de alarma número %1 no existe; la alarma suena sin sonido.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-El sonido de alarma se vuelve a intentar cada pocos segundos.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>no disponible aquí</translation>
     </message>
 </context>
 <context>

@@ -1487,6 +1487,33 @@ Chronelle se termine sans enregistrer %2.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+L&apos;alarme sonne avec son son intégré à la place.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>Le son d&apos;alarme numéro %1 n&apos;existe pas&#xa0;; l&apos;alarme sonne sans son.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+Le son d&apos;alarme est réessayé toutes les quelques secondes.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>non pris en charge ici</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1560,32 +1587,8 @@ Chronelle se termine sans enregistrer %2.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-L&apos;alarme sonne avec son son intégré à la place.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarme à %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>Le son d&apos;alarme numéro %1 n&apos;existe pas&#xa0;; l&apos;alarme sonne sans son.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-Le son d&apos;alarme est réessayé toutes les quelques secondes.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>non pris en charge ici</translation>
     </message>
 </context>
 <context>

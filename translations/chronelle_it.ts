@@ -1487,6 +1487,33 @@ Chronelle termina senza salvare %2.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+La sveglia suona invece con il suo suono incorporato.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>Il suono della sveglia numero %1 non esiste; la sveglia suona senza audio.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+Il suono della sveglia viene riprovato a intervalli di pochi secondi.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>non supportato qui</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1560,32 +1587,8 @@ Chronelle termina senza salvare %2.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-La sveglia suona invece con il suo suono incorporato.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Sveglia alle %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>Il suono della sveglia numero %1 non esiste; la sveglia suona senza audio.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-Il suono della sveglia viene riprovato a intervalli di pochi secondi.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>non supportato qui</translation>
     </message>
 </context>
 <context>

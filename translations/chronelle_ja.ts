@@ -1466,6 +1466,33 @@ Chronelle は%2を保存せずに終了します。</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+代わりに内蔵のアラーム音を鳴らします。</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>アラーム音 %1 番はありません。音なしで鳴らします。</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+数秒ごとにアラーム音を再試行します。</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>この環境では使えません</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1539,32 +1566,8 @@ Chronelle は%2を保存せずに終了します。</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-代わりに内蔵のアラーム音を鳴らします。</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>%1 のアラーム</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>アラーム音 %1 番はありません。音なしで鳴らします。</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-数秒ごとにアラーム音を再試行します。</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>この環境では使えません</translation>
     </message>
 </context>
 <context>

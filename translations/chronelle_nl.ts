@@ -1487,6 +1487,33 @@ Chronelle stopt zonder %2 op te slaan.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+Het alarm speelt in plaats daarvan zijn ingebouwde geluid af.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>Alarmgeluid nummer %1 bestaat niet; het alarm gaat af zonder geluid.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+Het alarmgeluid wordt om de paar seconden opnieuw geprobeerd.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>hier niet ondersteund</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1560,32 +1587,8 @@ Chronelle stopt zonder %2 op te slaan.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-Het alarm speelt in plaats daarvan zijn ingebouwde geluid af.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarm om %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>Alarmgeluid nummer %1 bestaat niet; het alarm gaat af zonder geluid.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-Het alarmgeluid wordt om de paar seconden opnieuw geprobeerd.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>hier niet ondersteund</translation>
     </message>
 </context>
 <context>

@@ -1508,6 +1508,33 @@ Chronelle kończy działanie bez zapisania %2.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+Zamiast tego alarm dzwoni wbudowanym dźwiękiem.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>Dźwięk alarmu numer %1 nie istnieje; alarm dzwoni bez dźwięku.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+Dźwięk alarmu będzie ponownie uruchamiany co kilka sekund.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>nieobsługiwane na tym komputerze</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1581,32 +1608,8 @@ Chronelle kończy działanie bez zapisania %2.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-Zamiast tego alarm dzwoni wbudowanym dźwiękiem.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarm o %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>Dźwięk alarmu numer %1 nie istnieje; alarm dzwoni bez dźwięku.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-Dźwięk alarmu będzie ponownie uruchamiany co kilka sekund.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>nieobsługiwane na tym komputerze</translation>
     </message>
 </context>
 <context>

@@ -1487,6 +1487,33 @@ O Chronelle será encerrado sem salvar %2.</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+Em vez disso, o alarme toca seu som integrado.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>O som de alarme número %1 não existe; o alarme toca sem som.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+O som do alarme será tentado novamente a cada poucos segundos.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>não suportado aqui</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1560,32 +1587,8 @@ O Chronelle será encerrado sem salvar %2.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-Em vez disso, o alarme toca seu som integrado.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Alarme programado para %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>O som de alarme número %1 não existe; o alarme toca sem som.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-O som do alarme será tentado novamente a cada poucos segundos.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>não suportado aqui</translation>
     </message>
 </context>
 <context>

@@ -1508,6 +1508,33 @@ Chronelle завершает работу, не сохранив %2.</translatio
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+Вместо этого будильник звонит встроенным звуком.</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>Звука будильника с номером %1 нет; будильник звонит без звука.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+Попытка воспроизвести звук будильника повторяется каждые несколько секунд.</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>здесь не поддерживается</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1581,32 +1608,8 @@ Chronelle завершает работу, не сохранив %2.</translatio
         <translation>ОК</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-Вместо этого будильник звонит встроенным звуком.</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>Будильник на %1</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>Звука будильника с номером %1 нет; будильник звонит без звука.</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-Попытка воспроизвести звук будильника повторяется каждые несколько секунд.</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>здесь не поддерживается</translation>
     </message>
 </context>
 <context>

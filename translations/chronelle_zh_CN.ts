@@ -1466,6 +1466,33 @@ Chronelle 将退出，不保存%2。</translation>
     </message>
 </context>
 <context>
+    <name>RingingSession</name>
+    <message>
+        <source>%1
+
+The alarm rings its built-in sound instead.</source>
+        <translation>%1
+
+闹钟将改用内置铃声响铃。</translation>
+    </message>
+    <message>
+        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
+        <translation>不存在第 %1 号闹铃声；闹钟将无声响铃。</translation>
+    </message>
+    <message>
+        <source>%1
+
+The alarm sound is tried again every few seconds.</source>
+        <translation>%1
+
+每隔几秒会重试播放闹铃声。</translation>
+    </message>
+    <message>
+        <source>not supported here</source>
+        <translation>当前环境不支持</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmOptions</name>
     <message>
         <source>Alarm Options</source>
@@ -1539,32 +1566,8 @@ Chronelle 将退出，不保存%2。</translation>
         <translation>确定</translation>
     </message>
     <message>
-        <source>%1
-
-The alarm rings its built-in sound instead.</source>
-        <translation>%1
-
-闹钟将改用内置铃声响铃。</translation>
-    </message>
-    <message>
         <source>Alarm at %1</source>
         <translation>%1 的闹钟</translation>
-    </message>
-    <message>
-        <source>The alarm sound number %1 does not exist; the alarm rings without sound.</source>
-        <translation>不存在第 %1 号闹铃声；闹钟将无声响铃。</translation>
-    </message>
-    <message>
-        <source>%1
-
-The alarm sound is tried again every few seconds.</source>
-        <translation>%1
-
-每隔几秒会重试播放闹铃声。</translation>
-    </message>
-    <message>
-        <source>not supported here</source>
-        <translation>当前环境不支持</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,8 @@
 
 // A guard that touches no sound server: it writes "engage" and "release" to
 // the test's log when its state really changes, and says the test's note
-// after each engagement, as the real one would.
+// after each engagement, as the real one would. It is settled unless the
+// test holds it.
 class FakeAudibleGuard final : public AudibleGuard
 {
 public:
@@ -38,9 +39,19 @@ public:
         m_log << QStringLiteral("release");
     }
     bool engaged() const override { return m_engaged; }
+    bool isSettled() const override { return !m_held; }
+
+    // The sound server has not answered yet: settled() comes with settle().
+    void hold() { m_held = true; }
+    void settle()
+    {
+        m_held = false;
+        emit settled();
+    }
 
 private:
     QStringList &m_log;
     QString m_noteOnEngage;
     bool m_engaged = false;
+    bool m_held = false;
 };
