@@ -296,9 +296,8 @@ TEST_F(BusService, TellsOfARingingAndOfItsAnswers)
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0], (QVariantList{0, QStringLiteral("Tea")}));
     EXPECT_TRUE(QTest::qWaitFor([&counter]() { return counter.answers.size() >= 3; }, 5000));
-    EXPECT_EQ(counter.answers,
-              (QList<QPair<int, QString>>{
-                  {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
+    EXPECT_EQ(counter.answers, (QList<QPair<int, QString>>{
+                                   {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
     // Nothing rings: a snooze said then is nobody's.
     m_on.engine.noteRingingSnoozed();
     QTest::qWait(200);
