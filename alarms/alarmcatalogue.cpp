@@ -30,15 +30,6 @@ void checkDateKey(const QString &key)
                             keyField(key, 0, 2));
 }
 
-int checkedSlot(const QString &text)
-{
-    const int slot = Conversions::toInteger(text);
-    if (slot < 0 || slot >= AlarmCatalogue::SlotCount)
-        throw AppError(QCoreApplication::translate("AlarmCatalogue", "'%1' is not a valid alarm slot (0 to %2)")
-                           .arg(TextFile::excerpt(text), QString::number(AlarmCatalogue::SlotCount - 1)));
-    return slot;
-}
-
 } // namespace
 
 AlarmCatalogue::AlarmCatalogue(QObject *parent) : QAbstractTableModel(parent) {}
@@ -81,10 +72,7 @@ void AlarmCatalogue::insertRowAt(int at, const CatalogueRow &row)
     beginInsertRows({}, at, at);
     m_rows.insert(at, row);
     endInsertRows();
-    bool ok = false;
-    const int slot = row.slot.toInt(&ok);
-    if (ok)
-        setSlotInUse(slot, true);
+    setSlotInUse(row.slot, true);
 }
 
 void AlarmCatalogue::replaceRow(int index, const CatalogueRow &row)
@@ -95,13 +83,11 @@ void AlarmCatalogue::replaceRow(int index, const CatalogueRow &row)
 
 void AlarmCatalogue::removeRowAt(int index)
 {
-    bool ok = false;
-    const int slot = m_rows[index].slot.toInt(&ok);
+    const int slot = m_rows[index].slot;
     beginRemoveRows({}, index, index);
     m_rows.removeAt(index);
     endRemoveRows();
-    if (ok)
-        setSlotInUse(slot, false);
+    setSlotInUse(slot, false);
 }
 
 void AlarmCatalogue::clear()
@@ -165,6 +151,7 @@ QString AlarmCatalogue::read(const QString &path)
     }
     std::optional<LineReader> in;
     TextFile::ReadInfo info;
+    std::optional<RewrittenSlot> rewritten;
     bool rowsRead = false;
     try {
         in.emplace(TextFile::readLines(path, limits(), &info));
@@ -183,7 +170,7 @@ QString AlarmCatalogue::read(const QString &path)
             count >= 0 && count <= SlotCount && 1 + qsizetype(count) * CatalogueRow::FieldCount >= in->lineCount();
         const qsizetype toRead = countFits ? count : qMin<qsizetype>(blocks, SlotCount);
         for (qsizetype i = 0; i < toRead; ++i)
-            appendRow(readRow(*in));
+            appendRow(readRow(*in, rewritten));
         rowsRead = true;
         if (!countFits) {
             throw AppError(QCoreApplication::translate(
@@ -215,23 +202,35 @@ QString AlarmCatalogue::read(const QString &path)
                              .arg(TextFile::nativeName(backup), notKept);
         throw AppError(message);
     }
-    if (info.encoding.isEmpty())
+    // Every row was read. What the next save writes otherwise (the encoding,
+    // a slot in another form) is said once; the original is kept all the
+    // same, for a copy of the program that still reads it in its old form.
+    QString notice;
+    if (rewritten) {
+        notice =
+            QCoreApplication::translate("AlarmCatalogue", "The alarm list %1 gives the alarm slot %2 as '%3' (line "
+                                                          "%4); it is saved as '%2' from now on.")
+                .arg(TextFile::nativeName(path), QString::number(rewritten->slot), TextFile::excerpt(rewritten->text),
+                     QString::number(rewritten->line));
+    }
+    if (!info.encoding.isEmpty()) {
+        const QString how =
+            info.encoding == QLatin1String("Windows-1252")
+                ? QCoreApplication::translate("AlarmCatalogue", "is not in UTF-8; it was read whole as Windows-1252")
+                : QCoreApplication::translate("AlarmCatalogue",
+                                              "is in %1 (it starts with a byte-order mark); it was read whole")
+                      .arg(info.encoding);
+        notice += (notice.isEmpty() ? QString() : QStringLiteral(" ")) +
+                  QCoreApplication::translate("AlarmCatalogue", "The alarm list %1 %2 and is saved in UTF-8 without a "
+                                                                "byte-order mark from now on. No alarm was lost.")
+                      .arg(TextFile::nativeName(path), how);
+    } else if (!notice.isEmpty()) {
+        notice += QCoreApplication::translate("AlarmCatalogue", " No alarm was lost.");
+    }
+    if (notice.isEmpty())
         return {};
-    // Every row was read: only the encoding changes, at the next save. The
-    // original is kept all the same, for a copy of the program that still
-    // reads it in its old form.
     const QString backup = path + QStringLiteral(".bak");
     const QString notKept = TextFile::keepCopy(path, backup);
-    const QString how =
-        info.encoding == QLatin1String("Windows-1252")
-            ? QCoreApplication::translate("AlarmCatalogue", "is not in UTF-8; it was read whole as Windows-1252")
-            : QCoreApplication::translate("AlarmCatalogue",
-                                          "is in %1 (it starts with a byte-order mark); it was read whole")
-                  .arg(info.encoding);
-    QString notice = QCoreApplication::translate(
-                         "AlarmCatalogue", "The alarm list %1 %2 and is saved in UTF-8 without a byte-order mark from "
-                                           "now on. No alarm was lost.")
-                         .arg(TextFile::nativeName(path), how);
     notice += notKept.isEmpty() ? QCoreApplication::translate("AlarmCatalogue", " The original file is kept as %1.")
                                       .arg(TextFile::nativeName(backup))
                                 : QCoreApplication::translate(
@@ -240,7 +239,7 @@ QString AlarmCatalogue::read(const QString &path)
     return notice;
 }
 
-CatalogueRow AlarmCatalogue::readRow(LineReader &in) const
+CatalogueRow AlarmCatalogue::readRow(LineReader &in, std::optional<RewrittenSlot> &firstRewritten) const
 {
     const int alarm = m_rows.size() + 1;
     // A key that fails names its line and what it is.
@@ -263,15 +262,17 @@ CatalogueRow AlarmCatalogue::readRow(LineReader &in) const
     row.dateKey = in.next();
     checked(QT_TRANSLATE_NOOP("AlarmCatalogue", "date key"), [&] { checkDateKey(row.dateKey); });
     row.weekdayMask = in.next();
-    row.slot = in.next();
-    int slot = 0;
-    checked(QT_TRANSLATE_NOOP("AlarmCatalogue", "slot"), [&] { slot = checkedSlot(row.slot); });
+    const QString slotText = in.next();
+    checked(QT_TRANSLATE_NOOP("AlarmCatalogue", "slot"), [&] { row.slot = CatalogueRow::decodeSlot(slotText); });
     // Two rows on one slot would share one alarm file: deleting either
     // would take the other's settings with it.
-    if (isSlotInUse(slot))
+    if (isSlotInUse(row.slot))
         throw AppError(
             QCoreApplication::translate("AlarmCatalogue", "The alarm slot '%1' is used by two alarms (line %2)")
-                .arg(TextFile::excerpt(row.slot), QString::number(in.lineNumber())));
+                .arg(TextFile::excerpt(slotText), QString::number(in.lineNumber())));
+    // "07" names slot 7 as it always has, but is written back as "7".
+    if (!firstRewritten && QString::number(row.slot) != slotText)
+        firstRewritten = RewrittenSlot{slotText, in.lineNumber(), row.slot};
     // A row joins the list only when all of it has been read and checked.
     return row;
 }
@@ -290,7 +291,7 @@ QString AlarmCatalogue::missingAlarmFilesReport(const QString &dataFolder) const
     QStringList listed;
     int missing = 0;
     for (const CatalogueRow &row : m_rows) {
-        const QString file = slotFileName(row.slot.toInt());
+        const QString file = slotFileName(row.slot);
         if (!TextFile::isAbsent(folder + file))
             continue;
         // As many as the report of missed alarms lists, for the same screen.

@@ -16,7 +16,7 @@ class AlarmCatalogue final : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    static constexpr int SlotCount = 256;
+    static constexpr int SlotCount = CatalogueRow::SlotCount;
     enum Column
     {
         CaptionColumn,
@@ -57,8 +57,9 @@ public:
     // the rows, a file or line beyond the limits) the complete rows that can
     // be trusted are kept, the file is copied to "<path>.bak" so that the
     // next write can't lose it, and AppError says both. A list read whole
-    // in another encoding than UTF-8 is copied there too; the returned
-    // notice says so (empty when there is nothing to say).
+    // in another encoding than UTF-8, or with a slot in another form than
+    // it is written in ("07"), is copied there too; the returned notice
+    // says so (empty when there is nothing to say).
     QString read(const QString &path);
     static TextFile::Limits limits();
     // Writes all rows, atomically.
@@ -73,7 +74,15 @@ public:
     QString missingAlarmFilesReport(const QString &dataFolder) const;
 
 private:
-    CatalogueRow readRow(LineReader &in) const;
+    // A slot field that names a slot in another form than it is written back in.
+    struct RewrittenSlot
+    {
+        QString text;
+        qsizetype line = 0;
+        int slot = 0;
+    };
+    // Reads and checks one row; notes the first slot field written back otherwise.
+    CatalogueRow readRow(LineReader &in, std::optional<RewrittenSlot> &firstRewritten) const;
 
     QList<CatalogueRow> m_rows;
     std::array<bool, SlotCount> m_slotInUse{};

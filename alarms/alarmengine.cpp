@@ -338,8 +338,7 @@ QList<int> AlarmEngine::addAlarmsFromRecords(const QList<NewAlarm> &alarms)
 int AlarmEngine::rowOfSlot(int slot) const
 {
     for (int row = 0; row < m_catalogue.size(); ++row) {
-        bool isNumber = false;
-        if (m_catalogue.row(row).slot.toInt(&isNumber) == slot && isNumber)
+        if (m_catalogue.row(row).slot == slot)
             return row;
     }
     throw AppError(QCoreApplication::translate("AlarmEngine", "There is no alarm with id %1.").arg(slot));
@@ -365,8 +364,7 @@ bool AlarmEngine::editAlarm(int row)
         return false;
     const AtExit refresh([this]() { refreshNextAlarm(); });
     const CatalogueRow original = m_catalogue.row(row);
-    const QString slotText = original.slot;
-    const int slot = slotText.toInt();
+    const int slot = original.slot;
     // An alarm file the reader refuses is kept aside before anything is
     // written, and the editor gets only what was read, or nothing at all.
     const AlarmFile::EditCopy copy = AlarmFile::copyForEditing(
@@ -391,8 +389,7 @@ bool AlarmEngine::editAlarm(int row)
                                                    "the edit is not saved.")
                            .arg(original.caption));
     }
-    CatalogueRow changed = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
-    changed.slot = slotText;
+    const CatalogueRow changed = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
     QList<CatalogueRow> rows = m_catalogue.rows();
     rows[row] = changed;
     // A skip or a pause stays; the switch is the editor's.
@@ -422,7 +419,7 @@ std::optional<AlarmEngine::DeletedAlarm> AlarmEngine::deleteAlarmKeepingIt(int r
     DeletedAlarm deleted;
     deleted.row = row;
     deleted.catalogueRow = rows.takeAt(row);
-    const int slot = deleted.catalogueRow.slot.toInt();
+    const int slot = deleted.catalogueRow.slot;
     deleted.state = m_states.state(slot);
     // What can't be read can't be brought back; the delete goes on all the same.
     try {
@@ -439,7 +436,7 @@ std::optional<AlarmEngine::DeletedAlarm> AlarmEngine::deleteAlarmKeepingIt(int r
 
 void AlarmEngine::restoreAlarm(const DeletedAlarm &deleted)
 {
-    const int slot = deleted.catalogueRow.slot.toInt();
+    const int slot = deleted.catalogueRow.slot;
     if (m_catalogue.isSlotInUse(slot)) {
         throw AppError(
             QCoreApplication::translate("AlarmEngine",
@@ -463,7 +460,12 @@ int AlarmEngine::slotOfRow(int row) const
 {
     if (row < 0 || row >= m_catalogue.size())
         throw AppError(QCoreApplication::translate("AlarmEngine", "There is no alarm in row %1.").arg(row + 1));
-    return m_catalogue.row(row).slot.toInt();
+    return m_catalogue.row(row).slot;
+}
+
+AlarmState AlarmEngine::stateOfRow(int row) const
+{
+    return row >= 0 && row < m_catalogue.size() ? m_states.state(m_catalogue.row(row).slot) : AlarmState();
 }
 
 void AlarmEngine::changeState(int row, const std::function<void(AlarmState &)> &edit)
@@ -543,7 +545,7 @@ std::optional<Occurrence> AlarmEngine::nextAlarm()
     if (!first)
         return std::nullopt;
     const CatalogueRow &row = m_catalogue.row(first->first);
-    return Occurrence{row.slot.toInt(), row.caption, first->second};
+    return Occurrence{row.slot, row.caption, first->second};
 }
 
 bool AlarmEngine::skipSoonest()

@@ -124,8 +124,15 @@ public:
     // readers would refuse, a disk that did not take it), none. Returns their
     // slots in order.
     QList<int> addAlarmsFromRecords(const QList<NewAlarm> &alarms);
-    // The row of the alarm in a slot (its id from outside); throws AppError when there is none.
+    // An alarm's id is its slot: it names the alarm's file and stays the
+    // alarm's for its whole life, while its row moves as rows before it go.
+    // The row of the alarm with this id; throws AppError when there is none.
     int rowOfSlot(int slot) const;
+    // The id of the alarm in a row; throws AppError when there is no such row.
+    int slotOfRow(int row) const;
+    // The state of the alarm in a row: on or off, skipped, paused. A row
+    // that does not exist has the state of a new alarm.
+    AlarmState stateOfRow(int row) const;
     bool deleteAlarm(int row);
 
     // What a deleted alarm was, so that it can be brought back as it was.
@@ -267,7 +274,6 @@ private:
     void commitChange(const Change &change, const std::function<void()> &applyInMemory);
     // Writes a new state for the row's alarm.
     void changeState(int row, const std::function<void(AlarmState &)> &edit);
-    int slotOfRow(int row) const;
     // Keeps the wake timer on the next due alarm, or clears it when none
     // remains; `now` is the moment of the tick, whose offset the due second is read in.
     void armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &nextDue);

@@ -1,6 +1,9 @@
 #include "cataloguerow.h"
 
 #include "alarmrecord.h"
+#include "apperror.h"
+#include "conversions.h"
+#include "textfile.h"
 
 #include <QCoreApplication>
 
@@ -13,13 +16,24 @@ const QLatin1String kEveryMonth(" of every month");
 
 QStringList CatalogueRow::fields() const
 {
-    return {caption, frequencyName, timeText, dateText, timeKey, dateKey, weekdayMask, slot};
+    return {caption, frequencyName, timeText, dateText, timeKey, dateKey, weekdayMask, QString::number(slot)};
 }
 
 CatalogueRow CatalogueRow::fromFields(const QStringList &f)
 {
     const auto at = [&f](int i) { return i < f.size() ? f[i] : QString(); };
-    return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)};
+    return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), decodeSlot(at(7))};
+}
+
+int CatalogueRow::decodeSlot(const QString &text)
+{
+    // A number past the slot table names no alarm file that the program
+    // could ever give out or free again.
+    const int slot = Conversions::toInteger(text);
+    if (slot < 0 || slot >= SlotCount)
+        throw AppError(QCoreApplication::translate("AlarmCatalogue", "'%1' is not a valid alarm slot (0 to %2)")
+                           .arg(TextFile::excerpt(text), QString::number(SlotCount - 1)));
+    return slot;
 }
 
 QString CatalogueRow::timeTextFor(const QString &frequencyName, const QTime &time, const DateTimeFormatter &formatter)
@@ -65,7 +79,7 @@ CatalogueRow CatalogueRow::fromEditorResult(const EditorResult &result, int slot
     row.timeKey = formatter.format(u"hhnnss", result.alarmTime);
     row.dateKey = formatter.format(u"ddmmyyyy", result.alarmDate);
     row.weekdayMask = result.weekdayMask;
-    row.slot = QString::number(slot);
+    row.slot = slot;
     return row;
 }
 

@@ -21,10 +21,15 @@ struct EditorResult
 };
 
 // One alarm as the catalogue lists it: three texts for people, the keys the
-// scheduler tests, and the slot that names the alarm's file.
+// scheduler tests, and the slot that names the alarm's file. The slot is the
+// alarm's id everywhere in the program; only the catalogue file holds it as
+// text, and fields() and fromFields() are the one place it is turned into
+// text and back.
 struct CatalogueRow
 {
     static constexpr int FieldCount = 8;
+    // Slots 0 to 255: the size of the slot in-use table.
+    static constexpr int SlotCount = 256;
 
     QString caption;
     QString frequencyName;
@@ -33,10 +38,16 @@ struct CatalogueRow
     QString timeKey;     // "hhnnss"
     QString dateKey;     // "ddmmyyyy"
     QString weekdayMask; // seven "1"/"0", Sunday first
-    QString slot;        // decimal
+    int slot = -1;
 
+    // The eight fields as the file holds them, the slot in decimal.
     QStringList fields() const;
+    // Throws AppError when the slot field is no slot (see decodeSlot()).
     static CatalogueRow fromFields(const QStringList &fields);
+    // The slot a slot field names: a decimal number below SlotCount. Throws
+    // AppError otherwise. A number in another form than fields() writes
+    // ("07", "+7") is read all the same.
+    static int decodeSlot(const QString &text);
 
     // A row made from the editor result, with its texts in the user's formats.
     static CatalogueRow fromEditorResult(const EditorResult &result, int slot, const DateTimeFormatter &formatter);

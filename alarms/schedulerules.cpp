@@ -38,7 +38,7 @@ RowKeys parse(const CatalogueRow &row)
     keys.keyYear = Conversions::toInteger(d.mid(qMax<qsizetype>(0, d.size() - 4), 4));
     Conversions::encodeDate(keys.keyYear, keys.keyMonth, keys.keyDay);
     keys.weekdayMask = row.weekdayMask;
-    keys.slot = Conversions::toInteger(row.slot);
+    keys.slot = row.slot;
     return keys;
 }
 

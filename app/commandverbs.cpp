@@ -3,6 +3,7 @@
 #include "alarmcalendar.h"
 #include "apperror.h"
 #include "clock.h"
+#include "enginecontrol.h"
 #include "textfile.h"
 
 #include <QCoreApplication>
@@ -225,6 +226,9 @@ std::vector<Verb> makeTable()
                          if (!parser.isSet(QStringLiteral("until")))
                              usage(QCoreApplication::translate("CommandVerbs", "pause needs --until YYYY-MM-DD"));
                          const QString until = single(parser, QStringLiteral("until"));
+                         // Checked here, before the program is asked, so that a refusal names the
+                         // option as it was typed here.
+                         EngineControl::pauseEnd(until, SystemClock().now().date(), EngineControl::Caller::CommandLine);
                          control().pause(id, until);
                          return int(Done);
                      }});

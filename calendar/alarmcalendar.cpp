@@ -177,7 +177,7 @@ void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone 
     icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     // The same alarm gets the same UID at every export, so a calendar that
     // reads a second export updates its events instead of doubling them.
-    const QByteArray identity = alarm.row.slot.toUtf8() + '\n' + alarm.row.fields().join(u'\n').toUtf8();
+    const QByteArray identity = QByteArray::number(alarm.row.slot) + '\n' + alarm.row.fields().join(u'\n').toUtf8();
     const QUuid uid = QUuid::createUuidV5(QUuid(QStringLiteral("{5b0c1f2e-8d7a-4c39-9a51-3e6f0c2d7b14}")), identity);
     icalcomponent_add_property(
         event, icalproperty_new_uid((uid.toString(QUuid::WithoutBraces) + QStringLiteral("@chronelle")).toUtf8()));

@@ -18,7 +18,7 @@ QByteArray exportAlarms(const AlarmEngine &engine)
     for (int row = 0; row < catalogue.size(); ++row) {
         ExportedAlarm alarm;
         alarm.row = catalogue.row(row);
-        const int slot = alarm.row.slot.toInt();
+        const int slot = alarm.row.slot;
         const QString path = QDir(engine.locations().dataFolder()).filePath(slotFileName(slot));
         AlarmFile::read(path, AlarmFile::ReadMode::Editing, alarm.record);
         // The reader ends every line of the reminder with a line break; a

@@ -44,7 +44,7 @@ QString AlarmListModel::stateNote(int row) const
 {
     if (row < 0 || row >= m_engine.catalogue().size())
         return {};
-    const AlarmState state = m_engine.states().state(m_engine.catalogue().row(row).slot.toInt());
+    const AlarmState state = m_engine.stateOfRow(row);
     if (!state.enabled)
         return {};
     const DateTimeFormatter &formatter = m_engine.formatter();
@@ -67,8 +67,7 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    const int slot = m_engine.catalogue().row(index.row()).slot.toInt();
-    const bool on = m_engine.states().state(slot).enabled;
+    const bool on = m_engine.stateOfRow(index.row()).enabled;
     if (role == Qt::CheckStateRole && index.column() == 0)
         return on ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::ForegroundRole && !on)

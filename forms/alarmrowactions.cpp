@@ -105,7 +105,7 @@ void AlarmRowActions::updateMenu()
 {
     const int row = currentRow();
     const bool any = row >= 0;
-    const AlarmState state = any ? m_engine.states().state(m_engine.catalogue().row(row).slot.toInt()) : AlarmState();
+    const AlarmState state = m_engine.stateOfRow(row);
     for (QAction *a : {m_on, m_skip, m_pause})
         a->setEnabled(any);
     m_on->setChecked(any && state.enabled);
@@ -119,7 +119,7 @@ void AlarmRowActions::perform(const std::function<void()> &change)
 
 void AlarmRowActions::toggleEnabled(int row)
 {
-    const bool on = m_engine.states().state(m_engine.catalogue().row(row).slot.toInt()).enabled;
+    const bool on = m_engine.stateOfRow(row).enabled;
     perform([this, row, on]() { m_engine.setEnabled(row, !on); });
 }
 
@@ -131,7 +131,7 @@ void AlarmRowActions::skipNext(int row)
 void AlarmRowActions::pause(int row)
 {
     const QDate tomorrow = m_engine.clock().now().date().addDays(1);
-    const AlarmState state = m_engine.states().state(m_engine.catalogue().row(row).slot.toInt());
+    const AlarmState state = m_engine.stateOfRow(row);
     const std::optional<QDate> until = m_dayChooser(&m_window, state.pausedUntil.value_or(tomorrow.addDays(6)));
     if (until)
         perform([this, row, &until]() { m_engine.pauseUntil(row, *until); });

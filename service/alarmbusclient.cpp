@@ -1,79 +1,81 @@
 #include "alarmbusclient.h"
 
+#include "alarmbusproxy.h"
 #include "alarmbusservice.h"
 #include "apperror.h"
 
 #include <QCoreApplication>
-#include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QEventLoop>
 
 namespace {
 
 // A verb never waits longer than this for the program.
 constexpr int kCallTimeoutMs = 15000;
 
-QVariantMap mapFrom(const QVariant &value)
-{
-    if (value.canConvert<QDBusArgument>())
-        return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
-    return value.toMap();
-}
-
 } // namespace
 
-AlarmBusClient::AlarmBusClient(QDBusConnection bus, const QString &busName) : m_bus(std::move(bus)), m_busName(busName)
+AlarmBusClient::AlarmBusClient(QDBusConnection bus, const QString &busName)
+    : m_bus(std::move(bus)), m_busName(busName),
+      m_proxy(std::make_unique<AlarmBusProxy>(busName, AlarmBusService::kObjectPath, m_bus))
 {
     AlarmBusService::registerTypes();
+    m_proxy->setTimeout(kCallTimeoutMs);
 }
+
+AlarmBusClient::~AlarmBusClient() = default;
 
 bool AlarmBusClient::isServed() const
 {
     return m_bus.isConnected() && m_bus.interface() && m_bus.interface()->isServiceRegistered(m_busName).value();
 }
 
-QString AlarmBusClient::servedDataFolder() const
+void AlarmBusClient::await(const QDBusPendingCall &call)
 {
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(m_busName, AlarmBusService::kObjectPath,
-                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    message << AlarmBusService::kInterface << QStringLiteral("DataFolder");
-    const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, kCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    return reply.arguments().constFirst().value<QDBusVariant>().variant().toString();
+    if (!call.isFinished()) {
+        QDBusPendingCallWatcher watcher(call);
+        QEventLoop loop;
+        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (call.isError()) {
+        const bool badArgument = call.error().type() == QDBusError::InvalidArgs;
+        throw AppError(call.error().message(), badArgument ? AppError::Kind::BadArgument : AppError::Kind::Failure);
+    }
 }
 
-QDBusMessage AlarmBusClient::call(const QString &method, const QVariantList &arguments) const
+QString AlarmBusClient::servedDataFolder() const
 {
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(m_busName, AlarmBusService::kObjectPath, AlarmBusService::kInterface, method);
-    message.setArguments(arguments);
-    const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, kCallTimeoutMs);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        const bool badArgument = reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
-        throw AppError(reply.errorMessage(), badArgument ? AppError::Kind::BadArgument : AppError::Kind::Failure);
+    // Asked as the proxy's property would be, but without blocking this
+    // process's events.
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(m_busName, AlarmBusService::kObjectPath,
+                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << m_proxy->interface() << QStringLiteral("DataFolder");
+    const QDBusPendingReply<QDBusVariant> reply = m_bus.asyncCall(get, kCallTimeoutMs);
+    try {
+        await(reply);
+    } catch (const AppError &) {
+        return {};
     }
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        throw AppError(QCoreApplication::translate("AlarmBus", "Chronelle did not answer over D-Bus."));
-    return reply;
+    return reply.value().variant().toString();
 }
 
 QList<QVariantMap> AlarmBusClient::list()
 {
-    const QDBusMessage reply = call(QStringLiteral("List"));
-    QList<QVariantMap> alarms;
-    if (!reply.arguments().isEmpty())
-        alarms = qdbus_cast<QList<QVariantMap>>(reply.arguments().constFirst().value<QDBusArgument>());
-    return alarms;
+    const QDBusPendingReply<QList<QVariantMap>> reply = m_proxy->List();
+    await(reply);
+    return reply.value();
 }
 
 QVariantMap AlarmBusClient::next()
 {
-    const QDBusMessage reply = call(QStringLiteral("Next"));
-    return reply.arguments().isEmpty() ? QVariantMap() : mapFrom(reply.arguments().constFirst());
+    const QDBusPendingReply<QVariantMap> reply = m_proxy->Next();
+    await(reply);
+    return reply.value();
 }
 
 int AlarmBusClient::add(const AlarmChoices &choices)
@@ -85,48 +87,51 @@ int AlarmBusClient::add(const AlarmChoices &choices)
         options.insert(QStringLiteral("sounds"), choices.sounds);
     if (choices.volume)
         options.insert(QStringLiteral("volume"), *choices.volume);
-    const QDBusMessage reply =
-        call(QStringLiteral("Add"), {choices.time, choices.frequency, choices.schedule, options});
-    return reply.arguments().isEmpty() ? -1 : reply.arguments().constFirst().toInt();
+    const QDBusPendingReply<int> reply = m_proxy->Add(choices.time, choices.frequency, choices.schedule, options);
+    await(reply);
+    return reply.value();
 }
 
 void AlarmBusClient::remove(int id)
 {
-    call(QStringLiteral("Remove"), {id});
+    await(m_proxy->Remove(id));
 }
 
 void AlarmBusClient::setEnabled(int id, bool on)
 {
-    call(on ? QStringLiteral("Enable") : QStringLiteral("Disable"), {id});
+    await(on ? m_proxy->Enable(id) : m_proxy->Disable(id));
 }
 
 void AlarmBusClient::skip(int id)
 {
-    call(QStringLiteral("Skip"), {id});
+    await(m_proxy->Skip(id));
 }
 
 void AlarmBusClient::pause(int id, const QString &until)
 {
-    call(QStringLiteral("Pause"), {id, until});
+    await(m_proxy->Pause(id, until));
 }
 
 void AlarmBusClient::resume(int id)
 {
-    call(QStringLiteral("Resume"), {id});
+    await(m_proxy->Resume(id));
 }
 
 void AlarmBusClient::answerRinging(AlarmEngine::RingingAnswer answer)
 {
-    call(answer == AlarmEngine::RingingAnswer::Snooze ? QStringLiteral("Snooze") : QStringLiteral("Stop"));
+    await(answer == AlarmEngine::RingingAnswer::Snooze ? m_proxy->Snooze() : m_proxy->Stop());
 }
 
 QByteArray AlarmBusClient::exportCalendar()
 {
-    return call(QStringLiteral("Export")).arguments().value(0).toByteArray();
+    const QDBusPendingReply<QByteArray> reply = m_proxy->Export();
+    await(reply);
+    return reply.value();
 }
 
 CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar)
 {
-    const QList<QVariant> reply = call(QStringLiteral("Import"), {calendar}).arguments();
-    return {qdbus_cast<QList<int>>(reply.value(0)), qdbus_cast<QStringList>(reply.value(1))};
+    const QDBusPendingReply<QList<int>, QStringList> reply = m_proxy->Import(calendar);
+    await(reply);
+    return {reply.argumentAt<0>(), reply.argumentAt<1>()};
 }

@@ -4,14 +4,20 @@
 
 #include <QDBusConnection>
 #include <QString>
+#include <memory>
 
-// The verbs sent to the running program over D-Bus. Its errors come back as
-// AppError: an invalid argument as a bad argument, anything else as a failure
-// with the program's own message.
+class AlarmBusProxy;
+class QDBusPendingCall;
+
+// The verbs sent to the running program over D-Bus, through the proxy made
+// from the interface's description. Its errors come back as AppError: an
+// invalid argument as a bad argument, anything else as a failure with the
+// program's own message.
 class AlarmBusClient final : public AlarmControl
 {
 public:
     AlarmBusClient(QDBusConnection bus, const QString &busName);
+    ~AlarmBusClient() override;
 
     // Whether a program serves the bus name now, and the data folder it serves.
     bool isServed() const;
@@ -30,8 +36,11 @@ public:
     CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
 
 private:
-    QDBusMessage call(const QString &method, const QVariantList &arguments = {}) const;
+    // Waits for the answer while the events of this process go on, so that a
+    // program that asks its own bus object is answered; throws its error.
+    static void await(const QDBusPendingCall &call);
 
     QDBusConnection m_bus;
     QString m_busName;
+    std::unique_ptr<AlarmBusProxy> m_proxy;
 };

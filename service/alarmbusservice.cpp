@@ -1,5 +1,6 @@
 #include "alarmbusservice.h"
 
+#include "alarmbusadaptor.h"
 #include "apperror.h"
 
 #include <QCoreApplication>
@@ -62,9 +63,10 @@ AlarmChoices choicesFrom(const QString &time, const QString &frequency, const QS
 } // namespace
 
 AlarmBusService::AlarmBusService(AlarmEngine &engine, QObject *parent)
-    : QObject(parent), m_engine(engine), m_control(engine)
+    : QObject(parent), m_engine(engine), m_control(engine, EngineControl::Caller::Bus)
 {
     registerTypes();
+    new AlarmBusAdaptor(this);
     connect(&engine, &AlarmEngine::alarmsChanged, this, &AlarmBusService::AlarmsChanged);
     connect(&engine, &AlarmEngine::alarmRinging, this, [this](const QString &caption, const QString &) {
         m_ringingId = m_engine.ringingSlot();
@@ -88,9 +90,7 @@ QString AlarmBusService::publish(QDBusConnection bus, const QString &busName)
 {
     if (!bus.isConnected())
         return QCoreApplication::translate("AlarmBus", "there is no session bus (%1)").arg(bus.lastError().message());
-    if (!bus.registerObject(kObjectPath, this,
-                            QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals |
-                                QDBusConnection::ExportAllProperties)) {
+    if (!bus.registerObject(kObjectPath, this, QDBusConnection::ExportAdaptors)) {
         return QCoreApplication::translate("AlarmBus", "could not serve %1 on the session bus").arg(kObjectPath);
     }
     // Never queued and never taken from another: one copy answers, and a

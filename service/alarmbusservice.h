@@ -16,11 +16,11 @@
 // windows update at once; every argument is checked before anything changes,
 // and a call that can't be carried out gets a D-Bus error with a readable
 // message and changes nothing. The interface is described in
-// io.github.chronelle.Chronelle.Alarms.xml beside this file.
+// io.github.chronelle.Chronelle.Alarms.xml beside this file; the adaptor
+// made from it puts the methods and signals below on the bus.
 class AlarmBusService final : public QObject, protected QDBusContext
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "io.github.chronelle.Chronelle.Alarms")
     Q_PROPERTY(QString DataFolder READ dataFolder)
 
 public:
@@ -41,31 +41,31 @@ public:
     // copy of its own data folder.
     QString dataFolder() const;
 
-public slots:
-    Q_SCRIPTABLE QList<QVariantMap> List();
-    Q_SCRIPTABLE QVariantMap Next();
+    // The methods of the interface, called by its adaptor.
+    QList<QVariantMap> List();
+    QVariantMap Next();
     // options: "memo" (s), "sounds" (as, full paths), "volume" (i, 0 to 100).
-    Q_SCRIPTABLE int Add(const QString &time, const QString &frequency, const QString &schedule,
-                         const QVariantMap &options);
-    Q_SCRIPTABLE void Remove(int id);
-    Q_SCRIPTABLE void Enable(int id);
-    Q_SCRIPTABLE void Disable(int id);
-    Q_SCRIPTABLE void Skip(int id);
-    Q_SCRIPTABLE void Pause(int id, const QString &until);
-    Q_SCRIPTABLE void Resume(int id);
-    Q_SCRIPTABLE void Snooze();
-    Q_SCRIPTABLE void Stop();
+    int Add(const QString &time, const QString &frequency, const QString &schedule, const QVariantMap &options);
+    void Remove(int id);
+    void Enable(int id);
+    void Disable(int id);
+    void Skip(int id);
+    void Pause(int id, const QString &until);
+    void Resume(int id);
+    void Snooze();
+    void Stop();
     // The alarms as an iCalendar file.
-    Q_SCRIPTABLE QByteArray Export();
+    QByteArray Export();
     // Adds the alarms of an iCalendar file, all or none; returns their ids,
     // and in `skipped` the events left, each with why.
-    Q_SCRIPTABLE QList<int> Import(const QByteArray &calendar, QStringList &skipped);
+    QList<int> Import(const QByteArray &calendar, QStringList &skipped);
 
 signals:
-    Q_SCRIPTABLE void AlarmsChanged();
-    Q_SCRIPTABLE void RingingStarted(int id, const QString &caption);
+    // Sent on the bus by the adaptor, which relays signals of the same names.
+    void AlarmsChanged();
+    void RingingStarted(int id, const QString &caption);
     // answer: "snooze" or "stop"; a ringing that ends in any way is answered "stop".
-    Q_SCRIPTABLE void RingingAnswered(int id, const QString &answer);
+    void RingingAnswered(int id, const QString &answer);
 
 private:
     // Runs a call; an AppError becomes the caller's D-Bus error.

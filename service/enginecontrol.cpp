@@ -36,7 +36,7 @@ QString scheduleOf(const ScheduleRules::RowKeys &keys)
 
 } // namespace
 
-EngineControl::EngineControl(AlarmEngine &engine) : m_engine(engine) {}
+EngineControl::EngineControl(AlarmEngine &engine, Caller caller) : m_engine(engine), m_caller(caller) {}
 
 QString EngineControl::isoLocal(const QDateTime &wall)
 {
@@ -52,7 +52,7 @@ QString EngineControl::isoLocal(const QDateTime &wall)
 QVariantMap EngineControl::entry(int row)
 {
     const CatalogueRow &catalogueRow = m_engine.catalogue().row(row);
-    const int slot = catalogueRow.slot.toInt();
+    const int slot = catalogueRow.slot;
     const AlarmState state = m_engine.states().state(slot);
     QVariantMap map;
     map.insert(QStringLiteral("id"), slot);
@@ -121,20 +121,28 @@ void EngineControl::skip(int id)
     m_engine.skipNext(row);
 }
 
-void EngineControl::pause(int id, const QString &until)
+QDate EngineControl::pauseEnd(const QString &until, const QDate &today, Caller caller)
 {
+    const QString argument = caller == Caller::Bus ? QStringLiteral("until") : QStringLiteral("--until");
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     const QDate day = shape.match(until).hasMatch() ? QDate::fromString(until, Qt::ISODate) : QDate();
     if (!day.isValid()) {
-        throw AppError(QCoreApplication::translate("AlarmBus", "--until '%1': not a date as YYYY-MM-DD").arg(until),
-                       AppError::Kind::BadArgument);
+        throw AppError(
+            QCoreApplication::translate("AlarmBus", "%1 '%2': not a date as YYYY-MM-DD").arg(argument, until),
+            AppError::Kind::BadArgument);
     }
-    if (day <= m_engine.clock().now().date()) {
+    if (day <= today) {
         throw AppError(QCoreApplication::translate(
-                           "AlarmBus", "--until '%1': the alarm would not be paused at all; give a day after today")
-                           .arg(until),
+                           "AlarmBus", "%1 '%2': the alarm would not be paused at all; give a day after today")
+                           .arg(argument, until),
                        AppError::Kind::BadArgument);
     }
+    return day;
+}
+
+void EngineControl::pause(int id, const QString &until)
+{
+    const QDate day = pauseEnd(until, m_engine.clock().now().date(), m_caller);
     m_engine.pauseUntil(m_engine.rowOfSlot(id), day);
 }
 

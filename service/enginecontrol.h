@@ -10,7 +10,16 @@
 class EngineControl final : public AlarmControl
 {
 public:
-    explicit EngineControl(AlarmEngine &engine);
+    // Who asks, so that a refused argument is named as the asker spelled
+    // it: the command line's option ("--until") or the bus method's
+    // argument ("until").
+    enum class Caller
+    {
+        CommandLine,
+        Bus,
+    };
+
+    explicit EngineControl(AlarmEngine &engine, Caller caller = Caller::CommandLine);
 
     QList<QVariantMap> list() override;
     QVariantMap next() override;
@@ -26,9 +35,14 @@ public:
 
     // A wall-clock second (see ScheduleRules) as ISO 8601 local time with its offset.
     static QString isoLocal(const QDateTime &wall);
+    // The first day a paused alarm rings again, from "YYYY-MM-DD": a day
+    // after today. Throws AppError (a bad argument) naming the argument as
+    // the caller spells it.
+    static QDate pauseEnd(const QString &until, const QDate &today, Caller caller);
 
 private:
     QVariantMap entry(int row);
 
     AlarmEngine &m_engine;
+    Caller m_caller;
 };

@@ -146,7 +146,7 @@ TEST(AlarmEngineAddFromRecord, TakesTheLowestFreeSlotInOneChangeAndRefusesTheTwo
     EXPECT_EQ(on.engine.addAlarmFromRecord(record), 2);
     on.engine.deleteAlarm(on.engine.rowOfSlot(1));
     EXPECT_EQ(on.engine.addAlarmFromRecord(record), 1);
-    EXPECT_EQ(on.engine.catalogue().row(2).slot, QStringLiteral("1")) << "appended at the end";
+    EXPECT_EQ(on.engine.catalogue().row(2).slot, 1) << "appended at the end";
 
     EXPECT_EQ(readAll(on.path(QStringLiteral("0.ini"))), AlarmFile::encode(record));
     const CatalogueRow &row = on.engine.catalogue().row(0);
@@ -188,7 +188,7 @@ TEST(AlarmEngineEdit, AnAlarmDeletedFromOutsideWhileItIsEditedIsNotOverwritten)
     const QByteArray second = readAll(on.path(QStringLiteral("1.ini")));
     EXPECT_THROW(on.engine.editAlarm(0), AppError);
     ASSERT_EQ(on.engine.catalogue().size(), 1);
-    EXPECT_EQ(on.engine.catalogue().row(0).slot, QStringLiteral("1"));
+    EXPECT_EQ(on.engine.catalogue().row(0).slot, 1);
     EXPECT_EQ(on.engine.catalogue().row(0).timeKey, QStringLiteral("063000"));
     EXPECT_EQ(readAll(on.path(QStringLiteral("1.ini"))), second);
     EXPECT_FALSE(QFile::exists(on.path(QStringLiteral("0.ini"))));

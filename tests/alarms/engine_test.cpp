@@ -65,7 +65,7 @@ TEST(Engine, AnUnreadableListIsSaidOnceAndKeptUntilTheUserChangesIt)
     AlarmCatalogue onDisk;
     onDisk.read(dir.filePath(QStringLiteral("al.ini")));
     EXPECT_EQ(onDisk.rows(), engine.catalogue().rows());
-    EXPECT_EQ(engine.catalogue().row(1).slot, QStringLiteral("1"));
+    EXPECT_EQ(engine.catalogue().row(1).slot, 1);
 }
 
 // The editor gets the working copy's path and whether the alarm is new; the

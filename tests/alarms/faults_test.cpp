@@ -91,11 +91,11 @@ protected:
             AlarmRecord record;
             record.reminder.clear();
             try {
-                AlarmFile::read(folder() + slotFileName(row.slot.toInt()), AlarmFile::ReadMode::Ringing, record);
+                AlarmFile::read(folder() + slotFileName(row.slot), AlarmFile::ReadMode::Ringing, record);
             } catch (const AppError &error) {
                 ADD_FAILURE() << when << ": " << error.message().toStdString();
             }
-            EXPECT_EQ(record.reminder, row.caption + u'\n') << when << ", slot " << row.slot.toStdString();
+            EXPECT_EQ(record.reminder, row.caption + u'\n') << when << ", slot " << row.slot;
         }
     }
 

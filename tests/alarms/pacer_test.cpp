@@ -34,14 +34,8 @@ QDateTime wall(int y, int mo, int d, int h, int mi, int s)
 
 CatalogueRow row(const char *frequency, const char *timeKey, int slot)
 {
-    return {QStringLiteral("row"),
-            QString::fromLatin1(frequency),
-            {},
-            {},
-            QString::fromLatin1(timeKey),
-            QStringLiteral("01012020"),
-            QStringLiteral("1111111"),
-            QString::number(slot)};
+    return {QStringLiteral("row"),      QString::fromLatin1(frequency), {},  {}, QString::fromLatin1(timeKey),
+            QStringLiteral("01012020"), QStringLiteral("1111111"),      slot};
 }
 
 } // namespace

@@ -83,6 +83,36 @@ TEST(Readers, ACatalogueThatWouldNotBeWrittenBackUnchangedIsKeptAndSaidOnce)
     }
 }
 
+// A slot in another form than the list is written in names the same alarm
+// as it always has: every row is kept, the next save writes the plain
+// number, and the original is kept and said once.
+TEST(Readers, ASlotInAnotherFormIsReadAsItsNumberAndSavedPlain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("al.ini"));
+    for (const char *form : {"07", "+7", "0007"}) {
+        SCOPED_TRACE(form);
+        QByteArray seven = row("b", 7);
+        seven.replace("\r\n7\r\n", QByteArray("\r\n" + QByteArray(form) + "\r\n"));
+        const QByteArray original = "2\r\n" + row("a", 0) + seven;
+        writeFile(path, original);
+        QFile::remove(path + QStringLiteral(".bak"));
+        AlarmCatalogue catalogue;
+        QString notice;
+        EXPECT_NO_THROW(notice = catalogue.read(path));
+        EXPECT_TRUE(notice.contains(QStringLiteral("slot 7 as '%1' (line 17)").arg(QString::fromLatin1(form))) &&
+                    notice.contains(QStringLiteral("kept as")))
+            << notice.toStdString();
+        ASSERT_EQ(catalogue.size(), 2);
+        EXPECT_EQ(catalogue.row(1).slot, 7);
+        EXPECT_TRUE(catalogue.isSlotInUse(7));
+        EXPECT_EQ(readFile(path + QStringLiteral(".bak")), original);
+        catalogue.write(path);
+        EXPECT_EQ(readFile(path), "2\r\n" + row("a", 0) + row("b", 7));
+        EXPECT_EQ(AlarmCatalogue().read(path), QString());
+    }
+}
+
 // A list in Windows-1252 is read whole: one notice says so and that it is
 // saved in UTF-8 from now on, not that it could not be read; the original is
 // kept, and what is written has every character in UTF-8.

@@ -15,14 +15,8 @@ namespace {
 CatalogueRow row(const char *caption, const char *frequency, const char *timeKey, int slot = 0,
                  const char *dateKey = "01012020", const char *mask = "0111110")
 {
-    return {QString::fromLatin1(caption),
-            QString::fromLatin1(frequency),
-            {},
-            {},
-            QString::fromLatin1(timeKey),
-            QString::fromLatin1(dateKey),
-            QString::fromLatin1(mask),
-            QString::number(slot)};
+    return {QString::fromLatin1(caption), QString::fromLatin1(frequency), {},  {}, QString::fromLatin1(timeKey),
+            QString::fromLatin1(dateKey), QString::fromLatin1(mask),      slot};
 }
 
 RowKeys keys(const char *frequency, const char *timeKey, const char *dateKey = "01012020", const char *mask = "0111110")

@@ -37,7 +37,7 @@ ExportedAlarm alarmOf(Frequency frequency, const QDate &date, const QTime &time,
     alarm.row.timeKey = time.toString(QStringLiteral("HHmmss"));
     alarm.row.dateKey = date.toString(QStringLiteral("ddMMyyyy"));
     alarm.row.weekdayMask = mask;
-    alarm.row.slot = QString::number(slot);
+    alarm.row.slot = slot;
     r.reminder = alarm.row.caption + u'\n';
     return alarm;
 }

@@ -89,7 +89,7 @@ TEST_F(Manager, AddTakesTheLowestFreeSlotAppendsAndSavesAtOnceAndCancelChangesNo
     ASSERT_EQ(m_engine.catalogue().size(), 3);
     const CatalogueRow &row = m_engine.catalogue().row(2);
     EXPECT_EQ(row.caption, QStringLiteral("new"));
-    EXPECT_EQ(row.slot, QStringLiteral("1"));
+    EXPECT_EQ(row.slot, 1);
     EXPECT_EQ(row.dateText, QStringLiteral("7 of every month"));
     EXPECT_EQ(readAll(path(QStringLiteral("1.ini"))), readAll(path(QStringLiteral("alarm.ini"))));
     // Saved already: a crash now loses nothing.
@@ -110,7 +110,7 @@ TEST_F(Manager, EditKeepsSlotFileAndPosition)
     EXPECT_EQ(m_workingCopySeen, slotFile) << "the editor did not get the alarm's own file";
     ASSERT_EQ(m_engine.catalogue().size(), 2);
     EXPECT_EQ(m_engine.catalogue().row(1).caption, QStringLiteral("changed"));
-    EXPECT_EQ(m_engine.catalogue().row(1).slot, QStringLiteral("1"));
+    EXPECT_EQ(m_engine.catalogue().row(1).slot, 1);
     EXPECT_EQ(m_engine.catalogue().row(1).dateText, QStringLiteral("7 of every month"));
     EXPECT_EQ(m_engine.catalogue().row(0).caption, QStringLiteral("first"));
 

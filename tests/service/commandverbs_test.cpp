@@ -68,6 +68,8 @@ TEST(CommandVerbs, WrongUsageIsRefusedBeforeTheAlarmsAreReached)
         {"remove seven", "ID 'seven': not an alarm id"},
         {"enable 1 2", "usage: chronelle enable ID"},
         {"pause 0", "pause needs --until YYYY-MM-DD"},
+        {"pause 0 --until someday", "--until 'someday': not a date as YYYY-MM-DD"},
+        {"pause 0 --until 2000-01-01", "--until '2000-01-01': the alarm would not be paused at all"},
         {"list --yaml", "Unknown option 'yaml'"},
         {"frob", "'frob' is not a verb"},
     };

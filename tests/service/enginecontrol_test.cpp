@@ -123,6 +123,37 @@ TEST(EngineControl, ARefusedVerbChangesNothing)
     EXPECT_EQ(control.list(), listed);
 }
 
+// The end of a pause is refused in the words of whoever asked: the command
+// line names its option, the bus its method's argument.
+TEST(EngineControl, ARefusedPauseNamesTheArgumentAsTheCallerSpellsIt)
+{
+    using Caller = EngineControl::Caller;
+    const QDate today(2026, 12, 7);
+    const struct
+    {
+        const char *until;
+        Caller caller;
+        const char *says;
+    } rows[] = {
+        {"someday", Caller::CommandLine, "--until 'someday': not a date as YYYY-MM-DD"},
+        {"someday", Caller::Bus, "until 'someday': not a date as YYYY-MM-DD"},
+        {"2026-12-07", Caller::CommandLine, "--until '2026-12-07': the alarm would not be paused at all"},
+        {"2026-12-07", Caller::Bus, "until '2026-12-07': the alarm would not be paused at all"},
+        {"2026-02-30", Caller::Bus, "until '2026-02-30': not a date"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.until);
+        try {
+            EngineControl::pauseEnd(QString::fromLatin1(row.until), today, row.caller);
+            ADD_FAILURE() << "not refused";
+        } catch (const AppError &error) {
+            EXPECT_EQ(error.kind(), AppError::Kind::BadArgument);
+            EXPECT_TRUE(error.message().startsWith(QString::fromLatin1(row.says))) << error.message().toStdString();
+        }
+    }
+    EXPECT_EQ(EngineControl::pauseEnd(QStringLiteral("2026-12-08"), today, Caller::Bus), QDate(2026, 12, 8));
+}
+
 TEST(EngineControl, AnswersTheRingingAlarmThroughTheEngine)
 {
     EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(6, 29, 59, 900)));
