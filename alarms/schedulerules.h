@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 
 // The rules that decide when a catalogue row rings, as pure functions of the
@@ -32,6 +33,22 @@ RowKeys parse(const CatalogueRow &row);
 QDateTime wallMoment(const QDate &date, const QTime &time);
 // The wall-clock moment of a clock's reading (see Clock::now()), cut to the second.
 QDateTime wallMomentOf(const QDateTime &localTime);
+
+// The zone whose clock the alarms follow: the system's, looked up anew at
+// each call (TZ may change while the program runs).
+QTimeZone localZone();
+
+// The one rule for the nights the clock changes: the instant at which an
+// alarm set for the wall-clock moment `wall` rings in `zone`. A reading the
+// clock shows once rings then; one it shows twice (the hour repeated when
+// the clocks go back) rings at its first pass; one it never shows (skipped
+// when they go forward) rings as the clock jumps past it. The result carries
+// the zone's true offset at that instant, so its date() and time() are what
+// the clock shows as it rings. Invalid for an invalid `wall`.
+QDateTime ringInstant(const QDateTime &wall, const QTimeZone &zone);
+
+// "2027-03-14T03:00:00-04:00": the instant's own reading and offset.
+QString isoWithOffset(const QDateTime &instant);
 
 // The row rings in this wall-clock second.
 bool isDue(const RowKeys &keys, const QDateTime &wall);

@@ -24,7 +24,7 @@ public:
     QByteArray exportCalendar() override;
     CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
 
-    // A wall-clock second (see ScheduleRules) as ISO 8601 local time with its offset.
+    // A wall-clock second (see ScheduleRules) as ISO 8601: the instant it rings, with the true offset.
     static QString isoLocal(const QDateTime &wall);
 
 private:
