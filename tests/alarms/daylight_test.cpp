@@ -13,6 +13,7 @@
 #include "tickpacer.h"
 #include "timezone.h"
 
+#include <QSet>
 #include <QTimeZone>
 #include <map>
 
@@ -190,6 +191,18 @@ TEST(DaylightNights, EachTimeRingsOnceAtTheInstantTheRuleGivesAndEverythingAimsT
             }
             clock.advance(1000);
         }
+        // The wake timer was aimed at each ringing in turn, and at nothing else.
+        QSet<QString> aimedAt;
+        for (const QDateTime &armed : std::as_const(engine.wake.armedFor)) {
+            if (armed.toSecsSinceEpoch() + AlarmEngine::WakeLeadSeconds < to)
+                aimedAt << utcText(armed.toSecsSinceEpoch() + AlarmEngine::WakeLeadSeconds);
+        }
+        QSet<QString> ringing;
+        for (const auto &[slot, seconds] : judged) {
+            for (const qint64 second : seconds)
+                ringing << utcText(second);
+        }
+        EXPECT_EQ(aimedAt, ringing);
         const std::map<int, QList<qint64>> rung = engine.ringsBySlot();
         for (int slot = 0; slot < int(std::size(kFrequencies)); ++slot) {
             SCOPED_TRACE(kFrequencies[slot]);
