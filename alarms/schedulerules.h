@@ -44,7 +44,10 @@ QTimeZone localZone();
 // the clocks go back) rings at its first pass; one it never shows (skipped
 // when they go forward) rings as the clock jumps past it. The result carries
 // the zone's true offset at that instant, so its date() and time() are what
-// the clock shows as it rings. Invalid for an invalid `wall`.
+// the clock shows as it rings. Invalid for an invalid `wall`. Hourly rows
+// follow it like the others: each of their wall-clock seconds rings once, so
+// the skipped hour's rings as the clock jumps and the repeated hour's only
+// at its first pass.
 QDateTime ringInstant(const QDateTime &wall, const QTimeZone &zone);
 
 // "2027-03-14T03:00:00-04:00": the instant's own reading and offset.
