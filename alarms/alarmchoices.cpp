@@ -186,7 +186,7 @@ AlarmRecord AlarmChoices::toRecord(const QDateTime &now) const
         // An alarm that can never ring is a mistake, not a wish.
         // Judged by the instant it would ring: a time the clock skips tonight still rings, as the clock jumps.
         if (ScheduleRules::ringInstant(ScheduleRules::wallMoment(record.alarmDate, alarmTime),
-                                       ScheduleRules::localZone()) <= now)
+                                       ScheduleRules::localZone(now)) <= now)
             refuse(QStringLiteral("--once"), schedule + u' ' + time,
                    QCoreApplication::translate("AlarmChoices", "that moment has passed"));
     } else if (chosen == Frequency::Weekly) {

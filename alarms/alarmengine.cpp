@@ -154,15 +154,15 @@ void AlarmEngine::tick()
         emit nextAlarmChanged();
     }
     // Shown, the tick keeps its 200 ms grid and needs no instant.
-    m_pacer->ticked(now, m_pacer->isShown() ? std::nullopt : ringInstantOf(nextDue));
+    m_pacer->ticked(now, m_pacer->isShown() ? std::nullopt : ringInstantOf(nextDue, now));
     armWakeTimer(now, nextDue);
 }
 
-std::optional<QDateTime> AlarmEngine::ringInstantOf(const std::optional<QDateTime> &wall)
+std::optional<QDateTime> AlarmEngine::ringInstantOf(const std::optional<QDateTime> &wall, const QDateTime &now)
 {
     if (!wall)
         return std::nullopt;
-    const QDateTime rings = ScheduleRules::ringInstant(*wall, ScheduleRules::localZone());
+    const QDateTime rings = ScheduleRules::ringInstant(*wall, ScheduleRules::localZone(now));
     return rings.isValid() ? std::optional(rings) : std::nullopt;
 }
 
@@ -597,7 +597,7 @@ void AlarmEngine::armWakeTimer(const QDateTime &now, const std::optional<QDateTi
     // changes; a change of zone or of the catalogue gives another one. Kept
     // in UTC: two local times compare by their readings alone, so a moment
     // made in another zone would look the same.
-    std::optional<QDateTime> wake = ringInstantOf(due);
+    std::optional<QDateTime> wake = ringInstantOf(due, now);
     if (wake)
         wake = wake->addSecs(-WakeLeadSeconds).toUTC();
     if (wake == m_wakeArmedFor) {

@@ -252,7 +252,7 @@ void AlarmScheduler::collectDue(const QDateTime &now)
             // A second the clock skipped rings as it jumps, one it shows twice
             // at its first pass only: the instant decides, not the reading.
             if (!zone)
-                zone = localZone();
+                zone = localZone(now);
             const qint64 rings = ringInstant(*at, *zone).toSecsSinceEpoch();
             if (rings > ringsAfter && rings <= instant && markHandled(keys->slot, *at))
                 due.append({{keys->slot, caption, *at}, row});

@@ -71,6 +71,13 @@ QTimeZone localZone()
     return QTimeZone(QDateTime::currentDateTime().offsetFromUtc());
 }
 
+QTimeZone localZone(const QDateTime &clockNow)
+{
+    const QTimeZone zone = localZone();
+    const int offset = clockNow.offsetFromUtc();
+    return zone.offsetFromUtc(clockNow) == offset ? zone : QTimeZone(offset);
+}
+
 QDateTime ringInstant(const QDateTime &wall, const QTimeZone &zone)
 {
     if (!wall.isValid() || !zone.isValid())

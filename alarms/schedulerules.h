@@ -37,6 +37,11 @@ QDateTime wallMomentOf(const QDateTime &localTime);
 // The zone whose clock the alarms follow: the system's, looked up anew at
 // each call (TZ may change while the program runs).
 QTimeZone localZone();
+// The same, checked against a reading of the clock (see Clock::now()): when
+// the system's zone as Qt reads it gives another offset than the clock has
+// (a TZ the two read differently), a zone of the clock's offset, so that
+// what the clock shows still rings.
+QTimeZone localZone(const QDateTime &clockNow);
 
 // The one rule for the nights the clock changes: the instant at which an
 // alarm set for the wall-clock moment `wall` rings in `zone`. A reading the

@@ -130,6 +130,12 @@ TEST(ScheduleRules, RingInstantOnTheNightsTheClockChanges)
         EXPECT_EQ(rings, QDateTime::fromString(QString::fromLatin1(r.rings), Qt::ISODate)) << "not the same instant";
     }
     EXPECT_FALSE(ringInstant(QDateTime(), QTimeZone("Europe/Berlin")).isValid());
+
+    // A clock whose offset the system's zone doesn't give is followed by its own offset.
+    const ScopedTimeZone berlin("Europe/Berlin");
+    const QDateTime winter = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+    EXPECT_EQ(localZone(winter.toLocalTime()).id(), QByteArray("Europe/Berlin"));
+    EXPECT_EQ(localZone(winter.toOffsetFromUtc(3 * 3600)).offsetFromUtc(winter.addDays(180)), 3 * 3600);
 }
 
 TEST(ScheduleRules, MarqueeWindowOverTheNextAlarmMessage)
