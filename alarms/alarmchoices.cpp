@@ -2,6 +2,7 @@
 
 #include "alarmfile.h"
 #include "apperror.h"
+#include "schedulerules.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -183,7 +184,9 @@ AlarmRecord AlarmChoices::toRecord(const QDateTime &now) const
     } else if (chosen == Frequency::Once) {
         record.alarmDate = parseDate(QStringLiteral("--once"), schedule);
         // An alarm that can never ring is a mistake, not a wish.
-        if (QDateTime(record.alarmDate, alarmTime) <= QDateTime(today, now.time()))
+        // Judged by the instant it would ring: a time the clock skips tonight still rings, as the clock jumps.
+        if (ScheduleRules::ringInstant(ScheduleRules::wallMoment(record.alarmDate, alarmTime),
+                                       ScheduleRules::localZone(now)) <= now)
             refuse(QStringLiteral("--once"), schedule + u' ' + time,
                    QCoreApplication::translate("AlarmChoices", "that moment has passed"));
     } else if (chosen == Frequency::Weekly) {

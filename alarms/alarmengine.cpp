@@ -153,8 +153,17 @@ void AlarmEngine::tick()
         m_lastNextDue = nextDue;
         emit nextAlarmChanged();
     }
-    m_pacer->ticked(now, nextDue);
+    // Shown, the tick keeps its 200 ms grid and needs no instant.
+    m_pacer->ticked(now, m_pacer->isShown() ? std::nullopt : ringInstantOf(nextDue, now));
     armWakeTimer(now, nextDue);
+}
+
+std::optional<QDateTime> AlarmEngine::ringInstantOf(const std::optional<QDateTime> &wall, const QDateTime &now)
+{
+    if (!wall)
+        return std::nullopt;
+    const QDateTime rings = ScheduleRules::ringInstant(*wall, ScheduleRules::localZone(now));
+    return rings.isValid() ? std::optional(rings) : std::nullopt;
 }
 
 void AlarmEngine::ringPending()
@@ -586,14 +595,13 @@ void AlarmEngine::armWakeTimer(const QDateTime &now, const std::optional<QDateTi
     const WakeBasis basis{due, now.offsetFromUtc()};
     if (basis == m_wakeBasis)
         return;
-    std::optional<QDateTime> wake;
-    if (due) {
-        // The wall-clock second as a real moment in today's time zone; a
-        // change of zone or of the catalogue gives another one.
-        // Kept as an instant: two local times compare by their readings
-        // alone, so a moment made in another zone would look the same.
-        wake = QDateTime(due->date(), due->time(), Qt::LocalTime).addSecs(-WakeLeadSeconds).toUTC();
-    }
+    // The instant the due second really rings, also on the nights the clock
+    // changes; a change of zone or of the catalogue gives another one. Kept
+    // in UTC: two local times compare by their readings alone, so a moment
+    // made in another zone would look the same.
+    std::optional<QDateTime> wake = ringInstantOf(due, now);
+    if (wake)
+        wake = wake->addSecs(-WakeLeadSeconds).toUTC();
     if (wake == m_wakeArmedFor) {
         m_wakeBasis = basis;
         return;

@@ -277,6 +277,8 @@ private:
     // Keeps the wake timer on the next due alarm, or clears it when none
     // remains; `now` is the moment of the tick, whose offset the due second is read in.
     void armWakeTimer(const QDateTime &now, const std::optional<QDateTime> &nextDue);
+    // The instant a wall-clock due second rings at in the zone of the clock's reading `now`.
+    static std::optional<QDateTime> ringInstantOf(const std::optional<QDateTime> &wall, const QDateTime &now);
     void setWakeRefused(bool refused);
 
     FileLocations m_locations;

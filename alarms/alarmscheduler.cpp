@@ -184,6 +184,9 @@ void AlarmScheduler::collectDue(const QDateTime &now)
     // The wall-clock seconds to test now, and those that passed unseen.
     QDateTime from = wall;
     std::optional<QDateTime> missedFrom;
+    // What rings now rings after the last look, or in this very second when
+    // there was none or the clock was set back.
+    const qint64 ringsAfter = m_lastInstant && instant > *m_lastInstant ? *m_lastInstant : instant - 1;
     if (m_lastInstant && instant > *m_lastInstant) {
         const qint64 elapsed = instant - *m_lastInstant;
         const bool zoneChanged = m_lastWall.secsTo(wall) > elapsed + MaxDaylightShiftSeconds;
@@ -213,6 +216,7 @@ void AlarmScheduler::collectDue(const QDateTime &now)
     };
     QList<Found> due;
     QList<Found> missedOnes;
+    std::optional<QTimeZone> zone;
     int missedCounted = 0;
     bool missedCountStopped = false;
     for (int row = 0; row < m_catalogue.size(); ++row) {
@@ -243,7 +247,14 @@ void AlarmScheduler::collectDue(const QDateTime &now)
         }
         for (auto at = firstRingingAtOrAfter(*keys, from); at && *at <= wall;
              at = firstRingingAtOrAfter(*keys, at->addSecs(1))) {
-            if (isDue(*keys, *at) && markHandled(keys->slot, *at))
+            if (!isDue(*keys, *at))
+                continue;
+            // A second the clock skipped rings as it jumps, one it shows twice
+            // at its first pass only: the instant decides, not the reading.
+            if (!zone)
+                zone = localZone(now);
+            const qint64 rings = ringInstant(*at, *zone).toSecsSinceEpoch();
+            if (rings > ringsAfter && rings <= instant && markHandled(keys->slot, *at))
                 due.append({{keys->slot, caption, *at}, row});
         }
     }

@@ -3,6 +3,9 @@
 #include "alarmrecord.h"
 #include "conversions.h"
 
+#include <QList>
+#include <algorithm>
+
 namespace ScheduleRules {
 
 namespace {
@@ -16,6 +19,11 @@ bool marksWeekday(const QString &mask, const QDate &date)
 {
     const int index = date.dayOfWeek() % 7; // Sunday first
     return index < mask.size() && mask[index] == u'1';
+}
+
+int offsetAt(const QTimeZone &zone, qint64 ms)
+{
+    return zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
 }
 
 // Months and years searched ahead: every day 29..31 comes round within a few
@@ -52,6 +60,62 @@ QDateTime wallMomentOf(const QDateTime &localTime)
     // A clock's reading shows the local date and time whatever it carries
     // (local time, or the local offset attached): no look-up of the zone.
     return wallMoment(localTime.date(), localTime.time());
+}
+
+QTimeZone localZone()
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (zone.isValid())
+        return zone;
+    // A TZ that Qt can't read: the offset the C library applies now is the best left.
+    return QTimeZone(QDateTime::currentDateTime().offsetFromUtc());
+}
+
+QTimeZone localZone(const QDateTime &clockNow)
+{
+    const QTimeZone zone = localZone();
+    const int offset = clockNow.offsetFromUtc();
+    return zone.offsetFromUtc(clockNow) == offset ? zone : QTimeZone(offset);
+}
+
+QDateTime ringInstant(const QDateTime &wall, const QTimeZone &zone)
+{
+    if (!wall.isValid() || !zone.isValid())
+        return {};
+    // The reading counted as if it were UTC: an instant t shows it when t + offset(t) equals it.
+    const qint64 reading = QDateTime(wall.date(), wall.time(), Qt::UTC).toMSecsSinceEpoch();
+    // The offsets in force a day either side, and those at the instants they
+    // point to, are every offset an instant showing the reading can have.
+    constexpr qint64 dayMs = 24 * 3600 * 1000LL;
+    QList<int> offsets{offsetAt(zone, reading - dayMs), offsetAt(zone, reading + dayMs)};
+    for (qsizetype i = 0, known = offsets.size(); i < known; ++i)
+        offsets << offsetAt(zone, reading - offsets[i]);
+    std::optional<qint64> first;
+    for (const int offset : std::as_const(offsets)) {
+        const qint64 candidate = reading - offset * 1000LL;
+        if (offsetAt(zone, candidate) == offset && (!first || candidate < *first))
+            first = candidate;
+    }
+    if (!first) {
+        // No instant shows it: the clock jumps over it at the change that
+        // follows the earliest instant it could have been shown at.
+        const int largest = *std::max_element(offsets.cbegin(), offsets.cend());
+        const QTimeZone::OffsetData change =
+            zone.nextTransition(QDateTime::fromMSecsSinceEpoch(reading - largest * 1000LL, Qt::UTC));
+        if (!change.atUtc.isValid())
+            return {};
+        first = change.atUtc.toMSecsSinceEpoch();
+    }
+    return QDateTime::fromMSecsSinceEpoch(*first, Qt::OffsetFromUTC, offsetAt(zone, *first));
+}
+
+QString isoWithOffset(const QDateTime &instant)
+{
+    const int offset = instant.offsetFromUtc();
+    const QDateTime reading = instant.toOffsetFromUtc(offset);
+    const int minutes = qAbs(offset) / 60;
+    return reading.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
+           QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
 bool isDue(const RowKeys &keys, const QDateTime &wall)

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 
 // The rules that decide when a catalogue row rings, as pure functions of the
@@ -32,6 +33,30 @@ RowKeys parse(const CatalogueRow &row);
 QDateTime wallMoment(const QDate &date, const QTime &time);
 // The wall-clock moment of a clock's reading (see Clock::now()), cut to the second.
 QDateTime wallMomentOf(const QDateTime &localTime);
+
+// The zone whose clock the alarms follow: the system's, looked up anew at
+// each call (TZ may change while the program runs).
+QTimeZone localZone();
+// The same, checked against a reading of the clock (see Clock::now()): when
+// the system's zone as Qt reads it gives another offset than the clock has
+// (a TZ the two read differently), a zone of the clock's offset, so that
+// what the clock shows still rings.
+QTimeZone localZone(const QDateTime &clockNow);
+
+// The one rule for the nights the clock changes: the instant at which an
+// alarm set for the wall-clock moment `wall` rings in `zone`. A reading the
+// clock shows once rings then; one it shows twice (the hour repeated when
+// the clocks go back) rings at its first pass; one it never shows (skipped
+// when they go forward) rings as the clock jumps past it. The result carries
+// the zone's true offset at that instant, so its date() and time() are what
+// the clock shows as it rings. Invalid for an invalid `wall`. Hourly rows
+// follow it like the others: each of their wall-clock seconds rings once, so
+// the skipped hour's rings as the clock jumps and the repeated hour's only
+// at its first pass.
+QDateTime ringInstant(const QDateTime &wall, const QTimeZone &zone);
+
+// "2027-03-14T03:00:00-04:00": the instant's own reading and offset.
+QString isoWithOffset(const QDateTime &instant);
 
 // The row rings in this wall-clock second.
 bool isDue(const RowKeys &keys, const QDateTime &wall);

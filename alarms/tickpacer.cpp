@@ -11,13 +11,6 @@ namespace {
 // A phase this far off the grid is left alone, so a steady tick is not restarted every time.
 constexpr int kGridToleranceMs = 20;
 
-// The wall-clock reading of a local moment, to the millisecond, in the same
-// scale as the scheduler's wall-clock seconds.
-qint64 wallMs(const QDateTime &local)
-{
-    return QDateTime(local.date(), local.time(), Qt::UTC).toMSecsSinceEpoch();
-}
-
 qint64 floorDiv(qint64 value, qint64 by)
 {
     return value >= 0 ? value / by : -((-value + by - 1) / by);
@@ -55,9 +48,9 @@ void TickPacer::wake()
         m_timer.setInterval(0);
 }
 
-void TickPacer::ticked(const QDateTime &now, const std::optional<QDateTime> &nextDueWall)
+void TickPacer::ticked(const QDateTime &now, const std::optional<QDateTime> &nextDueAt)
 {
-    const int interval = m_shown ? shownIntervalMs(now) : sleepMs(now, nextDueWall, nextTransitionMs(now));
+    const int interval = m_shown ? shownIntervalMs(now) : sleepMs(now, nextDueAt, nextTransitionMs(now));
     // setInterval() restarts a running timer and leaves a stopped one stopped.
     if (interval != m_timer.interval())
         m_timer.setInterval(interval);
@@ -69,17 +62,16 @@ int TickPacer::shownIntervalMs(const QDateTime &now)
     return phase <= kGridToleranceMs ? ShownIntervalMs : ShownIntervalMs - phase;
 }
 
-int TickPacer::sleepMs(const QDateTime &now, const std::optional<QDateTime> &nextDueWall,
+int TickPacer::sleepMs(const QDateTime &now, const std::optional<QDateTime> &nextDueAt,
                        std::optional<qint64> transitionMs)
 {
     const qint64 nowMs = now.toMSecsSinceEpoch();
     const qint64 secondMs = floorDiv(nowMs, 1000) * 1000;
-    // Until the offset changes, wall-clock time passes like real time. A
-    // change of the offset is approached like a due second: the scheduler
-    // must see it within its catch-up minute to ring a skipped hour's alarms.
+    // A change of the offset is approached like a due second: the scheduler
+    // looks at the wall clock on both sides of it within its catch-up minute.
     std::optional<qint64> eventMs;
-    if (nextDueWall)
-        eventMs = nowMs + (nextDueWall->toMSecsSinceEpoch() - wallMs(now)) + LandingMs;
+    if (nextDueAt)
+        eventMs = nextDueAt->toMSecsSinceEpoch() + LandingMs;
     if (transitionMs && *transitionMs > nowMs)
         eventMs = std::min(eventMs.value_or(*transitionMs + LandingMs), *transitionMs + LandingMs);
     qint64 until = 0;

@@ -40,15 +40,15 @@ public:
     void setShown(bool shown);
     void addJumpSource(ClockJumpSource *source);
 
-    // Called at the end of every tick with the tick's moment and the next
-    // wall-clock second in which anything is due.
-    void ticked(const QDateTime &now, const std::optional<QDateTime> &nextDueWall);
+    // Called at the end of every tick with the tick's moment and the instant
+    // at which the next due alarm rings (see ScheduleRules::ringInstant).
+    void ticked(const QDateTime &now, const std::optional<QDateTime> &nextDueAt);
     // The next tick comes as soon as the event loop is free.
     void wake();
 
     // How long to sleep after a tick at `now` (milliseconds). `transitionMs`
     // is the next change of the zone's offset, in ms since the epoch.
-    static int sleepMs(const QDateTime &now, const std::optional<QDateTime> &nextDueWall,
+    static int sleepMs(const QDateTime &now, const std::optional<QDateTime> &nextDueAt,
                        std::optional<qint64> transitionMs);
     // The interval that brings the next shown tick back to the 200 ms grid.
     static int shownIntervalMs(const QDateTime &now);

@@ -171,6 +171,20 @@ Schedule scheduleOf(const CatalogueRow &row, const AlarmRecord &record)
     return {*first, rule};
 }
 
+// DTSTART of the event. A single ringing is written as the instant it rings,
+// read on the zone's clock: other readers take a time the clock skips with
+// the offset before the change (an hour late) where this program rings as
+// the clock jumps, and both take a repeated time at its first pass. A
+// series keeps its wall-clock time, which every later ringing repeats.
+icaltimetype icalStart(const Schedule &schedule, icaltimezone *zone)
+{
+    const char *location = zone ? icaltimezone_get_location(zone) : nullptr;
+    if (!schedule.rule.isEmpty() || !location || zone == icaltimezone_get_utc_timezone())
+        return icalMoment(schedule.start, zone);
+    const QDateTime rings = ScheduleRules::ringInstant(schedule.start, QTimeZone(QByteArray(location)));
+    return icalMoment(rings.isValid() ? ScheduleRules::wallMomentOf(rings) : schedule.start, zone);
+}
+
 void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone *zone, const QDateTime &now)
 {
     const AlarmRecord &r = alarm.record;
@@ -184,7 +198,7 @@ void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone 
     icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
                                           now.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
     const Schedule schedule = scheduleOf(alarm.row, r);
-    icalcomponent_set_dtstart(event, icalMoment(schedule.start, zone));
+    icalcomponent_set_dtstart(event, icalStart(schedule, zone));
     if (!schedule.rule.isEmpty()) {
         icalcomponent_add_property(
             event, icalproperty_new_rrule(icalrecurrencetype_from_string(schedule.rule.toLatin1().constData())));

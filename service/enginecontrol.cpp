@@ -40,13 +40,9 @@ EngineControl::EngineControl(AlarmEngine &engine, Caller caller) : m_engine(engi
 
 QString EngineControl::isoLocal(const QDateTime &wall)
 {
-    // The wall-clock reading in the zone of that day; its offset is the one
-    // the clock will show then.
-    const QDateTime local(wall.date(), wall.time(), Qt::LocalTime);
-    const int offset = local.offsetFromUtc();
-    const int minutes = qAbs(offset) / 60;
-    return wall.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
-           QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
+    // The instant the engine rings it at, as the clock reads then: also on
+    // the nights the clock skips or repeats an hour.
+    return ScheduleRules::isoWithOffset(ScheduleRules::ringInstant(wall, ScheduleRules::localZone()));
 }
 
 QVariantMap EngineControl::entry(int row)

@@ -33,7 +33,7 @@ public:
     QByteArray exportCalendar() override;
     CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
 
-    // A wall-clock second (see ScheduleRules) as ISO 8601 local time with its offset.
+    // A wall-clock second (see ScheduleRules) as ISO 8601: the instant it rings, with the true offset.
     static QString isoLocal(const QDateTime &wall);
     // The first day a paused alarm rings again, from "YYYY-MM-DD": a day
     // after today. Throws AppError (a bad argument) naming the argument as

@@ -1,5 +1,5 @@
 // The hidden scheduler's sleep: how long it sleeps after a tick, that it
-// never sleeps past a due second, a minute or a change of the zone's offset,
+// never sleeps past the instant a due alarm rings, a minute or a change of the zone's offset,
 // that it wakes at once when told, and that the next due second it sleeps
 // towards follows the catalogue and the wall clock.
 
@@ -55,21 +55,20 @@ TEST(TickPacer, SleepsTowardsTheNextDueSecondWithALastHopOfAMinuteAtMostAndNotPa
         int sleepMs;
     } rows[] = {
         {"nothing will ring", local(2027, 1, 4, 10, 0, 0, 300), none, 600'000 - 300 + 5},
-        {"due within the minute", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 0, 7), 7000 - 300 + 5},
-        {"due the next second", local(2027, 1, 4, 10, 0, 0, 999), wall(2027, 1, 4, 10, 0, 1), 1 + 5},
-        {"due in a minute", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 1, 0), 60'000 - 300 + 5},
+        {"due within the minute", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 10, 0, 7), 7000 - 300 + 5},
+        {"due the next second", local(2027, 1, 4, 10, 0, 0, 999), local(2027, 1, 4, 10, 0, 1), 1 + 5},
+        {"due in a minute", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 10, 1, 0), 60'000 - 300 + 5},
         // Longer: a sleep that ends half a minute before, then the approach.
-        {"due in ninety seconds", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 1, 30), 60'000 - 300 + 5},
-        {"due in five minutes", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 5, 0), 270'000 - 300 + 5},
-        {"due in ten minutes and a half", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 10, 30),
+        {"due in ninety seconds", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 10, 1, 30), 60'000 - 300 + 5},
+        {"due in five minutes", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 10, 5, 0), 270'000 - 300 + 5},
+        {"due in ten minutes and a half", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 10, 10, 30),
          600'000 - 300 + 5},
-        {"due in eleven minutes", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 10, 11, 0), 600'000 - 300 + 5},
-        {"due in an hour", local(2027, 1, 4, 10, 0, 0, 300), wall(2027, 1, 4, 11, 0, 0), 600'000 - 300 + 5},
-        // The wall clock jumps an hour ahead at 02:00: a sleep measured on
-        // the wall clock would wake 45 s after 03:00:05.
-        {"clocks go forward", local(2027, 3, 28, 1, 59, 50), wall(2027, 3, 28, 3, 0, 5), 10'000 + 5},
-        {"just after the change", local(2027, 3, 28, 3, 0, 0, 5), wall(2027, 3, 28, 3, 0, 5), 5000},
-        {"clocks go back", local(2027, 10, 31, 2, 59, 50), wall(2027, 10, 31, 3, 0, 10), 10'000 + 5},
+        {"due in eleven minutes", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 10, 11, 0), 600'000 - 300 + 5},
+        {"due in an hour", local(2027, 1, 4, 10, 0, 0, 300), local(2027, 1, 4, 11, 0, 0), 600'000 - 300 + 5},
+        // The wall clock jumps an hour ahead at 02:00: the change is approached first.
+        {"clocks go forward", local(2027, 3, 28, 1, 59, 50), local(2027, 3, 28, 3, 0, 5), 10'000 + 5},
+        {"just after the change", local(2027, 3, 28, 3, 0, 0, 5), local(2027, 3, 28, 3, 0, 5), 5000},
+        {"clocks go back", local(2027, 10, 31, 2, 59, 50), local(2027, 10, 31, 3, 0, 10), 10'000 + 5},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
@@ -108,7 +107,7 @@ TEST(TickPacer, ArmsARunningTimerAndLeavesAStoppedOneAlone)
         EXPECT_TRUE(pacer.isShown());
         pacer.setShown(false);
         EXPECT_EQ(timer.interval(), running ? 0 : TickPacer::ShownIntervalMs) << "hiding asks for a tick first";
-        pacer.ticked(now, wall(2027, 1, 4, 10, 0, 7));
+        pacer.ticked(now, local(2027, 1, 4, 10, 0, 7));
         EXPECT_EQ(timer.interval(), 6705);
         jumps.jump();
         EXPECT_EQ(timer.interval(), running ? 0 : 6705);

@@ -6,6 +6,7 @@
 #include "timezone.h"
 
 #include <QSignalSpy>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 using namespace ScheduleRules;
@@ -80,6 +81,55 @@ TEST(ScheduleRules, NextOccurrenceByFrequency)
     for (const char *bad : {"0730xx", "250000"})
         EXPECT_THROW(keys("Daily", bad), AppError) << bad;
     EXPECT_THROW(keys("Daily", "073000", "31022004"), AppError);
+}
+
+// A wall-clock time rings once: as the clock shows it, at its first pass when
+// the clock shows it twice, and as the clock jumps when it skips it; the
+// instant carries the offset the clock has then.
+TEST(ScheduleRules, RingInstantOnTheNightsTheClockChanges)
+{
+    const struct
+    {
+        const char *zone;
+        const char *name;
+        QDateTime wall;
+        const char *rings; // ISO, with the true offset
+    } rows[] = {
+        {"America/New_York", "skipped", at(2027, 3, 14, 2, 30, 0), "2027-03-14T03:00:00-04:00"},
+        {"America/New_York", "first second skipped", at(2027, 3, 14, 2, 0, 0), "2027-03-14T03:00:00-04:00"},
+        {"America/New_York", "last second before the jump", at(2027, 3, 14, 1, 59, 59), "2027-03-14T01:59:59-05:00"},
+        {"America/New_York", "first second after the jump", at(2027, 3, 14, 3, 0, 0), "2027-03-14T03:00:00-04:00"},
+        {"America/New_York", "repeated", at(2027, 11, 7, 1, 30, 0), "2027-11-07T01:30:00-04:00"},
+        {"America/New_York", "first repeated second", at(2027, 11, 7, 1, 0, 0), "2027-11-07T01:00:00-04:00"},
+        {"America/New_York", "after the repeated hour", at(2027, 11, 7, 2, 0, 0), "2027-11-07T02:00:00-05:00"},
+        {"America/New_York", "ordinary", at(2027, 3, 14, 7, 0, 0), "2027-03-14T07:00:00-04:00"},
+        {"Europe/Berlin", "skipped", at(2027, 3, 28, 2, 30, 0), "2027-03-28T03:00:00+02:00"},
+        {"Europe/Berlin", "repeated", at(2027, 10, 31, 2, 30, 0), "2027-10-31T02:30:00+02:00"},
+        {"Europe/Berlin", "winter", at(2027, 1, 4, 7, 0, 0), "2027-01-04T07:00:00+01:00"},
+        // Half an hour skipped and repeated.
+        {"Australia/Lord_Howe", "skipped", at(2027, 10, 3, 2, 15, 0), "2027-10-03T02:30:00+11:00"},
+        {"Australia/Lord_Howe", "repeated", at(2027, 4, 4, 1, 45, 0), "2027-04-04T01:45:00+11:00"},
+        {"Australia/Lord_Howe", "after the repeated half hour", at(2027, 4, 4, 2, 0, 0), "2027-04-04T02:00:00+10:30"},
+        // The south changes at midnight: the skipped hour begins the day, the repeated one ends the day before.
+        {"America/Santiago", "skipped midnight", at(2027, 9, 5, 0, 0, 0), "2027-09-05T01:00:00-03:00"},
+        {"America/Santiago", "repeated before midnight", at(2027, 4, 3, 23, 30, 0), "2027-04-03T23:30:00-03:00"},
+        {"Asia/Kolkata", "no daylight saving", at(2027, 3, 14, 2, 30, 0), "2027-03-14T02:30:00+05:30"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(std::string(r.zone) + " " + r.name);
+        const QTimeZone zone(r.zone);
+        ASSERT_TRUE(zone.isValid());
+        const QDateTime rings = ringInstant(r.wall, zone);
+        EXPECT_EQ(isoWithOffset(rings), QString::fromLatin1(r.rings));
+        EXPECT_EQ(rings, QDateTime::fromString(QString::fromLatin1(r.rings), Qt::ISODate)) << "not the same instant";
+    }
+    EXPECT_FALSE(ringInstant(QDateTime(), QTimeZone("Europe/Berlin")).isValid());
+
+    // A clock whose offset the system's zone doesn't give is followed by its own offset.
+    const ScopedTimeZone berlin("Europe/Berlin");
+    const QDateTime winter = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+    EXPECT_EQ(localZone(winter.toLocalTime()).id(), QByteArray("Europe/Berlin"));
+    EXPECT_EQ(localZone(winter.toOffsetFromUtc(3 * 3600)).offsetFromUtc(winter.addDays(180)), 3 * 3600);
 }
 
 TEST(ScheduleRules, MarqueeWindowOverTheNextAlarmMessage)

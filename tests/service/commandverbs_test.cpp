@@ -5,10 +5,13 @@
 #include "commandverbs.h"
 #include "enginecontrol.h"
 #include "enginetestsupport.h"
+#include "timezone.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QTimeZone>
 
 namespace {
 
@@ -133,4 +136,34 @@ TEST(CommandVerbs, AddListAndChangeByIdWithTheirExitCodes)
     EXPECT_EQ(run(on.engine, "remove 0").code, CommandVerbs::Done);
     EXPECT_EQ(run(on.engine, "remove 1").code, CommandVerbs::Done);
     EXPECT_EQ(run(on.engine, "next").out, QStringLiteral("No alarm will ring.\n"));
+}
+
+// On the nights the clock changes, add takes the skipped and the repeated
+// time, and list, next and the export name the one instant the engine rings
+// them at, with the offset the clock has then.
+TEST(CommandVerbs, TheNightsTheClockChangesShowTheInstantThatRings)
+{
+    const ScopedTimeZone newYork("America/New_York");
+    EngineOn<> on(QDateTime(QDate(2027, 3, 13), QTime(22, 0)));
+    EXPECT_EQ(run(on.engine, "add 02:30 --once 2027-03-14").out, QStringLiteral("0\n"));
+    EXPECT_EQ(run(on.engine, "add 01:30 --once 2027-11-07").out, QStringLiteral("1\n"));
+    EXPECT_EQ(run(on.engine, "add 02:30 --daily").out, QStringLiteral("2\n"));
+    const QJsonArray json = QJsonDocument::fromJson(run(on.engine, "list --json").out.toUtf8()).array();
+    ASSERT_EQ(json.size(), 3);
+    const char *const next[] = {"2027-03-14T03:00:00-04:00", "2027-11-07T01:30:00-04:00", "2027-03-14T03:00:00-04:00"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(json[i].toObject().value(QStringLiteral("next")).toString(), QString::fromLatin1(next[i])) << i;
+        EXPECT_EQ(QDateTime::fromString(QString::fromLatin1(next[i]), Qt::ISODate).toSecsSinceEpoch(),
+                  ScheduleRules::ringInstant(*on.engine.nextRinging(i), QTimeZone::systemTimeZone()).toSecsSinceEpoch())
+            << i;
+    }
+    EXPECT_EQ(run(on.engine, "next").out, QStringLiteral("2027-03-14 03:00:00  id 0  Don't for get to ...\n"));
+    // A single ringing is exported at the instant it rings; the series keeps its time of day.
+    // Long lines are folded; unfolded, each property is one line.
+    const QString calendar = run(on.engine, "export").out.replace(QStringLiteral("\r\n "), QString());
+    for (const char *start : {"20270314T030000", "20271107T013000", "20270313T023000"}) {
+        const QRegularExpression line(
+            QStringLiteral("\r\nDTSTART;TZID=[^:\r]*America/New_York:%1\r\n").arg(QString::fromLatin1(start)));
+        EXPECT_TRUE(line.match(calendar).hasMatch()) << start << "\n" << calendar.toStdString();
+    }
 }

@@ -243,6 +243,33 @@ TEST_F(Verbs, SnoozeAndStopAnswerTheRingingAlarm)
     EXPECT_EQ(program->state(), QProcess::Running);
 }
 
+// The nights the clock changes, in New York at a faked moment: add takes a
+// time the clock skips and one it repeats, and list says when each really
+// rings (as the clock jumps; at the first pass) with the offset it has then.
+TEST_F(Verbs, OnTheNightsTheClockChangesAddTakesTheTimeAndListShowsTheTrueInstant)
+{
+    QProcessEnvironment newYork = ProgramFolder::environment(QStringLiteral("@2027-03-13 22:00:00"));
+    newYork.insert(QStringLiteral("TZ"), QStringLiteral("America/New_York"));
+    const auto verbInNewYork = [&](const char *commandLine) {
+        return finished(startVerb(QString::fromUtf8(commandLine).split(u' '), newYork));
+    };
+    for (const char *add : {"add 02:30 --once 2027-03-14", "add 01:30 --once 2027-11-07"}) {
+        const Finished added = verbInNewYork(add);
+        EXPECT_EQ(added.exitCode, 0) << add << ": " << added.err.toStdString();
+    }
+    const Finished listed = verbInNewYork("list --json");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    const QJsonArray alarms = QJsonDocument::fromJson(listed.out).array();
+    ASSERT_EQ(alarms.size(), 2) << listed.out.toStdString();
+    EXPECT_EQ(alarms[0].toObject().value(QStringLiteral("time")).toString(), QStringLiteral("02:30:00"));
+    EXPECT_EQ(alarms[0].toObject().value(QStringLiteral("next")).toString(),
+              QStringLiteral("2027-03-14T03:00:00-04:00"));
+    EXPECT_EQ(alarms[1].toObject().value(QStringLiteral("next")).toString(),
+              QStringLiteral("2027-11-07T01:30:00-04:00"));
+    const Finished next = verbInNewYork("next");
+    EXPECT_TRUE(next.out.startsWith("2027-03-14 03:00:00  id 0")) << next.out.toStdString();
+}
+
 // The calendar verbs on the real program: the running program exports its
 // alarms to a file or the standard output, and a copy with a fresh data
 // folder and none running imports the file back to the same alarm files and
