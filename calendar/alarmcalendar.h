@@ -26,6 +26,9 @@ struct ImportedAlarm
     QString caption;
     AlarmRecord record;
     AlarmState state;
+    // What the user should know of how it rings, though it was taken: an
+    // event from another zone that keeps its local time from now on.
+    QString note;
 };
 
 // What an import found: the alarms it could make, in the calendar's order,
@@ -34,6 +37,9 @@ struct CalendarImport
 {
     std::vector<ImportedAlarm> alarms;
     QStringList skipped;
+    // The notes of the alarms taken, each after the event's name
+    // ("\"Standup\": keeps its local time 03:00 from now on: ...").
+    QStringList notes;
 };
 
 // Alarms as iCalendar (RFC 5545), which every calendar program reads: one

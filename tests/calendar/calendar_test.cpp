@@ -190,10 +190,11 @@ TEST(Calendar, OtherProgramsEventsAreTakenOrLeftWithAReason)
     };
     // 05:30 UTC is 06:30 in Berlin in winter.
     expectAlarm(0, Frequency::Once, QDate(2026, 12, 8), QTime(6, 30), QStringLiteral("Dentist"));
-    expectAlarm(1, Frequency::Weekly, QDate(2026, 12, 7), QTime(6, 45), QStringLiteral("Gym"));
+    // The dates are those of the next occurrences.
+    expectAlarm(1, Frequency::Weekly, QDate(2026, 12, 9), QTime(6, 45), QStringLiteral("Gym"));
     // The 31st after 30 November is in December.
     expectAlarm(2, Frequency::Monthly, QDate(2026, 12, 31), QTime(20, 0), QStringLiteral("Rent"));
-    expectAlarm(3, Frequency::Yearly, QDate(2026, 12, 7), QTime(8, 15), QStringLiteral("Birthday card"));
+    expectAlarm(3, Frequency::Yearly, QDate(2027, 12, 7), QTime(8, 15), QStringLiteral("Birthday card"));
 }
 
 // What is not a calendar, or too much of one, is refused or bounded at once.
@@ -247,8 +248,8 @@ TEST(Calendar, ACalendarInKAlarmsLayoutGivesItsActiveAlarms)
                  r.alarmDate.toString(Qt::ISODate), r.weekdayMask(), result.alarms[i].caption);
     };
     // Local 07:00 although the TZID says New York.
-    EXPECT_EQ(summary(0), QStringLiteral("Daily 07:00:00 2026-12-01 0111110 Take the pills"));
+    EXPECT_EQ(summary(0), QStringLiteral("Daily 07:00:00 2026-12-08 0111110 Take the pills"));
     // 17:30 UTC is 18:30 in Berlin.
-    EXPECT_EQ(summary(1), QStringLiteral("Weekly 18:30:00 2026-11-30 0101010 Choir practice"));
+    EXPECT_EQ(summary(1), QStringLiteral("Weekly 18:30:00 2026-12-07 0101010 Choir practice"));
     EXPECT_EQ(summary(2), QStringLiteral("Monthly 12:00:00 2026-12-15 0111110 Pay the rent"));
 }
