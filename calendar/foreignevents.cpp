@@ -657,6 +657,12 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
         }
         changes.append({occurrence, movedTo});
     }
+    // The offset is taken at the next occurrence that rings.
+    QSet<QDateTime> takenOut = excluded;
+    for (const auto &[occurrence, movedTo] : changes) {
+        if (!movedTo || *movedTo != clock.toLocal(ringsAt(occurrence)))
+            takenOut.insert(occurrence);
+    }
     std::optional<QDateTime> latestChange;
     for (const QDateTime &occurrence : exclusions)
         latestChange = std::max(latestChange.value_or(occurrence), occurrence);
@@ -678,7 +684,7 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
     QDateTime nextLocal;
     while (const std::optional<QDateTime> occurrence = occurrences.next()) {
         const QDateTime exact = clock.toLocal(ringsAt(*occurrence));
-        if (!shift && exact > now) {
+        if (!shift && exact > now && !takenOut.contains(*occurrence) && !excludedDays.contains(occurrence->date())) {
             shift = ringsAt(*occurrence).secsTo(exact);
             next = *occurrence;
             nextLocal = exact;
@@ -785,7 +791,9 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
     // Where the event's zone changes its clock on other days than the local
     // one, the alarm keeps the local time of the next occurrence.
     if (!clock.isLocal()) {
-        for (const Ringing &ringing : plain) {
+        for (const Ringing &ringing : full) {
+            if (changed.contains(ringing.occurrence))
+                continue;
             const QDateTime exact = clock.toLocal(ringsAt(ringing.occurrence));
             const bool differs = shape.frequency == Frequency::Hourly
                                      ? exact.time().minute() != ringing.local.time().minute() ||
