@@ -20,10 +20,11 @@ const char *const kDayCodes[7] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"}; // 
 constexpr int kDaysAhead = 400;
 constexpr int kMostRingingsCompared = 1000;
 constexpr int kFewestRingingsCompared = 8;
-// A rule that finds this many occurrences before the present is cut short
-// by starting its expansion near the present; one that needs more steps
-// than this to find its next ones is left.
-constexpr int kMostSteps = 20000;
+// libical's expander takes some microseconds a step: an event may take this
+// many steps, a whole import this many, and what needs more is left unread,
+// so that a hostile calendar costs seconds, not hours.
+constexpr int kMostStepsPerEvent = 20000;
+constexpr int kMostStepsPerImport = 300000;
 
 const QString kWallFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
@@ -313,14 +314,12 @@ struct RuleShape
 class Occurrences
 {
 public:
-    Occurrences(const icalrecurrencetype &rule, const icaltimetype &start, Frequency frequency, const QDateTime &skipTo)
-        : m_iterator(icalrecur_iterator_new(rule, start))
+    Occurrences(const icalrecurrencetype &rule, const icaltimetype &start, const QDateTime &skipTo, int &stepsLeft)
+        : m_iterator(icalrecur_iterator_new(rule, start)), m_stepsLeft(stepsLeft)
     {
-        // Hourly, daily and weekly rules are the same wherever they are taken
+        // The rules an alarm can hold are the same wherever they are taken
         // up: an old event starts near the present instead of years back.
-        const bool dense =
-            frequency == Frequency::Hourly || frequency == Frequency::Daily || frequency == Frequency::Weekly;
-        if (m_iterator && dense && skipTo > wallOf(start)) {
+        if (m_iterator && skipTo > wallOf(start)) {
             const QDateTime from =
                 ScheduleRules::wallMoment(skipTo.date(), QTime(start.hour, start.minute, start.second));
             icalrecur_iterator_set_start(m_iterator, icalWall(from, const_cast<icaltimezone *>(start.zone)));
@@ -336,8 +335,12 @@ public:
 
     std::optional<QDateTime> next()
     {
-        if (!m_iterator || ++m_steps > kMostSteps)
+        if (!m_iterator)
             return std::nullopt;
+        if (++m_steps > kMostStepsPerEvent || --m_stepsLeft < 0) {
+            throw AppError(QCoreApplication::translate(
+                "AlarmCalendar", "left unread: its rule takes more work to follow than an import may spend"));
+        }
         const icaltimetype t = icalrecur_iterator_next(m_iterator);
         if (icaltime_is_null_time(t))
             return std::nullopt;
@@ -347,6 +350,7 @@ public:
 private:
     icalrecur_iterator *m_iterator;
     int m_steps = 0;
+    int &m_stepsLeft;
 };
 
 // One ringing of the event ahead: when its occurrence starts on the event's
@@ -475,7 +479,7 @@ QString textOf(icalcomponent *event)
 } // namespace
 
 ForeignEvents::ForeignEvents(const std::vector<icalcomponent *> &events, const QByteArray &zoneId, const QDateTime &now)
-    : m_zoneId(zoneId), m_now(now)
+    : m_zoneId(zoneId), m_now(now), m_stepsLeft(kMostStepsPerImport)
 {
     for (icalcomponent *event : events) {
         const QByteArray uid = uidOf(event);
@@ -676,7 +680,7 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
     // another zone, through a year, both changes of daylight saving time.
     const QDateTime limit = now.addDays(kDaysAhead);
     const int wanted = clock.isLocal() ? kFewestRingingsCompared : kMostRingingsCompared;
-    Occurrences occurrences(rule, start, shape.frequency, now.addSecs(-reminder.offsetSeconds).addDays(-3));
+    Occurrences occurrences(rule, start, now.addSecs(-reminder.offsetSeconds).addDays(-3), m_stepsLeft);
     std::vector<QDateTime> ahead; // occurrences on the event's clock
     int upcoming = 0;
     std::optional<qint64> shift;

@@ -42,4 +42,6 @@ private:
     // A series is read once, however many changes ask for it: its alarm or
     // its reason.
     mutable std::map<icalcomponent *, std::pair<ImportedAlarm, QString>> m_read;
+    // The expander's steps this import may still take.
+    mutable int m_stepsLeft;
 };
