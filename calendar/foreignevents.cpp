@@ -476,6 +476,72 @@ QString textOf(icalcomponent *event)
     return text;
 }
 
+// What an event's EXDATEs and changed occurrences (RECURRENCE-ID) take out of
+// its rule, each by the occurrence it replaces on the event's clock, and
+// where a changed one rings instead on the local clock.
+struct Exceptions
+{
+    QSet<QDateTime> excluded;
+    QSet<QDate> excludedDays; // EXDATE;VALUE=DATE takes out the whole day
+    QList<QDateTime> exclusions;
+    QList<std::pair<QDateTime, std::optional<QDateTime>>> changes;
+
+    static Exceptions of(icalcomponent *event, const QList<icalcomponent *> &changedOccurrences,
+                         const EventClock &clock, const Reminder &reminder, const QByteArray &zoneId,
+                         bool timesAreLocal)
+    {
+        Exceptions exceptions;
+        for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
+            const icaltimetype value = icalproperty_get_exdate(p);
+            if (value.is_date) {
+                exceptions.excludedDays.insert(QDate(value.year, value.month, value.day));
+                exceptions.exclusions << wallOf(value);
+                continue;
+            }
+            icaltimezone *valueZone = zoneOf(p, value, event);
+            exceptions.exclusions << clock.onThisClock(value, valueZone ? valueZone : clock.zone());
+            exceptions.excluded.insert(exceptions.exclusions.last());
+        }
+        for (icalcomponent *change : changedOccurrences) {
+            icalproperty *idProperty = icalcomponent_get_first_property(change, ICAL_RECURRENCEID_PROPERTY);
+            if (icalproperty_get_first_parameter(idProperty, ICAL_RANGE_PARAMETER))
+                throw AppError(QStringLiteral("RECURRENCE-ID;RANGE=THISANDFUTURE"));
+            const icaltimetype id = icalproperty_get_recurrenceid(idProperty);
+            icaltimezone *idZone = zoneOf(idProperty, id, event);
+            const QDateTime occurrence = clock.onThisClock(id, idZone ? idZone : clock.zone());
+            std::optional<QDateTime> movedTo;
+            const icaltimetype changedStart = icalcomponent_get_dtstart(change);
+            if (icalcomponent_get_status(change) != ICAL_STATUS_CANCELLED && !icaltime_is_null_time(changedStart) &&
+                !changedStart.is_date) {
+                icalproperty *startProperty = icalcomponent_get_first_property(change, ICAL_DTSTART_PROPERTY);
+                const EventClock changedClock(zoneOf(startProperty, changedStart, change), zoneId, timesAreLocal);
+                // A change without reminders of its own keeps the series' one.
+                const Reminder changedReminder =
+                    icalcomponent_get_first_component(change, ICAL_VALARM_COMPONENT) ? Reminder::of(change) : reminder;
+                movedTo = changedClock.toLocal(wallOf(changedStart).addSecs(changedReminder.offsetSeconds));
+            }
+            exceptions.changes.append({occurrence, movedTo});
+        }
+        return exceptions;
+    }
+
+    bool excludes(const QDateTime &occurrence) const
+    {
+        return excluded.contains(occurrence) || excludedDays.contains(occurrence.date());
+    }
+
+    std::optional<QDateTime> latest() const
+    {
+        std::optional<QDateTime> latest;
+        for (const QDateTime &occurrence : exclusions)
+            latest = std::max(latest.value_or(occurrence), occurrence);
+        for (const auto &change : changes)
+            latest = std::max(latest.value_or(change.first), change.first);
+        return latest;
+    }
+};
+
 } // namespace
 
 ForeignEvents::ForeignEvents(const std::vector<icalcomponent *> &events, const QByteArray &zoneId, const QDateTime &now)
@@ -621,57 +687,17 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
     const icalrecurrencetype rule = icalproperty_get_rrule(ruleProperty);
     const RuleShape shape = RuleShape::of(rule, wallOf(start).date());
 
-    // Exclusions and changed occurrences, by the occurrence they take out,
-    // on the event's clock.
-    QSet<QDateTime> excluded;
-    QSet<QDate> excludedDays;
-    QList<QDateTime> exclusions;
-    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
-        const icaltimetype value = icalproperty_get_exdate(p);
-        if (value.is_date) {
-            excludedDays.insert(QDate(value.year, value.month, value.day));
-            exclusions << wallOf(value);
-            continue;
-        }
-        icaltimezone *valueZone = zoneOf(p, value, event);
-        exclusions << clock.onThisClock(value, valueZone ? valueZone : zone);
-        excluded.insert(exclusions.last());
-    }
-    QSet<QDateTime> changed;
-    QList<std::pair<QDateTime, std::optional<QDateTime>>> changes; // occurrence, and where it rings instead
-    for (icalcomponent *change : m_changes.values(uidOf(event))) {
-        icalproperty *idProperty = icalcomponent_get_first_property(change, ICAL_RECURRENCEID_PROPERTY);
-        if (icalproperty_get_first_parameter(idProperty, ICAL_RANGE_PARAMETER))
-            throw AppError(QStringLiteral("RECURRENCE-ID;RANGE=THISANDFUTURE"));
-        const icaltimetype id = icalproperty_get_recurrenceid(idProperty);
-        icaltimezone *idZone = zoneOf(idProperty, id, event);
-        const QDateTime occurrence = clock.onThisClock(id, idZone ? idZone : zone);
-        std::optional<QDateTime> movedTo;
-        if (icalcomponent_get_status(change) != ICAL_STATUS_CANCELLED) {
-            const icaltimetype changedStart = icalcomponent_get_dtstart(change);
-            if (!icaltime_is_null_time(changedStart) && !changedStart.is_date) {
-                icaltimezone *changedZone =
-                    zoneOf(icalcomponent_get_first_property(change, ICAL_DTSTART_PROPERTY), changedStart, change);
-                const EventClock changedClock(changedZone, m_zoneId, kalarmLocal);
-                const Reminder changedReminder =
-                    icalcomponent_get_first_component(change, ICAL_VALARM_COMPONENT) ? Reminder::of(change) : reminder;
-                movedTo = changedClock.toLocal(wallOf(changedStart).addSecs(changedReminder.offsetSeconds));
-            }
-        }
-        changes.append({occurrence, movedTo});
-    }
+    const Exceptions exceptions =
+        Exceptions::of(event, m_changes.values(uidOf(event)), clock, reminder, m_zoneId, kalarmLocal);
+    const std::optional<QDateTime> latestChange = exceptions.latest();
     // The offset is taken at the next occurrence that rings.
-    QSet<QDateTime> takenOut = excluded;
-    for (const auto &[occurrence, movedTo] : changes) {
-        if (!movedTo || *movedTo != clock.toLocal(ringsAt(occurrence)))
-            takenOut.insert(occurrence);
-    }
-    std::optional<QDateTime> latestChange;
-    for (const QDateTime &occurrence : exclusions)
-        latestChange = std::max(latestChange.value_or(occurrence), occurrence);
-    for (const auto &[occurrence, movedTo] : changes)
-        latestChange = std::max(latestChange.value_or(occurrence), occurrence);
+    const auto takenOut = [&](const QDateTime &occurrence) {
+        return exceptions.excludes(occurrence) ||
+               std::any_of(exceptions.changes.begin(), exceptions.changes.end(), [&](const auto &change) {
+                   return change.first == occurrence &&
+                          (!change.second || *change.second != clock.toLocal(ringsAt(occurrence)));
+               });
+    };
 
     // The occurrences from a little before the present, the local clock's
     // offset against the event's taken at the next of them. On the local
@@ -688,7 +714,7 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
     QDateTime nextLocal;
     while (const std::optional<QDateTime> occurrence = occurrences.next()) {
         const QDateTime exact = clock.toLocal(ringsAt(*occurrence));
-        if (!shift && exact > now && !takenOut.contains(*occurrence) && !excludedDays.contains(occurrence->date())) {
+        if (!shift && exact > now && !takenOut(*occurrence)) {
             shift = ringsAt(*occurrence).secsTo(exact);
             next = *occurrence;
             nextLocal = exact;
@@ -725,13 +751,14 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
     const QDateTime end = plain.empty() ? limit : plain.back().local;
 
     QList<QDateTime> exclusionsAhead;
-    for (const QDateTime &occurrence : exclusions) {
+    for (const QDateTime &occurrence : exceptions.exclusions) {
         if (fixedLocal(occurrence) > now)
             exclusionsAhead << occurrence;
     }
+    QSet<QDateTime> changed;
     QList<QDateTime> changesAhead;
     std::vector<Ringing> moved;
-    for (const auto &[occurrence, movedTo] : changes) {
+    for (const auto &[occurrence, movedTo] : exceptions.changes) {
         // A change that keeps the time (a new summary, say) rings as before.
         if (movedTo && *movedTo == fixedLocal(occurrence))
             continue;
@@ -744,8 +771,7 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
 
     std::vector<Ringing> full;
     for (const Ringing &ringing : plain) {
-        if (!excluded.contains(ringing.occurrence) && !excludedDays.contains(ringing.occurrence.date()) &&
-            !changed.contains(ringing.occurrence))
+        if (!exceptions.excludes(ringing.occurrence) && !changed.contains(ringing.occurrence))
             full.push_back(ringing);
     }
     full.insert(full.end(), moved.begin(), moved.end());
