@@ -15,16 +15,16 @@ namespace {
 const char *const kDayCodes[7] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"}; // Sunday first, as the masks
 
 // How far ahead an alarm is held against its event: past both changes of
-// daylight saving time of any zone, and every month's length. An hourly
-// event stops at the count first.
+// daylight saving time of any zone, and every month's length; an hourly
+// event stops at the count of ringings first.
 constexpr int kDaysAhead = 400;
-constexpr int kMostRingingsCompared = 1000;
+constexpr int kMostRingingsCompared = 400;
 constexpr int kFewestRingingsCompared = 8;
 // libical's expander takes some microseconds a step: an event may take this
 // many steps, a whole import this many, and what needs more is left unread,
 // so that a hostile calendar costs seconds, not hours.
 constexpr int kMostStepsPerEvent = 20000;
-constexpr int kMostStepsPerImport = 300000;
+constexpr int kMostStepsPerImport = 150000;
 
 const QString kWallFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 

@@ -446,3 +446,24 @@ INSTANTIATE_TEST_SUITE_P(
         return QString::fromLatin1(row.param.file).section(u'.', 0, 0).remove(u'-').toStdString() +
                QString::fromLatin1(row.param.zone).section(u'/', -1).remove(u'_').toStdString();
     });
+
+// Following rules costs libical's expander time: a calendar of many events
+// from another zone (a year of each is compared) is read within a fixed
+// amount of work, and the events past it are left, each saying so.
+TEST(Calendar, ManyRulesFromAnotherZoneAreReadWithinABoundedWork)
+{
+    QByteArray many = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+    constexpr int kEvents = 350;
+    for (int i = 0; i < kEvents; ++i)
+        many +=
+            "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) +
+            "\r\nDTSTART;TZID=America/Chicago:20250101T081500\r\nRRULE:FREQ=HOURLY\r\nSUMMARY:Event\r\nEND:VEVENT\r\n";
+    many += "END:VCALENDAR\r\n";
+    const CalendarImport result = AlarmCalendar::importAlarms(many, kZone, kNow, kEvents);
+    const QString leftUnread =
+        QStringLiteral("\"Event\": left unread: its rule takes more work to follow than an import may spend");
+    ASSERT_FALSE(result.skipped.isEmpty());
+    EXPECT_EQ(result.skipped.front(), leftUnread);
+    EXPECT_GT(result.alarms.size(), 0u);
+    EXPECT_EQ(int(result.alarms.size()) + result.skipped.count(leftUnread), kEvents);
+}
