@@ -831,8 +831,8 @@ ImportedAlarm ForeignEvents::seriesAlarm(icalcomponent *event) const
                                      : exact != ringing.local;
             if (differs) {
                 alarm.note = QCoreApplication::translate(
-                                 "AlarmCalendar", "keeps its local time %1 from now on: %2 changes its clocks on other "
-                                                  "days than %3, so on %4 the event is at %5 here")
+                                 "AlarmCalendar", "keeps its local time %1 from now on, though the offset between %2 "
+                                                  "and %3 changes: on %4 the event is at %5 here")
                                  .arg(nextLocal.time().toString(QStringLiteral("HH:mm")), clock.name(),
                                       QString::fromUtf8(m_zoneId), exact.date().toString(Qt::ISODate),
                                       exact.time().toString(QStringLiteral("HH:mm")));
