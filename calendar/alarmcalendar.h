@@ -61,7 +61,9 @@ QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArr
 
 // Reads at most `room` alarms (the free slots); the events past them are
 // skipped and said in one line. Events of other programs that lie wholly in
-// the past are skipped. `now` gives a new alarm its defaults. Throws AppError
+// the past are skipped; those taken ring from `now` on exactly when their
+// reminders are due on the clock of `zoneId`, or are skipped with the reason
+// (see ForeignEvents). `now` gives a new alarm its defaults. Throws AppError
 // for data that is not iCalendar or larger than MaxBytes.
 CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room);
 
