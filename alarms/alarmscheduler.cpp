@@ -48,16 +48,7 @@ std::optional<QDateTime> AlarmScheduler::firstRingingAtOrAfter(const RowKeys &ke
 {
     if (!m_states)
         return firstDueAtOrAfter(keys, from);
-    const AlarmState state = m_states->state(keys.slot);
-    if (!state.enabled)
-        return std::nullopt;
-    QDateTime start = from;
-    if (state.pausedUntil)
-        start = qMax(start, wallMoment(*state.pausedUntil, QTime(0, 0)));
-    std::optional<QDateTime> at = firstDueAtOrAfter(keys, start);
-    if (at && !state.letsRing(*at))
-        at = firstDueAtOrAfter(keys, at->addSecs(1));
-    return at;
+    return m_states->state(keys.slot).firstRingingAtOrAfter(keys, from);
 }
 
 void AlarmScheduler::parseAllRows()

@@ -31,6 +31,20 @@ bool AlarmState::letsRing(const QDateTime &due) const
     return !skippedDue || due != *skippedDue;
 }
 
+std::optional<QDateTime> AlarmState::firstRingingAtOrAfter(const ScheduleRules::RowKeys &keys,
+                                                           const QDateTime &from) const
+{
+    if (!enabled)
+        return std::nullopt;
+    QDateTime start = from;
+    if (pausedUntil)
+        start = qMax(start, ScheduleRules::wallMoment(*pausedUntil, QTime(0, 0)));
+    std::optional<QDateTime> at = ScheduleRules::firstDueAtOrAfter(keys, start);
+    if (at && !letsRing(*at))
+        at = ScheduleRules::firstDueAtOrAfter(keys, at->addSecs(1));
+    return at;
+}
+
 void AlarmStates::setState(int slot, const AlarmState &state)
 {
     if (state.isDefault()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedulerules.h"
 #include "textfile.h"
 
 #include <QByteArray>
@@ -22,6 +23,10 @@ struct AlarmState
     bool isDefault() const { return enabled && !skippedDue && !pausedUntil; }
     // Whether an occurrence due in this wall-clock second rings.
     bool letsRing(const QDateTime &due) const;
+    // The first wall-clock second at or after `from` in which the row rings
+    // with this state: nothing while it is off, from its first day again
+    // while paused, the skipped occurrence passed over.
+    std::optional<QDateTime> firstRingingAtOrAfter(const ScheduleRules::RowKeys &keys, const QDateTime &from) const;
     bool operator==(const AlarmState &) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "alarmcalendar.h"
 
 #include "apperror.h"
+#include "foreignevents.h"
 #include "schedulerules.h"
 
 #include <QCoreApplication>
@@ -320,20 +321,6 @@ QString fromPercentEncoding(const QString &text)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toLatin1()));
 }
 
-// The value of another program's X- property, if the event has it.
-std::optional<QString> otherProperty(icalcomponent *event, const char *name)
-{
-    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
-        const char *propertyName = icalproperty_get_x_name(p);
-        if (propertyName && qstricmp(propertyName, name) == 0) {
-            const char *value = icalproperty_get_x(p);
-            return QString::fromUtf8(value ? value : "");
-        }
-    }
-    return std::nullopt;
-}
-
 // An event this program wrote, taken back exactly.
 ImportedAlarm ownAlarm(icalcomponent *event, const OwnProperties &own)
 {
@@ -377,210 +364,6 @@ ImportedAlarm ownAlarm(icalcomponent *event, const OwnProperties &own)
                 QCoreApplication::translate("AlarmCalendar", "a damaged %1").arg(QString::fromLatin1(kPausedUntil)));
         alarm.state.pausedUntil = until;
     }
-    return alarm;
-}
-
-// The parts of a rule by name ("BYDAY" -> "MO,FR"), as libical writes it back.
-QMap<QString, QString> ruleParts(const icalrecurrencetype &rule)
-{
-    char *text = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype *>(&rule));
-    const QString ruleText = QString::fromLatin1(text ? text : "");
-    icalmemory_free_buffer(text);
-    QMap<QString, QString> parts;
-    for (const QString &part : ruleText.split(u';', Qt::SkipEmptyParts))
-        parts.insert(part.section(u'=', 0, 0).toUpper(), part.section(u'=', 1));
-    return parts;
-}
-
-// A single number in 1..max, or nothing.
-std::optional<int> singleNumber(const QString &text, int min, int max)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < min || value > max)
-        return std::nullopt;
-    return value;
-}
-
-// Days of the week without a position ("MO,FR", not "2MO") as Sunday-first flags.
-std::optional<std::array<bool, 7>> plainDays(const QString &text)
-{
-    std::array<bool, 7> flags{};
-    for (const QString &day : text.split(u',')) {
-        const auto known = std::find_if(std::begin(kDayCodes), std::end(kDayCodes),
-                                        [&day](const char *code) { return day == QLatin1String(code); });
-        if (known == std::end(kDayCodes))
-            return std::nullopt;
-        flags[std::size_t(known - std::begin(kDayCodes))] = true;
-    }
-    return flags;
-}
-
-// The first date from `from` on that has this day of the month (and this
-// month, unless 0): the 31st skips short months, 29 February waits for a leap year.
-QDate firstDateOn(const QDate &from, int day, int month)
-{
-    QDate firstOfMonth(from.year(), from.month(), 1);
-    for (int months = 0; months < 12 * 8; ++months, firstOfMonth = firstOfMonth.addMonths(1)) {
-        if (month != 0 && firstOfMonth.month() != month)
-            continue;
-        const QDate date(firstOfMonth.year(), firstOfMonth.month(), day);
-        if (date.isValid() && date >= from)
-            return date;
-    }
-    return from;
-}
-
-// The wall-clock start of another program's event in the local zone.
-QDateTime localStart(icaltimetype start, const QByteArray &zoneId)
-{
-    const QDateTime asWritten(QDate(start.year, start.month, start.day), QTime(start.hour, start.minute, start.second),
-                              Qt::UTC);
-    if (!start.zone)
-        return asWritten; // floating: the same wall-clock time everywhere
-    const QTimeZone local(zoneId);
-    const QDateTime instant = QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(start, start.zone),
-                                                            local.isValid() ? local : QTimeZone::systemTimeZone());
-    return ScheduleRules::wallMoment(instant.date(), instant.time());
-}
-
-// Another program's event as an alarm with a new alarm's settings, or why not.
-ImportedAlarm foreignAlarm(icalcomponent *event, const QByteArray &zoneId, const QDateTime &now)
-{
-    const icaltimetype start = icalcomponent_get_dtstart(event);
-    if (icaltime_is_null_time(start))
-        throw AppError(QCoreApplication::translate("AlarmCalendar", "no start time"));
-    if (start.is_date)
-        throw AppError(QCoreApplication::translate("AlarmCalendar", "an all-day event, with no time to ring at"));
-    if (icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY))
-        throw AppError(QStringLiteral("RDATE"));
-    // KAlarm keeps its archived alarms and its templates beside the active
-    // ones, marks alarms that ring at the start of a day rather than at a
-    // time, and alarms whose time is the local one whatever the TZID says.
-    const std::optional<QString> kalarmType = otherProperty(event, "X-KDE-KALARM-TYPE");
-    if (kalarmType && !kalarmType->startsWith(QLatin1String("ACTIVE"), Qt::CaseInsensitive))
-        throw AppError(QCoreApplication::translate("AlarmCalendar", "a KAlarm %1 alarm, not an active one")
-                           .arg(kalarmType->section(u';', 0, 0).toLower()));
-    const QStringList kalarmFlags = otherProperty(event, "X-KDE-KALARM-FLAGS").value_or(QString()).split(u';');
-    if (kalarmFlags.contains(QLatin1String("DATE"), Qt::CaseInsensitive))
-        throw AppError(
-            QCoreApplication::translate("AlarmCalendar", "a date-only KAlarm alarm, with no time to ring at"));
-    if (icalcomponent_count_properties(event, ICAL_RRULE_PROPERTY) > 1)
-        throw AppError(QCoreApplication::translate("AlarmCalendar", "more than one RRULE"));
-    const QDateTime wall = kalarmFlags.contains(QLatin1String("LOCAL"), Qt::CaseInsensitive)
-                               ? ScheduleRules::wallMoment(QDate(start.year, start.month, start.day),
-                                                           QTime(start.hour, start.minute, start.second))
-                               : localStart(start, zoneId);
-
-    ImportedAlarm alarm;
-    AlarmRecord &r = alarm.record;
-    r = AlarmRecord::newAlarm(now);
-    r.alarmTime = wall.time();
-    r.alarmDate = wall.date();
-    r.frequencyCode = int(Frequency::Once);
-    if (icalproperty *ruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-        QMap<QString, QString> parts = ruleParts(icalproperty_get_rrule(ruleProperty));
-        const QString frequency = parts.take(QStringLiteral("FREQ"));
-        const auto refuse = [](const QString &key, const QString &value) { throw AppError(key + u'=' + value); };
-        if (parts.contains(QStringLiteral("INTERVAL")) && parts.value(QStringLiteral("INTERVAL")) != u'1')
-            refuse(QStringLiteral("INTERVAL"), parts.value(QStringLiteral("INTERVAL")));
-        parts.remove(QStringLiteral("INTERVAL"));
-        parts.remove(QStringLiteral("WKST"));
-        for (const char *key : {"COUNT", "UNTIL"}) {
-            if (parts.contains(QString::fromLatin1(key)))
-                refuse(QString::fromLatin1(key), parts.value(QString::fromLatin1(key)));
-        }
-        // Takes the part that this frequency may have, if it is there and
-        // acceptable; anything left over is refused afterwards.
-        const auto take = [&parts](const char *key) { return parts.take(QString::fromLatin1(key)); };
-        const auto days = [&](const QString &text) {
-            const std::optional<std::array<bool, 7>> flags = plainDays(text);
-            if (!flags)
-                refuse(QStringLiteral("BYDAY"), text);
-            return *flags;
-        };
-        if (frequency == QLatin1String("HOURLY")) {
-            r.frequencyCode = int(Frequency::Hourly);
-            int minute = r.alarmTime.minute();
-            int second = r.alarmTime.second();
-            if (const QString text = take("BYMINUTE"); !text.isEmpty()) {
-                const std::optional<int> value = singleNumber(text, 0, 59);
-                value ? void(minute = *value) : refuse(QStringLiteral("BYMINUTE"), text);
-            }
-            if (const QString text = take("BYSECOND"); !text.isEmpty()) {
-                const std::optional<int> value = singleNumber(text, 0, 59);
-                value ? void(second = *value) : refuse(QStringLiteral("BYSECOND"), text);
-            }
-            r.alarmTime = QTime(r.alarmTime.hour(), minute, second);
-        } else if (frequency == QLatin1String("DAILY")) {
-            r.frequencyCode = int(Frequency::Daily);
-            // Daily on some days of the week is weekly on them.
-            if (const QString text = take("BYDAY"); !text.isEmpty()) {
-                r.frequencyCode = int(Frequency::Weekly);
-                r.dayFlags = days(text);
-            }
-        } else if (frequency == QLatin1String("WEEKLY")) {
-            r.frequencyCode = int(Frequency::Weekly);
-            const QString text = take("BYDAY");
-            if (text.isEmpty()) {
-                r.dayFlags.fill(false);
-                r.dayFlags[std::size_t(r.alarmDate.dayOfWeek() % 7)] = true;
-            } else {
-                r.dayFlags = days(text);
-            }
-        } else if (frequency == QLatin1String("MONTHLY")) {
-            r.frequencyCode = int(Frequency::Monthly);
-            if (const QString text = take("BYMONTHDAY"); !text.isEmpty()) {
-                const std::optional<int> day = singleNumber(text, 1, 31);
-                if (!day)
-                    refuse(QStringLiteral("BYMONTHDAY"), text);
-                r.alarmDate = firstDateOn(r.alarmDate, *day, 0);
-            }
-        } else if (frequency == QLatin1String("YEARLY")) {
-            r.frequencyCode = int(Frequency::Yearly);
-            const QString monthText = take("BYMONTH");
-            const QString dayText = take("BYMONTHDAY");
-            if (!dayText.isEmpty() && monthText.isEmpty())
-                refuse(QStringLiteral("BYMONTHDAY"), dayText);
-            if (!monthText.isEmpty()) {
-                const std::optional<int> month = singleNumber(monthText, 1, 12);
-                if (!month)
-                    refuse(QStringLiteral("BYMONTH"), monthText);
-                const std::optional<int> day =
-                    dayText.isEmpty() ? std::optional<int>(r.alarmDate.day()) : singleNumber(dayText, 1, 31);
-                // 2024 has every day of every month, 29 February too.
-                if (!day || !QDate(2024, *month, *day).isValid())
-                    refuse(QStringLiteral("BYMONTHDAY"), dayText);
-                r.alarmDate = firstDateOn(r.alarmDate, *day, *month);
-            }
-        } else {
-            refuse(QStringLiteral("FREQ"), frequency);
-        }
-        if (!parts.isEmpty())
-            refuse(parts.firstKey(), parts.first());
-    } else if (wall < ScheduleRules::wallMomentOf(now)) {
-        throw AppError(QCoreApplication::translate("AlarmCalendar", "already past"));
-    }
-
-    // Its summary is the reminder; failing that, what its alarm or its
-    // description says.
-    QString text;
-    if (const char *summary = icalcomponent_get_summary(event))
-        text = QString::fromUtf8(summary);
-    if (text.trimmed().isEmpty()) {
-        icalcomponent *valarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT);
-        icalproperty *said = valarm ? icalcomponent_get_first_property(valarm, ICAL_DESCRIPTION_PROPERTY) : nullptr;
-        if (said && icalproperty_get_description(said))
-            text = QString::fromUtf8(icalproperty_get_description(said));
-    }
-    if (text.trimmed().isEmpty()) {
-        if (const char *description = icalcomponent_get_description(event))
-            text = QString::fromUtf8(description);
-    }
-    text.remove(u'\r');
-    alarm.caption = text.section(u'\n', 0, 0);
-    // As the editor keeps a reminder typed without a final line break.
-    r.reminder = text;
     return alarm;
 }
 
@@ -683,17 +466,16 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
             ++unlisted;
     };
     int index = 0;
-    for (icalcomponent *event : eventsOf(root.get())) {
+    const std::vector<icalcomponent *> events = eventsOf(root.get());
+    const ForeignEvents foreign(events, zoneId, now);
+    for (icalcomponent *event : events) {
         ++index;
         const OwnProperties own(event);
         const bool ownEvent = own.has(kFrequency);
         try {
-            if (!ownEvent && icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
-                throw AppError(
-                    QCoreApplication::translate("AlarmCalendar", "a change to one occurrence of another event"));
-            if (!ownEvent && icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
-                throw AppError(QCoreApplication::translate("AlarmCalendar", "cancelled"));
-            ImportedAlarm alarm = ownEvent ? ownAlarm(event, own) : foreignAlarm(event, zoneId, now);
+            ImportedAlarm alarm = ownEvent ? ownAlarm(event, own) : foreign.alarmOf(event);
+            if (!alarm.note.isEmpty())
+                result.notes << nameOf(event, index) + QStringLiteral(": ") + alarm.note;
             if (int(result.alarms.size()) >= room)
                 ++withoutRoom;
             else

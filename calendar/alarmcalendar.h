@@ -26,6 +26,9 @@ struct ImportedAlarm
     QString caption;
     AlarmRecord record;
     AlarmState state;
+    // What the user should know of how it rings, though it was taken: an
+    // event from another zone that keeps its local time from now on.
+    QString note;
 };
 
 // What an import found: the alarms it could make, in the calendar's order,
@@ -34,6 +37,9 @@ struct CalendarImport
 {
     std::vector<ImportedAlarm> alarms;
     QStringList skipped;
+    // The notes of the alarms taken, each after the event's name
+    // ("\"Standup\": keeps its local time 03:00 from now on: ...").
+    QStringList notes;
 };
 
 // Alarms as iCalendar (RFC 5545), which every calendar program reads: one
@@ -55,7 +61,9 @@ QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArr
 
 // Reads at most `room` alarms (the free slots); the events past them are
 // skipped and said in one line. Events of other programs that lie wholly in
-// the past are skipped. `now` gives a new alarm its defaults. Throws AppError
+// the past are skipped; those taken ring from `now` on exactly when their
+// reminders are due on the clock of `zoneId`, or are skipped with the reason
+// (see ForeignEvents). `now` gives a new alarm its defaults. Throws AppError
 // for data that is not iCalendar or larger than MaxBytes.
 CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room);
 

@@ -6,9 +6,12 @@
 #include "alarmcalendar.h"
 #include "alarmfile.h"
 #include "apperror.h"
+#include "cataloguerow.h"
+#include "datetimeformatter.h"
 #include "qtprint.h"
 #include "schedulerules.h"
 #include "testfiles.h"
+#include "timezone.h"
 
 #include <QDir>
 #include <QProcess>
@@ -55,6 +58,20 @@ std::vector<ExportedAlarm> everyFrequency()
         alarmOf(Frequency::Monthly, QDate(2026, 1, 31), QTime(8, 0, 0), QStringLiteral("0111110"), 4),
         alarmOf(Frequency::Yearly, QDate(2024, 2, 29), QTime(12, 0, 0), QStringLiteral("0111110"), 5),
     };
+}
+
+// What the independent reader (Python's icalendar and dateutil) prints for
+// these arguments after the file, one line each.
+QStringList judge(const QString &file, const QStringList &arguments)
+{
+    QProcess python;
+    // Debian's Python, which has the packages, not one of the user's own.
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{QStringLiteral(CHRONELLE_SOURCE_DIR "/tests/calendar/expand_ics.py"), file} + arguments);
+    const bool finished = python.waitForFinished(60000);
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    return QString::fromUtf8(python.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -116,13 +133,7 @@ TEST(Calendar, AnotherRecurrenceEngineRingsTheSameOccurrences)
     const QString file = dir.filePath(QStringLiteral("alarms.ics"));
     writeAll(file, AlarmCalendar::exportAlarms(alarms, kZone, kNow));
 
-    QProcess python;
-    // Debian's Python, which has the packages, not one of the user's own.
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(CHRONELLE_SOURCE_DIR "/tests/calendar/expand_ics.py"), file, QStringLiteral("50")});
-    ASSERT_TRUE(python.waitForFinished(60000));
-    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    const QStringList lines = QString::fromUtf8(python.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = judge(file, {QStringLiteral("50")});
 
     QStringList expected;
     for (const ExportedAlarm &alarm : alarms) {
@@ -190,10 +201,11 @@ TEST(Calendar, OtherProgramsEventsAreTakenOrLeftWithAReason)
     };
     // 05:30 UTC is 06:30 in Berlin in winter.
     expectAlarm(0, Frequency::Once, QDate(2026, 12, 8), QTime(6, 30), QStringLiteral("Dentist"));
-    expectAlarm(1, Frequency::Weekly, QDate(2026, 12, 7), QTime(6, 45), QStringLiteral("Gym"));
+    // The dates are those of the next occurrences.
+    expectAlarm(1, Frequency::Weekly, QDate(2026, 12, 9), QTime(6, 45), QStringLiteral("Gym"));
     // The 31st after 30 November is in December.
     expectAlarm(2, Frequency::Monthly, QDate(2026, 12, 31), QTime(20, 0), QStringLiteral("Rent"));
-    expectAlarm(3, Frequency::Yearly, QDate(2026, 12, 7), QTime(8, 15), QStringLiteral("Birthday card"));
+    expectAlarm(3, Frequency::Yearly, QDate(2027, 12, 7), QTime(8, 15), QStringLiteral("Birthday card"));
 }
 
 // What is not a calendar, or too much of one, is refused or bounded at once.
@@ -247,8 +259,212 @@ TEST(Calendar, ACalendarInKAlarmsLayoutGivesItsActiveAlarms)
                  r.alarmDate.toString(Qt::ISODate), r.weekdayMask(), result.alarms[i].caption);
     };
     // Local 07:00 although the TZID says New York.
-    EXPECT_EQ(summary(0), QStringLiteral("Daily 07:00:00 2026-12-01 0111110 Take the pills"));
+    EXPECT_EQ(summary(0), QStringLiteral("Daily 07:00:00 2026-12-08 0111110 Take the pills"));
     // 17:30 UTC is 18:30 in Berlin.
-    EXPECT_EQ(summary(1), QStringLiteral("Weekly 18:30:00 2026-11-30 0101010 Choir practice"));
+    EXPECT_EQ(summary(1), QStringLiteral("Weekly 18:30:00 2026-12-07 0101010 Choir practice"));
     EXPECT_EQ(summary(2), QStringLiteral("Monthly 12:00:00 2026-12-15 0111110 Pay the rent"));
+}
+
+namespace {
+
+// A calendar as another program writes it, read at a moment in a zone, and
+// what the import must say about it.
+struct ForeignCalendar
+{
+    const char *file;
+    const char *zone;
+    QDateTime now; // wall clock
+    QStringList skipped;
+    // The alarms whose event's zone changes its clocks on other days.
+    QStringList keepLocalTime;
+};
+
+void PrintTo(const ForeignCalendar &calendar, std::ostream *out)
+{
+    *out << calendar.file << " in " << calendar.zone;
+}
+
+QDateTime wall(int year, int month, int day, int hour, int minute)
+{
+    return ScheduleRules::wallMoment(QDate(year, month, day), QTime(hour, minute));
+}
+
+const QString kUnknownZone = QStringLiteral(
+    "\"Club night\": TZID=Custom/Nowhere: a time zone that neither the calendar nor the time-zone database describes");
+const QString kMomentOfSeries =
+    QStringLiteral("\"Water the plants\": TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event");
+
+class ForeignCalendarRings : public testing::TestWithParam<ForeignCalendar>
+{
+};
+
+} // namespace
+
+// Each alarm the import makes of another program's calendar rings its next
+// 20 times (across changes of daylight saving time) exactly when the
+// independent reader says the event's reminder is due, on the local clock;
+// an alarm that keeps its local time from now on, at that time on the
+// event's days. What it can't hold it leaves, saying why.
+TEST_P(ForeignCalendarRings, EachAlarmRingsWhenTheIndependentReaderSays)
+{
+    const ForeignCalendar &calendar = GetParam();
+    const ScopedTimeZone zone(calendar.zone);
+    const QString file = QStringLiteral(CHRONELLE_SOURCE_DIR "/tests/calendar/") + QString::fromLatin1(calendar.file);
+    const CalendarImport result = AlarmCalendar::importAlarms(readAll(file), calendar.zone, calendar.now, 256);
+    EXPECT_EQ(result.skipped, calendar.skipped);
+    QStringList noted;
+    for (const QString &note : result.notes) {
+        noted << note.section(u'"', 1, 1);
+        EXPECT_TRUE(note.contains(QStringLiteral("\": keeps its local time ")) &&
+                    note.contains(QStringLiteral(" and ") + calendar.zone + QStringLiteral(" changes: on ")))
+            << note.toStdString();
+    }
+    EXPECT_EQ(noted, calendar.keepLocalTime);
+
+    constexpr int kRingings = 20;
+    QMap<QString, QList<std::pair<QDateTime, QDateTime>>> expected; // by summary: on the event's clock, locally
+    QString summary;
+    for (const QString &line :
+         judge(file, {QString::number(kRingings), calendar.now.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
+                      QString::fromLatin1(calendar.zone)})) {
+        if (line.startsWith(QLatin1String("SUMMARY "))) {
+            summary = line.mid(8);
+            continue;
+        }
+        const auto moment = [&](int part) {
+            return QDateTime::fromString(line.section(u' ', part, part) + u'Z', Qt::ISODate);
+        };
+        expected[summary].append({moment(0), moment(1)});
+    }
+
+    const DateTimeFormatter formatter(LocaleFormats::usEnglish());
+    for (const ImportedAlarm &alarm : result.alarms) {
+        SCOPED_TRACE(alarm.caption.toStdString());
+        ASSERT_TRUE(expected.contains(alarm.caption));
+        const QList<std::pair<QDateTime, QDateTime>> &due = expected[alarm.caption];
+        ASSERT_FALSE(due.isEmpty());
+        const bool keepsLocalTime = calendar.keepLocalTime.contains(alarm.caption);
+        const qint64 shift = due.front().first.secsTo(due.front().second);
+        QStringList want;
+        for (const auto &[onEventClock, local] : due)
+            want << (keepsLocalTime ? onEventClock.addSecs(shift) : local).toString(Qt::ISODate);
+
+        const AlarmRecord &r = alarm.record;
+        const ScheduleRules::RowKeys keys = ScheduleRules::parse(CatalogueRow::fromEditorResult(
+            {alarm.caption, r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask(), true}, 0, formatter));
+        QStringList rings;
+        std::optional<QDateTime> next = alarm.state.firstRingingAtOrAfter(keys, calendar.now.addSecs(1));
+        for (int n = 0; n < want.size() && next; ++n) {
+            rings << next->toString(Qt::ISODate);
+            next = alarm.state.firstRingingAtOrAfter(keys, next->addSecs(1));
+        }
+        EXPECT_EQ(rings, want);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calendars, ForeignCalendarRings,
+    testing::Values(
+        // A start ahead: daily, weekly, monthly, yearly and hourly.
+        ForeignCalendar{"google-future-start.ics",
+                        "Europe/Berlin",
+                        wall(2026, 12, 14, 9, 0),
+                        {QStringLiteral("\"Stand and stretch\": it starts at 2027-01-10 09:15, and an hourly alarm "
+                                        "can wait for the start of a day only")},
+                        {}},
+        ForeignCalendar{
+            "google-future-start.ics",
+            "America/New_York",
+            wall(2026, 12, 14, 9, 0),
+            {QStringLiteral("\"Drink water\": it starts at 2027-01-09 18:15, and an hourly alarm can "
+                            "wait for the start of a day only"),
+             QStringLiteral("\"Stand and stretch\": it starts at 2027-01-10 03:15, and an hourly alarm "
+                            "can wait for the start of a day only")},
+            {QStringLiteral("Weekly review"), QStringLiteral("Language class"), QStringLiteral("Pay the rent")}},
+        // Exclusions: the next one, two further ahead, past ones, the next two.
+        ForeignCalendar{"thunderbird-exclusions.ics",
+                        "Europe/Berlin",
+                        wall(2027, 3, 20, 9, 0),
+                        {QStringLiteral("\"Piano practice\": EXDATE: 2 excluded day(s) ahead (2027-03-24 18:00, "
+                                        "2027-03-31 18:00)")},
+                        {}},
+        ForeignCalendar{"thunderbird-exclusions.ics",
+                        "America/New_York",
+                        wall(2027, 3, 20, 9, 0),
+                        {QStringLiteral("\"Piano practice\": EXDATE: 2 excluded day(s) ahead (2027-03-24 18:00, "
+                                        "2027-03-31 18:00)")},
+                        {QStringLiteral("Morning run"), QStringLiteral("Vitamins"), QStringLiteral("Yoga")}},
+        // Changed occurrences: the next cancelled, one moved ahead, one past,
+        // one with its time kept; each change says what became of it.
+        ForeignCalendar{
+            "nextcloud-changes.ics",
+            "Europe/Berlin",
+            wall(2027, 10, 20, 10, 0),
+            {QStringLiteral("\"Team standup\": a change to the occurrence of 2027-10-21 09:30 of \"Team standup\", "
+                            "held in the alarm of that series"),
+             QStringLiteral("\"1:1 with Alex\": RECURRENCE-ID: 1 changed occurrence(s) ahead (2027-11-04 14:00)"),
+             QStringLiteral("\"1:1 with Alex (moved)\": a change to the occurrence of 2027-11-04 14:00 of \"1:1 with "
+                            "Alex\", which is skipped"),
+             QStringLiteral(
+                 "\"Book club\": a change to the occurrence of 2027-09-12 19:00 of \"Book club\", already past"),
+             QStringLiteral("\"Daily planning (budget week)\": a change to the occurrence of 2027-10-25 08:45 of "
+                            "\"Daily planning\", held in the alarm of that series")},
+            {}},
+        // Weekdays and days that cross midnight; Windows zone names.
+        ForeignCalendar{"outlook-midnight.ics",
+                        "Europe/Berlin",
+                        wall(2027, 1, 10, 12, 0),
+                        {QStringLiteral("\"Month-end close\": in Europe/Berlin its days are not those of one alarm "
+                                        "(from 2027-03-01 03:00 on)")},
+                        {QStringLiteral("Call with the Chicago office"), QStringLiteral("Payroll run")}},
+        ForeignCalendar{"outlook-midnight.ics", "America/Chicago", wall(2027, 1, 10, 12, 0), {}, {}},
+        // The offset of the next occurrence, from the time-zone database
+        // rather than a VTIMEZONE that stops at the year it was written.
+        ForeignCalendar{"davx5-zone-offsets.ics",
+                        "Asia/Tokyo",
+                        wall(2027, 6, 10, 9, 0),
+                        {kUnknownZone},
+                        {QStringLiteral("Morning briefing"), QStringLiteral("Weekly sync")}},
+        ForeignCalendar{"davx5-zone-offsets.ics",
+                        "Europe/Berlin",
+                        wall(2027, 10, 20, 9, 0),
+                        {kUnknownZone},
+                        {QStringLiteral("Morning briefing"), QStringLiteral("Cricket stream")}},
+        ForeignCalendar{"davx5-zone-offsets.ics",
+                        "America/New_York",
+                        wall(2027, 10, 20, 9, 0),
+                        {kUnknownZone},
+                        {QStringLiteral("Weekly sync"), QStringLiteral("Cricket stream")}},
+        // Reminders before the start or the end, at a moment, the earliest
+        // display or audio one of several.
+        ForeignCalendar{"thunderbird-reminders.ics", "Europe/Berlin", wall(2027, 1, 20, 9, 0), {kMomentOfSeries}, {}},
+        ForeignCalendar{"thunderbird-reminders.ics",
+                        "America/New_York",
+                        wall(2027, 1, 20, 9, 0),
+                        {kMomentOfSeries},
+                        {QStringLiteral("Gym class"), QStringLiteral("Bins out")}}),
+    [](const testing::TestParamInfo<ForeignCalendar> &row) {
+        return QString::fromLatin1(row.param.file).section(u'.', 0, 0).remove(u'-').toStdString() +
+               QString::fromLatin1(row.param.zone).section(u'/', -1).remove(u'_').toStdString();
+    });
+
+// Following rules costs libical's expander time: a calendar of many events
+// from another zone (a year of each is compared) is read within a fixed
+// amount of work, and the events past it are left, each saying so.
+TEST(Calendar, ManyRulesFromAnotherZoneAreReadWithinABoundedWork)
+{
+    QByteArray many = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+    constexpr int kEvents = 350;
+    for (int i = 0; i < kEvents; ++i)
+        many +=
+            "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) +
+            "\r\nDTSTART;TZID=America/Chicago:20250101T081500\r\nRRULE:FREQ=HOURLY\r\nSUMMARY:Event\r\nEND:VEVENT\r\n";
+    many += "END:VCALENDAR\r\n";
+    const CalendarImport result = AlarmCalendar::importAlarms(many, kZone, kNow, kEvents);
+    const QString leftUnread =
+        QStringLiteral("\"Event\": left unread: its rule takes more work to follow than an import may spend");
+    ASSERT_FALSE(result.skipped.isEmpty());
+    EXPECT_EQ(result.skipped.front(), leftUnread);
+    EXPECT_GT(result.alarms.size(), 0u);
+    EXPECT_EQ(int(result.alarms.size()) + result.skipped.count(leftUnread), kEvents);
 }
