@@ -125,8 +125,10 @@ QByteArray AlarmBusClient::exportCalendar()
     return call(QStringLiteral("Export")).arguments().value(0).toByteArray();
 }
 
-CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar)
+CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar,
+                                                              const CalendarTransfer::ImportOptions &options)
 {
-    const QList<QVariant> reply = call(QStringLiteral("Import"), {calendar}).arguments();
-    return {qdbus_cast<QList<int>>(reply.value(0)), qdbus_cast<QStringList>(reply.value(1))};
+    const QVariantMap asked{{QStringLiteral("withPowerActions"), options.withPowerActions}};
+    const QList<QVariant> reply = call(QStringLiteral("ImportWithOptions"), {calendar, asked}).arguments();
+    return AlarmBusService::reportFromMap(reply.isEmpty() ? QVariantMap() : mapFrom(reply.constFirst()));
 }

@@ -27,7 +27,8 @@ public:
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
     QByteArray exportCalendar() override;
-    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
+    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar,
+                                                  const CalendarTransfer::ImportOptions &options = {}) override;
 
 private:
     QDBusMessage call(const QString &method, const QVariantList &arguments = {}) const;

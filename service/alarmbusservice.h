@@ -41,6 +41,11 @@ public:
     // copy of its own data folder.
     QString dataFolder() const;
 
+    // An import's report as ImportWithOptions gives it: "added", "updated",
+    // "unchanged" (ai), "skipped" (as), "skippedCount" (i), "leftOff" (as).
+    static QVariantMap reportToMap(const CalendarTransfer::ImportReport &report);
+    static CalendarTransfer::ImportReport reportFromMap(const QVariantMap &map);
+
 public slots:
     Q_SCRIPTABLE QList<QVariantMap> List();
     Q_SCRIPTABLE QVariantMap Next();
@@ -57,9 +62,13 @@ public slots:
     Q_SCRIPTABLE void Stop();
     // The alarms as an iCalendar file.
     Q_SCRIPTABLE QByteArray Export();
-    // Adds the alarms of an iCalendar file, all or none; returns their ids,
-    // and in `skipped` the events left, each with why.
+    // Adds the alarms of an iCalendar file, all or none, without their power
+    // actions; returns the new alarms' ids, and in `skipped` the events left,
+    // each with why, and what was left out.
     Q_SCRIPTABLE QList<int> Import(const QByteArray &calendar, QStringList &skipped);
+    // The same with options: "withPowerActions" (b) keeps the events' power
+    // actions. Returns the whole report (see reportToMap()).
+    Q_SCRIPTABLE QVariantMap ImportWithOptions(const QByteArray &calendar, const QVariantMap &options);
 
 signals:
     Q_SCRIPTABLE void AlarmsChanged();
