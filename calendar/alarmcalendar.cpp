@@ -705,16 +705,18 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
             ImportedAlarm alarm = ownEvent ? ownAlarm(event, own) : foreignAlarm(event, zoneId, now);
             // What a file brings passes the check of what the user adds.
             AlarmChoices::checkRecord(alarm.record);
-            // And makes a file the readers take back.
-            AlarmFile::encodeForWriting(alarm.record);
             alarm.uid = uidOf(event);
             if (!alarm.uid.isEmpty() && uidsTaken.contains(alarm.uid))
                 throw AppError(QCoreApplication::translate("AlarmCalendar", "the same UID as an earlier event"));
-            uidsTaken.insert(alarm.uid);
+            // Past the room an alarm is only counted, by its UID: such an import is refused.
             if (int(result.alarms.size()) >= room) {
+                uidsTaken.insert(alarm.uid);
                 result.uidsBeyondRoom << alarm.uid;
                 continue;
             }
+            // A kept alarm makes a file the readers take back.
+            AlarmFile::encodeForWriting(alarm.record);
+            uidsTaken.insert(alarm.uid);
             alarm.eventPowerAction = alarm.record.powerAction;
             if (alarm.record.powerAction != int(PowerAction::DoNothing) && !consent.powerActions) {
                 alarm.leftOff = QCoreApplication::translate("AlarmCalendar",

@@ -341,31 +341,3 @@ TEST(EngineControl, AnImportThatDoesNotFitOrIsNotTakenImportsNothingAndSaysSo)
     EXPECT_EQ(filesIn(full.dir.path()), empty);
     EXPECT_EQ(full.engine.catalogue().size(), 0);
 }
-
-// A power action comes with an import only when the user asks for it; the
-// report says what it left off.
-TEST(EngineControl, AnImportKeepsPowerActionsOnlyWhenAsked)
-{
-    EngineOn<> from(kMonday);
-    EngineControl source(from.engine);
-    source.add(choices("06:30", "daily", "", "Wake"));
-    AlarmRecord record;
-    AlarmFile::read(from.path(QStringLiteral("0.ini")), AlarmFile::ReadMode::Editing, record);
-    record.powerAction = int(PowerAction::PowerOff);
-    AlarmFile::write(from.path(QStringLiteral("0.ini")), record);
-    const QByteArray calendar = source.exportCalendar();
-
-    for (const bool asked : {false, true}) {
-        SCOPED_TRACE(asked);
-        EngineOn<> to(kMonday);
-        EngineControl target(to.engine);
-        const CalendarTransfer::ImportReport report = target.importCalendar(calendar, {asked});
-        AlarmRecord imported;
-        AlarmFile::read(to.path(QStringLiteral("0.ini")), AlarmFile::ReadMode::Editing, imported);
-        EXPECT_EQ(imported.powerAction, asked ? int(PowerAction::PowerOff) : int(PowerAction::DoNothing));
-        EXPECT_EQ(report.leftOff.size(), asked ? 0 : 1);
-        EXPECT_EQ(report.leftOff.contains(QStringLiteral("Power action of \"Wake\" left off: \"Shut down PC\" needs "
-                                                         "your consent (import --with-power-actions)")),
-                  !asked);
-    }
-}
