@@ -5,8 +5,12 @@
 #include "schedulerules.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
+#include <linux/magic.h>
+#include <sys/vfs.h>
 
 namespace {
 
@@ -115,9 +119,9 @@ void checkMemo(const QString &memo)
     }
 }
 
-void checkSound(const QString &path)
+// `argument` names where the file was given: "--sound", or "play-list entry" for a record.
+void checkSound(const QString &path, const QString &argument = QStringLiteral("--sound"))
 {
-    const QString argument = QStringLiteral("--sound");
     if (path.contains(u'\n') || path.contains(u'\r'))
         refuse(argument, path,
                QCoreApplication::translate("AlarmChoices",
@@ -126,12 +130,43 @@ void checkSound(const QString &path)
         refuse(argument, path, QCoreApplication::translate("AlarmChoices", "not a full path"));
     const QFileInfo file(path);
     if (!file.exists())
-        throw AppError(QCoreApplication::translate("AlarmChoices", "--sound '%1': no such file").arg(path));
+        throw AppError(QCoreApplication::translate("AlarmChoices", "%1 '%2': no such file").arg(argument, path));
     if (!file.isFile())
-        throw AppError(QCoreApplication::translate("AlarmChoices", "--sound '%1': not a regular file").arg(path));
+        throw AppError(QCoreApplication::translate("AlarmChoices", "%1 '%2': not a regular file").arg(argument, path));
+    // The kernel's views of the running system (/proc/self/mem) look like
+    // files and are none: reading them is never playing a sound.
+    struct statfs fileSystem = {};
+    if (::statfs(QFile::encodeName(path).constData(), &fileSystem) == 0 &&
+        (fileSystem.f_type == PROC_SUPER_MAGIC || fileSystem.f_type == SYSFS_MAGIC)) {
+        throw AppError(
+            QCoreApplication::translate("AlarmChoices", "%1 '%2': not a regular file but a view of the running system")
+                .arg(argument, path));
+    }
     if (!file.isReadable())
-        throw AppError(QCoreApplication::translate("AlarmChoices", "--sound '%1': the file can't be read").arg(path));
+        throw AppError(
+            QCoreApplication::translate("AlarmChoices", "%1 '%2': the file can't be read").arg(argument, path));
 }
+
+// A setting of the record, with the range the editor gives it.
+struct RangedSetting
+{
+    const char *name;
+    int AlarmRecord::*member;
+    int lowest;
+    int highest;
+};
+const RangedSetting kRangedSettings[] = {
+    {QT_TRANSLATE_NOOP("AlarmChoices", "frequency"), &AlarmRecord::frequencyCode, 0, 5},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "built-in sound"), &AlarmRecord::soundNumber, 0, 3},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "sound minutes"), &AlarmRecord::soundMinutes, 0, 59},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "fade-in minutes"), &AlarmRecord::fadeInMinutes, 0, 59},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "fade-out minutes"), &AlarmRecord::fadeOutMinutes, 0, 59},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "snooze minutes"), &AlarmRecord::snoozeMinutes, 0, 59},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "auto-snooze minutes"), &AlarmRecord::autoSnoozeMinutes, 0, 59},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "volume"), &AlarmRecord::volume, 0, 100},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "auto-close minutes"), &AlarmRecord::autoCloseMinutes, 0, 59},
+    {QT_TRANSLATE_NOOP("AlarmChoices", "power action"), &AlarmRecord::powerAction, 0, 3},
+};
 
 } // namespace
 
@@ -206,6 +241,7 @@ AlarmRecord AlarmChoices::toRecord(const QDateTime &now) const
     record.playList = sounds;
     if (volume)
         record.volume = *volume;
+    checkRecord(record);
     // What the readers would refuse is refused here, before anything is written.
     try {
         AlarmFile::encodeForWriting(record);
@@ -213,6 +249,36 @@ AlarmRecord AlarmChoices::toRecord(const QDateTime &now) const
         throw AppError(error.message(), AppError::Kind::BadArgument);
     }
     return record;
+}
+
+void AlarmChoices::checkRecord(const AlarmRecord &record)
+{
+    const auto refuseSetting = [](const QString &setting, const QString &value, const QString &why) {
+        const QString what = value.isEmpty() ? setting : setting + u' ' + value;
+        throw AppError(QCoreApplication::translate("AlarmChoices", "%1: %2").arg(what, why),
+                       AppError::Kind::BadArgument);
+    };
+    for (const RangedSetting &setting : kRangedSettings) {
+        const int value = record.*setting.member;
+        if (value < setting.lowest || value > setting.highest) {
+            refuseSetting(QCoreApplication::translate("AlarmChoices", setting.name), QString::number(value),
+                          QCoreApplication::translate("AlarmChoices", "must be %1 to %2")
+                              .arg(setting.lowest)
+                              .arg(setting.highest));
+        }
+    }
+    if (!record.alarmTime.isValid() || !record.alarmDate.isValid())
+        refuseSetting(QCoreApplication::translate("AlarmChoices", "alarm time"), QString(),
+                      QCoreApplication::translate("AlarmChoices", "not a valid date and time"));
+    if (std::count(record.closingFlags.begin(), record.closingFlags.end(), true) != 1)
+        refuseSetting(QCoreApplication::translate("AlarmChoices", "closing method"), QString(),
+                      QCoreApplication::translate("AlarmChoices", "exactly one of its three switches must be on"));
+    if (record.playList.size() > MaxPlayListEntries)
+        refuseSetting(
+            QCoreApplication::translate("AlarmChoices", "play list"), QString::number(record.playList.size()),
+            QCoreApplication::translate("AlarmChoices", "at most %1 files are played").arg(MaxPlayListEntries));
+    for (const QString &song : record.playList)
+        checkSound(song, QCoreApplication::translate("AlarmChoices", "play-list entry"));
 }
 
 QString AlarmChoices::captionOf(const AlarmRecord &record)

@@ -36,4 +36,13 @@ struct AlarmChoices
     AlarmRecord toRecord(const QDateTime &now) const;
     // The name the catalogue lists the alarm by: the reminder's first line.
     static QString captionOf(const AlarmRecord &record);
+
+    // The most play-list entries a ringing plays.
+    static constexpr int MaxPlayListEntries = 256;
+    // The one check of an alarm's settings for every way an alarm comes in
+    // (add, the bus, an import): each value in the range the editor can give
+    // it, at most MaxPlayListEntries play-list entries, each the full path of
+    // a regular file that can be read. Throws AppError naming the first
+    // setting that fails and why ("volume 999: must be 0 to 100").
+    static void checkRecord(const AlarmRecord &record);
 };

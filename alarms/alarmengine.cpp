@@ -290,7 +290,7 @@ bool AlarmEngine::addAlarm()
     const CatalogueRow added = CatalogueRow::fromEditorResult(*result, slot, m_formatter);
     QMap<int, AlarmState> states = withoutSlot(m_states.all(), slot);
     if (!result->enabled)
-        states.insert(slot, AlarmState{false, std::nullopt, std::nullopt});
+        states.insert(slot, AlarmState{false, std::nullopt, std::nullopt, std::nullopt});
     commitChange({m_catalogue.rows() + QList<CatalogueRow>{added}, slot, std::nullopt, std::nullopt, states, {}},
                  [this, &added, &states]() {
                      m_states.setAll(states);
@@ -304,7 +304,7 @@ int AlarmEngine::addAlarmFromRecord(const AlarmRecord &record, const AlarmState 
     return addAlarmsFromRecords({NewAlarm{record, state, {}}}).constFirst();
 }
 
-QList<int> AlarmEngine::addAlarmsFromRecords(const QList<NewAlarm> &alarms)
+QList<int> AlarmEngine::addAlarmsFromRecords(const QList<NewAlarm> &alarms, const QMap<int, NewAlarm> &replacing)
 {
     // Everything is checked and made before anything is written: the
     // readers must take every file back, and each alarm needs a slot.
@@ -314,29 +314,41 @@ QList<int> AlarmEngine::addAlarmsFromRecords(const QList<NewAlarm> &alarms)
             QCoreApplication::translate("AlarmEngine", "All %1 alarms are in use; delete one before adding another.")
                 .arg(AlarmCatalogue::SlotCount));
     }
-    if (alarms.isEmpty())
+    if (alarms.isEmpty() && replacing.isEmpty())
         return {};
     Change change;
-    QList<CatalogueRow> added;
+    QList<CatalogueRow> rows = m_catalogue.rows();
     QMap<int, AlarmState> states = m_states.all();
-    for (qsizetype i = 0; i < alarms.size(); ++i) {
-        const AlarmRecord &r = alarms[i].record;
-        const AlarmState &state = alarms[i].state;
-        const int slot = freeSlots[i];
+    // The file, the row and the state of one alarm in its slot; a slot
+    // taken anew or replaced starts from the state it is given, nothing older.
+    const auto make = [&](const NewAlarm &alarm, int slot) {
+        const AlarmRecord &r = alarm.record;
         change.addedSlots.insert(slot, AlarmFile::encodeForWriting(r));
-        const QString caption = alarms[i].caption.isEmpty() ? AlarmChoices::captionOf(r) : alarms[i].caption;
-        added << CatalogueRow::fromEditorResult(
-            EditorResult{caption, r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask(), state.enabled}, slot,
-            m_formatter);
-        // A slot taken anew starts from the state it is given, nothing older.
+        const QString caption = alarm.caption.isEmpty() ? AlarmChoices::captionOf(r) : alarm.caption;
         states.remove(slot);
-        if (!state.isDefault())
-            states.insert(slot, state);
+        if (!alarm.state.isDefault())
+            states.insert(slot, alarm.state);
+        return CatalogueRow::fromEditorResult(
+            EditorResult{caption, r.frequencyCode, r.alarmTime, r.alarmDate, r.weekdayMask(), alarm.state.enabled},
+            slot, m_formatter);
+    };
+    QMap<int, CatalogueRow> replaced; // by row
+    for (auto it = replacing.cbegin(); it != replacing.cend(); ++it) {
+        const int row = rowOfSlot(it.key());
+        CatalogueRow changed = make(it.value(), it.key());
+        changed.slot = rows[row].slot;
+        rows[row] = changed;
+        replaced.insert(row, changed);
     }
-    change.rows = m_catalogue.rows() + added;
+    QList<CatalogueRow> added;
+    for (qsizetype i = 0; i < alarms.size(); ++i)
+        added << make(alarms[i], freeSlots[i]);
+    change.rows = rows + added;
     change.states = states;
-    commitChange(change, [this, &added, &states]() {
+    commitChange(change, [this, &added, &replaced, &states]() {
         m_states.setAll(states);
+        for (auto it = replaced.cbegin(); it != replaced.cend(); ++it)
+            m_catalogue.replaceRow(it.key(), it.value());
         for (const CatalogueRow &row : added)
             m_catalogue.appendRow(row);
     });

@@ -119,11 +119,13 @@ public:
         AlarmState state;
         QString caption;
     };
-    // Adds several alarms in one change, each in the lowest slot still free:
-    // all of them or, when one can't be (no slot left for it, a record the
-    // readers would refuse, a disk that did not take it), none. Returns their
-    // slots in order.
-    QList<int> addAlarmsFromRecords(const QList<NewAlarm> &alarms);
+    // Adds several alarms in one change, each in the lowest slot still free,
+    // and in the same change replaces the alarms of `replacing` (by slot) in
+    // place: their files, rows and states, each keeping its slot and its
+    // place in the list. All of it or, when one can't be (no slot left for
+    // it, no alarm in a slot to replace, a record the readers would refuse, a
+    // disk that did not take it), none. Returns the new alarms' slots in order.
+    QList<int> addAlarmsFromRecords(const QList<NewAlarm> &alarms, const QMap<int, NewAlarm> &replacing = {});
     // An alarm's id is its slot: it names the alarm's file and stays the
     // alarm's for its whole life, while its row moves as rows before it go.
     // The row of the alarm with this id; throws AppError when there is none.

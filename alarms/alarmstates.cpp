@@ -7,6 +7,8 @@
 #include "textfile.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <algorithm>
 
 namespace {
 
@@ -14,6 +16,8 @@ const QString kSkipFormat = QStringLiteral("yyyyMMddHHmmss");
 const QString kPauseFormat = QStringLiteral("ddMMyyyy");
 const QString kTrue = QStringLiteral("TRUE");
 const QString kFalse = QStringLiteral("FALSE");
+const QString kImportedMarker = QStringLiteral("***Imported from***");
+const QString kDigestPrefix = QStringLiteral("sha256:");
 
 AppError lineError(qsizetype line, const QString &what)
 {
@@ -21,6 +25,19 @@ AppError lineError(qsizetype line, const QString &what)
 }
 
 } // namespace
+
+QString AlarmState::uidKey(const QString &uid)
+{
+    const bool fitsALine =
+        uid.size() <= LongestUidKept && std::none_of(uid.begin(), uid.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        });
+    // A UID that only looks like a digest is one too, so that no two UIDs share a key.
+    if (fitsALine && !uid.startsWith(kDigestPrefix))
+        return uid;
+    return kDigestPrefix +
+           QString::fromLatin1(QCryptographicHash::hash(uid.toUtf8(), QCryptographicHash::Sha256).toHex());
+}
 
 bool AlarmState::letsRing(const QDateTime &due) const
 {
@@ -70,10 +87,11 @@ void AlarmStates::setAll(const QMap<int, AlarmState> &states)
 
 TextFile::Limits AlarmStates::limits()
 {
-    // Four short lines for each of the slots, and room to spare.
+    // Four short lines for each of the slots, three more for an imported
+    // alarm (its UID key the longest), and room to spare.
     TextFile::Limits limits;
-    limits.maxCharacters = 64 * 1024;
-    limits.maxLineCharacters = 64;
+    limits.maxCharacters = 256 * 1024;
+    limits.maxLineCharacters = 256;
     return limits;
 }
 
@@ -87,6 +105,13 @@ QByteArray AlarmStates::encode(const QMap<int, AlarmState> &states)
               << (state.skippedDue ? state.skippedDue->toString(kSkipFormat) : QString())
               << (state.pausedUntil ? state.pausedUntil->toString(kPauseFormat) : QString());
     }
+    QStringList imported;
+    for (auto it = states.begin(); it != states.end(); ++it) {
+        if (const std::optional<ImportedFrom> &from = it.value().importedFrom)
+            imported << QString::number(it.key()) << from->uid << from->digest;
+    }
+    if (!imported.isEmpty())
+        lines << kImportedMarker << QString::number(imported.size() / LinesPerImportedEntry) << imported;
     return TextFile::encodeLines(lines);
 }
 
@@ -94,7 +119,9 @@ QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
 {
     LineReader in(TextFile::decodeLines(data, limits()));
     const int count = Conversions::toInteger(in.next());
-    if (count < 0 || count > AlarmCatalogue::SlotCount || in.lineCount() != 1 + qsizetype(count) * LinesPerEntry) {
+    const qsizetype entryLines = 1 + qsizetype(count) * LinesPerEntry;
+    if (count < 0 || count > AlarmCatalogue::SlotCount ||
+        (in.lineCount() != entryLines && (in.lineCount() < entryLines + 2 || count == 0))) {
         throw AppError(QCoreApplication::translate(
                            "AlarmStates", "The alarm states announce %1 entries, but %2 lines follow (four for each).")
                            .arg(count)
@@ -132,6 +159,36 @@ QMap<int, AlarmState> AlarmStates::decode(const QByteArray &data)
             state.pausedUntil = until;
         }
         states.insert(slot, state);
+    }
+    if (in.atEnd())
+        return states;
+    // What follows the entries is the alarms imported from calendar events, and nothing else.
+    const auto misplaced = [&in](const QString &text) {
+        return lineError(
+            in.lineNumber(),
+            QCoreApplication::translate("AlarmStates", "'%1' does not belong here").arg(TextFile::excerpt(text)));
+    };
+    if (const QString marker = in.next(); marker != kImportedMarker)
+        throw misplaced(marker);
+    const QString importedText = in.next();
+    const int imported = Conversions::toInteger(importedText);
+    if (imported < 1 || imported > count ||
+        in.lineCount() != entryLines + 2 + qsizetype(imported) * LinesPerImportedEntry)
+        throw misplaced(importedText);
+    for (int i = 0; i < imported; ++i) {
+        const QString slotText = in.next();
+        bool ok = false;
+        const int slot = slotText.toInt(&ok);
+        if (!ok || !states.contains(slot) || states[slot].importedFrom)
+            throw misplaced(slotText);
+        ImportedFrom from;
+        from.uid = in.next();
+        if (from.uid.isEmpty())
+            throw misplaced(from.uid);
+        from.digest = in.next();
+        if (from.digest.isEmpty())
+            throw misplaced(from.digest);
+        states[slot].importedFrom = from;
     }
     return states;
 }

@@ -10,8 +10,20 @@
 #include <QObject>
 #include <optional>
 
+// The calendar event an import made an alarm of, so that importing it again
+// updates or leaves that alarm instead of adding another: the event's UID as
+// a key (see AlarmState::uidKey) and a digest of the alarm the event made
+// then, which tells whether the event has changed since.
+struct ImportedFrom
+{
+    QString uid;
+    QString digest;
+    bool operator==(const ImportedFrom &) const = default;
+};
+
 // What the user chose for one alarm besides its settings: switched off, its
-// one next occurrence skipped, or paused until a day.
+// one next occurrence skipped, or paused until a day; and the event it was
+// imported from, if any.
 struct AlarmState
 {
     bool enabled = true;
@@ -19,8 +31,14 @@ struct AlarmState
     std::optional<QDateTime> skippedDue;
     // The first day on which it rings again.
     std::optional<QDate> pausedUntil;
+    std::optional<ImportedFrom> importedFrom;
 
-    bool isDefault() const { return enabled && !skippedDue && !pausedUntil; }
+    bool isDefault() const { return enabled && !skippedDue && !pausedUntil && !importedFrom; }
+    // The longest UID kept as it stands; a longer one, or one with a control
+    // character, is kept as its digest, so that every key fits one line.
+    static constexpr int LongestUidKept = 200;
+    // The key an event's UID is matched and kept by.
+    static QString uidKey(const QString &uid);
     // Whether an occurrence due in this wall-clock second rings.
     bool letsRing(const QDateTime &due) const;
     // The first wall-clock second at or after `from` in which the row rings
@@ -38,13 +56,18 @@ struct AlarmState
 //
 // The file: the number of entries, then four lines each: the slot, "TRUE" or
 // "FALSE" for on, the skipped occurrence as "yyyyMMddhhmmss" (or empty), the
-// day the pause ends as "ddMMyyyy" (or empty).
+// day the pause ends as "ddMMyyyy" (or empty). Only when some alarm was
+// imported from a calendar event there follow the line "***Imported from***",
+// the number of such alarms, and three lines each: the slot (one of the
+// entries), the event's UID key and the digest. A file of alarms none of which
+// was imported stays as older copies of the program wrote and read it.
 class AlarmStates final : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int LinesPerEntry = 4;
+    static constexpr int LinesPerImportedEntry = 3;
 
     using QObject::QObject;
 

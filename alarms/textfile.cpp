@@ -356,10 +356,16 @@ void replaceWhole(const QString &path, const QByteArray &data, const QString &sh
     checkReplaceable(path, shownPath);
     const QString shown = nativeName(shownPath.isEmpty() ? path : shownPath);
     const QString target = fileBehind(path);
+    // A file that was never there is not "left as it was": what failed is its making, in its folder.
+    const bool existed = !isAbsent(shownPath.isEmpty() ? path : shownPath);
     QString temporary;
     const auto fail = [&](int error) {
         if (!temporary.isEmpty())
             ::unlink(QFile::encodeName(temporary).constData());
+        if (!existed) {
+            return AppError(QCoreApplication::translate("TextFile", "Could not make the new file %1: %2.")
+                                .arg(shown, systemReason(error)));
+        }
         return AppError(QCoreApplication::translate("TextFile", "Could not save %1: %2. The file is left as it was.")
                             .arg(shown, systemReason(error)));
     };

@@ -257,26 +257,26 @@ std::vector<Verb> makeTable()
                      },
                      1});
     verbs.push_back(
-        {QStringLiteral("import"),
-         QStringLiteral("FILE"),
+        {QStringLiteral("import"), QStringLiteral("FILE [--with-power-actions]"),
          QStringLiteral(QT_TRANSLATE_NOOP("CommandVerbs",
-                                          "adds the alarms of an iCalendar file; says which events it left and why")),
-         {},
+                                          "adds the alarms of an iCalendar file, all or none; an event imported "
+                                          "before updates its alarm; says which events it left and why")),
+         [](QCommandLineParser &parser) {
+             parser.addOption(QCommandLineOption(
+                 QStringLiteral("with-power-actions"),
+                 QCoreApplication::translate("CommandVerbs", "Keep the events' power actions (monitor off, suspend, "
+                                                             "shut down); without it they are left off.")));
+         },
          1,
          [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
              // Read here: the running program may not see the file under this name.
              const QByteArray calendar = TextFile::readBytes(
                  QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath(), AlarmCalendar::MaxBytes);
-             const CalendarTransfer::ImportReport report = control().importCalendar(calendar);
-             QStringList ids;
-             for (const int id : report.ids)
-                 ids << QString::number(id);
-             output.out << QCoreApplication::translate("CommandVerbs", "Imported %n alarm(s)%1", nullptr,
-                                                       int(report.ids.size()))
-                               .arg(ids.isEmpty() ? QString() : QStringLiteral(": ") + ids.join(u' '))
-                        << '\n';
-             for (const QString &skipped : report.skipped)
-                 output.out << QCoreApplication::translate("CommandVerbs", "Skipped %1").arg(skipped) << '\n';
+             CalendarTransfer::ImportOptions options;
+             options.withPowerActions = parser.isSet(QStringLiteral("with-power-actions"));
+             const CalendarTransfer::ImportReport report = control().importCalendar(calendar, options);
+             for (const QString &line : importText(report))
+                 output.out << line << '\n';
              output.out.flush();
              return int(Done);
          }});
@@ -374,6 +374,37 @@ QString listText(const QList<QVariantMap> &alarms)
         text += line + u'\n';
     }
     return text;
+}
+
+QStringList importText(const CalendarTransfer::ImportReport &report)
+{
+    const auto idsText = [](const QList<int> &ids) {
+        QStringList texts;
+        for (const int id : ids)
+            texts << QString::number(id);
+        return texts.join(u' ');
+    };
+    QStringList lines;
+    lines << QCoreApplication::translate("CommandVerbs", "Imported %n alarm(s)%1", nullptr, int(report.ids.size()))
+                 .arg(report.ids.isEmpty() ? QString() : QStringLiteral(": ") + idsText(report.ids));
+    if (!report.updated.isEmpty()) {
+        lines << QCoreApplication::translate("CommandVerbs", "Updated %n alarm(s) in place: %1", nullptr,
+                                             int(report.updated.size()))
+                     .arg(idsText(report.updated));
+    }
+    if (!report.unchanged.isEmpty()) {
+        lines << QCoreApplication::translate("CommandVerbs",
+                                             "Left %n alarm(s) as they were, their events unchanged: %1", nullptr,
+                                             int(report.unchanged.size()))
+                     .arg(idsText(report.unchanged));
+    }
+    for (const QString &event : report.skipped)
+        lines << QCoreApplication::translate("CommandVerbs", "Skipped %1").arg(event);
+    if (report.skippedCount > report.skipped.size()) {
+        lines << QCoreApplication::translate("CommandVerbs", "Skipped %n more event(s), not listed here", nullptr,
+                                             int(report.skippedCount - report.skipped.size()));
+    }
+    return lines + report.leftOff + report.cautions;
 }
 
 QString listJson(const QList<QVariantMap> &alarms)

@@ -63,5 +63,10 @@ int run(const QStringList &arguments, const ControlProvider &control, Output &ou
 // or JSON as `list --json` prints it.
 QString listText(const QList<QVariantMap> &alarms);
 QString listJson(const QList<QVariantMap> &alarms);
+// What import prints, one line each, the counts first: "Imported 3 alarm(s):
+// 4 5 6", the alarms updated and left, each skipped event ("Skipped
+// \"Standup\": FREQ=MINUTELY"), how many more were skipped than listed, and
+// what was left out.
+QStringList importText(const CalendarTransfer::ImportReport &report);
 
 } // namespace CommandVerbs

@@ -1,10 +1,13 @@
 #include "alarmcalendar.h"
 
+#include "alarmchoices.h"
+#include "alarmfile.h"
 #include "apperror.h"
 #include "foreignevents.h"
 #include "schedulerules.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QTimeZone>
 #include <QUrl>
 #include <QUuid>
@@ -190,12 +193,7 @@ void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone 
 {
     const AlarmRecord &r = alarm.record;
     icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    // The same alarm gets the same UID at every export, so a calendar that
-    // reads a second export updates its events instead of doubling them.
-    const QByteArray identity = QByteArray::number(alarm.row.slot) + '\n' + alarm.row.fields().join(u'\n').toUtf8();
-    const QUuid uid = QUuid::createUuidV5(QUuid(QStringLiteral("{5b0c1f2e-8d7a-4c39-9a51-3e6f0c2d7b14}")), identity);
-    icalcomponent_add_property(
-        event, icalproperty_new_uid((uid.toString(QUuid::WithoutBraces) + QStringLiteral("@chronelle")).toUtf8()));
+    icalcomponent_add_property(event, icalproperty_new_uid(AlarmCalendar::exportedUid(alarm.row).toUtf8()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
                                           now.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
     const Schedule schedule = scheduleOf(alarm.row, r);
@@ -398,8 +396,25 @@ std::vector<icalcomponent *> eventsOf(icalcomponent *root)
     return events;
 }
 
-// The skipped events are listed up to here; the rest are counted.
-constexpr int kSkippedListed = 50;
+// The event's UID, or empty.
+QString uidOf(icalcomponent *event)
+{
+    const char *uid = icalcomponent_get_uid(event);
+    return QString::fromUtf8(uid ? uid : "").trimmed();
+}
+
+QString powerActionName(int code)
+{
+    // Only an action is ever named: "Do nothing" is what is left.
+    static const char *const names[] = {
+        "",
+        QT_TRANSLATE_NOOP("AlarmCalendar", "Turn monitor off"),
+        QT_TRANSLATE_NOOP("AlarmCalendar", "Hibernate PC"),
+        QT_TRANSLATE_NOOP("AlarmCalendar", "Shut down PC"),
+    };
+    return code > 0 && code < int(std::size(names)) ? QCoreApplication::translate("AlarmCalendar", names[code])
+                                                    : QString::number(code);
+}
 
 icaltimezone *localZone(const QByteArray &zoneId)
 {
@@ -411,6 +426,15 @@ icaltimezone *localZone(const QByteArray &zoneId)
 } // namespace
 
 namespace AlarmCalendar {
+
+QString exportedUid(const CatalogueRow &row)
+{
+    // The same alarm gets the same UID at every export, so a calendar that
+    // reads a second export updates its events instead of doubling them.
+    const QByteArray identity = QByteArray::number(row.slot) + '\n' + row.fields().join(u'\n').toUtf8();
+    const QUuid uid = QUuid::createUuidV5(QUuid(QStringLiteral("{5b0c1f2e-8d7a-4c39-9a51-3e6f0c2d7b14}")), identity);
+    return uid.toString(QUuid::WithoutBraces) + QStringLiteral("@chronelle");
+}
 
 QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now)
 {
@@ -437,7 +461,8 @@ QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArr
     return data;
 }
 
-CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room)
+CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room,
+                            const ImportConsent &consent)
 {
     if (data.size() > MaxBytes) {
         throw AppError(QCoreApplication::translate(
@@ -457,14 +482,12 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
                                                    "This is not an iCalendar file: it could not be read as one."));
 
     CalendarImport result;
-    int withoutRoom = 0;
-    int unlisted = 0;
     const auto skip = [&](const QString &line) {
-        if (result.skipped.size() < kSkippedListed)
+        if (result.skipped.size() < ListedSkips)
             result.skipped << line;
-        else
-            ++unlisted;
+        ++result.skippedCount;
     };
+    QSet<QString> uidsTaken;
     int index = 0;
     const std::vector<icalcomponent *> events = eventsOf(root.get());
     const ForeignEvents foreign(events, zoneId, now);
@@ -474,24 +497,37 @@ CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, co
         const bool ownEvent = own.has(kFrequency);
         try {
             ImportedAlarm alarm = ownEvent ? ownAlarm(event, own) : foreign.alarmOf(event);
-            if (!alarm.note.isEmpty())
-                result.notes << nameOf(event, index) + QStringLiteral(": ") + alarm.note;
-            if (int(result.alarms.size()) >= room)
-                ++withoutRoom;
-            else
-                result.alarms.push_back(std::move(alarm));
+            // What a file brings passes the check of what the user adds.
+            AlarmChoices::checkRecord(alarm.record);
+            alarm.uid = uidOf(event);
+            if (!alarm.uid.isEmpty() && uidsTaken.contains(alarm.uid))
+                throw AppError(QCoreApplication::translate("AlarmCalendar", "the same UID as an earlier event"));
+            // Past the room an alarm is only counted, by its UID: such an import is refused.
+            if (int(result.alarms.size()) >= room) {
+                uidsTaken.insert(alarm.uid);
+                result.uidsBeyondRoom << alarm.uid;
+                continue;
+            }
+            // A kept alarm makes a file the readers take back.
+            AlarmFile::encodeForWriting(alarm.record);
+            uidsTaken.insert(alarm.uid);
+            alarm.eventPowerAction = alarm.record.powerAction;
+            if (alarm.record.powerAction != int(PowerAction::DoNothing) && !consent.powerActions) {
+                alarm.leftOff = QCoreApplication::translate("AlarmCalendar",
+                                                            "Power action of %1 left off: \"%2\" needs your consent "
+                                                            "(import --with-power-actions)")
+                                    .arg(nameOf(event, index), powerActionName(alarm.record.powerAction));
+                alarm.record.powerAction = int(PowerAction::DoNothing);
+            }
+            if (!alarm.note.isEmpty()) {
+                alarm.note = nameOf(event, index) + QStringLiteral(": ") + alarm.note;
+                result.notes << alarm.note;
+            }
+            result.alarms.push_back(std::move(alarm));
         } catch (const AppError &why) {
             skip(nameOf(event, index) + QStringLiteral(": ") + why.message());
         }
     }
-    if (withoutRoom > 0) {
-        skip(QCoreApplication::translate("AlarmCalendar",
-                                         "%n more event(s): no free place, Chronelle holds at most 256 alarms", nullptr,
-                                         withoutRoom));
-    }
-    if (unlisted > 0)
-        result.skipped << QCoreApplication::translate("AlarmCalendar", "and %n more skipped event(s)", nullptr,
-                                                      unlisted);
     return result;
 }
 

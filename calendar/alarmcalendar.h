@@ -20,19 +20,28 @@ struct ExportedAlarm
 };
 
 // One alarm an import made of an event: its caption for the list, the
-// settings of its file and its on/off, skip and pause.
+// settings of its file, its on/off, skip and pause, and the event's UID
+// (empty when it has none). What the import left out of the event is said
+// in `leftOff` ("Power action of \"Wake\" left off: ..."); the power action
+// the event itself asked for is kept in eventPowerAction.
 struct ImportedAlarm
 {
     QString caption;
     AlarmRecord record;
     AlarmState state;
-    // What the user should know of how it rings, though it was taken: an
-    // event from another zone that keeps its local time from now on.
+    // What the user should know of how it rings, though it was taken, after
+    // the event's name: an event from another zone that keeps its local time
+    // from now on.
     QString note;
+    QString uid;
+    QString leftOff;
+    int eventPowerAction = 0;
 };
 
-// What an import found: the alarms it could make, in the calendar's order,
-// and the events it left, each with why ("\"Standup\": FREQ=MINUTELY").
+// What an import found: the alarms it could make, in the calendar's order;
+// the events it left, each with why ("\"Standup\": FREQ=MINUTELY"), the
+// first ListedSkips of them listed and all of them counted; and the alarms
+// made past the room it was given, by their events' UIDs, not kept.
 struct CalendarImport
 {
     std::vector<ImportedAlarm> alarms;
@@ -40,6 +49,16 @@ struct CalendarImport
     // The notes of the alarms taken, each after the event's name
     // ("\"Standup\": keeps its local time 03:00 from now on: ...").
     QStringList notes;
+    int skippedCount = 0;
+    QStringList uidsBeyondRoom;
+};
+
+// What the user allows an import to bring besides alarms.
+struct ImportConsent
+{
+    // Without it an alarm's power action (monitor off, suspend, shut down)
+    // arrives as "Do nothing": a file must not switch this computer off.
+    bool powerActions = false;
 };
 
 // Alarms as iCalendar (RFC 5545), which every calendar program reads: one
@@ -53,18 +72,27 @@ namespace AlarmCalendar {
 
 // A calendar of alarms is small; a file beyond this is refused unread.
 constexpr qint64 MaxBytes = 8 * 1024 * 1024;
+// The skipped events an import lists by name; the rest are counted.
+constexpr int ListedSkips = 200;
 
 // `zoneId` is the local zone's IANA name ("Europe/Berlin"); `now` stamps
 // the events. An alarm whose rule never rings again (a weekly alarm with no
 // day) goes out without a rule, its frequency kept in its own property.
 QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now);
 
-// Reads at most `room` alarms (the free slots); the events past them are
-// skipped and said in one line. Events of other programs that lie wholly in
-// the past are skipped; those taken ring from `now` on exactly when their
-// reminders are due on the clock of `zoneId`, or are skipped with the reason
-// (see ForeignEvents). `now` gives a new alarm its defaults. Throws AppError
-// for data that is not iCalendar or larger than MaxBytes.
-CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room);
+// The UID the export gives the alarm of this row.
+QString exportedUid(const CatalogueRow &row);
+
+// Keeps at most `room` alarms; the UIDs of those past them are counted in
+// uidsBeyondRoom. Events of other programs that lie wholly in the past are
+// skipped; those taken ring from `now` on exactly when their reminders are
+// due on the clock of `zoneId`, or are skipped with the reason (see
+// ForeignEvents). So is every event whose alarm fails the check every alarm
+// passes (AlarmChoices::checkRecord), and a second event of the same UID.
+// A power action comes only with the consent for it. `now` gives a new alarm
+// its defaults. Throws AppError for data that is not iCalendar or larger
+// than MaxBytes.
+CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room,
+                            const ImportConsent &consent = {});
 
 } // namespace AlarmCalendar

@@ -129,9 +129,11 @@ QByteArray AlarmBusClient::exportCalendar()
     return reply.value();
 }
 
-CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar)
+CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar,
+                                                              const CalendarTransfer::ImportOptions &options)
 {
-    const QDBusPendingReply<QList<int>, QStringList> reply = m_proxy->Import(calendar);
+    const QVariantMap asked{{QStringLiteral("withPowerActions"), options.withPowerActions}};
+    const QDBusPendingReply<QVariantMap> reply = m_proxy->ImportWithOptions(calendar, asked);
     await(reply);
-    return {reply.argumentAt<0>(), reply.argumentAt<1>()};
+    return AlarmBusService::reportFromMap(reply.value());
 }

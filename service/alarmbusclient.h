@@ -33,7 +33,8 @@ public:
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
     QByteArray exportCalendar() override;
-    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
+    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar,
+                                                  const CalendarTransfer::ImportOptions &options = {}) override;
 
 private:
     // Waits for the answer while the events of this process go on, so that a

@@ -4,6 +4,7 @@
 #include "apperror.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QMetaType>
@@ -84,6 +85,7 @@ AlarmBusService::AlarmBusService(AlarmEngine &engine, QObject *parent)
 void AlarmBusService::registerTypes()
 {
     qDBusRegisterMetaType<QList<QVariantMap>>();
+    qDBusRegisterMetaType<QList<int>>();
 }
 
 QString AlarmBusService::publish(QDBusConnection bus, const QString &busName)
@@ -185,7 +187,62 @@ QList<int> AlarmBusService::Import(const QByteArray &calendar, QStringList &skip
 {
     return perform<QList<int>>([&]() {
         const CalendarTransfer::ImportReport report = m_control.importCalendar(calendar);
-        skipped = report.skipped;
+        skipped = report.notes();
         return report.ids;
     });
+}
+
+QVariantMap AlarmBusService::ImportWithOptions(const QByteArray &calendar, const QVariantMap &options)
+{
+    return perform<QVariantMap>([&]() {
+        CalendarTransfer::ImportOptions asked;
+        for (auto it = options.cbegin(); it != options.cend(); ++it) {
+            if (it.key() != QStringLiteral("withPowerActions")) {
+                throw AppError(QCoreApplication::translate("AlarmBus", "unknown option '%1' (options: %2)")
+                                   .arg(it.key(), QStringLiteral("withPowerActions")),
+                               AppError::Kind::BadArgument);
+            }
+            if (it.value().metaType().id() != QMetaType::Bool)
+                throw AppError(QCoreApplication::translate("AlarmBus", "option '%1' must be %2")
+                                   .arg(it.key(), QStringLiteral("a boolean")),
+                               AppError::Kind::BadArgument);
+            asked.withPowerActions = it.value().toBool();
+        }
+        return reportToMap(m_control.importCalendar(calendar, asked));
+    });
+}
+
+QVariantMap AlarmBusService::reportToMap(const CalendarTransfer::ImportReport &report)
+{
+    return {{QStringLiteral("added"), QVariant::fromValue(report.ids)},
+            {QStringLiteral("updated"), QVariant::fromValue(report.updated)},
+            {QStringLiteral("unchanged"), QVariant::fromValue(report.unchanged)},
+            {QStringLiteral("skipped"), report.skipped},
+            {QStringLiteral("skippedCount"), report.skippedCount},
+            {QStringLiteral("leftOff"), report.leftOff},
+            {QStringLiteral("cautions"), report.cautions}};
+}
+
+CalendarTransfer::ImportReport AlarmBusService::reportFromMap(const QVariantMap &map)
+{
+    // Over the bus an array arrives still marshalled; in this process, as it went in.
+    const auto ids = [&map](const char *key) {
+        const QVariant value = map.value(QString::fromLatin1(key));
+        return value.canConvert<QDBusArgument>() ? qdbus_cast<QList<int>>(value.value<QDBusArgument>())
+                                                 : value.value<QList<int>>();
+    };
+    const auto texts = [&map](const char *key) {
+        const QVariant value = map.value(QString::fromLatin1(key));
+        return value.canConvert<QDBusArgument>() ? qdbus_cast<QStringList>(value.value<QDBusArgument>())
+                                                 : value.toStringList();
+    };
+    CalendarTransfer::ImportReport report;
+    report.ids = ids("added");
+    report.updated = ids("updated");
+    report.unchanged = ids("unchanged");
+    report.skipped = texts("skipped");
+    report.skippedCount = std::max(int(report.skipped.size()), map.value(QStringLiteral("skippedCount")).toInt());
+    report.leftOff = texts("leftOff");
+    report.cautions = texts("cautions");
+    return report;
 }

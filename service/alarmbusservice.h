@@ -41,6 +41,12 @@ public:
     // copy of its own data folder.
     QString dataFolder() const;
 
+    // An import's report as ImportWithOptions gives it: "added", "updated",
+    // "unchanged" (ai), "skipped" (as), "skippedCount" (i), "leftOff" (as),
+    // "cautions" (as).
+    static QVariantMap reportToMap(const CalendarTransfer::ImportReport &report);
+    static CalendarTransfer::ImportReport reportFromMap(const QVariantMap &map);
+
     // The methods of the interface, called by its adaptor.
     QList<QVariantMap> List();
     QVariantMap Next();
@@ -56,9 +62,13 @@ public:
     void Stop();
     // The alarms as an iCalendar file.
     QByteArray Export();
-    // Adds the alarms of an iCalendar file, all or none; returns their ids,
-    // and in `skipped` the events left, each with why.
+    // Adds the alarms of an iCalendar file, all or none, without their power
+    // actions; returns the new alarms' ids, and in `skipped` the events left,
+    // each with why, and what was left out.
     QList<int> Import(const QByteArray &calendar, QStringList &skipped);
+    // The same with options: "withPowerActions" (b) keeps the events' power
+    // actions. Returns the whole report (see reportToMap()).
+    QVariantMap ImportWithOptions(const QByteArray &calendar, const QVariantMap &options);
 
 signals:
     // Sent on the bus by the adaptor, which relays signals of the same names.

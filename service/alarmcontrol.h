@@ -41,6 +41,8 @@ public:
     virtual void answerRinging(AlarmEngine::RingingAnswer answer) = 0;
     // Every alarm as iCalendar.
     virtual QByteArray exportCalendar() = 0;
-    // Adds the alarms an iCalendar file holds, all or none.
-    virtual CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) = 0;
+    // Adds the alarms an iCalendar file holds, all or none (see
+    // CalendarTransfer::importAlarms); power actions only when the options allow them.
+    virtual CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar,
+                                                          const CalendarTransfer::ImportOptions &options = {}) = 0;
 };

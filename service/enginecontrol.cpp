@@ -157,7 +157,8 @@ QByteArray EngineControl::exportCalendar()
     return CalendarTransfer::exportAlarms(m_engine);
 }
 
-CalendarTransfer::ImportReport EngineControl::importCalendar(const QByteArray &calendar)
+CalendarTransfer::ImportReport EngineControl::importCalendar(const QByteArray &calendar,
+                                                             const CalendarTransfer::ImportOptions &options)
 {
-    return CalendarTransfer::importAlarms(m_engine, calendar);
+    return CalendarTransfer::importAlarms(m_engine, calendar, options);
 }

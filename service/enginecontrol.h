@@ -31,7 +31,8 @@ public:
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
     QByteArray exportCalendar() override;
-    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
+    CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar,
+                                                  const CalendarTransfer::ImportOptions &options = {}) override;
 
     // A wall-clock second (see ScheduleRules) as ISO 8601: the instant it rings, with the true offset.
     static QString isoLocal(const QDateTime &wall);

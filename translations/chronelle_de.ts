@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until „%1“: der Alarm wäre gar nicht pausiert; geben Sie einen Tag nach heute an</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>unbekannte Option „%1“ (Optionen: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,19 +98,25 @@
         <source>cancelled</source>
         <translation>abgesagt</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>%n weiterer Termin: kein freier Platz, Chronelle fasst höchstens 256 Alarme</numerusform>
-            <numerusform>%n weitere Termine: kein freier Platz, Chronelle fasst höchstens 256 Alarme</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Monitor ausschalten</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>und %n weiterer übersprungener Termin</numerusform>
-            <numerusform>und %n weitere übersprungene Termine</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>PC in Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>PC herunterfahren</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>dieselbe UID wie ein früherer Termin</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Energieaktion von %1 weggelassen: „%2“ braucht Ihre Zustimmung (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -295,18 +305,6 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
         <translation>kein vollständiger Pfad</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound „%1“: keine solche Datei</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound „%1“: keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound „%1“: die Datei kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>keines von %1</translation>
     </message>
@@ -321,6 +319,98 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
     <message>
         <source>that moment has passed</source>
         <translation>dieser Zeitpunkt ist vorbei</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 „%2“: keine solche Datei</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 „%2“: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 „%2“: keine reguläre Datei, sondern eine Ansicht des laufenden Systems</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 „%2“: die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>eingebauter Klang</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>Klangminuten</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>Minuten Einblenden</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>Minuten Ausblenden</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>Schlummerminuten</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>Minuten bis Auto-Schlummern</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>Minuten bis Auto-Schließen</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>Energieaktion</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>muss %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>Alarmzeit</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>Schließart</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>genau einer ihrer drei Schalter muss an sein</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>höchstens %1 Dateien werden gespielt</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>Eintrag der Wiedergabeliste</translation>
     </message>
 </context>
 <context>
@@ -529,6 +619,10 @@ Jeder Alarm ist eingeschaltet, und nichts ist übersprungen oder pausiert, bis S
         <source> The file is kept as %1.</source>
         <translation> Die Datei bleibt als %1 erhalten.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>„%1“ gehört nicht hierher</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -578,6 +672,34 @@ Jeder Alarm ist eingeschaltet, und nichts ist übersprungen oder pausiert, bis S
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>%n weiterer übersprungener Termin, nicht aufgeführt</numerusform>
+            <numerusform>%n weitere übersprungene Termine, nicht aufgeführt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>„%1“: derselbe Alarm wie ein früherer Termin (ID %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Nichts wurde importiert: nur %1 des %n Alarms der Datei würde passen (Chronelle fasst höchstens %2 Alarme, %3 sind belegt, und %4 der Alarme der Datei sind schon hier).</numerusform>
+            <numerusform>Nichts wurde importiert: nur %1 der %n Alarme der Datei würden passen (Chronelle fasst höchstens %2 Alarme, %3 sind belegt, und %4 der Alarme der Datei sind schon hier).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Nichts wurde importiert: der %n Alarm wurde weder hinzugefügt noch aktualisiert, und alle Alarme sind wie zuvor. %1</numerusform>
+            <numerusform>Nichts wurde importiert: keiner der %n Alarme wurde hinzugefügt oder aktualisiert, und alle Alarme sind wie zuvor. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -781,10 +903,6 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>schreibt alle Alarme als iCalendar in FILE oder auf die Standardausgabe</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>fügt die Alarme einer iCalendar-Datei hinzu; nennt die übergangenen Termine und den Grund</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -795,6 +913,35 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     <message>
         <source>Skipped %1</source>
         <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>fügt die Alarme einer iCalendar-Datei hinzu, alle oder keinen; ein schon importierter Termin aktualisiert seinen Alarm; nennt die übergangenen Termine und den Grund</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Die Energieaktionen der Termine übernehmen (Monitor aus, Bereitschaft, Herunterfahren); ohne dies werden sie weggelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n Alarm an Ort und Stelle aktualisiert: %1</numerusform>
+            <numerusform>%n Alarme an Ort und Stelle aktualisiert: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n Alarm unverändert gelassen, sein Termin ist gleich geblieben: %1</numerusform>
+            <numerusform>%n Alarme unverändert gelassen, ihre Termine sind gleich geblieben: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>%n weiterer Termin übersprungen, hier nicht aufgeführt</numerusform>
+            <numerusform>%n weitere Termine übersprungen, hier nicht aufgeführt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1853,6 +2000,10 @@ Der Alarmklang wird alle paar Sekunden erneut versucht.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>es ist keine Datei, sondern %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Die neue Datei %1 konnte nicht angelegt werden: %2.</translation>
     </message>
 </context>
 <context>

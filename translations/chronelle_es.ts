@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «%1»: la alarma no quedaría en pausa; indique un día posterior a hoy</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>opción desconocida «%1» (opciones: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,19 +98,25 @@
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>%n evento más: no queda sitio libre, Chronelle admite como máximo 256 alarmas</numerusform>
-            <numerusform>%n eventos más: no queda sitio libre, Chronelle admite como máximo 256 alarmas</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Apagar el monitor</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>y %n evento omitido más</numerusform>
-            <numerusform>y %n eventos omitidos más</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Suspender el PC</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Apagar el PC</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>el mismo UID que un evento anterior</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Acción de energía de %1 omitida: «%2» necesita su consentimiento (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -295,18 +305,6 @@ Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusfo
         <translation>no es una ruta completa</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound «%1»: no existe el archivo</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound «%1»: no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound «%1»: el archivo no se puede leer</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>no es ninguno de %1</translation>
     </message>
@@ -321,6 +319,98 @@ Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusfo
     <message>
         <source>that moment has passed</source>
         <translation>ese momento ya pasó</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 «%2»: no existe el archivo</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 «%2»: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 «%2»: no es un archivo normal sino una vista del sistema en marcha</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 «%2»: no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>sonido integrado</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>minutos de sonido</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>minutos de entrada gradual</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>minutos de salida gradual</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>minutos de repetición</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>minutos hasta la repetición automática</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>volumen</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>minutos hasta el cierre automático</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>acción de energía</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>debe ser de %1 a %2</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>hora de la alarma</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>no es una fecha y hora válidas</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>forma de cierre</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>exactamente uno de sus tres interruptores debe estar activado</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>lista de reproducción</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>se reproducen como mucho %1 archivos</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>entrada de la lista de reproducción</translation>
     </message>
 </context>
 <context>
@@ -529,6 +619,10 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
         <source> The file is kept as %1.</source>
         <translation> El archivo se conserva como %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>«%1» no corresponde aquí</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -578,6 +672,34 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
     <message>
         <source>Could not create the folder %1.</source>
         <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>%n evento omitido más, sin listar</numerusform>
+            <numerusform>%n eventos omitidos más, sin listar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>«%1»: la misma alarma que un evento anterior (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>No se importó nada: solo cabrían %1 de la %n alarma del archivo (Chronelle admite como mucho %2 alarmas, %3 están en uso y %4 de las alarmas del archivo ya están aquí).</numerusform>
+            <numerusform>No se importó nada: solo cabrían %1 de las %n alarmas del archivo (Chronelle admite como mucho %2 alarmas, %3 están en uso y %4 de las alarmas del archivo ya están aquí).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>No se importó nada: la %n alarma no se añadió ni se actualizó, y todas las alarmas siguen como estaban. %1</numerusform>
+            <numerusform>No se importó nada: ninguna de las %n alarmas se añadió ni se actualizó, y todas las alarmas siguen como estaban. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -781,10 +903,6 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>escribe todas las alarmas como iCalendar en FILE o en la salida estándar</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>añade las alarmas de un archivo iCalendar; indica qué eventos dejó y por qué</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -795,6 +913,35 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
     <message>
         <source>Skipped %1</source>
         <translation>Omitido: %1</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>añade las alarmas de un archivo iCalendar, todas o ninguna; un evento ya importado actualiza su alarma; indica qué eventos dejó y por qué</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Conservar las acciones de energía de los eventos (apagar el monitor, suspender, apagar); sin esto se omiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n alarma actualizada en su sitio: %1</numerusform>
+            <numerusform>%n alarmas actualizadas en su sitio: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n alarma dejada como estaba, su evento sin cambios: %1</numerusform>
+            <numerusform>%n alarmas dejadas como estaban, sus eventos sin cambios: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>%n evento más omitido, no listado aquí</numerusform>
+            <numerusform>%n eventos más omitidos, no listados aquí</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1853,6 +2000,10 @@ El sonido de alarma se vuelve a intentar cada pocos segundos.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>no es un archivo, sino %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>No se pudo crear el archivo nuevo %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «&#xa0;%1&#xa0;»&#xa0;: l&apos;alarme ne serait pas du tout en pause&#xa0;; donnez un jour après aujourd&apos;hui</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>option inconnue « %1 » (options : %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,19 +98,25 @@
         <source>cancelled</source>
         <translation>annulé</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>%n autre événement : plus de place libre, Chronelle contient au plus 256 alarmes</numerusform>
-            <numerusform>%n autres événements : plus de place libre, Chronelle contient au plus 256 alarmes</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Éteindre l&apos;écran</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>et %n autre événement ignoré</numerusform>
-            <numerusform>et %n autres événements ignorés</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Mettre le PC en veille</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Éteindre le PC</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>le même UID qu&apos;un événement précédent</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Action d&apos;énergie de %1 laissée de côté : « %2 » demande votre accord (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -295,18 +305,6 @@ Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</nume
         <translation>pas un chemin complet</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound «&#xa0;%1&#xa0;»&#xa0;: fichier introuvable</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound «&#xa0;%1&#xa0;»&#xa0;: pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound «&#xa0;%1&#xa0;»&#xa0;: le fichier ne peut pas être lu</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>pas l&apos;un de %1</translation>
     </message>
@@ -321,6 +319,98 @@ Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</nume
     <message>
         <source>that moment has passed</source>
         <translation>ce moment est passé</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 « %2 » : fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 « %2 » : pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 « %2 » : pas un fichier ordinaire mais une vue du système en marche</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 « %2 » : le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>son intégré</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>minutes de son</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>minutes de fondu d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>minutes de fondu de sortie</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>minutes de répétition</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>minutes avant répétition automatique</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>minutes avant fermeture automatique</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>action d&apos;énergie</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>doit être de %1 à %2</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>heure de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>pas une date et une heure valides</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>mode de fermeture</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>exactement un de ses trois interrupteurs doit être activé</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>liste de lecture</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>%1 fichiers au plus sont joués</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>entrée de la liste de lecture</translation>
     </message>
 </context>
 <context>
@@ -529,6 +619,10 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
         <source> The file is kept as %1.</source>
         <translation> Le fichier est conservé sous %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>« %1 » n&apos;a pas sa place ici</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -578,6 +672,34 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>%n autre événement ignoré, non listé</numerusform>
+            <numerusform>%n autres événements ignorés, non listés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>« %1 » : la même alarme qu&apos;un événement précédent (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Rien n&apos;a été importé : seules %1 des %n alarme du fichier tiendraient (Chronelle garde au plus %2 alarmes, %3 sont utilisées, et %4 des alarmes du fichier sont déjà là).</numerusform>
+            <numerusform>Rien n&apos;a été importé : seules %1 des %n alarmes du fichier tiendraient (Chronelle garde au plus %2 alarmes, %3 sont utilisées, et %4 des alarmes du fichier sont déjà là).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Rien n&apos;a été importé : la %n alarme n&apos;a été ni ajoutée ni mise à jour, et toutes les alarmes sont restées telles quelles. %1</numerusform>
+            <numerusform>Rien n&apos;a été importé : aucune des %n alarmes n&apos;a été ajoutée ou mise à jour, et toutes les alarmes sont restées telles quelles. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -781,10 +903,6 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>écrit toutes les alarmes en iCalendar dans FILE ou sur la sortie standard</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>ajoute les alarmes d&apos;un fichier iCalendar&#xa0;; indique les événements laissés de côté et pourquoi</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -795,6 +913,35 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     <message>
         <source>Skipped %1</source>
         <translation>Ignoré : %1</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>ajoute les alarmes d&apos;un fichier iCalendar, toutes ou aucune ; un événement déjà importé met à jour son alarme ; indique les événements laissés de côté et pourquoi</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Garder les actions d&apos;énergie des événements (écran éteint, veille, arrêt) ; sans cela elles sont laissées de côté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n alarme mise à jour sur place : %1</numerusform>
+            <numerusform>%n alarmes mises à jour sur place : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n alarme laissée telle quelle, son événement inchangé : %1</numerusform>
+            <numerusform>%n alarmes laissées telles quelles, leurs événements inchangés : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>%n autre événement ignoré, non listé ici</numerusform>
+            <numerusform>%n autres événements ignorés, non listés ici</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1853,6 +2000,10 @@ Le son d&apos;alarme est réessayé toutes les quelques secondes.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>ce n&apos;est pas un fichier mais %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Impossible de créer le nouveau fichier %1 : %2.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «%1»: la sveglia non verrebbe messa in pausa affatto; indicare un giorno successivo a oggi</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>opzione sconosciuta «%1» (opzioni: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,19 +98,25 @@
         <source>cancelled</source>
         <translation>annullato</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>%n altro evento: nessun posto libero, Chronelle contiene al massimo 256 sveglie</numerusform>
-            <numerusform>altri %n eventi: nessun posto libero, Chronelle contiene al massimo 256 sveglie</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Spegni il monitor</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>e %n altro evento tralasciato</numerusform>
-            <numerusform>e altri %n eventi tralasciati</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Sospendi il PC</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Spegni il PC</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>lo stesso UID di un evento precedente</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Azione di risparmio energetico di %1 tralasciata: «%2» richiede il tuo consenso (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -295,18 +305,6 @@ Modificare queste sveglie per ridare loro le impostazioni, oppure eliminarle.</n
         <translation>non è un percorso completo</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound «%1»: file inesistente</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound «%1»: non è un file regolare</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound «%1»: impossibile leggere il file</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>non è tra %1</translation>
     </message>
@@ -321,6 +319,98 @@ Modificare queste sveglie per ridare loro le impostazioni, oppure eliminarle.</n
     <message>
         <source>that moment has passed</source>
         <translation>quel momento è già passato</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 «%2»: file inesistente</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 «%2»: non è un file regolare</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 «%2»: non è un file regolare ma una vista del sistema in esecuzione</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 «%2»: il file non può essere letto</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>suono incorporato</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>minuti di suono</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>minuti di dissolvenza in entrata</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>minuti di dissolvenza in uscita</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>minuti di posticipo</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>minuti prima del posticipo automatico</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>minuti prima della chiusura automatica</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>azione di risparmio energetico</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>deve essere da %1 a %2</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>ora della sveglia</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>non è una data e ora valida</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>modo di chiusura</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>esattamente uno dei suoi tre interruttori deve essere attivo</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>playlist</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>vengono riprodotti al massimo %1 file</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>voce della playlist</translation>
     </message>
 </context>
 <context>
@@ -529,6 +619,10 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
         <source> The file is kept as %1.</source>
         <translation> Il file viene conservato come %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>«%1» non va qui</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -578,6 +672,34 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>%n altro evento tralasciato, non elencato</numerusform>
+            <numerusform>altri %n eventi tralasciati, non elencati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>«%1»: la stessa sveglia di un evento precedente (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Non è stato importato nulla: ci starebbero solo %1 della %n sveglia del file (Chronelle ne tiene al massimo %2, %3 sono in uso e %4 delle sveglie del file sono già qui).</numerusform>
+            <numerusform>Non è stato importato nulla: ci starebbero solo %1 delle %n sveglie del file (Chronelle ne tiene al massimo %2, %3 sono in uso e %4 delle sveglie del file sono già qui).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Non è stato importato nulla: la %n sveglia non è stata né aggiunta né aggiornata, e tutte le sveglie sono come prima. %1</numerusform>
+            <numerusform>Non è stato importato nulla: nessuna delle %n sveglie è stata aggiunta o aggiornata, e tutte le sveglie sono come prima. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -761,10 +883,6 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>scrive tutte le sveglie in formato iCalendar in FILE o sullo standard output</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>aggiunge le sveglie di un file iCalendar; indica quali eventi ha tralasciato e perché</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -795,6 +913,35 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>uso: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>aggiunge le sveglie di un file iCalendar, tutte o nessuna; un evento già importato aggiorna la sua sveglia; indica quali eventi ha tralasciato e perché</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Mantiene le azioni di risparmio energetico degli eventi (spegni monitor, sospendi, spegni); senza, vengono tralasciate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n sveglia aggiornata sul posto: %1</numerusform>
+            <numerusform>%n sveglie aggiornate sul posto: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n sveglia lasciata com&apos;era, il suo evento è invariato: %1</numerusform>
+            <numerusform>%n sveglie lasciate com&apos;erano, i loro eventi sono invariati: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>%n altro evento tralasciato, non elencato qui</numerusform>
+            <numerusform>altri %n eventi tralasciati, non elencati qui</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1853,6 +2000,10 @@ Il suono della sveglia viene riprovato a intervalli di pochi secondi.</translati
     <message>
         <source>it is not a file but %1</source>
         <translation>non è un file ma %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Impossibile creare il nuovo file %1: %2.</translation>
     </message>
 </context>
 <context>

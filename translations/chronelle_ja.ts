@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until「%1」: これでは一時停止になりません。明日以降の日を指定してください</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>不明なオプション「%1」(オプション: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,17 +98,25 @@
         <source>cancelled</source>
         <translation>キャンセル済みです</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>ほか %n 件の予定: 空きがありません (Chronelle に登録できるアラームは最大 256 件です)</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>モニターの電源を切る</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>ほか %n 件の予定をスキップしました</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>PC をサスペンド</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>PC をシャットダウン</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>前の予定と同じ UID です</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>%1 の省電力動作を外しました: 「%2」にはあなたの同意が必要です (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -285,18 +297,6 @@ Edit such an alarm to give it its settings again, or delete it.</source>
         <translation>完全なパスではありません</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound「%1」: そのようなファイルはありません</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound「%1」: 通常のファイルではありません</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound「%1」: ファイルを読み込めません</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>%1 のいずれでもありません</translation>
     </message>
@@ -311,6 +311,98 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source>that moment has passed</source>
         <translation>その日時は過ぎています</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1「%2」: そのようなファイルはありません</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1「%2」: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1「%2」: 通常のファイルではなく、動作中のシステムの表示です</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1「%2」: ファイルを読み取れません</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>頻度</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>内蔵サウンド</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>サウンドの分数</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>フェードインの分数</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>フェードアウトの分数</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>スヌーズの分数</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>自動スヌーズまでの分数</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>自動で閉じるまでの分数</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>省電力動作</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>%1 から %2 の範囲である必要があります</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>アラーム時刻</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>有効な日時ではありません</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>閉じ方</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>3 つのスイッチのうちちょうど 1 つがオンである必要があります</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>再生リスト</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>再生されるのは最大 %1 個のファイルです</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>再生リストの項目</translation>
     </message>
 </context>
 <context>
@@ -519,6 +611,10 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
         <source> The file is kept as %1.</source>
         <translation> ファイルは %1 として保存されています。</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>「%1」はここにあるべきものではありません</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -568,6 +664,31 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     <message>
         <source>Could not create the folder %1.</source>
         <translation>フォルダー %1 を作成できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>ほか %n 件の予定をスキップしました (一覧にはありません)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>「%1」: 前の予定と同じアラームです (ID %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>何もインポートしませんでした: ファイルの %n 件のアラームのうち入るのは %1 件だけです (Chronelle のアラームは最大 %2 件で、%3 件が使用中、ファイルのアラームのうち %4 件はすでにあります)。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>何もインポートしませんでした: %n 件のアラームはどれも追加も更新もされず、すべてのアラームは元のままです。%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -771,10 +892,6 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>すべてのアラームを iCalendar 形式で FILE か標準出力に書き出す</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>iCalendar ファイルのアラームを追加し、取り込まなかった予定とその理由を表示</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -784,6 +901,32 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>Skipped %1</source>
         <translation>スキップ: %1</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>iCalendar ファイルのアラームをすべて追加するか何も追加しない。以前インポートした予定はそのアラームを更新する。取り込まなかった予定とその理由を表示</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>予定の省電力動作 (モニターオフ、スリープ、シャットダウン) を残します。指定しないと外されます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n 件のアラームをその場で更新しました: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n 件のアラームをそのままにしました (予定に変更なし): %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>ほか %n 件の予定をスキップしました (ここには表示していません)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1975,10 @@ The alarm sound is tried again every few seconds.</source>
     <message>
         <source>it is not a file but %1</source>
         <translation>ファイルではなく%1です</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>新しいファイル %1 を作成できませんでした: %2。</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until ‘%1’: het alarm zou helemaal niet gepauzeerd worden; geef een dag na vandaag op</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>onbekende optie ‘%1’ (opties: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,19 +98,25 @@
         <source>cancelled</source>
         <translation>geannuleerd</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>nog %n gebeurtenis: geen vrije plaats, Chronelle bewaart hoogstens 256 alarmen</numerusform>
-            <numerusform>nog %n gebeurtenissen: geen vrije plaats, Chronelle bewaart hoogstens 256 alarmen</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Monitor uitzetten</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>en nog %n overgeslagen gebeurtenis</numerusform>
-            <numerusform>en nog %n overgeslagen gebeurtenissen</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Slaapstand</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Computer afsluiten</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>dezelfde UID als een eerdere gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Energieactie van %1 weggelaten: ‘%2’ heeft uw toestemming nodig (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -295,18 +305,6 @@ Bewerk zo&apos;n alarm om het weer instellingen te geven, of verwijder het.</num
         <translation>geen volledig pad</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound ‘%1’: dit bestand bestaat niet</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound ‘%1’: geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound ‘%1’: het bestand kan niet worden gelezen</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>niet een van %1</translation>
     </message>
@@ -321,6 +319,98 @@ Bewerk zo&apos;n alarm om het weer instellingen te geven, of verwijder het.</num
     <message>
         <source>that moment has passed</source>
         <translation>dat tijdstip is al voorbij</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 ‘%2’: bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 ‘%2’: geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 ‘%2’: geen gewoon bestand maar een weergave van het draaiende systeem</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 ‘%2’: het bestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequentie</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>ingebouwd geluid</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>geluidsminuten</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>minuten infaden</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>minuten uitfaden</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>sluimerminuten</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>minuten tot automatisch sluimeren</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>minuten tot automatisch sluiten</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>energieactie</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>moet %1 tot %2 zijn</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>alarmtijd</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>geen geldige datum en tijd</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>manier van sluiten</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>precies één van de drie schakelaars moet aan staan</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>afspeellijst</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>er worden hoogstens %1 bestanden afgespeeld</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>item van de afspeellijst</translation>
     </message>
 </context>
 <context>
@@ -529,6 +619,10 @@ Elk alarm staat aan en niets wordt overgeslagen of gepauzeerd, totdat u dat wijz
         <source> The file is kept as %1.</source>
         <translation> Het bestand is bewaard als %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>‘%1’ hoort hier niet</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -578,6 +672,34 @@ Elk alarm staat aan en niets wordt overgeslagen of gepauzeerd, totdat u dat wijz
     <message>
         <source>Could not create the folder %1.</source>
         <translation>De map %1 kon niet worden aangemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>nog %n overgeslagen gebeurtenis, niet vermeld</numerusform>
+            <numerusform>nog %n overgeslagen gebeurtenissen, niet vermeld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>‘%1’: hetzelfde alarm als een eerdere gebeurtenis (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Niets geïmporteerd: slechts %1 van het %n alarm in het bestand zou passen (Chronelle bewaart hoogstens %2 alarmen, %3 zijn in gebruik en %4 van de alarmen in het bestand zijn er al).</numerusform>
+            <numerusform>Niets geïmporteerd: slechts %1 van de %n alarmen in het bestand zouden passen (Chronelle bewaart hoogstens %2 alarmen, %3 zijn in gebruik en %4 van de alarmen in het bestand zijn er al).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Niets geïmporteerd: het %n alarm is niet toegevoegd of bijgewerkt, en alle alarmen zijn zoals ze waren. %1</numerusform>
+            <numerusform>Niets geïmporteerd: geen van de %n alarmen is toegevoegd of bijgewerkt, en alle alarmen zijn zoals ze waren. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -761,10 +883,6 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>schrijft alle alarmen als iCalendar naar FILE of naar de standaarduitvoer</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>voegt de alarmen uit een iCalendar-bestand toe; meldt welke gebeurtenissen zijn overgeslagen en waarom</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -795,6 +913,35 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>gebruik: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>voegt de alarmen uit een iCalendar-bestand toe, alle of geen; een eerder geïmporteerde gebeurtenis werkt haar alarm bij; meldt welke gebeurtenissen zijn overgeslagen en waarom</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>De energieacties van de gebeurtenissen behouden (monitor uit, slaapstand, afsluiten); zonder deze optie worden ze weggelaten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n alarm ter plaatse bijgewerkt: %1</numerusform>
+            <numerusform>%n alarmen ter plaatse bijgewerkt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n alarm gelaten zoals het was, de gebeurtenis onveranderd: %1</numerusform>
+            <numerusform>%n alarmen gelaten zoals ze waren, de gebeurtenissen onveranderd: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>nog %n gebeurtenis overgeslagen, hier niet vermeld</numerusform>
+            <numerusform>nog %n gebeurtenissen overgeslagen, hier niet vermeld</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1853,6 +2000,10 @@ Het alarmgeluid wordt om de paar seconden opnieuw geprobeerd.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>het is geen bestand maar %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Het nieuwe bestand %1 kon niet worden gemaakt: %2.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until „%1”: alarm w ogóle nie zostałby wstrzymany; należy podać dzień późniejszy niż dzisiejszy</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>nieznana opcja „%1” (opcje: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,21 +98,25 @@
         <source>cancelled</source>
         <translation>odwołane</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>jeszcze %n wydarzenie: brak wolnego miejsca, Chronelle mieści najwyżej 256 alarmów</numerusform>
-            <numerusform>jeszcze %n wydarzenia: brak wolnego miejsca, Chronelle mieści najwyżej 256 alarmów</numerusform>
-            <numerusform>jeszcze %n wydarzeń: brak wolnego miejsca, Chronelle mieści najwyżej 256 alarmów</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Wyłącz monitor</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>jeszcze %n wydarzenie</numerusform>
-            <numerusform>jeszcze %n wydarzenia</numerusform>
-            <numerusform>jeszcze %n wydarzeń</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Uśpij komputer</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Wyłącz komputer</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>ten sam UID co wcześniejsze wydarzenie</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Pominięto akcję zasilania wydarzenia %1: „%2” wymaga Twojej zgody (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -305,18 +313,6 @@ Takie alarmy należy edytować, aby znów nadać im ustawienia, albo je usunąć
         <translation>to nie jest pełna ścieżka</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound „%1”: nie ma takiego pliku</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound „%1”: to nie jest zwykły plik</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound „%1”: nie można odczytać pliku</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>wymagana jedna z wartości: %1</translation>
     </message>
@@ -331,6 +327,98 @@ Takie alarmy należy edytować, aby znów nadać im ustawienia, albo je usunąć
     <message>
         <source>that moment has passed</source>
         <translation>ta chwila już minęła</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 „%2”: nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 „%2”: to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 „%2”: to nie jest zwykły plik, lecz widok działającego systemu</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 „%2”: nie można odczytać pliku</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>częstotliwość</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>wbudowany dźwięk</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>minuty dźwięku</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>minuty narastania</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>minuty wyciszania</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>minuty drzemki</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>minuty do samoczynnej drzemki</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>głośność</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>minuty do samoczynnego zamknięcia</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>akcja zasilania</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>musi mieścić się w zakresie od %1 do %2</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>godzina alarmu</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>to nie jest poprawna data i godzina</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>sposób zamykania</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>dokładnie jeden z trzech przełączników musi być włączony</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>lista odtwarzania</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>odtwarzanych jest najwyżej %1 plików</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>pozycja listy odtwarzania</translation>
     </message>
 </context>
 <context>
@@ -539,6 +627,10 @@ Wszystkie alarmy są włączone i żaden nie jest pominięty ani wstrzymany, dop
         <source> The file is kept as %1.</source>
         <translation> Plik zachowano jako %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>„%1” nie powinno tu być</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -588,6 +680,37 @@ Wszystkie alarmy są włączone i żaden nie jest pominięty ani wstrzymany, dop
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Nie udało się utworzyć folderu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>jeszcze %n pominięte wydarzenie, niewymienione</numerusform>
+            <numerusform>jeszcze %n pominięte wydarzenia, niewymienione</numerusform>
+            <numerusform>jeszcze %n pominiętych wydarzeń, niewymienionych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>„%1”: ten sam alarm co wcześniejsze wydarzenie (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Nic nie zaimportowano: zmieściłoby się tylko %1 z %n alarmu w pliku (Chronelle mieści najwyżej %2 alarmów, %3 jest w użyciu, a %4 alarmów z pliku już tu jest).</numerusform>
+            <numerusform>Nic nie zaimportowano: zmieściłoby się tylko %1 z %n alarmów w pliku (Chronelle mieści najwyżej %2 alarmów, %3 jest w użyciu, a %4 alarmów z pliku już tu jest).</numerusform>
+            <numerusform>Nic nie zaimportowano: zmieściłoby się tylko %1 z %n alarmów w pliku (Chronelle mieści najwyżej %2 alarmów, %3 jest w użyciu, a %4 alarmów z pliku już tu jest).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Nic nie zaimportowano: %n alarm nie został dodany ani zaktualizowany, wszystkie alarmy są jak były. %1</numerusform>
+            <numerusform>Nic nie zaimportowano: żaden z %n alarmów nie został dodany ani zaktualizowany, wszystkie alarmy są jak były. %1</numerusform>
+            <numerusform>Nic nie zaimportowano: żaden z %n alarmów nie został dodany ani zaktualizowany, wszystkie alarmy są jak były. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -771,10 +894,6 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>zapisuje wszystkie alarmy w formacie iCalendar do pliku FILE lub na standardowe wyjście</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>dodaje alarmy z pliku iCalendar; podaje, które wydarzenia pominięto i dlaczego</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -806,6 +925,38 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>użycie: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>dodaje alarmy z pliku iCalendar, wszystkie albo żadnego; wcześniej zaimportowane wydarzenie aktualizuje swój alarm; podaje, które wydarzenia pominięto i dlaczego</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Zachowuje akcje zasilania wydarzeń (wyłączenie monitora, uśpienie, zamknięcie systemu); bez tej opcji są pomijane.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>Zaktualizowano na miejscu %n alarm: %1</numerusform>
+            <numerusform>Zaktualizowano na miejscu %n alarmy: %1</numerusform>
+            <numerusform>Zaktualizowano na miejscu %n alarmów: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>Pozostawiono bez zmian %n alarm, jego wydarzenie się nie zmieniło: %1</numerusform>
+            <numerusform>Pozostawiono bez zmian %n alarmy, ich wydarzenia się nie zmieniły: %1</numerusform>
+            <numerusform>Pozostawiono bez zmian %n alarmów, ich wydarzenia się nie zmieniły: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>Pominięto jeszcze %n wydarzenie, niewymienione tutaj</numerusform>
+            <numerusform>Pominięto jeszcze %n wydarzenia, niewymienione tutaj</numerusform>
+            <numerusform>Pominięto jeszcze %n wydarzeń, niewymienionych tutaj</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1874,6 +2025,10 @@ Dźwięk alarmu będzie ponownie uruchamiany co kilka sekund.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>nie jest plikiem, lecz %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Nie można utworzyć nowego pliku %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until “%1”: o alarme não ficaria pausado; informe um dia depois de hoje</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>opção desconhecida “%1” (opções: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,19 +98,25 @@
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>mais %n evento: sem espaço livre, o Chronelle comporta no máximo 256 alarmes</numerusform>
-            <numerusform>mais %n eventos: sem espaço livre, o Chronelle comporta no máximo 256 alarmes</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Desligar o monitor</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>e mais %n evento ignorado</numerusform>
-            <numerusform>e mais %n eventos ignorados</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Suspender o PC</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Desligar o PC</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>o mesmo UID de um evento anterior</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Ação de energia de %1 deixada de fora: “%2” precisa do seu consentimento (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -295,18 +305,6 @@ Edite cada um desses alarmes para lhe dar configurações novamente, ou exclua-o
         <translation>não é um caminho completo</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound “%1”: arquivo não encontrado</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound “%1”: não é um arquivo comum</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound “%1”: o arquivo não pode ser lido</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>não é nenhum de %1</translation>
     </message>
@@ -321,6 +319,98 @@ Edite cada um desses alarmes para lhe dar configurações novamente, ou exclua-o
     <message>
         <source>that moment has passed</source>
         <translation>esse momento já passou</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 “%2”: arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 “%2”: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 “%2”: não é um arquivo comum, mas uma visão do sistema em execução</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 “%2”: o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequência</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>som embutido</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>minutos de som</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>minutos de aumento gradual</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>minutos de redução gradual</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>minutos de soneca</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>minutos até a soneca automática</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>minutos até o fechamento automático</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>ação de energia</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>deve ser de %1 a %2</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>hora do alarme</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>não é uma data e hora válidas</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>modo de fechamento</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>exatamente um dos três interruptores deve estar ligado</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>lista de reprodução</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>no máximo %1 arquivos são tocados</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>item da lista de reprodução</translation>
     </message>
 </context>
 <context>
@@ -529,6 +619,10 @@ Todos os alarmes estão ligados e nada fica pulado ou pausado até que você alt
         <source> The file is kept as %1.</source>
         <translation> O arquivo foi preservado como %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>“%1” não pertence a este lugar</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -578,6 +672,34 @@ Todos os alarmes estão ligados e nada fica pulado ou pausado até que você alt
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Não foi possível criar a pasta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>mais %n evento ignorado, não listado</numerusform>
+            <numerusform>mais %n eventos ignorados, não listados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>“%1”: o mesmo alarme de um evento anterior (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Nada foi importado: só caberiam %1 do %n alarme do arquivo (o Chronelle guarda no máximo %2 alarmes, %3 estão em uso e %4 dos alarmes do arquivo já estão aqui).</numerusform>
+            <numerusform>Nada foi importado: só caberiam %1 dos %n alarmes do arquivo (o Chronelle guarda no máximo %2 alarmes, %3 estão em uso e %4 dos alarmes do arquivo já estão aqui).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Nada foi importado: o %n alarme não foi adicionado nem atualizado, e todos os alarmes estão como estavam. %1</numerusform>
+            <numerusform>Nada foi importado: nenhum dos %n alarmes foi adicionado ou atualizado, e todos os alarmes estão como estavam. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -761,10 +883,6 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>grava todos os alarmes como iCalendar em FILE ou na saída padrão</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>adiciona os alarmes de um arquivo iCalendar; informa quais eventos deixou de fora e por quê</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -795,6 +913,35 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>uso: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>adiciona os alarmes de um arquivo iCalendar, todos ou nenhum; um evento já importado atualiza seu alarme; informa quais eventos deixou de fora e por quê</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Mantém as ações de energia dos eventos (desligar o monitor, suspender, desligar); sem isso elas ficam de fora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>%n alarme atualizado no lugar: %1</numerusform>
+            <numerusform>%n alarmes atualizados no lugar: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n alarme deixado como estava, seu evento sem mudanças: %1</numerusform>
+            <numerusform>%n alarmes deixados como estavam, seus eventos sem mudanças: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>Mais %n evento ignorado, não listado aqui</numerusform>
+            <numerusform>Mais %n eventos ignorados, não listados aqui</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1853,6 +2000,10 @@ O som do alarme será tentado novamente a cada poucos segundos.</translation>
     <message>
         <source>it is not a file but %1</source>
         <translation>não é um arquivo, mas %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Não foi possível criar o novo arquivo %1: %2.</translation>
     </message>
 </context>
 <context>

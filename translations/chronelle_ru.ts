@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «%1»: будильник вообще не был бы приостановлен; укажите день после сегодняшнего</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>неизвестный параметр «%1» (параметры: %2)</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,21 +98,25 @@
         <source>cancelled</source>
         <translation>отменено</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>ещё %n событие: нет свободного места, Chronelle вмещает не более 256 будильников</numerusform>
-            <numerusform>ещё %n события: нет свободного места, Chronelle вмещает не более 256 будильников</numerusform>
-            <numerusform>ещё %n событий: нет свободного места, Chronelle вмещает не более 256 будильников</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>Выключить экран</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>и ещё %n пропущенное событие</numerusform>
-            <numerusform>и ещё %n пропущенных события</numerusform>
-            <numerusform>и ещё %n пропущенных событий</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>Спящий режим</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>Выключить ПК</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>тот же UID, что у предыдущего события</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>Действие питания события %1 не перенесено: для «%2» нужно ваше согласие (import --with-power-actions)</translation>
     </message>
 </context>
 <context>
@@ -305,18 +313,6 @@ Edit such an alarm to give it its settings again, or delete it.</source>
         <translation>это не полный путь</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound «%1»: нет такого файла</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound «%1»: это не обычный файл</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound «%1»: не удаётся прочитать файл</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>допустимые значения: %1</translation>
     </message>
@@ -331,6 +327,98 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source>that moment has passed</source>
         <translation>этот момент уже прошёл</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1 «%2»: нет такого файла</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1 «%2»: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1 «%2»: это не обычный файл, а представление работающей системы</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1 «%2»: файл не читается</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>частота</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>встроенный звук</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>минуты звука</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>минуты нарастания</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>минуты затухания</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>минуты отсрочки</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>минуты до автоотсрочки</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>громкость</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>минуты до автозакрытия</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>действие питания</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>должно быть от %1 до %2</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>время будильника</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>недопустимые дата и время</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>способ закрытия</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>включён должен быть ровно один из трёх переключателей</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>список воспроизведения</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>воспроизводится не более %1 файлов</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>элемент списка воспроизведения</translation>
     </message>
 </context>
 <context>
@@ -539,6 +627,10 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
         <source> The file is kept as %1.</source>
         <translation> Файл сохранён как %1.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>«%1» здесь не к месту</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -588,6 +680,37 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Не удалось создать папку %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>ещё %n пропущенное событие, не перечислено</numerusform>
+            <numerusform>ещё %n пропущенных события, не перечислены</numerusform>
+            <numerusform>ещё %n пропущенных событий, не перечислены</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>«%1»: тот же будильник, что и у предыдущего события (id %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>Ничего не импортировано: поместился бы только %1 из %n будильника в файле (Chronelle хранит не более %2 будильников, занято %3, и %4 будильников из файла уже здесь).</numerusform>
+            <numerusform>Ничего не импортировано: поместилось бы только %1 из %n будильников в файле (Chronelle хранит не более %2 будильников, занято %3, и %4 будильников из файла уже здесь).</numerusform>
+            <numerusform>Ничего не импортировано: поместилось бы только %1 из %n будильников в файле (Chronelle хранит не более %2 будильников, занято %3, и %4 будильников из файла уже здесь).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>Ничего не импортировано: %n будильник не добавлен и не обновлён, все будильники остались прежними. %1</numerusform>
+            <numerusform>Ничего не импортировано: ни один из %n будильников не добавлен и не обновлён, все будильники остались прежними. %1</numerusform>
+            <numerusform>Ничего не импортировано: ни один из %n будильников не добавлен и не обновлён, все будильники остались прежними. %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -771,10 +894,6 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>записывает все будильники в формате iCalendar в FILE или в стандартный вывод</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>добавляет будильники из файла iCalendar; сообщает, какие события пропущены и почему</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -806,6 +925,38 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>использование: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>добавляет будильники из файла iCalendar, все или ни одного; уже импортированное событие обновляет свой будильник; сообщает, какие события пропущены и почему</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>Сохранить действия питания событий (выключение монитора, спящий режим, выключение); без этого они не переносятся.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>Обновлён на месте %n будильник: %1</numerusform>
+            <numerusform>Обновлены на месте %n будильника: %1</numerusform>
+            <numerusform>Обновлены на месте %n будильников: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>Оставлен как был %n будильник, его событие не изменилось: %1</numerusform>
+            <numerusform>Оставлены как были %n будильника, их события не изменились: %1</numerusform>
+            <numerusform>Оставлены как были %n будильников, их события не изменились: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>Пропущено ещё %n событие, здесь не перечислено</numerusform>
+            <numerusform>Пропущено ещё %n события, здесь не перечислены</numerusform>
+            <numerusform>Пропущено ещё %n событий, здесь не перечислены</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1874,6 +2025,10 @@ The alarm sound is tried again every few seconds.</source>
     <message>
         <source>it is not a file but %1</source>
         <translation>это не файл, а %1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>Не удалось создать новый файл %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until“%1”：这样闹钟根本不会暂停，请指定今天之后的日期</translation>
     </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (options: %2)</source>
+        <translation>未知选项“%1”（可用选项：%2）</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -94,17 +98,25 @@
         <source>cancelled</source>
         <translation>已取消</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more event(s): no free place, Chronelle holds at most 256 alarms</source>
-        <translation>
-            <numerusform>另有 %n 个事件：没有空位，Chronelle 最多容纳 256 个闹钟</numerusform>
-        </translation>
+    <message>
+        <source>Turn monitor off</source>
+        <translation>关闭显示器</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more skipped event(s)</source>
-        <translation>
-            <numerusform>另有 %n 个事件被跳过</numerusform>
-        </translation>
+    <message>
+        <source>Hibernate PC</source>
+        <translation>挂起电脑</translation>
+    </message>
+    <message>
+        <source>Shut down PC</source>
+        <translation>关闭电脑</translation>
+    </message>
+    <message>
+        <source>the same UID as an earlier event</source>
+        <translation>与前一个事件的 UID 相同</translation>
+    </message>
+    <message>
+        <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
+        <translation>已略去 %1 的电源操作：“%2”需要您的同意（import --with-power-actions）</translation>
     </message>
 </context>
 <context>
@@ -285,18 +297,6 @@ Edit such an alarm to give it its settings again, or delete it.</source>
         <translation>不是完整路径</translation>
     </message>
     <message>
-        <source>--sound &apos;%1&apos;: no such file</source>
-        <translation>--sound“%1”：没有该文件</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: not a regular file</source>
-        <translation>--sound“%1”：不是普通文件</translation>
-    </message>
-    <message>
-        <source>--sound &apos;%1&apos;: the file can&apos;t be read</source>
-        <translation>--sound“%1”：无法读取该文件</translation>
-    </message>
-    <message>
         <source>not one of %1</source>
         <translation>不是 %1 之一</translation>
     </message>
@@ -311,6 +311,98 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source>that moment has passed</source>
         <translation>该时刻已过</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: no such file</source>
+        <translation>%1“%2”：没有这个文件</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file</source>
+        <translation>%1“%2”：不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a regular file but a view of the running system</source>
+        <translation>%1“%2”：不是普通文件，而是运行中系统的视图</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the file can&apos;t be read</source>
+        <translation>%1“%2”：无法读取该文件</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>built-in sound</source>
+        <translation>内置声音</translation>
+    </message>
+    <message>
+        <source>sound minutes</source>
+        <translation>声音分钟数</translation>
+    </message>
+    <message>
+        <source>fade-in minutes</source>
+        <translation>渐强分钟数</translation>
+    </message>
+    <message>
+        <source>fade-out minutes</source>
+        <translation>渐弱分钟数</translation>
+    </message>
+    <message>
+        <source>snooze minutes</source>
+        <translation>贪睡分钟数</translation>
+    </message>
+    <message>
+        <source>auto-snooze minutes</source>
+        <translation>自动贪睡前的分钟数</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>auto-close minutes</source>
+        <translation>自动关闭前的分钟数</translation>
+    </message>
+    <message>
+        <source>power action</source>
+        <translation>电源操作</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2</source>
+        <translation>必须在 %1 到 %2 之间</translation>
+    </message>
+    <message>
+        <source>alarm time</source>
+        <translation>闹钟时间</translation>
+    </message>
+    <message>
+        <source>not a valid date and time</source>
+        <translation>不是有效的日期和时间</translation>
+    </message>
+    <message>
+        <source>closing method</source>
+        <translation>关闭方式</translation>
+    </message>
+    <message>
+        <source>exactly one of its three switches must be on</source>
+        <translation>三个开关中必须恰好有一个打开</translation>
+    </message>
+    <message>
+        <source>play list</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>at most %1 files are played</source>
+        <translation>最多播放 %1 个文件</translation>
+    </message>
+    <message>
+        <source>play-list entry</source>
+        <translation>播放列表项</translation>
     </message>
 </context>
 <context>
@@ -519,6 +611,10 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
         <source> The file is kept as %1.</source>
         <translation>该文件已保存为 %1。</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; does not belong here</source>
+        <translation>“%1”不应出现在这里</translation>
+    </message>
 </context>
 <context>
     <name>AudibleGuard</name>
@@ -568,6 +664,31 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     <message>
         <source>Could not create the folder %1.</source>
         <translation>无法创建文件夹 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarTransfer</name>
+    <message numerus="yes">
+        <source>%n more skipped event(s), not listed</source>
+        <translation>
+            <numerusform>另有 %n 个被跳过的事件未列出</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the same alarm as an earlier event (id %2)</source>
+        <translation>“%1”：与前一个事件是同一个闹钟（编号 %2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: only %1 of the %n alarm(s) in the file would fit (Chronelle holds at most %2 alarms, %3 are in use, and %4 of the file&apos;s alarms are already here).</source>
+        <translation>
+            <numerusform>未导入任何内容：文件中的 %n 个闹钟只能放下 %1 个（Chronelle 最多保存 %2 个闹钟，已用 %3 个，文件中有 %4 个闹钟已在这里）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: none of the %n alarm(s) was added or updated, and every alarm is as it was. %1</source>
+        <translation>
+            <numerusform>未导入任何内容：%n 个闹钟都没有添加或更新，所有闹钟保持原样。%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -751,10 +872,6 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <source>writes every alarm as iCalendar to FILE or the standard output</source>
         <translation>将所有闹钟以 iCalendar 格式写入 FILE 或标准输出</translation>
     </message>
-    <message>
-        <source>adds the alarms of an iCalendar file; says which events it left and why</source>
-        <translation>添加 iCalendar 文件中的闹钟，并说明未导入哪些事件及其原因</translation>
-    </message>
     <message numerus="yes">
         <source>Imported %n alarm(s)%1</source>
         <translation>
@@ -784,6 +901,32 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>用法：chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>adds the alarms of an iCalendar file, all or none; an event imported before updates its alarm; says which events it left and why</source>
+        <translation>添加 iCalendar 文件中的闹钟，要么全部添加，要么都不添加；以前导入过的事件会更新其闹钟；并说明未导入哪些事件及其原因</translation>
+    </message>
+    <message>
+        <source>Keep the events&apos; power actions (monitor off, suspend, shut down); without it they are left off.</source>
+        <translation>保留事件的电源操作（关闭显示器、休眠、关机）；不加此选项则略去它们。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n alarm(s) in place: %1</source>
+        <translation>
+            <numerusform>已就地更新 %n 个闹钟：%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left %n alarm(s) as they were, their events unchanged: %1</source>
+        <translation>
+            <numerusform>%n 个闹钟保持原样，其事件未变：%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n more event(s), not listed here</source>
+        <translation>
+            <numerusform>另有 %n 个事件被跳过，此处未列出</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1975,10 @@ The alarm sound is tried again every few seconds.</source>
     <message>
         <source>it is not a file but %1</source>
         <translation>它不是文件，而是%1</translation>
+    </message>
+    <message>
+        <source>Could not make the new file %1: %2.</source>
+        <translation>无法创建新文件 %1：%2。</translation>
     </message>
 </context>
 <context>

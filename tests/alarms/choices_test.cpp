@@ -55,6 +55,10 @@ TEST(AlarmChoices, EveryBadArgumentIsNamedAndRefused)
     brokenName.sounds = {folder + QStringLiteral("/a\nb.mp3")};
     AlarmChoices longMemo = choices("06:30");
     longMemo.memo = QString(70 * 1024, u'x');
+    const QString song = folder + QStringLiteral("/song.mp3");
+    ASSERT_TRUE(writeAll(song, "x"));
+    AlarmChoices tooManySongs = choices("06:30");
+    tooManySongs.sounds = QStringList(AlarmChoices::MaxPlayListEntries + 1, song);
     const struct
     {
         const char *name;
@@ -85,6 +89,7 @@ TEST(AlarmChoices, EveryBadArgumentIsNamedAndRefused)
         {"volume -1", negative, "--volume '-1'"},
         {"relative sound", relative, "--sound 'song.mp3': not a full path"},
         {"line break in a file name", brokenName, "line break"},
+        {"257 songs", tooManySongs, "play list 257: at most 256 files are played"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -94,8 +99,10 @@ TEST(AlarmChoices, EveryBadArgumentIsNamedAndRefused)
         EXPECT_TRUE(error->message().contains(QString::fromUtf8(row.says))) << error->message().toStdString();
     }
 
-    // A sound file that isn't there, or isn't a file, is a failure to read, not a usage error.
-    for (const QString &path : QStringList{folder + QStringLiteral("/missing.mp3"), folder}) {
+    // A sound file that isn't there, or isn't a file (the kernel's /proc
+    // files look like one), is a failure to read, not a usage error.
+    for (const QString &path : QStringList{folder + QStringLiteral("/missing.mp3"), folder,
+                                           QStringLiteral("/proc/self/mem"), QStringLiteral("/dev/zero")}) {
         AlarmChoices c = choices("06:30");
         c.sounds = {path};
         const std::optional<AppError> error = refusal(c);
@@ -142,7 +149,7 @@ TEST(AlarmEngineAddFromRecord, TakesTheLowestFreeSlotInOneChangeAndRefusesTheTwo
     gym.memo = QStringLiteral("Gym");
     const AlarmRecord record = gym.toRecord(kNow);
     EXPECT_EQ(on.engine.addAlarmFromRecord(record), 0);
-    EXPECT_EQ(on.engine.addAlarmFromRecord(record, AlarmState{false, std::nullopt, std::nullopt}), 1);
+    EXPECT_EQ(on.engine.addAlarmFromRecord(record, AlarmState{false, std::nullopt, std::nullopt, std::nullopt}), 1);
     EXPECT_EQ(on.engine.addAlarmFromRecord(record), 2);
     on.engine.deleteAlarm(on.engine.rowOfSlot(1));
     EXPECT_EQ(on.engine.addAlarmFromRecord(record), 1);

@@ -165,16 +165,42 @@ TEST(AlarmStates, KeptInTheirOwnFileAndClearedWithTheirAlarm)
     engine.deleteAlarm(0);
     EXPECT_EQ(readAll(file), QByteArray("0\r\n"));
 
+    // The event an alarm was imported from follows the entries, and only then.
+    AlarmState imported;
+    imported.importedFrom = ImportedFrom{QStringLiteral("abc@example.org"), QStringLiteral("0123456789abcdef")};
+    engine.catalogue().appendRow(catalogueRow("Daily", QTime(7, 0), 2));
+    const int row = engine.rowOfSlot(2);
+    engine.setEnabled(row, false);
+    QMap<int, AlarmState> withImport = engine.states().all();
+    imported.enabled = false;
+    withImport.insert(2, imported);
+    const QByteArray encoded = AlarmStates::encode(withImport);
+    EXPECT_EQ(encoded, QByteArray("1\r\n2\r\nFALSE\r\n\r\n\r\n***Imported from***\r\n1\r\n2\r\nabc@example.org\r\n"
+                                  "0123456789abcdef\r\n"));
+    EXPECT_EQ(AlarmStates::decode(encoded), withImport);
+    // A UID that can't be kept on a line, or is very long, is kept as its digest.
+    EXPECT_EQ(AlarmState::uidKey(QStringLiteral("a\nb")).size(), 71);
+    EXPECT_TRUE(AlarmState::uidKey(QString(201, u'x')).startsWith(QStringLiteral("sha256:")));
+    EXPECT_EQ(AlarmState::uidKey(QString(200, u'x')), QString(200, u'x'));
+    EXPECT_NE(AlarmState::uidKey(AlarmState::uidKey(QString(201, u'x'))), AlarmState::uidKey(QString(201, u'x')));
+
     const std::pair<const char *, QByteArray> broken[] = {
-        {"count", "3\r\n0\r\nTRUE\r\n\r\n\r\n"},       {"slot", "1\r\n256\r\nTRUE\r\n\r\n\r\n"},
-        {"switch", "1\r\n0\r\nyes\r\n\r\n\r\n"},       {"moment", "1\r\n0\r\nTRUE\r\n20271332000000\r\n\r\n"},
+        {"count", "3\r\n0\r\nTRUE\r\n\r\n\r\n"},
+        {"slot", "1\r\n256\r\nTRUE\r\n\r\n\r\n"},
+        {"switch", "1\r\n0\r\nyes\r\n\r\n\r\n"},
+        {"moment", "1\r\n0\r\nTRUE\r\n20271332000000\r\n\r\n"},
         {"day", "1\r\n0\r\nTRUE\r\n\r\n30022027\r\n"},
+        {"marker", "1\r\n0\r\nTRUE\r\n\r\n\r\n***Imported***\r\n1\r\n0\r\nuid\r\nd\r\n"},
+        {"imported count", "1\r\n0\r\nTRUE\r\n\r\n\r\n***Imported from***\r\n2\r\n0\r\nuid\r\nd\r\n"},
+        {"imported slot", "1\r\n0\r\nTRUE\r\n\r\n\r\n***Imported from***\r\n1\r\n1\r\nuid\r\nd\r\n"},
+        {"empty UID", "1\r\n0\r\nTRUE\r\n\r\n\r\n***Imported from***\r\n1\r\n0\r\n\r\nd\r\n"},
+        {"no entries", "0\r\n***Imported from***\r\n1\r\n0\r\nuid\r\nd\r\n"},
     };
     for (const auto &[name, data] : broken) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(writeAll(file, data));
         AlarmStates states;
-        states.setState(3, AlarmState{false, {}, {}});
+        states.setState(3, AlarmState{false, std::nullopt, std::nullopt, std::nullopt});
         EXPECT_THROW(states.read(file), AppError);
         EXPECT_TRUE(states.all().isEmpty()) << "an unreadable file left alarms off";
         EXPECT_EQ(readAll(file + QStringLiteral(".bak")), data);

@@ -14,9 +14,12 @@
 #include "timezone.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -82,29 +85,33 @@ TEST(Calendar, OwnEventsComeBackExactly)
 {
     std::vector<ExportedAlarm> alarms = everyFrequency();
     ExportedAlarm &odd = alarms[3];
+    // Songs are files that are there: what is not passes no import.
+    QTemporaryDir music;
+    const QStringList songs{music.filePath(QStringLiteral("a, b; c\\d.mp3")), music.filePath(QStringLiteral("ü.ogg"))};
+    for (const QString &song : songs)
+        ASSERT_TRUE(writeAll(song, "x"));
     odd.row.caption = QStringLiteral("Gym, then; work \\ «ü» 🎵");
-    odd.record =
-        AlarmRecord{.frequencyCode = int(Frequency::Weekly),
-                    .alarmTime = QTime(6, 45),
-                    .alarmDate = QDate(2026, 10, 21),
-                    .dayFlags = {true, true, false, false, false, true, false},
-                    .playListOn = false,
-                    .playList = {QStringLiteral("/home/me/Music/a, b; c\\d.mp3"), QStringLiteral("relative.ogg")},
-                    .soundOn = true,
-                    .soundNumber = 3,
-                    .soundMinutes = 44,
-                    .fadeInOn = true,
-                    .fadeInMinutes = 7,
-                    .fadeOutOn = true,
-                    .fadeOutMinutes = 59,
-                    .snoozeMinutes = 0,
-                    .autoSnoozeOn = true,
-                    .autoSnoozeMinutes = 3,
-                    .volume = 137,
-                    .closingFlags = {false, true, true},
-                    .autoCloseMinutes = 12,
-                    .powerAction = int(PowerAction::Suspend),
-                    .reminder = QStringLiteral("first\r\nsecond\rstill second\n\n\tfourth")};
+    odd.record = AlarmRecord{.frequencyCode = int(Frequency::Weekly),
+                             .alarmTime = QTime(6, 45),
+                             .alarmDate = QDate(2026, 10, 21),
+                             .dayFlags = {true, true, false, false, false, true, false},
+                             .playListOn = false,
+                             .playList = songs,
+                             .soundOn = true,
+                             .soundNumber = 3,
+                             .soundMinutes = 44,
+                             .fadeInOn = true,
+                             .fadeInMinutes = 7,
+                             .fadeOutOn = true,
+                             .fadeOutMinutes = 59,
+                             .snoozeMinutes = 0,
+                             .autoSnoozeOn = true,
+                             .autoSnoozeMinutes = 3,
+                             .volume = 0,
+                             .closingFlags = {false, false, true},
+                             .autoCloseMinutes = 12,
+                             .powerAction = int(PowerAction::Suspend),
+                             .reminder = QStringLiteral("first\r\nsecond\rstill second\n\n\tfourth")};
     odd.state.enabled = false;
     odd.state.skippedDue = ScheduleRules::wallMoment(QDate(2026, 12, 7), QTime(6, 45));
     alarms[1].state.pausedUntil = QDate(2027, 1, 6);
@@ -112,7 +119,8 @@ TEST(Calendar, OwnEventsComeBackExactly)
     const QByteArray exported = AlarmCalendar::exportAlarms(alarms, kZone, kNow);
     EXPECT_TRUE(exported.startsWith("BEGIN:VCALENDAR\r\n")) << exported.left(40).toStdString();
     EXPECT_EQ(AlarmCalendar::exportAlarms(alarms, kZone, kNow), exported) << "the same alarms export differently";
-    const CalendarImport back = AlarmCalendar::importAlarms(exported, kZone, kNow.addDays(400), 256);
+    const CalendarImport back =
+        AlarmCalendar::importAlarms(exported, kZone, kNow.addDays(400), 256, ImportConsent{.powerActions = true});
     EXPECT_EQ(back.skipped, QStringList());
     ASSERT_EQ(back.alarms.size(), alarms.size());
     for (std::size_t i = 0; i < alarms.size(); ++i) {
@@ -226,16 +234,123 @@ TEST(Calendar, BadOrHugeFilesAreRefusedOrBounded)
     // Broken lines inside a calendar hold no alarm, and no error either.
     EXPECT_EQ(refusal("BEGIN:VCALENDAR\r\n\x01\x02garbage;;;\r\n::\r\nEND:VCALENDAR\r\n"), QString());
 
-    // Ten thousand events: as many alarms as there is room for, the rest counted in one line.
+    // Ten thousand events: as many alarms as there is room for, the UIDs of
+    // the rest kept to be counted; ten thousand skipped ones are all counted
+    // and the first of them listed.
     QByteArray many = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
     for (int i = 0; i < 10000; ++i)
         many += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) +
-                "\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Event\r\nEND:VEVENT\r\n";
+                "\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Event\r\nEND:VEVENT\r\n"
+                "BEGIN:VEVENT\r\nUID:m" +
+                QByteArray::number(i) + "\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=MINUTELY\r\nEND:VEVENT\r\n";
     many += "END:VCALENDAR\r\n";
     const CalendarImport bounded = AlarmCalendar::importAlarms(many, kZone, kNow, 250);
     EXPECT_EQ(bounded.alarms.size(), 250u);
-    EXPECT_EQ(bounded.skipped,
-              QStringList{QStringLiteral("9750 more event(s): no free place, Chronelle holds at most 256 alarms")});
+    EXPECT_EQ(bounded.uidsBeyondRoom.size(), 9750);
+    EXPECT_EQ(bounded.uidsBeyondRoom.constFirst(), QStringLiteral("250"));
+    EXPECT_EQ(bounded.skippedCount, 10000);
+    EXPECT_EQ(bounded.skipped.size(), AlarmCalendar::ListedSkips);
+    EXPECT_EQ(bounded.skipped.constFirst(), QStringLiteral("Event 2: FREQ=MINUTELY"));
+}
+
+// What a file brings passes the check of what the user adds: an own event
+// whose settings the editor could not give is skipped with the setting that
+// fails, and a power action comes only with the user's consent.
+TEST(Calendar, AnEventWithSettingsTheEditorCannotGiveIsSkippedAndPowerNeedsConsent)
+{
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct
+    {
+        const char *name;
+        std::function<void(AlarmRecord &)> change;
+        const char *says; // empty: imported
+    } rows[] = {
+        {"volume 999", [](AlarmRecord &r) { r.volume = 999; }, "volume 999: must be 0 to 100"},
+        {"volume -50", [](AlarmRecord &r) { r.volume = -50; }, "volume -50: must be 0 to 100"},
+        {"volume 100", [](AlarmRecord &r) { r.volume = 100; }, ""},
+        {"power action 99", [](AlarmRecord &r) { r.powerAction = 99; }, "power action 99: must be 0 to 3"},
+        {"sound 9999", [](AlarmRecord &r) { r.soundNumber = 9999; }, "built-in sound 9999: must be 0 to 3"},
+        {"frequency 99", [](AlarmRecord &r) { r.frequencyCode = 99; }, "frequency 99: must be 0 to 5"},
+        {"snooze -1", [](AlarmRecord &r) { r.snoozeMinutes = -1; }, "snooze minutes -1: must be 0 to 59"},
+        {"snooze 2147483647", [](AlarmRecord &r) { r.snoozeMinutes = 2147483647; }, "snooze minutes 2147483647"},
+        {"snooze 59", [](AlarmRecord &r) { r.snoozeMinutes = 59; }, ""},
+        {"two closing methods",
+         [](AlarmRecord &r) {
+             r.closingFlags = {true, true, false};
+         },
+         "closing method"},
+        {"10,000 songs",
+         [&folder](AlarmRecord &r) { r.playList = QStringList(10000, folder.filePath(QStringLiteral("song.mp3"))); },
+         "play list 10000: at most 256 files are played"},
+        {"/dev/zero", [](AlarmRecord &r) { r.playList = {QStringLiteral("/dev/zero")}; }, "not a regular file"},
+        {"/dev/urandom", [](AlarmRecord &r) { r.playList = {QStringLiteral("/dev/urandom")}; }, "not a regular file"},
+        {"/proc/self/mem", [](AlarmRecord &r) { r.playList = {QStringLiteral("/proc/self/mem")}; }, "/proc/self/mem'"},
+        {"a FIFO", [&fifo](AlarmRecord &r) { r.playList = {fifo}; }, "not a regular file"},
+        {"a folder", [&folder](AlarmRecord &r) { r.playList = {folder.path()}; }, "not a regular file"},
+        {"relative", [](AlarmRecord &r) { r.playList = {QStringLiteral("song.mp3")}; }, "not a full path"},
+        {"256 songs",
+         [&folder](AlarmRecord &r) { r.playList = QStringList(256, folder.filePath(QStringLiteral("song.mp3"))); }, ""},
+    };
+    ASSERT_TRUE(writeAll(folder.filePath(QStringLiteral("song.mp3")), "x"));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<ExportedAlarm> alarms{
+            alarmOf(Frequency::Daily, QDate(2026, 12, 8), QTime(6, 30), QStringLiteral("0111110"), 0)};
+        row.change(alarms[0].record);
+        const CalendarImport back =
+            AlarmCalendar::importAlarms(AlarmCalendar::exportAlarms(alarms, kZone, kNow), kZone, kNow, 256);
+        if (*row.says == '\0') {
+            EXPECT_EQ(back.skipped, QStringList());
+            EXPECT_EQ(back.alarms.size(), 1u);
+            continue;
+        }
+        EXPECT_TRUE(back.alarms.empty());
+        ASSERT_EQ(back.skipped.size(), 1);
+        EXPECT_TRUE(back.skipped[0].startsWith(QStringLiteral("\"Alarm 0\": "))) << back.skipped[0].toStdString();
+        EXPECT_TRUE(back.skipped[0].contains(QString::fromUtf8(row.says))) << back.skipped[0].toStdString();
+    }
+
+    // Shut down after the alarm: left off and said, unless the user agreed.
+    std::vector<ExportedAlarm> alarms{
+        alarmOf(Frequency::Daily, QDate(2026, 12, 8), QTime(6, 30), QStringLiteral("0111110"), 0),
+        alarmOf(Frequency::Daily, QDate(2026, 12, 8), QTime(7, 30), QStringLiteral("0111110"), 1)};
+    alarms[0].record.powerAction = int(PowerAction::PowerOff);
+    alarms[1].record.powerAction = int(PowerAction::MonitorOff);
+    const QByteArray calendar = AlarmCalendar::exportAlarms(alarms, kZone, kNow);
+    const CalendarImport unasked = AlarmCalendar::importAlarms(calendar, kZone, kNow, 256);
+    ASSERT_EQ(unasked.alarms.size(), 2u);
+    EXPECT_EQ(unasked.alarms[0].record.powerAction, int(PowerAction::DoNothing));
+    EXPECT_EQ(unasked.alarms[1].record.powerAction, int(PowerAction::DoNothing));
+    EXPECT_EQ(unasked.alarms[0].eventPowerAction, int(PowerAction::PowerOff));
+    EXPECT_EQ(unasked.alarms[0].leftOff, QStringLiteral("Power action of \"Alarm 0\" left off: \"Shut down PC\" "
+                                                        "needs your consent (import --with-power-actions)"));
+    EXPECT_EQ(unasked.alarms[1].leftOff, QStringLiteral("Power action of \"Alarm 1\" left off: \"Turn monitor off\" "
+                                                        "needs your consent (import --with-power-actions)"));
+    const CalendarImport asked = AlarmCalendar::importAlarms(calendar, kZone, kNow, 256, ImportConsent{true});
+    ASSERT_EQ(asked.alarms.size(), 2u);
+    EXPECT_EQ(asked.alarms[0].record.powerAction, int(PowerAction::PowerOff));
+    EXPECT_EQ(asked.alarms[0].leftOff, QString());
+}
+
+// Every alarm carries its event's UID; a second event of the same UID is
+// the same event, and is skipped.
+TEST(Calendar, AnEventsUidComesWithItsAlarmAndASecondOneIsSkipped)
+{
+    const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
+                                "BEGIN:VEVENT\r\nUID: abc@example.org \r\nDTSTART:20270101T080000\r\n"
+                                "RRULE:FREQ=DAILY\r\nSUMMARY:First\r\nEND:VEVENT\r\n"
+                                "BEGIN:VEVENT\r\nDTSTART:20270101T090000\r\nRRULE:FREQ=DAILY\r\nSUMMARY:No "
+                                "UID\r\nEND:VEVENT\r\n"
+                                "BEGIN:VEVENT\r\nUID:abc@example.org\r\nDTSTART:20270101T100000\r\n"
+                                "RRULE:FREQ=DAILY\r\nSUMMARY:Again\r\nEND:VEVENT\r\n"
+                                "END:VCALENDAR\r\n";
+    const CalendarImport result = AlarmCalendar::importAlarms(calendar, kZone, kNow, 256);
+    ASSERT_EQ(result.alarms.size(), 2u);
+    EXPECT_EQ(result.alarms[0].uid, QStringLiteral("abc@example.org"));
+    EXPECT_EQ(result.alarms[1].uid, QString());
+    EXPECT_EQ(result.skipped, QStringList{QStringLiteral("\"Again\": the same UID as an earlier event")});
 }
 
 // A calendar laid out as KAlarm keeps its alarms (written by hand after

@@ -5,6 +5,7 @@
 
 #include "alarmbusclient.h"
 #include "alarmbusservice.h"
+#include "alarmfile.h"
 #include "apperror.h"
 #include "enginetestsupport.h"
 #include "platformtestsupport.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -141,7 +143,7 @@ TEST_F(BusService, ServesWhatTheRepositorysInterfaceFileDescribes)
     QFile file(QStringLiteral(CHRONELLE_INTERFACE_XML));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList described = membersOf(QString::fromUtf8(file.readAll()));
-    EXPECT_EQ(described.size(), 17);
+    EXPECT_EQ(described.size(), 18);
     EXPECT_EQ(membersOf(reply.arguments().constFirst().toString()), described);
 }
 
@@ -202,6 +204,16 @@ TEST_F(BusService, GarbageGetsAReadableErrorAndChangesNothing)
          {QByteArray("1\r\nWake up\r\n")},
          AlarmBusService::kFailedError,
          "not an iCalendar file"},
+        {"import with an unknown option",
+         QStringLiteral("ImportWithOptions"),
+         {QByteArray("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n"), QVariantMap{{QStringLiteral("power"), true}}},
+         invalid,
+         "unknown option 'power'"},
+        {"import with an option of the wrong type",
+         QStringLiteral("ImportWithOptions"),
+         {QByteArray("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n"), QVariantMap{{QStringLiteral("withPowerActions"), 1}}},
+         invalid,
+         "must be a boolean"},
         {"id as text", QStringLiteral("Remove"), {QStringLiteral("0")}, QString(), ""},
         {"missing argument", QStringLiteral("Add"), {QStringLiteral("06:30")}, QString(), ""},
         {"no such method", QStringLiteral("Format"), {}, QString(), ""},
@@ -267,6 +279,51 @@ TEST_F(BusService, TheClientReachesItAndTwoAddsAtOnceGetTwoIds)
     EXPECT_EQ(m_on.engine.catalogue().size(), 2);
 }
 
+// The first Import never brings a power action and says so among the
+// events' notes; ImportWithOptions brings it when asked, and its report
+// reaches the client whole.
+TEST_F(BusService, AnImportBringsAPowerActionOnlyWhenAsked)
+{
+    EngineOn<> from(m_on.clock.now());
+    EngineControl source(from.engine);
+    AlarmChoices wake;
+    wake.time = QStringLiteral("06:30");
+    wake.frequency = QStringLiteral("daily");
+    wake.memo = QStringLiteral("Wake");
+    source.add(wake);
+    AlarmRecord record;
+    AlarmFile::read(from.path(QStringLiteral("0.ini")), AlarmFile::ReadMode::Editing, record);
+    record.powerAction = int(PowerAction::Suspend);
+    AlarmFile::write(from.path(QStringLiteral("0.ini")), record);
+    const QByteArray calendar = source.exportCalendar();
+    const auto powerActionOf = [this](int slot) {
+        AlarmRecord imported;
+        AlarmFile::read(m_on.path(QStringLiteral("%1.ini").arg(slot)), AlarmFile::ReadMode::Editing, imported);
+        return imported.powerAction;
+    };
+
+    const QDBusMessage plain = call(QStringLiteral("Import"), {calendar});
+    ASSERT_EQ(plain.type(), QDBusMessage::ReplyMessage) << plain.errorMessage().toStdString();
+    EXPECT_EQ(qdbus_cast<QList<int>>(plain.arguments().value(0)), QList<int>{0});
+    EXPECT_EQ(qdbus_cast<QStringList>(plain.arguments().value(1)),
+              QStringList{QStringLiteral("Power action of \"Wake\" left off: \"Hibernate PC\" needs your consent "
+                                         "(import --with-power-actions)")});
+    EXPECT_EQ(powerActionOf(0), int(PowerAction::DoNothing));
+
+    EngineControl(m_on.engine).remove(0);
+    AlarmBusClient client(*m_clientBus, m_busName);
+    const CalendarTransfer::ImportReport asked = client.importCalendar(calendar, {true});
+    EXPECT_EQ(asked.ids, QList<int>{0});
+    EXPECT_EQ(asked.leftOff, QStringList());
+    EXPECT_EQ(powerActionOf(0), int(PowerAction::Suspend));
+    const CalendarTransfer::ImportReport again = client.importCalendar(calendar);
+    EXPECT_EQ(again.ids, QList<int>());
+    EXPECT_EQ(again.unchanged, QList<int>{0});
+    const CalendarTransfer::ImportReport here = EngineControl(m_on.engine).importCalendar(calendar);
+    EXPECT_EQ(std::tie(again.ids, again.updated, again.unchanged, again.skipped, again.skippedCount, again.leftOff),
+              std::tie(here.ids, here.updated, here.unchanged, here.skipped, here.skippedCount, here.leftOff));
+}
+
 TEST_F(BusService, TellsOfARingingAndOfItsAnswers)
 {
     SignalCounter counter;
@@ -296,8 +353,9 @@ TEST_F(BusService, TellsOfARingingAndOfItsAnswers)
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0], (QVariantList{0, QStringLiteral("Tea")}));
     EXPECT_TRUE(QTest::qWaitFor([&counter]() { return counter.answers.size() >= 3; }, 5000));
-    EXPECT_EQ(counter.answers, (QList<QPair<int, QString>>{
-                                   {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
+    EXPECT_EQ(counter.answers,
+              (QList<QPair<int, QString>>{
+                  {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
     // Nothing rings: a snooze said then is nobody's.
     m_on.engine.noteRingingSnoozed();
     QTest::qWait(200);

@@ -167,3 +167,49 @@ TEST(CommandVerbs, TheNightsTheClockChangesShowTheInstantThatRings)
         EXPECT_TRUE(line.match(calendar).hasMatch()) << start << "\n" << calendar.toStdString();
     }
 }
+
+// import: the report's counts first, each skipped event, what was left off;
+// the power actions only with --with-power-actions; a file that does not
+// fit imports nothing and exits 1, its first line saying how many would fit.
+TEST(CommandVerbs, ImportSaysWhatItDidCountsFirst)
+{
+    EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("events.ics"));
+    QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
+                          "BEGIN:VEVENT\r\nUID:1\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\n"
+                          "SUMMARY:Daily\r\nEND:VEVENT\r\n";
+    for (int i = 0; i < 3; ++i)
+        calendar += "BEGIN:VEVENT\r\nUID:m" + QByteArray::number(i) +
+                    "\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=MINUTELY\r\nSUMMARY:Often\r\nEND:VEVENT\r\n";
+    ASSERT_TRUE(writeAll(file, calendar + "END:VCALENDAR\r\n"));
+    const QStringList import{QStringLiteral("import"), file};
+
+    const VerbRun first = run(on.engine, import);
+    EXPECT_EQ(first.code, CommandVerbs::Done) << first.err.toStdString();
+    EXPECT_EQ(first.out, QStringLiteral("Imported 1 alarm(s): 0\n"
+                                        "Skipped \"Often\": FREQ=MINUTELY\n"
+                                        "Skipped \"Often\": FREQ=MINUTELY\n"
+                                        "Skipped \"Often\": FREQ=MINUTELY\n"));
+    const VerbRun again = run(on.engine, import + QStringList{QStringLiteral("--with-power-actions")});
+    EXPECT_EQ(again.code, CommandVerbs::Done) << again.err.toStdString();
+    EXPECT_TRUE(again.out.startsWith(QStringLiteral("Imported 0 alarm(s)\nLeft 1 alarm(s) as they were")))
+        << again.out.toStdString();
+    EXPECT_EQ(on.engine.catalogue().size(), 1);
+
+    QList<AlarmEngine::NewAlarm> filler(255, {AlarmRecord::newAlarm(on.clock.now()), {}, QStringLiteral("Filler")});
+    on.engine.addAlarmsFromRecords(filler);
+    calendar.replace("UID:1\r\n", "UID:2\r\n");
+    calendar.replace("UID:m0\r\n", "UID:3\r\n");
+    calendar.replace("FREQ=MINUTELY\r\nSUMMARY:Often\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:m1",
+                     "FREQ=DAILY\r\nSUMMARY:More\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:m1");
+    ASSERT_TRUE(writeAll(file, calendar + "END:VCALENDAR\r\n"));
+    const VerbRun full = run(on.engine, import);
+    EXPECT_EQ(full.code, CommandVerbs::Failed);
+    EXPECT_TRUE(full.out.isEmpty()) << full.out.toStdString();
+    EXPECT_TRUE(full.err.startsWith(QStringLiteral("chronelle: Nothing was imported: only 0 of the 2 alarm(s) in the "
+                                                   "file would fit")))
+        << full.err.toStdString();
+    EXPECT_TRUE(full.err.contains(QStringLiteral("\n\"Often\": FREQ=MINUTELY\n"))) << full.err.toStdString();
+    EXPECT_EQ(on.engine.catalogue().size(), 256);
+}

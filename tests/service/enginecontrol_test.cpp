@@ -5,6 +5,7 @@
 #include "apperror.h"
 #include "enginecontrol.h"
 #include "enginetestsupport.h"
+#include "savefaults.h"
 #include "testfiles.h"
 #include "timezone.h"
 
@@ -205,7 +206,16 @@ TEST(EngineControl, AnExportImportedOnAFreshFolderGivesTheSameAlarms)
             << file.toStdString();
     }
     EXPECT_EQ(readAll(to.path(QStringLiteral("al.ini"))), readAll(from.path(QStringLiteral("al.ini"))));
-    EXPECT_EQ(readAll(to.path(QStringLiteral("alstate.ini"))), readAll(from.path(QStringLiteral("alstate.ini"))));
+    // The same switches, skips and pauses; each alarm also remembers the
+    // event it came from, so that importing the file again adds nothing.
+    QMap<int, AlarmState> imported = AlarmStates::decode(readAll(to.path(QStringLiteral("alstate.ini"))));
+    EXPECT_EQ(imported.size(), 6);
+    for (AlarmState &state : imported) {
+        EXPECT_TRUE(state.importedFrom.has_value());
+        state.importedFrom.reset();
+    }
+    imported.removeIf([](const auto &entry) { return entry.value().isDefault(); });
+    EXPECT_EQ(imported, AlarmStates::decode(readAll(from.path(QStringLiteral("alstate.ini")))));
 }
 
 // An import is one change: when one of its alarms can't be written, none is.
@@ -225,4 +235,140 @@ TEST(EngineControl, AnImportThatCannotBeWrittenWholeChangesNothing)
     QList<AlarmEngine::NewAlarm> many(AlarmCatalogue::SlotCount + 1, {fits, {}, {}});
     EXPECT_THROW(on.engine.addAlarmsFromRecords(many), AppError);
     EXPECT_EQ(on.engine.catalogue().size(), 0);
+}
+
+namespace {
+
+// A calendar of another program: daily events at 06:00, 06:01, ... with
+// UIDs "event-N@example.org", and the one changed as `changedAt` says.
+QByteArray foreignCalendar(int events, int changed = -1, const char *changedTime = "T070000")
+{
+    QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n";
+    for (int i = 0; i < events; ++i) {
+        const QByteArray time =
+            i == changed ? QByteArray(changedTime) : "T06" + QByteArray::number(i % 60).rightJustified(2, '0') + "00";
+        calendar += "BEGIN:VEVENT\r\nUID:event-" + QByteArray::number(i) + "@example.org\r\nDTSTAMP:2026120" +
+                    QByteArray::number(i % 9 + 1) + "T000000Z\r\nDTSTART:20270101" + time +
+                    "\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Event " + QByteArray::number(i) + "\r\nEND:VEVENT\r\n";
+    }
+    return calendar + "END:VCALENDAR\r\n";
+}
+
+QString importRefusal(EngineControl &control, const QByteArray &calendar)
+{
+    try {
+        control.importCalendar(calendar);
+    } catch (const AppError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace
+
+// The same file imported twice adds nothing; an event changed since updates
+// its alarm in place (same id, same place, off if the user switched it off);
+// an alarm the user changed is left while its event is not; and the
+// program's own export, imported where it came from, adds nothing either.
+TEST(EngineControl, ImportingAgainUpdatesOrLeavesInsteadOfAdding)
+{
+    ScopedTimeZone berlin("Europe/Berlin");
+    EngineOn<> on(kMonday);
+    EngineControl control(on.engine);
+    control.add(choices("05:00", "daily", "", "Mine"));
+    CalendarTransfer::ImportReport first = control.importCalendar(foreignCalendar(82));
+    EXPECT_EQ(first.ids.size(), 82);
+    EXPECT_EQ(first.ids.constFirst(), 1);
+    ASSERT_EQ(on.engine.catalogue().size(), 83);
+    const QMap<QString, QByteArray> afterFirst = filesIn(on.dir.path());
+
+    const CalendarTransfer::ImportReport again = control.importCalendar(foreignCalendar(82));
+    EXPECT_EQ(again.ids, QList<int>());
+    EXPECT_EQ(again.updated, QList<int>());
+    EXPECT_EQ(again.unchanged.size(), 82);
+    EXPECT_EQ(on.engine.catalogue().size(), 83);
+    EXPECT_EQ(filesIn(on.dir.path()), afterFirst);
+
+    // Event 5 moves to 07:00; the user has switched its alarm (id 6) off and
+    // changed the time of event 7's alarm (id 8) by hand.
+    control.setEnabled(6, false);
+    const int rowOfEvent7 = on.engine.rowOfSlot(8);
+    AlarmRecord edited;
+    AlarmFile::read(on.path(QStringLiteral("8.ini")), AlarmFile::ReadMode::Editing, edited);
+    edited.alarmTime = QTime(9, 9);
+    on.engine.addAlarmsFromRecords({}, {{8, {edited, on.engine.states().state(8), QStringLiteral("Event 7")}}});
+    EXPECT_EQ(on.engine.rowOfSlot(8), rowOfEvent7);
+    const CalendarTransfer::ImportReport moved = control.importCalendar(foreignCalendar(82, 5));
+    EXPECT_EQ(moved.ids, QList<int>());
+    EXPECT_EQ(moved.updated, QList<int>{6});
+    EXPECT_EQ(moved.unchanged.size(), 81);
+    EXPECT_EQ(on.engine.rowOfSlot(6), 6);
+    const QVariantMap event5 = control.list().at(6);
+    EXPECT_EQ(event5.value(QStringLiteral("id")).toInt(), 6);
+    EXPECT_EQ(event5.value(QStringLiteral("time")).toString(), QStringLiteral("07:00:00"));
+    EXPECT_FALSE(event5.value(QStringLiteral("enabled")).toBool())
+        << "an update switched on what the user switched off";
+    EXPECT_EQ(control.list().at(rowOfEvent7).value(QStringLiteral("time")).toString(), QStringLiteral("09:09:00"));
+
+    // The program's own export, imported where it came from.
+    const QMap<QString, QByteArray> beforeOwn = filesIn(on.dir.path());
+    const CalendarTransfer::ImportReport own = control.importCalendar(control.exportCalendar());
+    EXPECT_EQ(own.ids, QList<int>());
+    EXPECT_EQ(own.updated, QList<int>());
+    EXPECT_EQ(own.unchanged.size(), 83);
+    EXPECT_EQ(filesIn(on.dir.path()), beforeOwn);
+}
+
+// All or none: when the new alarms don't all fit, nothing is imported and
+// the first line says how many would and how many the file holds, whatever
+// its updates; a disk that does not take them says plainly that nothing was
+// imported and why, naming no file as "left as it was" that never was.
+TEST(EngineControl, AnImportThatDoesNotFitOrIsNotTakenImportsNothingAndSaysSo)
+{
+    EngineOn<> on(kMonday);
+    EngineControl control(on.engine);
+    control.importCalendar(foreignCalendar(20));
+    QList<AlarmEngine::NewAlarm> filler(230, {AlarmRecord::newAlarm(kMonday), {}, QStringLiteral("Filler")});
+    on.engine.addAlarmsFromRecords(filler);
+    const QMap<QString, QByteArray> before = filesIn(on.dir.path());
+    const struct
+    {
+        const char *name;
+        int events;
+        const char *says; // empty: imported
+    } rows[] = {
+        {"20 known and 7 new for 6 places", 27,
+         "Nothing was imported: only 26 of the 27 alarm(s) in the file would fit (Chronelle holds at most 256 alarms, "
+         "250 are in use, and 20 of the file's alarms are already here)."},
+        {"far past the 256th", 600, "Nothing was imported: only 26 of the 600 alarm(s) in the file would fit"},
+        {"20 known and 6 new", 26, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString refusal = importRefusal(control, foreignCalendar(row.events));
+        if (*row.says == '\0') {
+            EXPECT_EQ(refusal, QString());
+            EXPECT_EQ(on.engine.catalogue().size(), 256);
+            continue;
+        }
+        EXPECT_TRUE(refusal.startsWith(QString::fromUtf8(row.says))) << refusal.toStdString();
+        EXPECT_EQ(filesIn(on.dir.path()), before);
+    }
+
+    EngineOn<> full(kMonday);
+    EngineControl fullControl(full.engine);
+    const QMap<QString, QByteArray> empty = filesIn(full.dir.path());
+    {
+        SaveFaults::HookGuard noSpace([](const char *call, const QString &path) {
+            return QByteArray(call) == "write" && path.contains(QStringLiteral("144.ini")) ? ENOSPC : 0;
+        });
+        const QString refusal = importRefusal(fullControl, foreignCalendar(200));
+        EXPECT_TRUE(refusal.startsWith(QStringLiteral("Nothing was imported: none of the 200 alarm(s) was added or "
+                                                      "updated, and every alarm is as it was.")))
+            << refusal.toStdString();
+        EXPECT_TRUE(refusal.contains(QStringLiteral("No space left on device"))) << refusal.toStdString();
+        EXPECT_FALSE(refusal.contains(QStringLiteral("left as it was"))) << refusal.toStdString();
+    }
+    EXPECT_EQ(filesIn(full.dir.path()), empty);
+    EXPECT_EQ(full.engine.catalogue().size(), 0);
 }

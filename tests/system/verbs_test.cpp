@@ -4,6 +4,7 @@
 // and snooze and stop answer the alarm that rings.
 
 #include "alarmfile.h"
+#include "alarmstates.h"
 #include "platformtestsupport.h"
 #include "programrunner.h"
 #include "qtprint.h"
@@ -305,7 +306,22 @@ TEST_F(Verbs, AnExportOfTheRunningProgramImportsIntoAFreshFolder)
     ASSERT_TRUE(importer.waitForFinished(60000));
     EXPECT_EQ(importer.exitCode(), 0) << importer.readAllStandardError().toStdString();
     EXPECT_EQ(importer.readAllStandardOutput(), "Imported 2 alarm(s): 0 1\n");
-    for (const char *name : {"0.ini", "1.ini", "alstate.ini"})
+    for (const char *name : {"0.ini", "1.ini"})
         EXPECT_EQ(fresh.readFile(QString::fromLatin1(name)), m_folder.readFile(QString::fromLatin1(name))) << name;
+    // The same switches, skips and pauses; each imported alarm also remembers its event.
+    QMap<int, AlarmState> states = AlarmStates::decode(fresh.readFile(QStringLiteral("alstate.ini")));
+    for (AlarmState &state : states) {
+        EXPECT_TRUE(state.importedFrom.has_value());
+        state.importedFrom.reset();
+    }
+    states.removeIf([](const auto &entry) { return entry.value().isDefault(); });
+    EXPECT_EQ(states, AlarmStates::decode(m_folder.readFile(QStringLiteral("alstate.ini"))));
+
+    // The same file again adds nothing.
+    importer.start(fresh.filePath(QStringLiteral("chronelle")), {QStringLiteral("import"), calendar});
+    ASSERT_TRUE(importer.waitForFinished(60000));
+    EXPECT_EQ(importer.exitCode(), 0) << importer.readAllStandardError().toStdString();
+    EXPECT_EQ(importer.readAllStandardOutput(),
+              "Imported 0 alarm(s)\nLeft 2 alarm(s) as they were, their events unchanged: 0 1\n");
     EXPECT_EQ(program->state(), QProcess::Running);
 }
