@@ -18,10 +18,18 @@ struct ImportReport
     QStringList skipped;
 };
 
-// Every alarm in the list's order, its time in the system's zone. Throws
-// AppError naming an alarm file that can't be read: nothing is exported then,
-// rather than an alarm that is not what rings.
-QByteArray exportAlarms(const AlarmEngine &engine);
+// What an export wrote, and the alarms it left out, each named with why
+// ("\"Gym\": /data/3.ini: ...").
+struct ExportReport
+{
+    QByteArray calendar;
+    QStringList left;
+};
+
+// Every alarm in the list's order, its time in the system's zone. An alarm
+// whose file can't be read is left out and named, rather than exported as
+// something that is not what rings; the others go out all the same.
+ExportReport exportAlarms(const AlarmEngine &engine);
 
 // Adds what the calendar holds, as many as there are free slots, in one
 // change: all of them or, on a failure (AppError), none.

@@ -12,8 +12,10 @@
 
 namespace {
 
-// A verb never waits longer than this for the program.
-constexpr int kCallTimeoutMs = 15000;
+// An import is read while the program goes on ringing, and an alarm that
+// rings meanwhile holds its end back: a verb that gave up sooner would call
+// failed an import that was done.
+constexpr int kImportTimeoutMs = 30 * 60 * 1000;
 
 QVariantMap mapFrom(const QVariant &value)
 {
@@ -40,18 +42,18 @@ QString AlarmBusClient::servedDataFolder() const
         QDBusMessage::createMethodCall(m_busName, AlarmBusService::kObjectPath,
                                        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     message << AlarmBusService::kInterface << QStringLiteral("DataFolder");
-    const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, kCallTimeoutMs);
+    const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, CallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
     return reply.arguments().constFirst().value<QDBusVariant>().variant().toString();
 }
 
-QDBusMessage AlarmBusClient::call(const QString &method, const QVariantList &arguments) const
+QDBusMessage AlarmBusClient::call(const QString &method, const QVariantList &arguments, int timeoutMs) const
 {
     QDBusMessage message =
         QDBusMessage::createMethodCall(m_busName, AlarmBusService::kObjectPath, AlarmBusService::kInterface, method);
     message.setArguments(arguments);
-    const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, kCallTimeoutMs);
+    const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, timeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         const bool badArgument = reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
         throw AppError(reply.errorMessage(), badArgument ? AppError::Kind::BadArgument : AppError::Kind::Failure);
@@ -120,13 +122,14 @@ void AlarmBusClient::answerRinging(AlarmEngine::RingingAnswer answer)
     call(answer == AlarmEngine::RingingAnswer::Snooze ? QStringLiteral("Snooze") : QStringLiteral("Stop"));
 }
 
-QByteArray AlarmBusClient::exportCalendar()
+CalendarTransfer::ExportReport AlarmBusClient::exportCalendar()
 {
-    return call(QStringLiteral("Export")).arguments().value(0).toByteArray();
+    const QList<QVariant> reply = call(QStringLiteral("Export")).arguments();
+    return {reply.value(0).toByteArray(), qdbus_cast<QStringList>(reply.value(1))};
 }
 
 CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar)
 {
-    const QList<QVariant> reply = call(QStringLiteral("Import"), {calendar}).arguments();
+    const QList<QVariant> reply = call(QStringLiteral("Import"), {calendar}, kImportTimeoutMs).arguments();
     return {qdbus_cast<QList<int>>(reply.value(0)), qdbus_cast<QStringList>(reply.value(1))};
 }

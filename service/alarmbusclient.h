@@ -26,11 +26,14 @@ public:
     void pause(int id, const QString &until) override;
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
-    QByteArray exportCalendar() override;
+    CalendarTransfer::ExportReport exportCalendar() override;
     CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
 
 private:
-    QDBusMessage call(const QString &method, const QVariantList &arguments = {}) const;
+    // A verb never waits longer than this for the program, unless it says so.
+    static constexpr int CallTimeoutMs = 15000;
+
+    QDBusMessage call(const QString &method, const QVariantList &arguments = {}, int timeoutMs = CallTimeoutMs) const;
 
     QDBusConnection m_bus;
     QString m_busName;

@@ -1,5 +1,6 @@
 #include "alarmbusservice.h"
 
+#include "alarmcalendar.h"
 #include "apperror.h"
 
 #include <QCoreApplication>
@@ -176,14 +177,26 @@ void AlarmBusService::Stop()
     perform<void>([&]() { m_control.answerRinging(AlarmEngine::RingingAnswer::Stop); });
 }
 
-QByteArray AlarmBusService::Export()
+QByteArray AlarmBusService::Export(QStringList &left)
 {
-    return perform<QByteArray>([&]() { return m_control.exportCalendar(); });
+    return perform<QByteArray>([&]() {
+        const CalendarTransfer::ExportReport report = m_control.exportCalendar();
+        left = report.left;
+        return report.calendar;
+    });
 }
 
 QList<int> AlarmBusService::Import(const QByteArray &calendar, QStringList &skipped)
 {
     return perform<QList<int>>([&]() {
+        // Refused before anything is copied or read: no calendar of alarms is this large.
+        if (calendar.size() > AlarmCalendar::MaxBytes) {
+            throw AppError(QCoreApplication::translate("AlarmBus", "The calendar is %1 bytes long; Chronelle imports "
+                                                                   "at most %2 bytes.")
+                               .arg(calendar.size())
+                               .arg(AlarmCalendar::MaxBytes),
+                           AppError::Kind::BadArgument);
+        }
         const CalendarTransfer::ImportReport report = m_control.importCalendar(calendar);
         skipped = report.skipped;
         return report.ids;

@@ -55,8 +55,9 @@ public slots:
     Q_SCRIPTABLE void Resume(int id);
     Q_SCRIPTABLE void Snooze();
     Q_SCRIPTABLE void Stop();
-    // The alarms as an iCalendar file.
-    Q_SCRIPTABLE QByteArray Export();
+    // The alarms as an iCalendar file; in `left` the alarms whose files
+    // could not be read, each with why.
+    Q_SCRIPTABLE QByteArray Export(QStringList &left);
     // Adds the alarms of an iCalendar file, all or none; returns their ids,
     // and in `skipped` the events left, each with why.
     Q_SCRIPTABLE QList<int> Import(const QByteArray &calendar, QStringList &skipped);

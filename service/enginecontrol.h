@@ -21,7 +21,7 @@ public:
     void pause(int id, const QString &until) override;
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
-    QByteArray exportCalendar() override;
+    CalendarTransfer::ExportReport exportCalendar() override;
     CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar) override;
 
     // A wall-clock second (see ScheduleRules) as ISO 8601 local time with its offset.

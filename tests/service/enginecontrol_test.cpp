@@ -161,7 +161,7 @@ TEST(EngineControl, AnExportImportedOnAFreshFolderGivesTheSameAlarms)
     source.skip(0);
     source.pause(1, QStringLiteral("2027-02-01"));
     source.setEnabled(2, false);
-    const QByteArray calendar = source.exportCalendar();
+    const QByteArray calendar = source.exportCalendar().calendar;
 
     EngineOn<> to(kMonday);
     EngineControl target(to.engine);
