@@ -692,19 +692,26 @@ icaltimezone *localZone(const QByteArray &zoneId)
 
 // What libical is given at most. Measured on libical 3.0: its line reader
 // takes time that grows with the square of a line's length (1 MiB: 0.3 s,
-// 8 MiB: 22 s), and a zone costs its rules times the years they span (a
-// thousand yearly rules: 3 s for one time in that zone). Real calendars stay
-// far below: an event's longest line is its description, a zone has a few
-// rules, and nothing nests deeper than a calendar's alarm in its event.
+// 8 MiB: 22 s), and a time in a zone costs about 0.1 ms for every year each
+// of the zone's repeating rules spans, from its start on (20 yearly rules
+// from the year 1: 4 s). Real calendars stay far below: an event's longest
+// line is its description, a zone has a few rules from 1970 on (Outlook's
+// from 1601), and nothing nests deeper than an alarm in its event.
 constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 constexpr int kMaxComponents = 50000;
 constexpr int kMaxDepth = 8;
 constexpr int kMaxZoneRules = 200;
+constexpr int kMaxZoneRuleYears = 20000;
+// The years a repeating zone rule is counted to.
+constexpr int kZoneRulesCountedTo = 2100;
+// What the bounds look at of a line: its name, and a zone rule's start year.
+constexpr qsizetype kHeadBytes = 64;
 
 // Refuses, before libical reads it, a text that would keep libical busy for
 // long: a line (with its folded continuations) beyond kMaxLineBytes, more
 // components than kMaxComponents, components nested deeper than kMaxDepth,
-// more time zone rules than kMaxZoneRules. Returns why, or nothing.
+// more time zone rules than kMaxZoneRules or repeating ones that span more
+// than kMaxZoneRuleYears together. Returns why, or nothing.
 std::optional<QString> beyondBounds(const QByteArray &text)
 {
     int lineNumber = 0;
@@ -713,10 +720,20 @@ std::optional<QString> beyondBounds(const QByteArray &text)
     QByteArray head; // the first bytes of the line now read, unfolded
     int depth = 0;
     int components = 0;
-    int zoneRules = 0;
     int zoneDepth = 0; // the depth of the VTIMEZONE being read, or 0
+    int zoneRules = 0;
+    int zoneRuleYears = 0;
+    int ruleStartYear = 0; // of the zone rule being read; 0: not known
+    bool ruleRepeats = false;
+    const auto tooManyZoneRules = [&]() {
+        return QCoreApplication::translate("AlarmCalendar",
+                                           "The time zones of the calendar have more rules than Chronelle reads (at "
+                                           "line %1).")
+            .arg(logicalLine);
+    };
     const auto lineEnded = [&]() -> std::optional<QString> {
         const QByteArray upper = head.toUpper();
+        const bool inZoneRule = zoneDepth != 0 && depth == zoneDepth + 1;
         if (upper.startsWith("BEGIN:")) {
             const QByteArray name = upper.mid(6).trimmed();
             if (++components > kMaxComponents)
@@ -729,17 +746,29 @@ std::optional<QString> beyondBounds(const QByteArray &text)
                                                    "Line %1 of the calendar nests components deeper than %2 levels.")
                     .arg(logicalLine)
                     .arg(kMaxDepth);
-            if (name == "VTIMEZONE" && zoneDepth == 0)
+            if (name == "VTIMEZONE" && zoneDepth == 0) {
                 zoneDepth = depth;
-            else if (zoneDepth != 0 && depth == zoneDepth + 1 && ++zoneRules > kMaxZoneRules)
-                return QCoreApplication::translate("AlarmCalendar",
-                                                   "The time zones of the calendar have more than %1 rules (at line "
-                                                   "%2); Chronelle reads at most that many.")
-                    .arg(kMaxZoneRules)
-                    .arg(logicalLine);
+            } else if (zoneDepth != 0 && depth == zoneDepth + 1) {
+                if (++zoneRules > kMaxZoneRules)
+                    return tooManyZoneRules();
+                ruleStartYear = 0;
+                ruleRepeats = false;
+            }
         } else if (upper.startsWith("END:") && depth > 0) {
+            if (inZoneRule && ruleRepeats && ruleStartYear > 0) {
+                zoneRuleYears += qMax(0, kZoneRulesCountedTo - ruleStartYear);
+                if (zoneRuleYears > kMaxZoneRuleYears)
+                    return tooManyZoneRules();
+            }
             if (depth-- == zoneDepth)
                 zoneDepth = 0;
+        } else if (inZoneRule && upper.startsWith("RRULE")) {
+            ruleRepeats = true;
+        } else if (inZoneRule && upper.startsWith("DTSTART")) {
+            const qsizetype colon = upper.indexOf(':');
+            bool ok = false;
+            const int year = colon < 0 ? 0 : upper.mid(colon + 1, 4).toInt(&ok);
+            ruleStartYear = ok ? year : 0;
         }
         return std::nullopt;
     };
@@ -771,8 +800,8 @@ std::optional<QString> beyondBounds(const QByteArray &text)
                        "Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.")
                 .arg(logicalLine)
                 .arg(kMaxLineBytes);
-        if (head.size() < 32)
-            head += text.mid(from, qMin<qsizetype>(bytes, 32 - head.size()));
+        if (head.size() < kHeadBytes)
+            head += text.mid(from, qMin<qsizetype>(bytes, kHeadBytes - head.size()));
         at = end + 1;
     }
     return lineEnded();

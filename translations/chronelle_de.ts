@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until „%1“: der Alarm wäre gar nicht pausiert; geben Sie einen Tag nach heute an</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Der Kalender ist %1 Byte lang; Chronelle importiert höchstens %2 Byte.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -107,6 +111,22 @@
             <numerusform>und %n weiterer übersprungener Termin</numerusform>
             <numerusform>und %n weitere übersprungene Termine</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Der Kalender hat mehr als %1 Komponenten (Termine, Erinnerungen, Zeitzonen und ihre Teile); Chronelle liest höchstens so viele.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Zeile %1 des Kalenders verschachtelt Komponenten tiefer als %2 Ebenen.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Die Zeitzonen des Kalenders haben mehr Regeln, als Chronelle liest (in Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Zeile %1 des Kalenders ist länger als %2 Byte; Chronelle liest höchstens so viel.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +601,13 @@ Jeder Alarm ist eingeschaltet, und nichts ist übersprungen oder pausiert, bis S
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Ein anderer Import wird gerade gelesen; versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -795,6 +822,10 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
     <message>
         <source>Skipped %1</source>
         <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Ausgelassen: %1</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «%1»: la alarma no quedaría en pausa; indique un día posterior a hoy</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>El calendario ocupa %1 bytes; Chronelle importa como máximo %2 bytes.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -107,6 +111,22 @@
             <numerusform>y %n evento omitido más</numerusform>
             <numerusform>y %n eventos omitidos más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>El calendario tiene más de %1 componentes (eventos, avisos, zonas horarias y sus partes); Chronelle lee como máximo esa cantidad.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>La línea %1 del calendario anida componentes a más de %2 niveles.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Las zonas horarias del calendario tienen más reglas de las que Chronelle lee (en la línea %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>La línea %1 del calendario ocupa más de %2 bytes; Chronelle lee como máximo eso.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +601,13 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Ya se está leyendo otra importación; inténtelo de nuevo cuando termine.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -795,6 +822,10 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
     <message>
         <source>Skipped %1</source>
         <translation>Omitido: %1</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Omitida: %1</translation>
     </message>
 </context>
 <context>

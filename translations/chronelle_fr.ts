@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «&#xa0;%1&#xa0;»&#xa0;: l&apos;alarme ne serait pas du tout en pause&#xa0;; donnez un jour après aujourd&apos;hui</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Le calendrier fait %1 octets ; Chronelle importe au plus %2 octets.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -107,6 +111,22 @@
             <numerusform>et %n autre événement ignoré</numerusform>
             <numerusform>et %n autres événements ignorés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Le calendrier a plus de %1 composants (événements, rappels, fuseaux horaires et leurs parties) ; Chronelle en lit au plus autant.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>La ligne %1 du calendrier imbrique des composants sur plus de %2 niveaux.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Les fuseaux horaires du calendrier ont plus de règles que Chronelle n’en lit (à la ligne %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>La ligne %1 du calendrier dépasse %2 octets ; Chronelle en lit au plus autant.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +601,13 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Une autre importation est en cours de lecture ; réessayez quand elle sera terminée.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -795,6 +822,10 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
     <message>
         <source>Skipped %1</source>
         <translation>Ignoré : %1</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Laissée de côté : %1</translation>
     </message>
 </context>
 <context>

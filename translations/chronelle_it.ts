@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «%1»: la sveglia non verrebbe messa in pausa affatto; indicare un giorno successivo a oggi</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Il calendario è lungo %1 byte; Chronelle importa al massimo %2 byte.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -107,6 +111,22 @@
             <numerusform>e %n altro evento tralasciato</numerusform>
             <numerusform>e altri %n eventi tralasciati</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Il calendario ha più di %1 componenti (eventi, promemoria, fusi orari e loro parti); Chronelle ne legge al massimo altrettanti.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>La riga %1 del calendario annida componenti per più di %2 livelli.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>I fusi orari del calendario hanno più regole di quante Chronelle ne legga (alla riga %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>La riga %1 del calendario è più lunga di %2 byte; Chronelle legge al massimo questo.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +601,13 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Un'altra importazione è in corso di lettura; riprova quando è terminata.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -795,6 +822,10 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>uso: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Esclusa: %1</translation>
     </message>
 </context>
 <context>

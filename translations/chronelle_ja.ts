@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until「%1」: これでは一時停止になりません。明日以降の日を指定してください</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>カレンダーは %1 バイトあります。Chronelle がインポートできるのは最大 %2 バイトです。</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -105,6 +109,22 @@
         <translation>
             <numerusform>ほか %n 件の予定をスキップしました</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>カレンダーのコンポーネント（予定、通知、タイムゾーンとその部分）が %1 を超えています。Chronelle が読み込むのはその数までです。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>カレンダーの %1 行目でコンポーネントが %2 階層より深く入れ子になっています。</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>カレンダーのタイムゾーンの規則が Chronelle が読み込める数を超えています（%1 行目）。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>カレンダーの %1 行目が %2 バイトを超えています。Chronelle が読み込むのはその長さまでです。</translation>
     </message>
 </context>
 <context>
@@ -571,6 +591,13 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>別のインポートを読み込み中です。終わってからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -784,6 +811,10 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>Skipped %1</source>
         <translation>スキップ: %1</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>除外: %1</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until ‘%1’: het alarm zou helemaal niet gepauzeerd worden; geef een dag na vandaag op</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>De agenda is %1 bytes lang; Chronelle importeert hoogstens %2 bytes.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -107,6 +111,22 @@
             <numerusform>en nog %n overgeslagen gebeurtenis</numerusform>
             <numerusform>en nog %n overgeslagen gebeurtenissen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>De agenda heeft meer dan %1 onderdelen (afspraken, herinneringen, tijdzones en hun delen); Chronelle leest er hoogstens zoveel.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Regel %1 van de agenda nest onderdelen dieper dan %2 niveaus.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>De tijdzones van de agenda hebben meer regels dan Chronelle leest (op regel %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Regel %1 van de agenda is langer dan %2 bytes; Chronelle leest hoogstens zoveel.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +601,13 @@ Elk alarm staat aan en niets wordt overgeslagen of gepauzeerd, totdat u dat wijz
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Er wordt al een andere import gelezen; probeer het opnieuw als die klaar is.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -795,6 +822,10 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>gebruik: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Weggelaten: %1</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until „%1”: alarm w ogóle nie zostałby wstrzymany; należy podać dzień późniejszy niż dzisiejszy</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Kalendarz ma %1 bajtów; Chronelle importuje najwyżej %2 bajtów.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -109,6 +113,22 @@
             <numerusform>jeszcze %n wydarzenia</numerusform>
             <numerusform>jeszcze %n wydarzeń</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Kalendarz ma więcej niż %1 składników (wydarzeń, przypomnień, stref czasowych i ich części); Chronelle czyta najwyżej tyle.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Wiersz %1 kalendarza zagnieżdża składniki głębiej niż na %2 poziomów.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Strefy czasowe kalendarza mają więcej reguł, niż Chronelle czyta (w wierszu %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Wiersz %1 kalendarza jest dłuższy niż %2 bajtów; Chronelle czyta najwyżej tyle.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +611,13 @@ Wszystkie alarmy są włączone i żaden nie jest pominięty ani wstrzymany, dop
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Inny import jest właśnie wczytywany; spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -806,6 +833,10 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>użycie: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Pominięto: %1</translation>
     </message>
 </context>
 <context>

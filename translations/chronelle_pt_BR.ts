@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until “%1”: o alarme não ficaria pausado; informe um dia depois de hoje</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>O calendário tem %1 bytes; o Chronelle importa no máximo %2 bytes.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -107,6 +111,22 @@
             <numerusform>e mais %n evento ignorado</numerusform>
             <numerusform>e mais %n eventos ignorados</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>O calendário tem mais de %1 componentes (eventos, lembretes, fusos horários e suas partes); o Chronelle lê no máximo essa quantidade.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>A linha %1 do calendário aninha componentes em mais de %2 níveis.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Os fusos horários do calendário têm mais regras do que o Chronelle lê (na linha %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>A linha %1 do calendário tem mais de %2 bytes; o Chronelle lê no máximo isso.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +601,13 @@ Todos os alarmes estão ligados e nada fica pulado ou pausado até que você alt
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Outra importação está sendo lida; tente de novo quando ela terminar.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -795,6 +822,10 @@ Não foi possível ler as configurações do relógio em %2; são usados o taman
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>uso: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Deixado de fora: %1</translation>
     </message>
 </context>
 <context>

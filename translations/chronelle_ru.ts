@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until «%1»: будильник вообще не был бы приостановлен; укажите день после сегодняшнего</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Календарь занимает %1 байт; Chronelle импортирует не более %2 байт.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -109,6 +113,22 @@
             <numerusform>и ещё %n пропущенных события</numerusform>
             <numerusform>и ещё %n пропущенных событий</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>В календаре больше %1 компонентов (событий, напоминаний, часовых поясов и их частей); Chronelle читает не больше.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Строка %1 календаря вкладывает компоненты глубже %2 уровней.</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>В часовых поясах календаря больше правил, чем читает Chronelle (в строке %1).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Строка %1 календаря длиннее %2 байт; Chronelle читает не больше.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +611,13 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Уже читается другой импорт; повторите, когда он завершится.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -806,6 +833,10 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>использование: chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Не экспортирован: %1</translation>
     </message>
 </context>
 <context>

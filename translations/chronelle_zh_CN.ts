@@ -39,6 +39,10 @@
         <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
         <translation>--until“%1”：这样闹钟根本不会暂停，请指定今天之后的日期</translation>
     </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>日历有 %1 字节；Chronelle 最多导入 %2 字节。</translation>
+    </message>
 </context>
 <context>
     <name>AlarmCalendar</name>
@@ -105,6 +109,22 @@
         <translation>
             <numerusform>另有 %n 个事件被跳过</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>日历的组件（事件、提醒、时区及其部分）超过 %1 个；Chronelle 最多读取这么多。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>日历第 %1 行的组件嵌套超过 %2 层。</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>日历的时区规则超出 Chronelle 读取的范围（第 %1 行）。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>日历第 %1 行超过 %2 字节；Chronelle 最多读取这么长。</translation>
     </message>
 </context>
 <context>
@@ -571,6 +591,13 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
     </message>
 </context>
 <context>
+    <name>CalendarTransfer</name>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>另一个导入正在读取；请在其完成后重试。</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueRow</name>
     <message>
         <source>%1 of every hour</source>
@@ -784,6 +811,10 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
     <message>
         <source>usage: chronelle %1%2</source>
         <translation>用法：chronelle %1%2</translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>已略过：%1</translation>
     </message>
 </context>
 <context>

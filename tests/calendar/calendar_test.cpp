@@ -362,12 +362,12 @@ TEST(Calendar, WhatWouldKeepLibicalBusyIsRefusedBeforeItIsRead)
             all += part;
         return all;
     };
-    const auto zone = [&](const char *id, int rules) -> QByteArray {
-        return "BEGIN:VTIMEZONE\r\nTZID:" + QByteArray(id) + "\r\n" +
-               repeated("BEGIN:STANDARD\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nDTSTART:19700101T000000\r\n"
-                        "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\n",
-                        rules) +
-               "END:VTIMEZONE\r\n";
+    // `rules` rules, repeating yearly from `from` when given, at once otherwise.
+    const auto zone = [&](const char *id, int rules, const char *from = nullptr) -> QByteArray {
+        const QByteArray rule =
+            "BEGIN:STANDARD\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nDTSTART:" + QByteArray(from ? from : "1970") +
+            "0101T000000\r\n" + (from ? "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\n" : "") + "END:STANDARD\r\n";
+        return "BEGIN:VTIMEZONE\r\nTZID:" + QByteArray(id) + "\r\n" + repeated(rule, rules) + "END:VTIMEZONE\r\n";
     };
     const auto summaryOf = [](qsizetype bytes) -> QByteArray {
         return "SUMMARY:" + QByteArray(bytes - 8, 'x') + "\r\n";
@@ -394,7 +394,14 @@ TEST(Calendar, WhatWouldKeepLibicalBusyIsRefusedBeforeItIsRead)
          "Line 10 of the calendar nests components deeper than 8 levels"},
         {"zones with as many rules as are read", head + zone("A", 150) + zone("B", 50) + event + tail, ""},
         {"zones with one rule more", head + zone("A", 150) + zone("B", 51) + event + tail,
-         "more than 200 rules (at line 1208)"},
+         "more rules than Chronelle reads (at line 1008)"},
+        // Outlook's zones repeat from 1601: twenty of them are read, and the
+        // years one more such rule spans are too many.
+        {"twenty zones of Outlook's", head + repeated(zone("W. Europe Standard Time", 2, "1601"), 20) + event + tail,
+         ""},
+        {"repeating rules that span too many years",
+         head + repeated(zone("W. Europe Standard Time", 2, "1601"), 20) + zone("Old", 1, "1601") + event + tail,
+         "more rules than Chronelle reads (at line 310)"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
