@@ -5,6 +5,7 @@
 
 #include "alarmbusclient.h"
 #include "alarmbusservice.h"
+#include "alarmcalendar.h"
 #include "apperror.h"
 #include "enginetestsupport.h"
 #include "platformtestsupport.h"
@@ -202,6 +203,11 @@ TEST_F(BusService, GarbageGetsAReadableErrorAndChangesNothing)
          {QByteArray("1\r\nWake up\r\n")},
          AlarmBusService::kFailedError,
          "not an iCalendar file"},
+        {"import larger than any calendar of alarms",
+         QStringLiteral("Import"),
+         {QByteArray(AlarmCalendar::MaxBytes + 1, 'x')},
+         invalid,
+         "Chronelle imports at most 8388608 bytes"},
         {"id as text", QStringLiteral("Remove"), {QStringLiteral("0")}, QString(), ""},
         {"missing argument", QStringLiteral("Add"), {QStringLiteral("06:30")}, QString(), ""},
         {"no such method", QStringLiteral("Format"), {}, QString(), ""},
@@ -296,8 +302,9 @@ TEST_F(BusService, TellsOfARingingAndOfItsAnswers)
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0], (QVariantList{0, QStringLiteral("Tea")}));
     EXPECT_TRUE(QTest::qWaitFor([&counter]() { return counter.answers.size() >= 3; }, 5000));
-    EXPECT_EQ(counter.answers, (QList<QPair<int, QString>>{
-                                   {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
+    EXPECT_EQ(counter.answers,
+              (QList<QPair<int, QString>>{
+                  {0, QStringLiteral("snooze")}, {0, QStringLiteral("snooze")}, {0, QStringLiteral("stop")}}));
     // Nothing rings: a snooze said then is nobody's.
     m_on.engine.noteRingingSnoozed();
     QTest::qWait(200);
