@@ -246,14 +246,19 @@ std::vector<Verb> makeTable()
                      0,
                      [](const QCommandLineParser &parser, const ControlProvider &control, Output &output) {
                          const QString file = parser.positionalArguments().value(0);
-                         const QByteArray calendar = control().exportCalendar();
+                         const CalendarTransfer::ExportReport report = control().exportCalendar();
                          if (file.isEmpty()) {
-                             output.out << QString::fromUtf8(calendar);
+                             output.out << QString::fromUtf8(report.calendar);
                              output.out.flush();
                          } else {
-                             TextFile::writeAtomically(QFileInfo(file).absoluteFilePath(), calendar);
+                             TextFile::writeAtomically(QFileInfo(file).absoluteFilePath(), report.calendar);
                          }
-                         return int(Done);
+                         // The others went out; those that did not are said, and the verb did not do all.
+                         for (const QString &left : report.left)
+                             output.err << "chronelle: "
+                                        << QCoreApplication::translate("CommandVerbs", "Left out %1").arg(left) << '\n';
+                         output.err.flush();
+                         return int(report.left.isEmpty() ? Done : Failed);
                      },
                      1});
     verbs.push_back(

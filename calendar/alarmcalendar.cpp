@@ -83,27 +83,48 @@ template <std::size_t N> QString flagsText(const std::array<bool, N> &flags)
     return text;
 }
 
-// iCalendar's text values carry no lone carriage return or other control
-// character: such a text also goes out percent-encoded in a property of its own.
-bool survivesAsText(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 && c != u'\n' && c != u'\t')
-            return false;
-        if (c == u'\x7f')
-            return false;
-    }
-    return true;
-}
+// libical's reader takes an X- property without a value for an error and
+// drops it: an empty value (a play-list entry of an empty line) goes out as
+// a stand-in marked with this parameter.
+const char kEmpty[] = "X-CHRONELLE-EMPTY";
 
 void addProperty(icalcomponent *event, const char *name, const QString &value)
 {
-    icalproperty *property = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty *property = icalproperty_new_x(value.isEmpty() ? "-" : value.toUtf8().constData());
     icalproperty_set_x_name(property, name);
+    if (value.isEmpty()) {
+        icalparameter *empty = icalparameter_new_x("TRUE");
+        icalparameter_set_xname(empty, kEmpty);
+        icalproperty_add_parameter(property, empty);
+    }
     icalcomponent_add_property(event, property);
 }
 
-icaltimetype icalMoment(const QDateTime &wall, icaltimezone *zone)
+bool markedEmpty(icalproperty *property)
+{
+    for (icalparameter *p = icalproperty_get_first_parameter(property, ICAL_X_PARAMETER); p;
+         p = icalproperty_get_next_parameter(property, ICAL_X_PARAMETER)) {
+        const char *name = icalparameter_get_xname(p);
+        if (name && qstricmp(name, kEmpty) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The zone the times of an export are written in: a zone with its IANA
+// name (its VTIMEZONE goes with them), UTC, or none at all (floating times:
+// the alarm's wall-clock time wherever the file is read).
+struct OutputZone
+{
+    QByteArray tzid;
+    bool utc = false;
+};
+
+// A date-time property at a wall-clock moment in the export's zone. The TZID
+// is the plain IANA name, as other programs write it: libical 3.0 puts its
+// own prefix before the names of its built-in zones, and an empty prefix
+// only brings its default back, so the parameter is written here.
+icalproperty *atWallTime(icalproperty *property, const QDateTime &wall, const OutputZone &zone)
 {
     icaltimetype t = icaltime_null_time();
     t.year = wall.date().year();
@@ -113,34 +134,35 @@ icaltimetype icalMoment(const QDateTime &wall, icaltimezone *zone)
     t.minute = wall.time().minute();
     t.second = wall.time().second();
     t.is_date = 0;
-    if (zone)
-        t = icaltime_set_timezone(&t, zone);
-    return t;
+    if (zone.utc)
+        t = icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
+    icalproperty_set_value(property, icalvalue_new_datetime(t));
+    if (!zone.tzid.isEmpty())
+        icalproperty_add_parameter(property, icalparameter_new_tzid(zone.tzid.constData()));
+    return property;
 }
 
-// When the row first rings, counted from the start of its date, and the rule
-// that repeats it; no rule for a row that rings once or never again.
+// What a calendar program reads of an alarm: when the series starts, the
+// rule that repeats it, the one ringing it leaves out, and whether it rings
+// at all. No rule for an alarm that rings once or never again.
 struct Schedule
 {
     QDateTime start; // wall clock
     QString rule;
+    std::optional<QDateTime> excluded;
+    bool rings = false;
 };
 
-Schedule scheduleOf(const CatalogueRow &row, const AlarmRecord &record)
+// The rule of the row's frequency from its first occurrence on; nothing for
+// a row that rings once (its start alone) or never (not even a start).
+Schedule plainSchedule(const ScheduleRules::RowKeys &keys)
 {
-    ScheduleRules::RowKeys keys;
-    try {
-        keys = ScheduleRules::parse(row);
-    } catch (const AppError &) {
-        return {ScheduleRules::wallMoment(record.alarmDate, record.alarmTime), {}};
-    }
     const QDate keyDate(keys.keyYear, keys.keyMonth, keys.keyDay);
     const QDateTime anchor = ScheduleRules::wallMoment(keyDate, keys.keyTime);
     QString rule;
-    const int frequency = int(frequencyNames().indexOf(keys.frequencyName));
-    switch (Frequency(frequency)) {
+    switch (Frequency(frequencyNames().indexOf(keys.frequencyName))) {
     case Frequency::Once:
-        return {anchor, {}};
+        return {anchor, {}, {}, true};
     case Frequency::Hourly:
         rule =
             QStringLiteral("FREQ=HOURLY;BYMINUTE=%1;BYSECOND=%2").arg(keys.keyTime.minute()).arg(keys.keyTime.second());
@@ -164,15 +186,60 @@ Schedule scheduleOf(const CatalogueRow &row, const AlarmRecord &record)
         rule = QStringLiteral("FREQ=YEARLY;BYMONTH=%1;BYMONTHDAY=%2").arg(keys.keyMonth).arg(keys.keyDay);
         break;
     default:
-        return {anchor, {}};
+        return {anchor, {}, {}, false};
     }
     // The first occurrence starts the series: a start the rule does not
     // hold would count as one more.
     const std::optional<QDateTime> first =
         ScheduleRules::firstDueAtOrAfter(keys, ScheduleRules::wallMoment(keyDate, QTime(0, 0)));
     if (!first)
-        return {anchor, {}};
-    return {*first, rule};
+        return {anchor, {}, {}, false};
+    return {*first, rule, {}, true};
+}
+
+// The schedule a reader rings as this program does: an alarm switched off
+// rings nothing, a pause starts the series at its first ringing after the
+// pause, and a skipped ringing is left out of the rule.
+Schedule scheduleOf(const CatalogueRow &row, const AlarmRecord &record, const AlarmState &state)
+{
+    ScheduleRules::RowKeys keys;
+    try {
+        keys = ScheduleRules::parse(row);
+    } catch (const AppError &) {
+        // A row the scheduler can't read never rings; the event still needs a start.
+        return {ScheduleRules::wallMoment(record.alarmDate, record.alarmTime), {}, {}, false};
+    }
+    Schedule schedule = plainSchedule(keys);
+    schedule.rings = schedule.rings && state.enabled;
+    if (state.pausedUntil && schedule.rings) {
+        const QDateTime pauseEnds = ScheduleRules::wallMoment(*state.pausedUntil, QTime(0, 0));
+        if (schedule.rule.isEmpty()) {
+            schedule.rings = schedule.start >= pauseEnds;
+        } else if (schedule.start < pauseEnds) {
+            const std::optional<QDateTime> first = ScheduleRules::firstDueAtOrAfter(keys, pauseEnds);
+            first ? void(schedule.start = *first) : void(schedule.rings = false);
+        }
+    }
+    if (state.skippedDue && schedule.rings && *state.skippedDue >= schedule.start) {
+        if (schedule.rule.isEmpty())
+            schedule.rings = *state.skippedDue != schedule.start;
+        else
+            schedule.excluded = state.skippedDue;
+    }
+    return schedule;
+}
+
+// iCalendar's text values carry no carriage return or other control
+// character; the exact text goes out besides in a property of its own.
+QString plainText(const QString &text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (const QChar c : text) {
+        if ((c.unicode() >= 0x20 && c != u'\x7f') || c == u'\n' || c == u'\t')
+            plain += c;
+    }
+    return plain;
 }
 
 // DTSTART of the event. A single ringing is written as the instant it rings,
@@ -180,35 +247,44 @@ Schedule scheduleOf(const CatalogueRow &row, const AlarmRecord &record)
 // the offset before the change (an hour late) where this program rings as
 // the clock jumps, and both take a repeated time at its first pass. A
 // series keeps its wall-clock time, which every later ringing repeats.
-icaltimetype icalStart(const Schedule &schedule, icaltimezone *zone)
+QDateTime startOnTheZonesClock(const Schedule &schedule, const OutputZone &zone)
 {
-    const char *location = zone ? icaltimezone_get_location(zone) : nullptr;
-    if (!schedule.rule.isEmpty() || !location || zone == icaltimezone_get_utc_timezone())
-        return icalMoment(schedule.start, zone);
-    const QDateTime rings = ScheduleRules::ringInstant(schedule.start, QTimeZone(QByteArray(location)));
-    return icalMoment(rings.isValid() ? ScheduleRules::wallMomentOf(rings) : schedule.start, zone);
+    if (!schedule.rule.isEmpty() || zone.tzid.isEmpty() || zone.utc)
+        return schedule.start;
+    const QDateTime rings = ScheduleRules::ringInstant(schedule.start, QTimeZone(zone.tzid));
+    return rings.isValid() ? ScheduleRules::wallMomentOf(rings) : schedule.start;
 }
 
-void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone *zone, const QDateTime &now)
+// The alarm's event, for the caller to add to the calendar or free.
+icalcomponent *eventOf(const ExportedAlarm &alarm, const OutputZone &zone, const QDateTime &now)
 {
     const AlarmRecord &r = alarm.record;
     icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(AlarmCalendar::exportedUid(alarm.row).toUtf8()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
                                           now.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
-    const Schedule schedule = scheduleOf(alarm.row, r);
-    icalcomponent_set_dtstart(event, icalStart(schedule, zone));
+    Schedule schedule = scheduleOf(alarm.row, r, alarm.state);
+    // A record without a valid date leaves the event no start of its own: it
+    // gets the export's, and rings never, as such an alarm doesn't.
+    if (!schedule.start.isValid())
+        schedule = {ScheduleRules::wallMomentOf(now), {}, {}, false};
+    icalcomponent_add_property(event, atWallTime(icalproperty_new(ICAL_DTSTART_PROPERTY), startOnTheZonesClock(schedule, zone), zone));
     if (!schedule.rule.isEmpty()) {
         icalcomponent_add_property(
             event, icalproperty_new_rrule(icalrecurrencetype_from_string(schedule.rule.toLatin1().constData())));
     }
-    icalcomponent_add_property(event, icalproperty_new_summary(alarm.row.caption.toUtf8().constData()));
-    QString description = r.reminder;
-    description.remove(u'\r');
-    icalcomponent_add_property(event, icalproperty_new_description(description.toUtf8().constData()));
-    if (!survivesAsText(alarm.row.caption))
+    if (schedule.excluded)
+        icalcomponent_add_property(event, atWallTime(icalproperty_new(ICAL_EXDATE_PROPERTY), *schedule.excluded, zone));
+    // An empty text is no text: libical's reader takes an empty value for an error.
+    const QString summary = plainText(alarm.row.caption);
+    if (!summary.isEmpty())
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
+    const QString description = plainText(r.reminder);
+    if (!description.isEmpty())
+        icalcomponent_add_property(event, icalproperty_new_description(description.toUtf8().constData()));
+    if (summary != alarm.row.caption)
         addProperty(event, kCaption, QString::fromLatin1(QUrl::toPercentEncoding(alarm.row.caption)));
-    if (!survivesAsText(r.reminder))
+    if (description != r.reminder)
         addProperty(event, kReminder, QString::fromLatin1(QUrl::toPercentEncoding(r.reminder)));
 
     addProperty(event, kFrequency, QString::number(r.frequencyCode));
@@ -228,18 +304,20 @@ void addEvent(icalcomponent *calendar, const ExportedAlarm &alarm, icaltimezone 
     if (alarm.state.pausedUntil)
         addProperty(event, kPausedUntil, alarm.state.pausedUntil->toString(QStringLiteral("yyyyMMdd")));
 
-    // What a calendar program shows at the alarm's time.
-    icalcomponent *reminder = icalcomponent_new(ICAL_VALARM_COMPONENT);
-    icalcomponent_add_property(reminder, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-    icaltriggertype trigger{};
-    trigger.time = icaltime_null_time();
-    trigger.duration = icaldurationtype_null_duration();
-    icalcomponent_add_property(reminder, icalproperty_new_trigger(trigger));
-    icalcomponent_add_property(reminder, icalproperty_new_description(alarm.row.caption.isEmpty()
-                                                                          ? "Chronelle"
-                                                                          : alarm.row.caption.toUtf8().constData()));
-    icalcomponent_add_component(event, reminder);
-    icalcomponent_add_component(calendar, event);
+    // What a calendar program shows at the alarm's time; an alarm that does
+    // not ring (switched off, paused past its end) has none.
+    if (schedule.rings) {
+        icalcomponent *reminder = icalcomponent_new(ICAL_VALARM_COMPONENT);
+        icalcomponent_add_property(reminder, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icaltriggertype trigger{};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_null_duration();
+        icalcomponent_add_property(reminder, icalproperty_new_trigger(trigger));
+        icalcomponent_add_property(
+            reminder, icalproperty_new_description(summary.isEmpty() ? "Chronelle" : summary.toUtf8().constData()));
+        icalcomponent_add_component(event, reminder);
+    }
+    return event;
 }
 
 // The X- properties of one event, by name, in their order.
@@ -253,7 +331,7 @@ public:
             const char *name = icalproperty_get_x_name(p);
             const char *value = icalproperty_get_x(p);
             if (name && QByteArray(name).startsWith("X-CHRONELLE-"))
-                m_values.append({QByteArray(name), QString::fromUtf8(value ? value : "")});
+                m_values.append({QByteArray(name), markedEmpty(p) ? QString() : QString::fromUtf8(value ? value : "")});
         }
     }
     bool has(const char *name) const { return bool(first(name)); }
@@ -423,6 +501,148 @@ icaltimezone *localZone(const QByteArray &zoneId)
     return icaltimezone_get_builtin_timezone(zoneId.constData());
 }
 
+// What libical is given at most. Measured on libical 3.0: its line reader
+// takes time that grows with the square of a line's length (1 MiB: 0.3 s,
+// 8 MiB: 22 s), and a time in a zone costs about 0.1 ms for every year each
+// of the zone's repeating rules spans, from its start on (20 yearly rules
+// from the year 1: 4 s). Real calendars stay far below: an event's longest
+// line is its description, a zone has a few rules from 1970 on (Outlook's
+// from 1601), and nothing nests deeper than an alarm in its event.
+constexpr qsizetype kMaxLineBytes = 1024 * 1024;
+constexpr int kMaxComponents = 50000;
+constexpr int kMaxDepth = 8;
+constexpr int kMaxZoneRules = 200;
+constexpr int kMaxZoneRuleYears = 20000;
+// The years a repeating zone rule is counted to.
+constexpr int kZoneRulesCountedTo = 2100;
+// What the bounds look at of a line: its name, and a zone rule's start year.
+constexpr qsizetype kHeadBytes = 64;
+
+// Refuses, before libical reads it, a text that would keep libical busy for
+// long: a line (with its folded continuations) beyond kMaxLineBytes, more
+// components than kMaxComponents, components nested deeper than kMaxDepth,
+// more time zone rules than kMaxZoneRules or repeating ones that span more
+// than kMaxZoneRuleYears together. Returns why, or nothing.
+std::optional<QString> beyondBounds(const QByteArray &text)
+{
+    int lineNumber = 0;
+    int logicalLine = 0; // where the line now read began
+    qsizetype lineBytes = 0;
+    QByteArray head; // the first bytes of the line now read, unfolded
+    int depth = 0;
+    int components = 0;
+    int zoneDepth = 0; // the depth of the VTIMEZONE being read, or 0
+    int zoneRules = 0;
+    int zoneRuleYears = 0;
+    int ruleStartYear = 0; // of the zone rule being read; 0: not known
+    bool ruleRepeats = false;
+    const auto tooManyZoneRules = [&]() {
+        return QCoreApplication::translate("AlarmCalendar",
+                                           "The time zones of the calendar have more rules than Chronelle reads (at "
+                                           "line %1).")
+            .arg(logicalLine);
+    };
+    const auto lineEnded = [&]() -> std::optional<QString> {
+        const QByteArray upper = head.toUpper();
+        const bool inZoneRule = zoneDepth != 0 && depth == zoneDepth + 1;
+        if (upper.startsWith("BEGIN:")) {
+            const QByteArray name = upper.mid(6).trimmed();
+            if (++components > kMaxComponents)
+                return QCoreApplication::translate("AlarmCalendar",
+                                                   "The calendar has more than %1 components (events, alarms, zones "
+                                                   "and their parts); Chronelle reads at most that many.")
+                    .arg(kMaxComponents);
+            if (++depth > kMaxDepth)
+                return QCoreApplication::translate("AlarmCalendar",
+                                                   "Line %1 of the calendar nests components deeper than %2 levels.")
+                    .arg(logicalLine)
+                    .arg(kMaxDepth);
+            if (name == "VTIMEZONE" && zoneDepth == 0) {
+                zoneDepth = depth;
+            } else if (zoneDepth != 0 && depth == zoneDepth + 1) {
+                if (++zoneRules > kMaxZoneRules)
+                    return tooManyZoneRules();
+                ruleStartYear = 0;
+                ruleRepeats = false;
+            }
+        } else if (upper.startsWith("END:") && depth > 0) {
+            if (inZoneRule && ruleRepeats && ruleStartYear > 0) {
+                zoneRuleYears += qMax(0, kZoneRulesCountedTo - ruleStartYear);
+                if (zoneRuleYears > kMaxZoneRuleYears)
+                    return tooManyZoneRules();
+            }
+            if (depth-- == zoneDepth)
+                zoneDepth = 0;
+        } else if (inZoneRule && upper.startsWith("RRULE")) {
+            ruleRepeats = true;
+        } else if (inZoneRule && upper.startsWith("DTSTART")) {
+            const qsizetype colon = upper.indexOf(':');
+            bool ok = false;
+            const int year = colon < 0 ? 0 : upper.mid(colon + 1, 4).toInt(&ok);
+            ruleStartYear = ok ? year : 0;
+        }
+        return std::nullopt;
+    };
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype end = text.indexOf('\n', at);
+        if (end < 0)
+            end = text.size();
+        qsizetype length = end - at;
+        if (length > 0 && text[at + length - 1] == '\r')
+            --length;
+        ++lineNumber;
+        const bool continuation = length > 0 && (text[at] == ' ' || text[at] == '\t');
+        if (!continuation) {
+            if (lineNumber > 1) {
+                if (std::optional<QString> why = lineEnded())
+                    return why;
+            }
+            logicalLine = lineNumber;
+            lineBytes = 0;
+            head.clear();
+        }
+        const qsizetype from = continuation ? at + 1 : at;
+        const qsizetype bytes = at + length - from;
+        lineBytes += bytes;
+        if (lineBytes > kMaxLineBytes)
+            return QCoreApplication::translate(
+                       "AlarmCalendar",
+                       "Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.")
+                .arg(logicalLine)
+                .arg(kMaxLineBytes);
+        if (head.size() < kHeadBytes)
+            head += text.mid(from, qMin<qsizetype>(bytes, kHeadBytes - head.size()));
+        at = end + 1;
+    }
+    return lineEnded();
+}
+
+// The calendar libical makes of the text, once it is known to be one that
+// libical reads in bounded time. Throws AppError saying why not.
+Component readCalendar(const QByteArray &data)
+{
+    if (data.size() > AlarmCalendar::MaxBytes) {
+        throw AppError(QCoreApplication::translate(
+                           "AlarmCalendar", "The file is %1 bytes long; a calendar of alarms is at most %2 bytes.")
+                           .arg(data.size())
+                           .arg(AlarmCalendar::MaxBytes));
+    }
+    QByteArray text = data;
+    if (text.startsWith("\xef\xbb\xbf"))
+        text.remove(0, 3);
+    if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
+        throw AppError(QCoreApplication::translate(
+            "AlarmCalendar", "This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
+    if (const std::optional<QString> why = beyondBounds(text))
+        throw AppError(*why);
+    Component root(icalparser_parse_string(text.constData()));
+    if (!root)
+        throw AppError(QCoreApplication::translate("AlarmCalendar",
+                                                   "This is not an iCalendar file: it could not be read as one."));
+    return root;
+}
+
 } // namespace
 
 namespace AlarmCalendar {
@@ -436,7 +656,7 @@ QString exportedUid(const CatalogueRow &row)
     return uid.toString(QUuid::WithoutBraces) + QStringLiteral("@chronelle");
 }
 
-QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now)
+CalendarExport exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now)
 {
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
@@ -444,42 +664,42 @@ QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArr
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     // A zone libical does not know leaves the times floating: the alarm's
     // wall-clock time, wherever it is read.
-    icaltimezone *zone = localZone(zoneId);
-    if (zone && zone != icaltimezone_get_utc_timezone()) {
-        icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(zone));
+    OutputZone zone;
+    if (icaltimezone *known = localZone(zoneId); known == icaltimezone_get_utc_timezone()) {
+        zone.utc = true;
+    } else if (known) {
+        zone.tzid = zoneId;
+        icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(known));
         // The zone's whole history would outweigh the alarms; its rules from
         // 1970 on serve every alarm a person has.
         icaltimezone_truncate_vtimezone(vtimezone, icaltime_from_timet_with_zone(0, 0, icaltimezone_get_utc_timezone()),
                                         icaltime_null_time(), 0);
+        icalproperty *tzid = icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY);
+        icalproperty_set_tzid(tzid, zoneId.constData());
         icalcomponent_add_component(calendar.get(), vtimezone);
     }
-    for (const ExportedAlarm &alarm : alarms)
-        addEvent(calendar.get(), alarm, zone, now);
+    CalendarExport result;
+    for (const ExportedAlarm &alarm : alarms) {
+        Component event(eventOf(alarm, zone, now));
+        // What this program writes, its reader must take back.
+        char *eventText = icalcomponent_as_ical_string_r(event.get());
+        const std::optional<QString> why = beyondBounds(QByteArray(eventText));
+        icalmemory_free_buffer(eventText);
+        if (why)
+            result.left << QStringLiteral("\"%1\": %2").arg(alarm.row.caption, *why);
+        else
+            icalcomponent_add_component(calendar.get(), event.release());
+    }
     char *text = icalcomponent_as_ical_string_r(calendar.get());
-    QByteArray data(text);
+    result.calendar = QByteArray(text);
     icalmemory_free_buffer(text);
-    return data;
+    return result;
 }
 
 CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room,
                             const ImportConsent &consent)
 {
-    if (data.size() > MaxBytes) {
-        throw AppError(QCoreApplication::translate(
-                           "AlarmCalendar", "The file is %1 bytes long; a calendar of alarms is at most %2 bytes.")
-                           .arg(data.size())
-                           .arg(MaxBytes));
-    }
-    QByteArray text = data;
-    if (text.startsWith("\xef\xbb\xbf"))
-        text.remove(0, 3);
-    if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
-        throw AppError(QCoreApplication::translate(
-            "AlarmCalendar", "This is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
-    const Component root(icalparser_parse_string(text.constData()));
-    if (!root)
-        throw AppError(QCoreApplication::translate("AlarmCalendar",
-                                                   "This is not an iCalendar file: it could not be read as one."));
+    const Component root = readCalendar(data);
 
     CalendarImport result;
     const auto skip = [&](const QString &line) {

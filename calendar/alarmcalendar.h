@@ -61,6 +61,14 @@ struct ImportConsent
     bool powerActions = false;
 };
 
+// An export: the calendar, and the alarms it could not hold, each with why
+// ("\"Gym\": Line 12 of the calendar is longer than ...").
+struct CalendarExport
+{
+    QByteArray calendar;
+    QStringList left;
+};
+
 // Alarms as iCalendar (RFC 5545), which every calendar program reads: one
 // VEVENT per alarm, its time in the local zone (with the zone's VTIMEZONE),
 // an RRULE for its frequency, its caption and reminder as SUMMARY and
@@ -75,10 +83,15 @@ constexpr qint64 MaxBytes = 8 * 1024 * 1024;
 // The skipped events an import lists by name; the rest are counted.
 constexpr int ListedSkips = 200;
 
-// `zoneId` is the local zone's IANA name ("Europe/Berlin"); `now` stamps
-// the events. An alarm whose rule never rings again (a weekly alarm with no
-// day) goes out without a rule, its frequency kept in its own property.
-QByteArray exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now);
+// `zoneId` is the local zone's IANA name ("Europe/Berlin"), written as it
+// stands with the zone's VTIMEZONE; `now` stamps the events. A reader rings
+// what this program rings: an alarm switched off, or that never rings again
+// (a weekly alarm with no day), has no VALARM; a pause starts the series at
+// its first ringing after the pause; a skipped ringing is an EXDATE. The
+// alarm's own properties keep all of it, so that the import gives back the
+// same alarm. An alarm whose event this program's import would refuse (a
+// line too long) is left out and said.
+CalendarExport exportAlarms(const std::vector<ExportedAlarm> &alarms, const QByteArray &zoneId, const QDateTime &now);
 
 // The UID the export gives the alarm of this row.
 QString exportedUid(const CatalogueRow &row);
@@ -90,8 +103,10 @@ QString exportedUid(const CatalogueRow &row);
 // ForeignEvents). So is every event whose alarm fails the check every alarm
 // passes (AlarmChoices::checkRecord), and a second event of the same UID.
 // A power action comes only with the consent for it. `now` gives a new alarm
-// its defaults. Throws AppError for data that is not iCalendar or larger
-// than MaxBytes.
+// its defaults. Throws AppError for data that is not iCalendar, larger than
+// MaxBytes, or beyond what libical reads in bounded time (a line longer than
+// 1 MiB, more than 50,000 components, nesting deeper than 8, more than 200
+// time zone rules).
 CalendarImport importAlarms(const QByteArray &data, const QByteArray &zoneId, const QDateTime &now, int room,
                             const ImportConsent &consent = {});
 

@@ -10,11 +10,49 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QEventLoop>
 #include <QHash>
+#include <QScopeGuard>
 #include <QSet>
+#include <QThread>
 #include <QTimeZone>
+#include <exception>
+#include <functional>
+#include <memory>
 
 namespace {
+
+// Set while an import is being read: a second one (from the bus, in the
+// loop the first one waits in) would count the same free slots again.
+bool importBeingRead = false;
+
+// Runs `work` on a thread of its own, while this thread's event loop goes on:
+// the clock ticks and an alarm due meanwhile rings while libical reads a
+// large calendar. What `work` throws is thrown here. Without an event loop
+// (no application object) it runs here.
+void awayFromThisThread(const std::function<void()> &work)
+{
+    if (!QCoreApplication::instance()) {
+        work();
+        return;
+    }
+    std::exception_ptr failure;
+    QEventLoop loop;
+    const std::unique_ptr<QThread> thread(QThread::create([&work, &failure]() {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec();
+    thread->wait();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 
 // What an import writes of one alarm, reduced to a digest: its file, its
 // caption and its on/off, skip and pause. The same event imported again
@@ -61,8 +99,9 @@ QStringList ImportReport::notes() const
     return lines + leftOff + cautions;
 }
 
-QByteArray exportAlarms(const AlarmEngine &engine)
+ExportReport exportAlarms(const AlarmEngine &engine)
 {
+    ExportReport report;
     std::vector<ExportedAlarm> alarms;
     const AlarmCatalogue &catalogue = engine.catalogue();
     for (int row = 0; row < catalogue.size(); ++row) {
@@ -70,17 +109,25 @@ QByteArray exportAlarms(const AlarmEngine &engine)
         alarm.row = catalogue.row(row);
         const int slot = alarm.row.slot;
         const QString path = QDir(engine.locations().dataFolder()).filePath(slotFileName(slot));
-        AlarmFile::read(path, AlarmFile::ReadMode::Editing, alarm.record);
-        // The reader ends every line of the reminder with a line break; a
-        // file whose reminder has none at its end goes out without it, so
-        // that the import writes the same file.
-        const QByteArray raw = TextFile::readBytes(path, AlarmFile::limits().maxBytes());
-        if (alarm.record.reminder.endsWith(u'\n') && !raw.endsWith('\n') && !raw.endsWith(QByteArray("\n\0", 2)))
-            alarm.record.reminder.chop(1);
+        try {
+            AlarmFile::read(path, AlarmFile::ReadMode::Editing, alarm.record);
+            // The reader ends every line of the reminder with a line break; a
+            // file whose reminder has none at its end goes out without it, so
+            // that the import writes the same file.
+            const QByteArray raw = TextFile::readBytes(path, AlarmFile::limits().maxBytes());
+            if (alarm.record.reminder.endsWith(u'\n') && !raw.endsWith('\n') && !raw.endsWith(QByteArray("\n\0", 2)))
+                alarm.record.reminder.chop(1);
+        } catch (const AppError &error) {
+            report.left << QStringLiteral("\"%1\": %2").arg(alarm.row.caption, error.message());
+            continue;
+        }
         alarm.state = engine.states().state(slot);
         alarms.push_back(std::move(alarm));
     }
-    return AlarmCalendar::exportAlarms(alarms, QTimeZone::systemTimeZoneId(), engine.clock().now());
+    CalendarExport written = AlarmCalendar::exportAlarms(alarms, QTimeZone::systemTimeZoneId(), engine.clock().now());
+    report.calendar = std::move(written.calendar);
+    report.left += written.left;
+    return report;
 }
 
 ImportReport importAlarms(AlarmEngine &engine, const QByteArray &calendar, const ImportOptions &options)
@@ -88,9 +135,19 @@ ImportReport importAlarms(AlarmEngine &engine, const QByteArray &calendar, const
     const AlarmCatalogue &catalogue = engine.catalogue();
     // Past the 256th alarm a file can't fit whatever it updates; the UIDs of
     // the alarms past it are still counted, to say how many would fit.
-    const CalendarImport found =
-        AlarmCalendar::importAlarms(calendar, QTimeZone::systemTimeZoneId(), engine.clock().now(),
-                                    AlarmCatalogue::SlotCount, ImportConsent{options.withPowerActions});
+    if (importBeingRead) {
+        throw AppError(QCoreApplication::translate("CalendarTransfer",
+                                                   "Another import is being read; try again when it is done."));
+    }
+    importBeingRead = true;
+    const auto done = qScopeGuard([]() { importBeingRead = false; });
+    CalendarImport found;
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    const QDateTime now = engine.clock().now();
+    awayFromThisThread([&]() {
+        found = AlarmCalendar::importAlarms(calendar, zone, now, AlarmCatalogue::SlotCount,
+                                            ImportConsent{options.withPowerActions});
+    });
 
     // The alarm each UID stands for: the event it was imported from, and
     // the UID this program's own export gives it.

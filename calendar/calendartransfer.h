@@ -39,10 +39,18 @@ struct ImportReport
     QStringList notes() const;
 };
 
-// Every alarm in the list's order, its time in the system's zone. Throws
-// AppError naming an alarm file that can't be read: nothing is exported then,
-// rather than an alarm that is not what rings.
-QByteArray exportAlarms(const AlarmEngine &engine);
+// What an export wrote, and the alarms it left out, each named with why
+// ("\"Gym\": /data/3.ini: ...").
+struct ExportReport
+{
+    QByteArray calendar;
+    QStringList left;
+};
+
+// Every alarm in the list's order, its time in the system's zone. An alarm
+// whose file can't be read is left out and named, rather than exported as
+// something that is not what rings; the others go out all the same.
+ExportReport exportAlarms(const AlarmEngine &engine);
 
 // Adds what the calendar holds in one change: all of it or none. An event
 // whose UID an alarm here was imported from (or which this program's own

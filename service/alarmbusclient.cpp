@@ -10,11 +10,16 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QEventLoop>
+#include <QScopeGuard>
 
 namespace {
 
-// A verb never waits longer than this for the program.
+// A verb never waits longer than this for the program, but for an import.
 constexpr int kCallTimeoutMs = 15000;
+// An import is read while the program goes on ringing, and an alarm that
+// rings meanwhile holds its end back: a verb that gave up sooner would call
+// failed an import that was done.
+constexpr int kImportTimeoutMs = 30 * 60 * 1000;
 
 } // namespace
 
@@ -122,17 +127,20 @@ void AlarmBusClient::answerRinging(AlarmEngine::RingingAnswer answer)
     await(answer == AlarmEngine::RingingAnswer::Snooze ? m_proxy->Snooze() : m_proxy->Stop());
 }
 
-QByteArray AlarmBusClient::exportCalendar()
+CalendarTransfer::ExportReport AlarmBusClient::exportCalendar()
 {
-    const QDBusPendingReply<QByteArray> reply = m_proxy->Export();
+    const QDBusPendingReply<QByteArray, QStringList> reply = m_proxy->Export();
     await(reply);
-    return reply.value();
+    return {reply.argumentAt<0>(), reply.argumentAt<1>()};
 }
 
 CalendarTransfer::ImportReport AlarmBusClient::importCalendar(const QByteArray &calendar,
                                                               const CalendarTransfer::ImportOptions &options)
 {
     const QVariantMap asked{{QStringLiteral("withPowerActions"), options.withPowerActions}};
+    // Only this call may wait that long; every other verb keeps the short timeout.
+    m_proxy->setTimeout(kImportTimeoutMs);
+    const auto shortAgain = qScopeGuard([this]() { m_proxy->setTimeout(kCallTimeoutMs); });
     const QDBusPendingReply<QVariantMap> reply = m_proxy->ImportWithOptions(calendar, asked);
     await(reply);
     return AlarmBusService::reportFromMap(reply.value());

@@ -1,6 +1,7 @@
 #include "alarmbusservice.h"
 
 #include "alarmbusadaptor.h"
+#include "alarmcalendar.h"
 #include "apperror.h"
 
 #include <QCoreApplication>
@@ -178,14 +179,35 @@ void AlarmBusService::Stop()
     perform<void>([&]() { m_control.answerRinging(AlarmEngine::RingingAnswer::Stop); });
 }
 
-QByteArray AlarmBusService::Export()
+QByteArray AlarmBusService::Export(QStringList &left)
 {
-    return perform<QByteArray>([&]() { return m_control.exportCalendar(); });
+    return perform<QByteArray>([&]() {
+        const CalendarTransfer::ExportReport report = m_control.exportCalendar();
+        left = report.left;
+        return report.calendar;
+    });
 }
+
+namespace {
+
+// Refused before anything is copied or read: no calendar of alarms is this large.
+void refuseOversized(const QByteArray &calendar)
+{
+    if (calendar.size() > AlarmCalendar::MaxBytes) {
+        throw AppError(
+            QCoreApplication::translate("AlarmBus", "The calendar is %1 bytes long; Chronelle imports at most %2 bytes.")
+                .arg(calendar.size())
+                .arg(AlarmCalendar::MaxBytes),
+            AppError::Kind::BadArgument);
+    }
+}
+
+} // namespace
 
 QList<int> AlarmBusService::Import(const QByteArray &calendar, QStringList &skipped)
 {
     return perform<QList<int>>([&]() {
+        refuseOversized(calendar);
         const CalendarTransfer::ImportReport report = m_control.importCalendar(calendar);
         skipped = report.notes();
         return report.ids;
@@ -195,6 +217,7 @@ QList<int> AlarmBusService::Import(const QByteArray &calendar, QStringList &skip
 QVariantMap AlarmBusService::ImportWithOptions(const QByteArray &calendar, const QVariantMap &options)
 {
     return perform<QVariantMap>([&]() {
+        refuseOversized(calendar);
         CalendarTransfer::ImportOptions asked;
         for (auto it = options.cbegin(); it != options.cend(); ++it) {
             if (it.key() != QStringLiteral("withPowerActions")) {

@@ -60,8 +60,9 @@ public:
     void Resume(int id);
     void Snooze();
     void Stop();
-    // The alarms as an iCalendar file.
-    QByteArray Export();
+    // The alarms as an iCalendar file; in `left` the alarms whose files
+    // could not be read, each with why.
+    QByteArray Export(QStringList &left);
     // Adds the alarms of an iCalendar file, all or none, without their power
     // actions; returns the new alarms' ids, and in `skipped` the events left,
     // each with why, and what was left out.

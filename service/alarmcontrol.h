@@ -39,8 +39,8 @@ public:
     virtual void pause(int id, const QString &until) = 0;
     virtual void resume(int id) = 0;
     virtual void answerRinging(AlarmEngine::RingingAnswer answer) = 0;
-    // Every alarm as iCalendar.
-    virtual QByteArray exportCalendar() = 0;
+    // Every alarm as iCalendar, and those whose files could not be read.
+    virtual CalendarTransfer::ExportReport exportCalendar() = 0;
     // Adds the alarms an iCalendar file holds, all or none (see
     // CalendarTransfer::importAlarms); power actions only when the options allow them.
     virtual CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar,

@@ -152,7 +152,7 @@ void EngineControl::answerRinging(AlarmEngine::RingingAnswer answer)
     m_engine.answerRinging(answer);
 }
 
-QByteArray EngineControl::exportCalendar()
+CalendarTransfer::ExportReport EngineControl::exportCalendar()
 {
     return CalendarTransfer::exportAlarms(m_engine);
 }

@@ -30,7 +30,7 @@ public:
     void pause(int id, const QString &until) override;
     void resume(int id) override;
     void answerRinging(AlarmEngine::RingingAnswer answer) override;
-    QByteArray exportCalendar() override;
+    CalendarTransfer::ExportReport exportCalendar() override;
     CalendarTransfer::ImportReport importCalendar(const QByteArray &calendar,
                                                   const CalendarTransfer::ImportOptions &options = {}) override;
 

@@ -1,21 +1,39 @@
 #!/usr/bin/env python3
 """Reads an iCalendar file with the icalendar library and prints, for each
-event, its summary and the first N occurrences its DTSTART and RRULE give
-under dateutil's recurrence engine, as wall-clock times in the event's zone.
+event, its summary and the first N occurrences its DTSTART, RRULE and EXDATE
+give under dateutil's recurrence engine, as wall-clock times in the event's
+zone.
 
-With a moment and a zone after them (expand_ics.py FILE N AFTER ZONE), it
-prints for each series instead when its reminder rings, the next N times
-after AFTER (a wall-clock time in ZONE): the event's earliest display or
-audio VALARM from its start or end (at its start without one), its EXDATEs
-left out and its changed occurrences (RECURRENCE-ID) moved or cancelled; each
-time on the event's clock and on ZONE's, separated by a space."""
+usage: expand_ics.py FILE N [--ringing]
+       expand_ics.py FILE N AFTER ZONE
+
+--ringing: what a calendar program rings: an event without a VALARM rings
+nothing (its summary alone is printed), and each occurrence is moved by the
+earliest trigger relative to the start.
+
+With a moment and a zone after them, it prints for each series instead when
+its reminder rings, the next N times after AFTER (a wall-clock time in ZONE):
+the event's earliest display or audio VALARM from its start or end (at its
+start without one), its EXDATEs left out and its changed occurrences
+(RECURRENCE-ID) moved or cancelled; each time on the event's clock and on
+ZONE's, separated by a space."""
 import datetime
 import sys
 import pytz
 
 import icalendar.cal
-from dateutil.rrule import rrulestr, rruleset
+from dateutil.rrule import rruleset, rrulestr
 from icalendar import Calendar
+
+
+def wall(moment):
+    """A date-time as the wall clock of its own zone reads it: the series is
+    expanded without zones, so that an EXDATE in summer matches an occurrence
+    whatever offset the start had."""
+    return moment.replace(tzinfo=None) if isinstance(moment, datetime.datetime) else moment
+
+
+original_to_tz = icalendar.cal.Timezone.to_tz
 
 
 def zone_of(vtimezone):
@@ -25,17 +43,11 @@ def zone_of(vtimezone):
     return pytz.timezone(str(vtimezone["X-LIC-LOCATION"]))
 
 
-original_to_tz = icalendar.cal.Timezone.to_tz
-
-
 def zone_of_any(vtimezone):
     """A VTIMEZONE that names no IANA zone is read as it stands."""
     if 'X-LIC-LOCATION' in vtimezone:
         return zone_of(vtimezone)
     return original_to_tz(vtimezone)
-
-
-icalendar.cal.Timezone.to_tz = zone_of_any
 
 
 def reminder_of(event):
@@ -64,10 +76,10 @@ def ringings(event, changes, local, after, count):
 
     def ring(occurrence, offset):
         """An occurrence (naive, on the event's clock) with its reminder."""
-        wall = occurrence + offset
+        moment = occurrence + offset
         if zone is None:
-            return wall, wall
-        return wall, zone.localize(wall).astimezone(local).replace(tzinfo=None)
+            return moment, moment
+        return moment, zone.localize(moment).astimezone(local).replace(tzinfo=None)
 
     def on_event_clock(moment):
         if zone is None or moment.tzinfo is None:
@@ -114,31 +126,70 @@ def print_ringings(calendar, count, after, zone):
             continue
         changes = [e for e in events if 'RECURRENCE-ID' in e and str(e.get('UID')) == str(event.get('UID'))]
         print('SUMMARY', str(event.get('SUMMARY')))
-        for wall, here in ringings(event, changes, local, after, count):
-            print(wall.isoformat(), here.isoformat())
+        for there, here in ringings(event, changes, local, after, count):
+            print(there.isoformat(), here.isoformat())
+
+
+def excluded(event):
+    """The EXDATEs of an event, one property or several, each of one or more dates."""
+    found = event.get('EXDATE')
+    if found is None:
+        return []
+    dates = []
+    for prop in found if isinstance(found, list) else [found]:
+        dates.extend(wall(d.dt) for d in prop.dts)
+    return dates
+
+
+def earliest_trigger(event):
+    """The earliest trigger relative to the start over the event's VALARMs,
+    or None when it has none."""
+    triggers = [alarm['TRIGGER'].dt for alarm in event.walk('VALARM') if 'TRIGGER' in alarm]
+    relative = [t for t in triggers if isinstance(t, datetime.timedelta)]
+    if not relative:
+        return None
+    return min(relative)
+
+
+def occurrences_of(event, count):
+    start = wall(event['DTSTART'].dt)
+    rule = event.get('RRULE')
+    series = rruleset()
+    if rule is None:
+        series.rdate(start)
+    else:
+        series.rrule(rrulestr(rule.to_ical().decode(), dtstart=start))
+    for day in excluded(event):
+        series.exdate(day)
+    found = []
+    for occurrence in series:
+        found.append(occurrence)
+        if len(found) == count:
+            break
+    return found
 
 
 def main():
     path, count = sys.argv[1], int(sys.argv[2])
+    ringing = '--ringing' in sys.argv[3:]
+    after = len(sys.argv) > 4 and not ringing
+    if after:
+        # Other programs' zones, read by their names from the zone database.
+        icalendar.cal.Timezone.to_tz = zone_of_any
     with open(path, 'rb') as f:
         calendar = Calendar.from_ical(f.read())
-    if len(sys.argv) > 3:
+    if after:
         print_ringings(calendar, count, sys.argv[3], sys.argv[4])
         return
     for event in calendar.walk('VEVENT'):
         print('SUMMARY', str(event.get('SUMMARY')))
-        start = event['DTSTART'].dt
-        rule = event.get('RRULE')
-        if rule is None:
-            occurrences = [start]
-        else:
-            occurrences = []
-            for occurrence in rrulestr(rule.to_ical().decode(), dtstart=start):
-                occurrences.append(occurrence)
-                if len(occurrences) == count:
-                    break
-        for occurrence in occurrences:
-            print(occurrence.replace(tzinfo=None).isoformat())
+        shift = datetime.timedelta(0)
+        if ringing:
+            shift = earliest_trigger(event)
+            if shift is None:
+                continue
+        for occurrence in occurrences_of(event, count):
+            print((occurrence + shift).isoformat())
 
 
 if __name__ == '__main__':

@@ -6,6 +6,7 @@
 #include "alarmbusclient.h"
 #include "alarmbusservice.h"
 #include "alarmfile.h"
+#include "alarmcalendar.h"
 #include "apperror.h"
 #include "enginetestsupport.h"
 #include "platformtestsupport.h"
@@ -214,6 +215,11 @@ TEST_F(BusService, GarbageGetsAReadableErrorAndChangesNothing)
          {QByteArray("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n"), QVariantMap{{QStringLiteral("withPowerActions"), 1}}},
          invalid,
          "must be a boolean"},
+        {"import larger than any calendar of alarms",
+         QStringLiteral("Import"),
+         {QByteArray(AlarmCalendar::MaxBytes + 1, 'x')},
+         invalid,
+         "Chronelle imports at most 8388608 bytes"},
         {"id as text", QStringLiteral("Remove"), {QStringLiteral("0")}, QString(), ""},
         {"missing argument", QStringLiteral("Add"), {QStringLiteral("06:30")}, QString(), ""},
         {"no such method", QStringLiteral("Format"), {}, QString(), ""},

@@ -213,3 +213,27 @@ TEST(CommandVerbs, ImportSaysWhatItDidCountsFirst)
     EXPECT_TRUE(full.err.contains(QStringLiteral("\n\"Often\": FREQ=MINUTELY\n"))) << full.err.toStdString();
     EXPECT_EQ(on.engine.catalogue().size(), 256);
 }
+
+// An export that had to leave an alarm out prints the others, names the one
+// left out on standard error, and says through its exit code that it did not
+// do all.
+TEST(CommandVerbs, ExportNamesTheAlarmsItLeftOut)
+{
+    EngineOn<> on(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
+    ASSERT_EQ(run(on.engine,
+                  {QStringLiteral("add"), QStringLiteral("06:30"), QStringLiteral("--memo"), QStringLiteral("Gym")})
+                  .code,
+              CommandVerbs::Done);
+    ASSERT_EQ(run(on.engine,
+                  {QStringLiteral("add"), QStringLiteral("07:00"), QStringLiteral("--memo"), QStringLiteral("Pills")})
+                  .code,
+              CommandVerbs::Done);
+    EXPECT_EQ(run(on.engine, "export").code, CommandVerbs::Done);
+
+    QFile::remove(on.path(QStringLiteral("1.ini")));
+    const VerbRun result = run(on.engine, "export");
+    EXPECT_EQ(result.code, CommandVerbs::Failed);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("SUMMARY:Gym\r\n"))) << result.out.toStdString();
+    EXPECT_FALSE(result.out.contains(QStringLiteral("SUMMARY:Pills")));
+    EXPECT_TRUE(result.err.startsWith(QStringLiteral("chronelle: Left out \"Pills\": "))) << result.err.toStdString();
+}

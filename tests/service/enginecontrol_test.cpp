@@ -193,7 +193,7 @@ TEST(EngineControl, AnExportImportedOnAFreshFolderGivesTheSameAlarms)
     source.skip(0);
     source.pause(1, QStringLiteral("2027-02-01"));
     source.setEnabled(2, false);
-    const QByteArray calendar = source.exportCalendar();
+    const QByteArray calendar = source.exportCalendar().calendar;
 
     EngineOn<> to(kMonday);
     EngineControl target(to.engine);
@@ -216,6 +216,33 @@ TEST(EngineControl, AnExportImportedOnAFreshFolderGivesTheSameAlarms)
     }
     imported.removeIf([](const auto &entry) { return entry.value().isDefault(); });
     EXPECT_EQ(imported, AlarmStates::decode(readAll(from.path(QStringLiteral("alstate.ini")))));
+    // And what the fresh folder exports is the same calendar, byte for byte.
+    EXPECT_EQ(QString::fromUtf8(target.exportCalendar().calendar), QString::fromUtf8(calendar));
+}
+
+// An alarm file the reader refuses leaves that alarm out of the export,
+// named with why; the others go out.
+TEST(EngineControl, AnAlarmFileThatCannotBeReadIsNamedAndTheOthersExported)
+{
+    ScopedTimeZone berlin("Europe/Berlin");
+    EngineOn<> on(kMonday);
+    EngineControl control(on.engine);
+    control.add(choices("06:30", "weekly", "mon,fri", "Gym"));
+    control.add(choices("09:15:30", "monthly", "31", "Rent"));
+    control.add(choices("07:45", "once", "2026-12-24", "Gifts"));
+    // 31 February (lines 8 and 9, the month and the day): the editor's reader refuses it.
+    QList<QByteArray> lines = readAll(on.path(QStringLiteral("1.ini"))).split('\n');
+    lines[7] = "2\r";
+    lines[8] = "31\r";
+    writeAll(on.path(QStringLiteral("1.ini")), lines.join('\n'));
+
+    const CalendarTransfer::ExportReport report = control.exportCalendar();
+    ASSERT_EQ(report.left.size(), 1);
+    EXPECT_TRUE(report.left[0].startsWith(QStringLiteral("\"Rent\": "))) << report.left[0].toStdString();
+    EXPECT_TRUE(report.left[0].contains(QStringLiteral("1.ini"))) << report.left[0].toStdString();
+    EXPECT_EQ(report.calendar.count("BEGIN:VEVENT"), 2);
+    EXPECT_TRUE(report.calendar.contains("SUMMARY:Gym\r\n"));
+    EXPECT_TRUE(report.calendar.contains("SUMMARY:Gifts\r\n"));
 }
 
 // An import is one change: when one of its alarms can't be written, none is.
