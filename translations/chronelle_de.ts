@@ -3,10 +3,7 @@
 <TS version="2.1" language="de">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Chronelle hat über D-Bus nicht geantwortet.</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>Option „%1“ muss %2 sein</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Der Alarm mit der ID %1 klingelt nicht mehr; es gibt nichts zu überspringen.</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until „%1“: kein Datum als JJJJ-MM-TT</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until „%1“: der Alarm wäre gar nicht pausiert; geben Sie einen Tag nach heute an</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>unbekannte Option „%1“ (Optionen: %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Der Kalender ist %1 Byte lang; Chronelle importiert höchstens %2 Byte.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Dies ist keine iCalendar-Datei: Sie konnte nicht als solche gelesen werden.</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>eine Änderung eines einzelnen Vorkommens eines anderen Termins</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>abgesagt</translation>
@@ -117,6 +117,87 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>Energieaktion von %1 weggelassen: „%2“ braucht Ihre Zustimmung (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Die Zeitzonen des Kalenders haben mehr Regeln, als Chronelle liest (in Zeile %1).</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Der Kalender hat mehr als %1 Komponenten (Termine, Erinnerungen, Zeitzonen und ihre Teile); Chronelle liest höchstens so viele.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Zeile %1 des Kalenders verschachtelt Komponenten tiefer als %2 Ebenen.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Zeile %1 des Kalenders ist länger als %2 Byte; Chronelle liest höchstens so viel.</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +325,14 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
 
 Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder löschen Sie ihn.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -701,6 +790,10 @@ Jeder Alarm ist eingeschaltet, und nichts ist übersprungen oder pausiert, bis S
             <numerusform>Nichts wurde importiert: keiner der %n Alarme wurde hinzugefügt oder aktualisiert, und alle Alarme sind wie zuvor. %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Ein anderer Import wird gerade gelesen; versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -942,6 +1035,10 @@ Die Uhreinstellungen in %2 konnten nicht gelesen werden; normale Größe und „
             <numerusform>%n weiterer Termin übersprungen, hier nicht aufgeführt</numerusform>
             <numerusform>%n weitere Termine übersprungen, hier nicht aufgeführt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Ausgelassen: %1</translation>
     </message>
 </context>
 <context>

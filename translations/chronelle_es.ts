@@ -3,10 +3,7 @@
 <TS version="2.1" language="es">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Chronelle no respondió por D-Bus.</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>la opción «%1» debe ser %2</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>La alarma con id %1 no volverá a sonar; no hay nada que omitir.</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until «%1»: no es una fecha como AAAA-MM-DD</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until «%1»: la alarma no quedaría en pausa; indique un día posterior a hoy</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opción desconocida «%1» (opciones: %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>El calendario ocupa %1 bytes; Chronelle importa como máximo %2 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>No es un archivo iCalendar: no se pudo leer como tal.</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>un cambio en una sola repetición de otro evento</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>cancelado</translation>
@@ -117,6 +117,87 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>Acción de energía de %1 omitida: «%2» necesita su consentimiento (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Las zonas horarias del calendario tienen más reglas de las que Chronelle lee (en la línea %1).</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>El calendario tiene más de %1 componentes (eventos, avisos, zonas horarias y sus partes); Chronelle lee como máximo esa cantidad.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>La línea %1 del calendario anida componentes a más de %2 niveles.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>La línea %1 del calendario ocupa más de %2 bytes; Chronelle lee como máximo eso.</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +325,14 @@ Edite esa alarma para devolverle su configuración, o elimínela.</numerusform>
 
 Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -701,6 +790,10 @@ Todas las alarmas están activadas y ninguna está omitida ni en pausa hasta que
             <numerusform>No se importó nada: ninguna de las %n alarmas se añadió ni se actualizó, y todas las alarmas siguen como estaban. %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Ya se está leyendo otra importación; inténtelo de nuevo cuando termine.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -942,6 +1035,10 @@ No se pudo leer la configuración del reloj en %2; se usan el tamaño normal y �
             <numerusform>%n evento más omitido, no listado aquí</numerusform>
             <numerusform>%n eventos más omitidos, no listados aquí</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Omitida: %1</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,7 @@
 <TS version="2.1" language="fr">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Chronelle n&apos;a pas répondu par D-Bus.</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>l&apos;option «&#xa0;%1&#xa0;» doit être %2</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>L&apos;alarme d&apos;identifiant %1 ne sonnera plus&#xa0;; il n&apos;y a rien à sauter.</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until «&#xa0;%1&#xa0;»&#xa0;: pas une date au format AAAA-MM-JJ</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until «&#xa0;%1&#xa0;»&#xa0;: l&apos;alarme ne serait pas du tout en pause&#xa0;; donnez un jour après aujourd&apos;hui</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>option inconnue « %1 » (options : %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Le calendrier fait %1 octets ; Chronelle importe au plus %2 octets.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Ce n&apos;est pas un fichier iCalendar : il n&apos;a pas pu être lu comme tel.</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>une modification d&apos;une seule occurrence d&apos;un autre événement</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>annulé</translation>
@@ -117,6 +117,87 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>Action d&apos;énergie de %1 laissée de côté : « %2 » demande votre accord (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Les fuseaux horaires du calendrier ont plus de règles que Chronelle n’en lit (à la ligne %1).</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Le calendrier a plus de %1 composants (événements, rappels, fuseaux horaires et leurs parties) ; Chronelle en lit au plus autant.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>La ligne %1 du calendrier imbrique des composants sur plus de %2 niveaux.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>La ligne %1 du calendrier dépasse %2 octets ; Chronelle en lit au plus autant.</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +325,14 @@ Modifiez cette alarme pour lui redonner ses réglages, ou supprimez-la.</numerus
 
 Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -701,6 +790,10 @@ Toutes les alarmes sont activées et rien n&apos;est sauté ni en pause tant que
             <numerusform>Rien n&apos;a été importé : aucune des %n alarmes n&apos;a été ajoutée ou mise à jour, et toutes les alarmes sont restées telles quelles. %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Une autre importation est en cours de lecture ; réessayez quand elle sera terminée.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -942,6 +1035,10 @@ Les réglages de l&apos;horloge dans %2 n&apos;ont pas pu être lus&#xa0;; la ta
             <numerusform>%n autre événement ignoré, non listé ici</numerusform>
             <numerusform>%n autres événements ignorés, non listés ici</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Laissée de côté : %1</translation>
     </message>
 </context>
 <context>

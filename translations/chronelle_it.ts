@@ -3,10 +3,7 @@
 <TS version="2.1" language="it">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Chronelle non ha risposto tramite D-Bus.</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>l&apos;opzione «%1» deve essere %2</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>La sveglia con ID %1 non suonerà più; non c&apos;è nulla da saltare.</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until «%1»: non è una data nel formato AAAA-MM-GG</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until «%1»: la sveglia non verrebbe messa in pausa affatto; indicare un giorno successivo a oggi</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opzione sconosciuta «%1» (opzioni: %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Il calendario è lungo %1 byte; Chronelle importa al massimo %2 byte.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Questo non è un file iCalendar: non è stato possibile leggerlo come tale.</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>una modifica a una singola ripetizione di un altro evento</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>annullato</translation>
@@ -117,6 +117,87 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>Azione di risparmio energetico di %1 tralasciata: «%2» richiede il tuo consenso (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>I fusi orari del calendario hanno più regole di quante Chronelle ne legga (alla riga %1).</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Il calendario ha più di %1 componenti (eventi, promemoria, fusi orari e loro parti); Chronelle ne legge al massimo altrettanti.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>La riga %1 del calendario annida componenti per più di %2 livelli.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>La riga %1 del calendario è più lunga di %2 byte; Chronelle legge al massimo questo.</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +325,14 @@ Modificare la sveglia per ridarle le sue impostazioni, oppure eliminarla.</numer
 
 Modificare queste sveglie per ridare loro le impostazioni, oppure eliminarle.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -701,6 +790,10 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
             <numerusform>Non è stato importato nulla: nessuna delle %n sveglie è stata aggiunta o aggiornata, e tutte le sveglie sono come prima. %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Un'altra importazione è in corso di lettura; riprova quando è terminata.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -942,6 +1035,10 @@ Impossibile leggere le impostazioni dell&apos;orologio in %2; vengono usati la d
             <numerusform>%n altro evento tralasciato, non elencato qui</numerusform>
             <numerusform>altri %n eventi tralasciati, non elencati qui</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Esclusa: %1</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,7 @@
 <TS version="2.1" language="ja">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Chronelle が D-Bus で応答しませんでした。</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>オプション「%1」は %2 である必要があります</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>ID %1 のアラームはもう鳴りません。スキップするものはありません。</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until「%1」: YYYY-MM-DD 形式の日付ではありません</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until「%1」: これでは一時停止になりません。明日以降の日を指定してください</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>不明なオプション「%1」(オプション: %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>カレンダーは %1 バイトあります。Chronelle がインポートできるのは最大 %2 バイトです。</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>iCalendar ファイルではありません: iCalendar として読み込めませんでした。</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>別の予定の 1 回分だけの変更です</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>キャンセル済みです</translation>
@@ -117,6 +117,84 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>%1 の省電力動作を外しました: 「%2」にはあなたの同意が必要です (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>カレンダーのタイムゾーンの規則が Chronelle が読み込める数を超えています（%1 行目）。</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>カレンダーのコンポーネント（予定、通知、タイムゾーンとその部分）が %1 を超えています。Chronelle が読み込むのはその数までです。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>カレンダーの %1 行目でコンポーネントが %2 階層より深く入れ子になっています。</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>カレンダーの %1 行目が %2 バイトを超えています。Chronelle が読み込むのはその長さまでです。</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -236,6 +314,14 @@ Edit such an alarm to give it its settings again, or delete it.</source>
 
 これらのアラームを編集して設定し直すか、削除してください。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -690,6 +776,10 @@ Every alarm is on and nothing is skipped or paused until you change it.%3</sourc
             <numerusform>何もインポートしませんでした: %n 件のアラームはどれも追加も更新もされず、すべてのアラームは元のままです。%1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>別のインポートを読み込み中です。終わってからもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -927,6 +1017,10 @@ The clock settings in %2 could not be read; normal size and &quot;Blue&quot; are
         <translation>
             <numerusform>ほか %n 件の予定をスキップしました (ここには表示していません)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>除外: %1</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,7 @@
 <TS version="2.1" language="nl">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Chronelle heeft niet geantwoord via D-Bus.</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>optie ‘%1’ moet %2 zijn</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Het alarm met id %1 gaat niet meer af; er valt niets over te slaan.</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until ‘%1’: geen datum in de vorm JJJJ-MM-DD</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until ‘%1’: het alarm zou helemaal niet gepauzeerd worden; geef een dag na vandaag op</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>onbekende optie ‘%1’ (opties: %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>De agenda is %1 bytes lang; Chronelle importeert hoogstens %2 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Dit is geen iCalendar-bestand: het kon niet als zodanig worden gelezen.</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>een wijziging van één herhaling van een andere gebeurtenis</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>geannuleerd</translation>
@@ -117,6 +117,87 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>Energieactie van %1 weggelaten: ‘%2’ heeft uw toestemming nodig (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>De tijdzones van de agenda hebben meer regels dan Chronelle leest (op regel %1).</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>De agenda heeft meer dan %1 onderdelen (afspraken, herinneringen, tijdzones en hun delen); Chronelle leest er hoogstens zoveel.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Regel %1 van de agenda nest onderdelen dieper dan %2 niveaus.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Regel %1 van de agenda is langer dan %2 bytes; Chronelle leest hoogstens zoveel.</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +325,14 @@ Bewerk zo&apos;n alarm om het weer instellingen te geven, of verwijder het.</num
 
 Bewerk zo&apos;n alarm om het weer instellingen te geven, of verwijder het.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -701,6 +790,10 @@ Elk alarm staat aan en niets wordt overgeslagen of gepauzeerd, totdat u dat wijz
             <numerusform>Niets geïmporteerd: geen van de %n alarmen is toegevoegd of bijgewerkt, en alle alarmen zijn zoals ze waren. %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Er wordt al een andere import gelezen; probeer het opnieuw als die klaar is.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -942,6 +1035,10 @@ De klokinstellingen in %2 konden niet worden gelezen; normale grootte en ‘Blau
             <numerusform>nog %n gebeurtenis overgeslagen, hier niet vermeld</numerusform>
             <numerusform>nog %n gebeurtenissen overgeslagen, hier niet vermeld</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Weggelaten: %1</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,7 @@
 <TS version="2.1" language="pl">
 <context>
     <name>AlarmBus</name>
-    <message>
-        <source>Chronelle did not answer over D-Bus.</source>
-        <translation>Program Chronelle nie odpowiedział przez D-Bus.</translation>
-    </message>
+    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>opcja „%1” musi być typu: %2</translation>
@@ -31,17 +28,23 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Alarm o identyfikatorze %1 już nie zadzwoni; nie ma czego pomijać.</translation>
     </message>
-    <message>
-        <source>--until &apos;%1&apos;: not a date as YYYY-MM-DD</source>
-        <translation>--until „%1”: to nie jest data w formacie RRRR-MM-DD</translation>
-    </message>
-    <message>
-        <source>--until &apos;%1&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation>--until „%1”: alarm w ogóle nie zostałby wstrzymany; należy podać dzień późniejszy niż dzisiejszy</translation>
-    </message>
+    
+    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>nieznana opcja „%1” (opcje: %2)</translation>
+    </message>
+    <message>
+        <source>The calendar is %1 bytes long; Chronelle imports at most %2 bytes.</source>
+        <translation>Kalendarz ma %1 bajtów; Chronelle importuje najwyżej %2 bajtów.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -90,10 +93,7 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>To nie jest plik iCalendar: nie udało się go odczytać w tym formacie.</translation>
     </message>
-    <message>
-        <source>a change to one occurrence of another event</source>
-        <translation>zmiana jednego wystąpienia innego wydarzenia</translation>
-    </message>
+    
     <message>
         <source>cancelled</source>
         <translation>odwołane</translation>
@@ -117,6 +117,90 @@
     <message>
         <source>Power action of %1 left off: &quot;%2&quot; needs your consent (import --with-power-actions)</source>
         <translation>Pominięto akcję zasilania wydarzenia %1: „%2” wymaga Twojej zgody (import --with-power-actions)</translation>
+    </message>
+    <message>
+        <source>The time zones of the calendar have more rules than Chronelle reads (at line %1).</source>
+        <translation>Strefy czasowe kalendarza mają więcej reguł, niż Chronelle czyta (w wierszu %1).</translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 components (events, alarms, zones and their parts); Chronelle reads at most that many.</source>
+        <translation>Kalendarz ma więcej niż %1 składników (wydarzeń, przypomnień, stref czasowych i ich części); Chronelle czyta najwyżej tyle.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar nests components deeper than %2 levels.</source>
+        <translation>Wiersz %1 kalendarza zagnieżdża składniki głębiej niż na %2 poziomów.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the calendar is longer than %2 bytes; Chronelle reads at most that.</source>
+        <translation>Wiersz %1 kalendarza jest dłuższy niż %2 bajtów; Chronelle czyta najwyżej tyle.</translation>
+    </message>
+    <message>
+        <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left unread: its rule takes more work to follow than an import may spend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an untitled series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, already past</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, which is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 its days are not those of one alarm (from %2 on)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>EXDATE: %n excluded day(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -252,6 +336,14 @@ Takie alarmy należy edytować, aby znów nadać im ustawienia, albo je usunąć
 
 Takie alarmy należy edytować, aby znów nadać im ustawienia, albo je usunąć.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No alarm was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -712,6 +804,10 @@ Wszystkie alarmy są włączone i żaden nie jest pominięty ani wstrzymany, dop
             <numerusform>Nic nie zaimportowano: żaden z %n alarmów nie został dodany ani zaktualizowany, wszystkie alarmy są jak były. %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another import is being read; try again when it is done.</source>
+        <translation>Inny import jest właśnie wczytywany; spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueRow</name>
@@ -957,6 +1053,10 @@ Nie udało się odczytać ustawień zegara z %2; używany jest normalny rozmiar 
             <numerusform>Pominięto jeszcze %n wydarzenia, niewymienione tutaj</numerusform>
             <numerusform>Pominięto jeszcze %n wydarzeń, niewymienionych tutaj</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Left out %1</source>
+        <translation>Pominięto: %1</translation>
     </message>
 </context>
 <context>

@@ -216,7 +216,7 @@ TEST(Calendar, AnotherRecurrenceEngineRingsWhatTheSchedulerRings)
     for (const Case &c : cases) {
         ExportedAlarm alarm = everyFrequency()[c.alarm];
         alarm.row.caption = QString::fromLatin1(c.name);
-        alarm.state = AlarmState{c.enabled, c.skipped, c.pausedUntil};
+        alarm.state = AlarmState{c.enabled, c.skipped, c.pausedUntil, std::nullopt};
         alarms.push_back(alarm);
     }
     const QByteArray calendar = AlarmCalendar::exportAlarms(alarms, kZone, kNow).calendar;

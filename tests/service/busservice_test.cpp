@@ -301,7 +301,7 @@ TEST_F(BusService, AnImportBringsAPowerActionOnlyWhenAsked)
     AlarmFile::read(from.path(QStringLiteral("0.ini")), AlarmFile::ReadMode::Editing, record);
     record.powerAction = int(PowerAction::Suspend);
     AlarmFile::write(from.path(QStringLiteral("0.ini")), record);
-    const QByteArray calendar = source.exportCalendar();
+    const QByteArray calendar = source.exportCalendar().calendar;
     const auto powerActionOf = [this](int slot) {
         AlarmRecord imported;
         AlarmFile::read(m_on.path(QStringLiteral("%1.ini").arg(slot)), AlarmFile::ReadMode::Editing, imported);

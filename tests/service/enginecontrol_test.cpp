@@ -339,7 +339,7 @@ TEST(EngineControl, ImportingAgainUpdatesOrLeavesInsteadOfAdding)
 
     // The program's own export, imported where it came from.
     const QMap<QString, QByteArray> beforeOwn = filesIn(on.dir.path());
-    const CalendarTransfer::ImportReport own = control.importCalendar(control.exportCalendar());
+    const CalendarTransfer::ImportReport own = control.importCalendar(control.exportCalendar().calendar);
     EXPECT_EQ(own.ids, QList<int>());
     EXPECT_EQ(own.updated, QList<int>());
     EXPECT_EQ(own.unchanged.size(), 83);
