@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“: kein Datum als JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“: der Alarm würde gar nicht pausiert; geben Sie einen Tag nach heute an</translation>
     </message>
 </context>
 <context>
@@ -136,68 +136,68 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: eine Zeitzone, die weder der Kalender noch die Zeitzonendatenbank beschreibt</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gelesen: seine Regel auszuwerten kostet mehr Aufwand, als ein Import aufwenden darf</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Titel</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Änderung am Vorkommen vom %1 einer Serie, die nicht in diesem Kalender ist</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Änderung am Vorkommen vom %1 der Serie %2, bereits vorbei</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Änderung am Vorkommen vom %1 der Serie %2, die übersprungen wird</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Änderung am Vorkommen vom %1 der Serie %2, im Alarm dieser Serie enthalten</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: eine Erinnerung zu einem festen Zeitpunkt eines wiederkehrenden Termins</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>er beginnt am %1, und ein stündlicher Alarm kann nur auf den Beginn eines Tages warten</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 passen seine Tage nicht zu einem einzigen Alarm (ab %2)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: %n künftiger ausgeschlossener Tag (%1)</numerusform>
+            <numerusform>EXDATE: %n künftige ausgeschlossene Tage (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: %n künftiges geändertes Vorkommen (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: %n künftige geänderte Vorkommen (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>behält ab jetzt seine Ortszeit %1, obwohl sich der Zeitunterschied zwischen %2 und %3 ändert: am %4 ist der Termin hier um %5</translation>
     </message>
 </context>
 <context>
@@ -328,11 +328,11 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alarmliste %1 gibt den Alarmplatz %2 als „%3“ an (Zeile %4); er wird ab jetzt als „%2“ gespeichert.</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> Kein Alarm ging verloren.</translation>
     </message>
 </context>
 <context>

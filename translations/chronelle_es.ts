@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»: no es una fecha como AAAA-MM-DD</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»: la alarma no quedaría en pausa en absoluto; indique un día posterior a hoy</translation>
     </message>
 </context>
 <context>
@@ -136,68 +136,68 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: una zona horaria que no describen ni el calendario ni la base de datos de zonas horarias</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>sin leer: seguir su regla requiere más trabajo del que puede dedicar una importación</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>una serie sin título</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>un cambio en la repetición del %1 de una serie que no está en este calendario</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>un cambio en la repetición del %1 de %2, ya pasada</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>un cambio en la repetición del %1 de %2, que se omite</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>un cambio en la repetición del %1 de %2, recogido en la alarma de esa serie</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: un aviso en un momento concreto de un evento que se repite</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>empieza el %1, y una alarma que suena cada hora solo puede esperar al inicio de un día</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1 sus días no son los de una sola alarma (a partir del %2)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: %n día futuro excluido (%1)</numerusform>
+            <numerusform>EXDATE: %n días futuros excluidos (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: %n repetición futura modificada (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: %n repeticiones futuras modificadas (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>mantiene a partir de ahora su hora local %1, aunque cambia la diferencia horaria entre %2 y %3: el %4 el evento es aquí a las %5</translation>
     </message>
 </context>
 <context>
@@ -328,11 +328,11 @@ Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusfo
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de alarmas %1 indica la posición de alarma %2 como «%3» (línea %4); a partir de ahora se guarda como «%2».</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> No se perdió ninguna alarma.</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: pas une date au format AAAA-MM-JJ</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: l&apos;alarme ne serait pas du tout mise en pause&#xa0;; indiquez un jour après aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
@@ -136,68 +136,68 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1&#xa0;: un fuseau horaire que ni le calendrier ni la base de données des fuseaux horaires ne décrit</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>non lu&#xa0;: suivre sa règle demanderait plus de travail qu&apos;une importation ne peut y consacrer</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>sans titre</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>une modification de l&apos;occurrence du %1 d&apos;une série absente de ce calendrier</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>une modification de l&apos;occurrence du %1 de la série %2, déjà passée</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>une modification de l&apos;occurrence du %1 de la série %2, qui est ignorée</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>une modification de l&apos;occurrence du %1 de la série %2, contenue dans l&apos;alarme de cette série</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME&#xa0;: un rappel à un moment précis d&apos;un événement qui se répète</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>il commence le %1, et une alarme qui sonne chaque heure ne peut attendre que le début d&apos;une journée</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1, ses jours ne sont pas ceux d&apos;une seule alarme (à partir du %2)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE&#xa0;: %n jour exclu à venir (%1)</numerusform>
+            <numerusform>EXDATE&#xa0;: %n jours exclus à venir (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID&#xa0;: %n occurrence modifiée à venir (%1)</numerusform>
+            <numerusform>RECURRENCE-ID&#xa0;: %n occurrences modifiées à venir (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>garde désormais son heure locale %1, bien que le décalage entre %2 et %3 change&#xa0;: le %4, l&apos;événement a lieu ici à %5</translation>
     </message>
 </context>
 <context>
@@ -328,11 +328,11 @@ Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</nume
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des alarmes %1 donne l&apos;emplacement d&apos;alarme %2 sous la forme «&#xa0;%3&#xa0;» (ligne %4)&#xa0;; il sera désormais enregistré sous la forme «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> Aucune alarme n&apos;a été perdue.</translation>
     </message>
 </context>
 <context>

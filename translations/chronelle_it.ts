@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»: non è una data nel formato AAAA-MM-GG</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»: la sveglia non verrebbe affatto messa in pausa; indica un giorno dopo oggi</translation>
     </message>
 </context>
 <context>
@@ -136,68 +136,68 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: un fuso orario che né il calendario né il database dei fusi orari descrivono</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>non letto: seguire la sua regola richiede più lavoro di quanto un&apos;importazione possa impiegare</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>una serie senza titolo</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>una modifica all&apos;occorrenza del %1 di una serie che non è in questo calendario</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>una modifica all&apos;occorrenza del %1 di %2, già passata</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>una modifica all&apos;occorrenza del %1 di %2, che viene tralasciata</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>una modifica all&apos;occorrenza del %1 di %2, compresa nella sveglia di quella serie</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: un promemoria in un momento preciso di un evento che si ripete</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>inizia il %1, e una sveglia che suona ogni ora può attendere solo l&apos;inizio di un giorno</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 i suoi giorni non sono quelli di una sola sveglia (dal %2 in poi)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: %n giorno futuro escluso (%1)</numerusform>
+            <numerusform>EXDATE: %n giorni futuri esclusi (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: %n occorrenza futura modificata (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: %n occorrenze future modificate (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>mantiene d&apos;ora in poi la sua ora locale %1, anche se la differenza tra %2 e %3 cambia: il %4 l&apos;evento è qui alle %5</translation>
     </message>
 </context>
 <context>
@@ -328,11 +328,11 @@ Modificare queste sveglie per ridare loro le impostazioni, oppure eliminarle.</n
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco delle sveglie %1 indica la posizione di sveglia %2 come «%3» (riga %4); d&apos;ora in poi viene salvata come «%2».</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> Nessuna sveglia è andata persa.</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1「%2」: YYYY-MM-DD 形式の日付ではありません</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1「%2」: これではアラームがまったく一時停止されません。今日より後の日を指定してください</translation>
     </message>
 </context>
 <context>
@@ -136,65 +136,65 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: カレンダーにもタイムゾーンデータベースにも記述のないタイムゾーンです</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みませんでした: 繰り返し規則をたどるのに、インポートで使える以上の処理が必要です</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>無題の繰り返し予定</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>このカレンダーにない繰り返し予定の %1 の回への変更です</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の %1 の回への変更で、すでに過ぎています</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の %1 の回への変更で、その繰り返し予定はスキップされます</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の %1 の回への変更で、その繰り返し予定のアラームに含まれています</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: 繰り返す予定の特定の一時点に対する通知です</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>開始が %1 ですが、毎時のアラームは日の始まりまでしか待てません</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 では、その日付が 1 つのアラームの日付と一致しません (%2 以降)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: 今後の除外日が %n 日あります (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: 今後の変更された回が %n 件あります (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>今後もローカル時刻 %1 を保ちますが、%2 と %3 の時差が変わります: %4 には、予定はこちらで %5 になります</translation>
     </message>
 </context>
 <context>
@@ -317,11 +317,11 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム一覧 %1 ではアラーム番号 %2 が「%3」と記されています (%4 行目)。今後は「%2」として保存します。</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> 失われたアラームはありません。</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ‘%2’: geen datum in de vorm JJJJ-MM-DD</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ‘%2’: het alarm zou helemaal niet gepauzeerd worden; geef een dag na vandaag op</translation>
     </message>
 </context>
 <context>
@@ -136,68 +136,68 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: een tijdzone die noch de agenda noch de tijdzonedatabase beschrijft</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>niet gelezen: het volgen van de regel kost meer werk dan een import mag besteden</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>een naamloze reeks</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>een wijziging van het exemplaar van %1 van een reeks die niet in deze agenda staat</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>een wijziging van het exemplaar van %1 van %2, al voorbij</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>een wijziging van het exemplaar van %1 van %2, die wordt overgeslagen</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>een wijziging van het exemplaar van %1 van %2, opgenomen in het alarm van die reeks</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: een herinnering op één moment van een terugkerende gebeurtenis</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>ze begint op %1, en een alarm dat elk uur afgaat kan alleen op het begin van een dag wachten</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 zijn de dagen niet die van één alarm (vanaf %2)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: %n komende uitgesloten dag (%1)</numerusform>
+            <numerusform>EXDATE: %n komende uitgesloten dagen (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: %n komend gewijzigd exemplaar (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: %n komende gewijzigde exemplaren (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>houdt vanaf nu de lokale tijd %1 aan, hoewel het tijdsverschil tussen %2 en %3 verandert: op %4 is de gebeurtenis hier om %5</translation>
     </message>
 </context>
 <context>
@@ -328,11 +328,11 @@ Bewerk zo&apos;n alarm om het weer instellingen te geven, of verwijder het.</num
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De alarmlijst %1 geeft de alarmplaats %2 als ‘%3’ (regel %4); vanaf nu wordt die als ‘%2’ opgeslagen.</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> Er is geen alarm verloren gegaan.</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2”: to nie jest data w formacie RRRR-MM-DD</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2”: alarm w ogóle nie zostałby wstrzymany; podaj dzień po dzisiejszym</translation>
     </message>
 </context>
 <context>
@@ -136,71 +136,71 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: strefa czasowa, której nie opisuje ani kalendarz, ani baza danych stref czasowych</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprzeczytane: śledzenie jego reguły wymaga więcej pracy, niż może poświęcić import</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>i %n inny</numerusform>
+            <numerusform>i %n inne</numerusform>
+            <numerusform>i %n innych</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>bez tytułu</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiana wystąpienia z %1 serii, której nie ma w tym kalendarzu</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiana wystąpienia z %1 serii %2, które już minęło</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiana wystąpienia z %1 serii %2, która jest pomijana</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiana wystąpienia z %1 serii %2, uwzględniona w alarmie tej serii</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: przypomnienie w jednym momencie powtarzającego się wydarzenia</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>zaczyna się %1, a alarm cogodzinny może czekać tylko na początek dnia</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>w %1 jego dni nie są dniami jednego alarmu (od %2)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: %n nadchodzący wykluczony dzień (%1)</numerusform>
+            <numerusform>EXDATE: %n nadchodzące wykluczone dni (%1)</numerusform>
+            <numerusform>EXDATE: %n nadchodzących wykluczonych dni (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: %n nadchodzące zmienione wystąpienie (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: %n nadchodzące zmienione wystąpienia (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: %n nadchodzących zmienionych wystąpień (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>od teraz zachowuje swój czas lokalny %1, choć różnica między %2 a %3 się zmienia: %4 wydarzenie jest tutaj o %5</translation>
     </message>
 </context>
 <context>
@@ -339,11 +339,11 @@ Takie alarmy należy edytować, aby znów nadać im ustawienia, albo je usunąć
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista alarmów %1 podaje miejsce alarmu %2 jako „%3” (wiersz %4); od teraz jest ono zapisywane jako „%2”.</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> Żaden alarm nie został utracony.</translation>
     </message>
 </context>
 <context>

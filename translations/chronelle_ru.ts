@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: not a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»: ожидается дата в формате ГГГГ-ММ-ДД</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos;: the alarm would not be paused at all; give a day after today</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»: будильник вообще не был бы приостановлен; укажите день после сегодняшнего</translation>
     </message>
 </context>
 <context>
@@ -136,71 +136,71 @@
     </message>
     <message>
         <source>TZID=%1: a time zone that neither the calendar nor the time-zone database describes</source>
-        <translation type="unfinished"></translation>
+        <translation>TZID=%1: часовой пояс, который не описан ни в календаре, ни в базе данных часовых поясов</translation>
     </message>
     <message>
         <source>left unread: its rule takes more work to follow than an import may spend</source>
-        <translation type="unfinished"></translation>
+        <translation>не прочитано: разбор его правила потребовал бы больше работы, чем допустимо при импорте</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
         </translation>
     </message>
     <message>
         <source>an untitled series</source>
-        <translation type="unfinished"></translation>
+        <translation>без названия</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of a series that is not in this calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>изменение повторения от %1 серии, которой нет в этом календаре</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, already past</source>
-        <translation type="unfinished"></translation>
+        <translation>изменение повторения от %1 серии %2, уже в прошлом</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, which is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>изменение повторения от %1 серии %2, которая пропускается</translation>
     </message>
     <message>
         <source>a change to the occurrence of %1 of %2, held in the alarm of that series</source>
-        <translation type="unfinished"></translation>
+        <translation>изменение повторения от %1 серии %2, учтённое в будильнике этой серии</translation>
     </message>
     <message>
         <source>TRIGGER;VALUE=DATE-TIME: a reminder at one moment of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIGGER;VALUE=DATE-TIME: напоминание в определённый момент повторяющегося события</translation>
     </message>
     <message>
         <source>it starts at %1, and an hourly alarm can wait for the start of a day only</source>
-        <translation type="unfinished"></translation>
+        <translation>оно начинается %1, а ежечасный будильник может ждать только начала суток</translation>
     </message>
     <message>
         <source>in %1 its days are not those of one alarm (from %2 on)</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 его дни не совпадают с днями одного будильника (начиная с %2)</translation>
     </message>
     <message numerus="yes">
         <source>EXDATE: %n excluded day(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>EXDATE: впереди %n исключённый день (%1)</numerusform>
+            <numerusform>EXDATE: впереди %n исключённых дня (%1)</numerusform>
+            <numerusform>EXDATE: впереди %n исключённых дней (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>RECURRENCE-ID: %n changed occurrence(s) ahead (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>RECURRENCE-ID: впереди %n изменённое повторение (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: впереди %n изменённых повторения (%1)</numerusform>
+            <numerusform>RECURRENCE-ID: впереди %n изменённых повторений (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>keeps its local time %1 from now on, though the offset between %2 and %3 changes: on %4 the event is at %5 here</source>
-        <translation type="unfinished"></translation>
+        <translation>отныне сохраняет своё местное время %1, хотя разница между %2 и %3 меняется: %4 событие здесь будет в %5</translation>
     </message>
 </context>
 <context>
@@ -339,11 +339,11 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     </message>
     <message>
         <source>The alarm list %1 gives the alarm slot %2 as &apos;%3&apos; (line %4); it is saved as &apos;%2&apos; from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список будильников %1 указывает ячейку будильника %2 как «%3» (строка %4); отныне она сохраняется как «%2».</translation>
     </message>
     <message>
         <source> No alarm was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ни один будильник не потерян.</translation>
     </message>
 </context>
 <context>
