@@ -28,11 +28,14 @@ protected:
         ASSERT_TRUE(m_lock.acquire()) << "another test kept the notification service";
         m_session = QDBusConnection::sessionBus();
     }
-    void startService()
+    // With the mock's own capabilities (no buttons), or these.
+    void startService(const QString &capabilities = {})
     {
-        ASSERT_EQ(
-            m_daemon.start({QStringLiteral("--template"), QStringLiteral("notification_daemon")}, m_session, kService),
-            QString());
+        QStringList arguments{QStringLiteral("--template"), QStringLiteral("notification_daemon")};
+        if (!capabilities.isEmpty())
+            arguments << QStringLiteral("--parameters")
+                      << QStringLiteral(R"({"capabilities": "%1"})").arg(capabilities);
+        ASSERT_EQ(m_daemon.start(arguments, m_session, kService), QString());
     }
     QList<QVariantList> calls(const char *method) const { return notificationCalls(m_session, method); }
 
@@ -103,6 +106,57 @@ TEST_F(Notifications, OnlyUnansweredCriticalNotificationsAreRemembered)
     QTest::qWait(100);
     EXPECT_TRUE(calls("CloseNotification").isEmpty()) << "closed what the service had closed already";
 }
+
+// At login the desktop's service may start after the program: the buttons of
+// the ringing alarm come all the same, whether a notification is sent at once
+// or the service was asked on its own first; a service that then takes its
+// place without buttons gets none.
+class NotificationsFromALaterService : public Notifications, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(NotificationsFromALaterService, CarryTheButtonsTheServiceShows)
+{
+    const bool askedOnItsOwn = GetParam();
+    ASSERT_FALSE(m_session.interface()->isServiceRegistered(kService)) << "a notification service runs already";
+    FreedesktopNotifier notifier(m_session);
+    // Its first question finds nobody.
+    QTest::qWait(300);
+    const QList<DesktopNotifier::Action> buttons{{QStringLiteral("snooze"), QStringLiteral("Snooze")},
+                                                 {QStringLiteral("ok"), QStringLiteral("OK")}};
+    const QStringList offered{QStringLiteral("snooze"), QStringLiteral("Snooze"), QStringLiteral("ok"),
+                              QStringLiteral("OK")};
+    const auto ring = [&] {
+        return notifier.notify(
+            QStringLiteral("Wake up"), QStringLiteral("07:30:00"), DesktopNotifier::Urgency::Critical, [] {}, buttons);
+    };
+
+    startService(QStringLiteral("body actions"));
+    if (askedOnItsOwn) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calls("GetCapabilities").size() == 1; }, 5000))
+            << "the new service was not asked";
+    }
+    ring();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls("Notify").size() == 1; }, 5000));
+    EXPECT_EQ(calls("Notify")[0].value(5).toStringList(), offered);
+    EXPECT_EQ(calls("Notify")[0].value(4).toString(), QStringLiteral("07:30:00")) << "no markup was offered";
+    if (!askedOnItsOwn)
+        return;
+
+    m_daemon.stop();
+    startService(QStringLiteral("body body-markup"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls("GetCapabilities").size() == 1; }, 5000))
+        << "the service that took its place was not asked";
+    QCoreApplication::processEvents();
+    ring();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls("Notify").size() == 1; }, 5000));
+    EXPECT_EQ(calls("Notify")[0].value(5).toStringList(), QStringList()) << "buttons where none are shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(ServiceStart, NotificationsFromALaterService, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &when) {
+                             return when.param ? "AskedOnItsOwn" : "SentAtOnce";
+                         });
 
 // No service on the bus, or no bus at all: the fallback runs once, after notify() returned.
 TEST_F(Notifications, WithoutAServiceTheFallbackRunsOnceAndLater)

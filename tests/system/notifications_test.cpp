@@ -139,18 +139,29 @@ TEST_F(DesktopNotifications, OneNotificationPerRingingAndOnePerMissedGap)
 
 // Where the desktop shows buttons on notifications, the ringing alarm is
 // answered there: "Snooze" snoozes it, "OK" ends it as the window's buttons do.
-TEST(DesktopNotificationActions, SnoozeAndOKAnswerTheRingingAlarm)
+// At login the desktop's notification service may come after the program: its
+// buttons are offered all the same.
+class DesktopNotificationActions : public ::testing::TestWithParam<bool>
 {
+};
+
+TEST_P(DesktopNotificationActions, SnoozeAndOKAnswerTheRingingAlarm)
+{
+    const bool serviceComesLater = GetParam();
     REQUIRE_SERVICE(missingService());
     ASSERT_EQ(notPrivateBus(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), QString());
     ServiceLock lock{QStringLiteral("notifications"), qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")};
     ASSERT_TRUE(lock.acquire()) << "another test kept the notification service";
     QDBusConnection session = QDBusConnection::sessionBus();
     DBusMock daemon;
-    ASSERT_EQ(daemon.start({QStringLiteral("--template"), QStringLiteral("notification_daemon"),
-                            QStringLiteral("--parameters"), QStringLiteral(R"({"capabilities": "body actions"})")},
-                           session, kService),
-              QString());
+    const auto startDaemon = [&] {
+        return daemon.start({QStringLiteral("--template"), QStringLiteral("notification_daemon"),
+                             QStringLiteral("--parameters"), QStringLiteral(R"({"capabilities": "body actions"})")},
+                            session, kService);
+    };
+    if (!serviceComesLater) {
+        ASSERT_EQ(startDaemon(), QString());
+    }
     ProgramFolder folder;
     AlarmRecord record;
     record.playListOn = false;
@@ -160,11 +171,19 @@ TEST(DesktopNotificationActions, SnoozeAndOKAnswerTheRingingAlarm)
     record.alarmTime = QTime(7, 30, 0);
     AlarmFile::write(folder.filePath(QStringLiteral("0.ini")), record);
     folder.writeFile(QStringLiteral("al.ini"), "1\r\n" + catalogueRow("Wake up", "07:30:00 AM", "073000", 0));
-    QProcess *program = folder.start(ProgramFolder::environment(QStringLiteral("@2026-12-07 07:29:57")));
+    // Time enough before the alarm for the program to start and then the service.
+    QProcess *program = folder.start(ProgramFolder::environment(
+        serviceComesLater ? QStringLiteral("@2026-12-07 07:29:45") : QStringLiteral("@2026-12-07 07:29:57")));
     ASSERT_NE(program, nullptr);
+    if (serviceComesLater) {
+        // The clock window is made after the program first asked the service.
+        ASSERT_TRUE(waitUntil([&] { return !windowsOf(*program, QStringLiteral("^Chronelle$")).empty(); }, 15000))
+            << "the clock window never appeared";
+        ASSERT_EQ(startDaemon(), QString());
+    }
 
     const auto notifyCalls = [&session]() { return notificationCalls(session, "Notify"); };
-    ASSERT_TRUE(waitUntil([&] { return viewableWindow(*program, QStringLiteral("^Alarm$")).has_value(); }, 20000))
+    ASSERT_TRUE(waitUntil([&] { return viewableWindow(*program, QStringLiteral("^Alarm$")).has_value(); }, 30000))
         << "no ringing window";
     ASSERT_TRUE(waitUntil([&] { return notifyCalls().size() == 1; }, 5000)) << "the ringing was not announced";
     EXPECT_EQ(notifyCalls()[0].value(5).toStringList(),
@@ -184,3 +203,8 @@ TEST(DesktopNotificationActions, SnoozeAndOKAnswerTheRingingAlarm)
         << "OK in the notification did not end the alarm";
     EXPECT_TRUE(waitUntil([&] { return notificationCalls(session, "CloseNotification").size() == 1; }, 5000));
 }
+
+INSTANTIATE_TEST_SUITE_P(ServiceStart, DesktopNotificationActions, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &when) {
+                             return when.param ? "ServiceStartedAfterTheProgram" : "ServiceRunningFirst";
+                         });
