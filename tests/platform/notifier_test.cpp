@@ -153,6 +153,22 @@ TEST_P(NotificationsFromALaterService, CarryTheButtonsTheServiceShows)
     EXPECT_EQ(calls("Notify")[0].value(5).toStringList(), QStringList()) << "buttons where none are shown";
 }
 
+// Answered while it waited for the service's capabilities: never sent, and
+// nothing falls back for it.
+TEST_F(Notifications, ANotificationWithdrawnWhileHeldIsNeverSent)
+{
+    ASSERT_FALSE(m_session.interface()->isServiceRegistered(kService)) << "a notification service runs already";
+    FreedesktopNotifier notifier(m_session);
+    int fallbacks = 0;
+    const int ringing = notifier.notify(QStringLiteral("Wake up"), QStringLiteral("07:30:00"),
+                                        DesktopNotifier::Urgency::Critical, [&] { ++fallbacks; });
+    notifier.withdraw(ringing);
+    // Sent, it would have failed and fallen back.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notifier.tracked() == 0; }, 5000));
+    QTest::qWait(200);
+    EXPECT_EQ(fallbacks, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(ServiceStart, NotificationsFromALaterService, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool> &when) {
                              return when.param ? "AskedOnItsOwn" : "SentAtOnce";
