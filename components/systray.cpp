@@ -133,8 +133,10 @@ void TSysTray::overrideAvailability(std::optional<bool> available)
 
 void TSysTray::showMessage(const QString &title, const QString &text)
 {
-    if (m_active)
-        m_trayIcon->showMessage(title, text, QSystemTrayIcon::Information, 15000);
+    if (!m_active)
+        return;
+    m_trayIcon->showMessage(title, text, QSystemTrayIcon::Information, 15000);
+    emit messageShown(title, text);
 }
 
 void TSysTray::openMenu(const QPoint &pos)

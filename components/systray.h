@@ -106,6 +106,8 @@ signals:
     void OnIconDoubleClick(TSysTray *sender, TSysTray::Button button, int x, int y);
     // The menu was opened at this position (tests and the owner may watch it).
     void popupOpened(const QPoint &pos);
+    // A passing message went to the notification area (tests may watch it).
+    void messageShown(const QString &title, const QString &text);
 
 private:
     void modify();

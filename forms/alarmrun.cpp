@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <utility>
 
 TAlarmRun::TAlarmRun(RingingSession &session, const DialogServices &services, QWidget *parent)
@@ -99,8 +98,9 @@ TAlarmRun::TAlarmRun(RingingSession &session, const DialogServices &services, QW
     connect(&session, &RingingSession::clockShown, this, &TAlarmRun::showClock);
     connect(&session, &RingingSession::cycleClockShown, this, &TAlarmRun::showCycleClock);
     connect(&session, &RingingSession::alarmRead, this, &TAlarmRun::showAlarm);
-    connect(&session, &RingingSession::note, LabelSound, &QLabel::setText);
-    // The report must not hold the ringing up, so its box waits for nobody.
+    connect(&session, &RingingSession::note, this, &TAlarmRun::showNote);
+    // A box would take the focus from "Snooze" and cover the reminder, and it
+    // needs no answer: the ringing goes on.
     connect(&session, &RingingSession::problem, this, &TAlarmRun::tell);
     // The window closes at once: the box belongs to the window that opened
     // this one, but opens over this window.
@@ -163,12 +163,6 @@ void TAlarmRun::showEvent(QShowEvent *event)
     FormShow();
     activateWindow();
     QApplication::alert(this);
-    // What went wrong before the window showed is told now, in boxes over it.
-    if (!m_untold.isEmpty())
-        QTimer::singleShot(0, this, [this]() {
-            for (const QString &message : std::exchange(m_untold, {}))
-                ErrorBox::notify(this, message);
-        });
 }
 
 void TAlarmRun::FormShow()
@@ -177,15 +171,38 @@ void TAlarmRun::FormShow()
     m_session->beginSounding();
 }
 
+void TAlarmRun::showNote(const QString &text)
+{
+    m_note = text;
+    showNoteLine();
+}
+
 void TAlarmRun::tell(const QString &message)
 {
-    // This window is modal: a box of any other window could not be answered
-    // while it rings. Before the window shows, a box would open where the
-    // window was not yet placed, and beneath it.
-    if (m_shown)
-        ErrorBox::notify(this, message);
-    else
-        m_untold << message;
+    // A sound that is tried again must not fill the line with one report.
+    if (m_problems.contains(message))
+        return;
+    m_problems << message;
+    showNoteLine();
+}
+
+void TAlarmRun::showNoteLine()
+{
+    QStringList lines;
+    if (!m_note.isEmpty())
+        lines << m_note;
+    // The line is narrow: a report's paragraphs run on as one.
+    for (const QString &problem : std::as_const(m_problems))
+        lines << QString(problem).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+    const QString text = lines.join(u'\n');
+    // Beside the buttons there is room for a short note; a report takes the
+    // width of the window above them, and the reminder stays, shortened.
+    const bool roomy = !m_problems.isEmpty();
+    Memo->setGeometry(16, 104, 329, roomy ? 78 : 137);
+    LabelSound->setGeometry(roomy ? QRect(8, 186, 345, 66) : QRect(8, 246, 186, 38));
+    LabelSound->setText(text);
+    // What a long path cuts off can still be read.
+    LabelSound->setToolTip(roomy ? text : QString());
 }
 
 void TAlarmRun::keyPressEvent(QKeyEvent *event)

@@ -18,9 +18,10 @@ class RingingSession;
 // the time, the date (or the cycle clock while a snooze runs), when a late
 // alarm was due, the reminder and what was done to make the alarm heard;
 // "Snooze" and "OK" answer the session as every other answer does, and the
-// window closes when the session finishes. What goes wrong is told in boxes
-// over the window once it shows, and a screen reader hears which alarm rings
-// and for when.
+// window closes when the session finishes. What goes wrong while it rings is
+// said in the window's own note line, never in a box over it, so the window
+// keeps the focus, "Snooze" and the reminder in sight; a screen reader hears
+// which alarm rings and for when.
 class TAlarmRun final : public QDialog
 {
     Q_OBJECT
@@ -53,8 +54,11 @@ private:
     void showAlarm();
     // The dialog's accessible description: the alarm's time and reminder.
     void describeForScreenReaders();
-    // Shows a report in a box over this window, once the window shows.
+    // The note line: what the guard did, then each problem once. A problem
+    // takes room from the reminder, which stays in sight above it.
+    void showNote(const QString &text);
     void tell(const QString &message);
+    void showNoteLine();
     void sessionFinished();
 
     QPointer<RingingSession> m_session;
@@ -62,7 +66,8 @@ private:
     const DateTimeFormatter &m_formatter;
     bool m_closed = false;
     bool m_shown = false;
-    QStringList m_untold; // reports waiting for the window to show
+    QString m_note;         // the guard's latest word
+    QStringList m_problems; // what went wrong, each once
 
     QLabel *LabelTime = nullptr;
     QLabel *LabelDate = nullptr;

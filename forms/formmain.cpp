@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -177,8 +178,8 @@ void TFormMain::buildMenu()
     Hide1->setObjectName(QStringLiteral("Hide1"));
     QAction *manager = PopupMenu->addAction(tr("&Alarms Manager"), this, &TFormMain::AlarmsManager1Click);
     manager->setObjectName(QStringLiteral("AlarmsManager1"));
-    QAction *skip = PopupMenu->addAction(tr("S&kip next alarm"), this, &TFormMain::skipNextAlarm);
-    skip->setObjectName(QStringLiteral("SkipNextAlarm"));
+    m_skipNext = PopupMenu->addAction(tr("S&kip next alarm"), this, &TFormMain::skipNextAlarm);
+    m_skipNext->setObjectName(QStringLiteral("SkipNextAlarm"));
     // On this platform programs start with the desktop session, not with Windows.
     AutoRun = PopupMenu->addAction(tr("&Start at Login"), this, &TFormMain::AutoRunClick);
     AutoRun->setObjectName(QStringLiteral("AutoRun"));
@@ -239,20 +240,46 @@ void TFormMain::setCompanions(TFormAlarmList *alarmList, TFormAbout *about)
 void TFormMain::showNextAlarm()
 {
     const std::optional<Occurrence> next = m_engine ? m_engine->nextAlarm() : std::nullopt;
+    // The user sees what a click would skip before making it.
+    m_skipNext->setEnabled(next.has_value());
     if (!next) {
+        m_skipNext->setText(tr("S&kip next alarm"));
         SysTray->setHint(tr("Chronelle: no alarm will ring"));
         return;
     }
+    QString named = describeAlarm(*next);
+    m_skipNext->setText(tr("S&kip next alarm: %1").arg(named.replace(u'&', QStringLiteral("&&"))));
     const DateTimeFormatter &formatter = m_engine->formatter();
     SysTray->setHint(
         tr("Next alarm: %1 %2 %3")
             .arg(formatter.format(u"ddd", next->due.date()), formatter.longTime(next->due.time()), next->caption));
 }
 
+QString TFormMain::describeAlarm(const Occurrence &alarm) const
+{
+    const DateTimeFormatter &formatter = m_engine->formatter();
+    // The user's own clock, less its seconds, which an alarm in a menu does
+    // not need: "h:nn:ss AM/PM" gives "h:nn AM/PM".
+    static const QRegularExpression seconds(QStringLiteral(":s+"));
+    const QString timePattern = QString(formatter.formats().longTimeFormat).remove(seconds);
+    const QString when =
+        formatter.format(u"ddd", alarm.due.date()) + u' ' + formatter.format(timePattern, alarm.due.time());
+    const QString caption = alarm.caption.trimmed();
+    return caption.isEmpty() ? when : tr("%1, %2", "an alarm's caption, then its day and time").arg(caption, when);
+}
+
 void TFormMain::skipNextAlarm()
 {
-    if (m_engine)
-        ErrorBox::guard(this, [this]() { m_engine->skipSoonest(); });
+    if (!m_engine)
+        return;
+    const std::optional<Occurrence> next = m_engine->nextAlarm();
+    if (!next)
+        return;
+    bool skipped = false;
+    ErrorBox::guard(this, [this, &skipped]() { skipped = m_engine->skipSoonest(); });
+    // The tooltip names the next alarm by now; the message says what went.
+    if (skipped && trayUsable())
+        SysTray->showMessage(tr("Alarm skipped"), tr("%1 will not ring.").arg(describeAlarm(*next)));
 }
 
 QString TFormMain::settingsPath() const

@@ -11,6 +11,7 @@
 #include <array>
 
 class AlarmEngine;
+struct Occurrence;
 class QAction;
 class QLabel;
 class QMenu;
@@ -105,8 +106,10 @@ public slots:
     void Exit1Click();
     void SysTrayIconDoubleClick();
     void keepOnScreen();
-    // The tray's tooltip names the alarm that rings next.
+    // The tray's tooltip and its "Skip next alarm" item name the alarm that
+    // rings next.
     void showNextAlarm();
+    // Skips it, and says so next to the icon.
     void skipNextAlarm();
     // What the scheduler shows: the date and time in entry 1 of the face's
     // lines, the "Next Alarm:" window in entry 2.
@@ -132,6 +135,9 @@ private:
     void keepSettings();
     // The icon is in a notification area, so a hidden clock can be brought back.
     bool trayUsable() const;
+    // An alarm as a menu item and a message name it: "Wake up, Tue 7:30 AM",
+    // in the user's day names and clock, without seconds.
+    QString describeAlarm(const Occurrence &alarm) const;
 
     FileLocations m_locations;
     ClockSettings m_settings;
@@ -162,6 +168,7 @@ private:
     QMenu *PopupMenu = nullptr;
     QAction *Hide1 = nullptr;
     QAction *AutoRun = nullptr;
+    QAction *m_skipNext = nullptr;
     QList<QAction *> m_sizeActions;
     QList<QAction *> m_colourActions;
     TSysTray *SysTray = nullptr;

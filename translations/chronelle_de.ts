@@ -2011,6 +2011,23 @@ Der Alarmklang wird alle paar Sekunden erneut versucht.</translation>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>Nächsten Alarm &amp;überspringen: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Alarm übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 klingelt nicht.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

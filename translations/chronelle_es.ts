@@ -2011,6 +2011,23 @@ El sonido de alarma se vuelve a intentar cada pocos segundos.</translation>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>Omitir la &amp;próxima alarma: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Alarma omitida</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 no sonará.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

@@ -2011,6 +2011,23 @@ Le son d&apos;alarme est réessayé toutes les quelques secondes.</translation>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>&amp;Sauter la prochaine alarme&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Alarme sautée</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 ne sonnera pas.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

@@ -2011,6 +2011,23 @@ Il suono della sveglia viene riprovato a intervalli di pochi secondi.</translati
         <source>&amp;Restore</source>
         <translation>&amp;Ripristina</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>&amp;Salta la prossima sveglia: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Sveglia saltata</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 non suonerà.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

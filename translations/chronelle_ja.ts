@@ -1983,6 +1983,23 @@ The alarm sound is tried again every few seconds.</source>
         <source>&amp;Restore</source>
         <translation>時計を表示(&amp;R)</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>次のアラームをスキップ: %1(&amp;K)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>アラームをスキップしました</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 は鳴りません。</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

@@ -2011,6 +2011,23 @@ Het alarmgeluid wordt om de paar seconden opnieuw geprobeerd.</translation>
         <source>&amp;Restore</source>
         <translation>He&amp;rstellen</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>Volgend alarm over&amp;slaan: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Alarm overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 gaat niet af.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

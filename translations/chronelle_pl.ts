@@ -2039,6 +2039,23 @@ Dźwięk alarmu będzie ponownie uruchamiany co kilka sekund.</translation>
         <source>&amp;Restore</source>
         <translation>Przy&amp;wróć</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>Pomiń &amp;następny alarm: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Alarm pominięty</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 nie zadzwoni.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

@@ -2011,6 +2011,23 @@ O som do alarme será tentado novamente a cada poucos segundos.</translation>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>&amp;Pular o próximo alarme: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Alarme pulado</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 não vai tocar.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

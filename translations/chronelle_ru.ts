@@ -2039,6 +2039,23 @@ The alarm sound is tried again every few seconds.</source>
         <source>&amp;Restore</source>
         <translation>&amp;Восстановить</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>&amp;Пропустить следующий будильник: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>Будильник пропущен</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 не зазвонит.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

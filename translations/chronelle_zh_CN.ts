@@ -1983,6 +1983,23 @@ The alarm sound is tried again every few seconds.</source>
         <source>&amp;Restore</source>
         <translation>显示时钟(&amp;R)</translation>
     </message>
+    <message>
+        <source>S&amp;kip next alarm: %1</source>
+        <translation>跳过下一个闹钟：%1(&amp;K)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>an alarm&apos;s caption, then its day and time</comment>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>Alarm skipped</source>
+        <translation>已跳过闹钟</translation>
+    </message>
+    <message>
+        <source>%1 will not ring.</source>
+        <translation>%1 不会响铃。</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>

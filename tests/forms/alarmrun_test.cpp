@@ -2,16 +2,17 @@
 
 #include "alarmfile.h"
 #include "alarmrun.h"
-#include "errorrecorder.h"
 #include "formstestsupport.h"
 #include "ringingsession.h"
 #include "schedulerules.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -107,22 +108,52 @@ TEST_F(RingingWindow, TheDescriptionTellsScreenReadersTheAlarmsTimeAndReminder)
     }
 }
 
-// What went wrong before the window showed (an alarm file that can't be read)
-// is told in a box over it once it shows, and holds nothing up; what the
-// guard says stands in the window.
-TEST_F(RingingWindow, ProblemsAreToldOverTheWindowOnceItShows)
+// What goes wrong while an alarm rings (an alarm file that can't be read, a
+// sound server that is down) is said once in the window's note line, after
+// what the guard did, never in a box over it: the window keeps the focus on
+// "Snooze", the reminder stays in sight, and a sound tried again (every five
+// seconds) is not said again.
+TEST_F(RingingWindow, ProblemsAreSaidOnceInTheWindowWhichKeepsTheFocus)
 {
-    QFile::remove(path(QStringLiteral("7.ini")));
+    const QString sound = path(QStringLiteral("sounds/start.wav"));
+    const QString cannotPlay =
+        QStringLiteral("cannot open ") + sound + u" The alarm sound is tried again every few seconds.";
     m_audibleNote = QStringLiteral("The sound was off; it is on for this alarm.");
-    ErrorRecorder errors;
-    makeWindow();
-    m_window->show();
-    m_window->TimerTimer();
-    EXPECT_TRUE(errors.messages.isEmpty()) << "told before the window showed";
-    QCoreApplication::processEvents();
-    EXPECT_EQ(errors.messages.size(), 1);
-    EXPECT_EQ(label("LabelSound"), m_audibleNote);
-    EXPECT_TRUE(m_session->player().isPlaying());
+    // A missing file still rings, with the first sound.
+    const std::pair<bool, QStringList> rows[] = {
+        {false,
+         {m_audibleNote, u"Could not open " + path(QStringLiteral("7.ini")) + u": No such file or directory",
+          cannotPlay}},
+        {true, {m_audibleNote, cannotPlay}}};
+    m_record.playListOn = false;
+    m_record.soundOn = true;
+    m_record.reminder = QStringLiteral("Take the pills");
+    for (const auto &[fileReadable, said] : rows) {
+        SCOPED_TRACE(fileReadable ? "no sound server" : "no sound server, and an alarm file that can't be read");
+        if (fileReadable)
+            AlarmFile::write(path(QStringLiteral("7.ini")), m_record);
+        else
+            QFile::remove(path(QStringLiteral("7.ini")));
+        makeWindow();
+        static_cast<FakePlayer &>(m_session->player()).unplayable << sound;
+        m_window->show();
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        for (int retry = 0; retry < 3; ++retry) {
+            m_clock.advance(6000);
+            m_window->TimerTimer();
+            QCoreApplication::processEvents();
+        }
+        const QWidget *modal = QApplication::activeModalWidget();
+        EXPECT_TRUE(modal == nullptr || modal == m_window.get()) << "a box over the ringing window";
+        EXPECT_EQ(m_window->focusWidget(), m_window->findChild<QPushButton *>(QStringLiteral("Button1")));
+        EXPECT_EQ(label("LabelSound"), said.join(u'\n'));
+        const auto *memo = m_window->findChild<QPlainTextEdit *>(QStringLiteral("Memo"));
+        EXPECT_TRUE(memo->isVisible());
+        EXPECT_LE(memo->geometry().bottom(), m_window->findChild<QLabel *>(QStringLiteral("LabelSound"))->y())
+            << "the note covers the reminder";
+        EXPECT_EQ(memo->toPlainText().trimmed(), fileReadable ? m_record.reminder : QString());
+    }
 }
 
 // An alarm opens on top, centred on the screen, with "Snooze" focused; a

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
@@ -373,5 +374,58 @@ TEST(ClockSkin, TheBevelShadowsTheLastColumnAndRow)
         for (int x = 1; x <= right; ++x)
             ASSERT_EQ(panel.pixel(x, bottom), shadow) << x;
         EXPECT_LT(qGray(shadow), qGray(panel.pixel(right - 1, bottom / 2)));
+    }
+}
+
+// The tray's skip item names the alarm it would skip, in the user's day names
+// and clock without seconds, a caption's "&" shown rather than taken as an
+// access key; skipping says what went, next to the icon, and the item moves
+// on to the alarm after it. With no alarm to skip it is off.
+TEST_F(ClockWindow, SkipNextAlarmNamesTheAlarmAndSaysWhatItSkipped)
+{
+    TSysTray::overrideAvailability(true);
+    struct Row
+    {
+        const char *locale;
+        const char *before, *said, *after;
+    };
+    const Row rows[] = {{"en_US", "S&kip next alarm: Wake up, Tue 7:30 AM", "Wake up, Tue 7:30 AM will not ring.",
+                         "S&kip next alarm: Tea && cake, Wed 8:00 PM"},
+                        {"de_DE", "S&kip next alarm: Wake up, Di. 07:30", "Wake up, Di. 07:30 will not ring.",
+                         "S&kip next alarm: Tea && cake, Mi. 20:00"}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.locale);
+        QTemporaryDir data;
+        StandaloneManager standalone(FileLocations(data.path() + u'/'));
+        standalone.formatter = DateTimeFormatter(LocaleFormats::fromLocale(QLocale(QString::fromLatin1(row.locale))));
+        create();
+        m_main->setEngine(&standalone.engine);
+        auto *skip = m_main->findChild<QAction *>(QStringLiteral("SkipNextAlarm"));
+        ASSERT_NE(skip, nullptr);
+        EXPECT_FALSE(skip->isEnabled());
+        EXPECT_EQ(skip->text(), QStringLiteral("S&kip next alarm"));
+
+        // Saturday 9:00 now; one alarm on Tuesday morning, one on Wednesday evening.
+        const auto add = [&](const char *caption, int dayOfWeek, QTime time) {
+            AlarmRecord record = AlarmRecord::newAlarm(standalone.clock.now());
+            record.frequencyCode = int(Frequency::Weekly);
+            record.dayFlags.fill(false);
+            record.dayFlags[dayOfWeek % 7] = true;
+            record.alarmTime = time;
+            record.reminder = QString::fromLatin1(caption) + u'\n';
+            standalone.engine.addAlarmFromRecord(record);
+        };
+        add("Tea & cake", 3, QTime(20, 0));
+        add("Wake up", 2, QTime(7, 30, 15));
+        EXPECT_TRUE(skip->isEnabled());
+        EXPECT_EQ(skip->text(), QString::fromUtf8(row.before));
+
+        QSignalSpy messages(m_main->sysTray(), &TSysTray::messageShown);
+        skip->trigger();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages[0][0].toString(), QStringLiteral("Alarm skipped"));
+        EXPECT_EQ(messages[0][1].toString(), QString::fromUtf8(row.said));
+        EXPECT_EQ(skip->text(), QString::fromUtf8(row.after));
+        m_main.reset();
     }
 }

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace SystemTest;
@@ -219,4 +220,40 @@ TEST_F(UnderAWindowManager, BlueDotsShowTheFormulasColourOnTheScreen)
         5000);
     EXPECT_GT(lit, 50) << "no lit dots of RGB 0,252,254 on the screen";
     EXPECT_EQ(offByOne, 0);
+}
+
+// With no sound server the alarm can't play, and says so in its own window:
+// no box opens over it, and it keeps the focus, so Enter still snoozes.
+TEST_F(UnderAWindowManager, WithNoSoundServerTheRingingWindowKeepsTheFocus)
+{
+    AlarmRecord record;
+    record.frequencyCode = 0;
+    record.alarmTime = QTime(7, 30, 0);
+    record.alarmDate = QDate(2026, 12, 7);
+    record.playListOn = false;
+    record.soundOn = true;
+    AlarmFile::write(m_folder.filePath(QStringLiteral("0.ini")), record);
+    m_folder.writeFile(QStringLiteral("al.ini"), kCatalogue);
+    QProcessEnvironment environment = ProgramFolder::environment(QStringLiteral("@2026-12-07 07:29:58"));
+    environment.insert(QStringLiteral("PULSE_SERVER"), u"unix:" + m_folder.filePath(QStringLiteral("no-server")));
+    QProcess *program = m_folder.start(environment);
+    ASSERT_NE(program, nullptr);
+
+    const std::optional<Window> ringing = waitForWindow(*program, QStringLiteral("Alarm"), 30000);
+    ASSERT_TRUE(ringing.has_value()) << "no ringing window";
+    const auto active = [] {
+        return QString::fromLatin1(commandOutput(QStringLiteral("xdotool getactivewindow"))).trimmed();
+    };
+    ASSERT_TRUE(waitUntil([&] { return active() == ringing->id; }, 5000)) << "the ringing window never had the focus";
+    // The sound is tried again every few seconds: a box would come with the first try.
+    EXPECT_FALSE(waitUntil([&] { return active() != ringing->id; }, 6000))
+        << "something took the focus from the ringing window: " << active().toStdString();
+    // A box carries the program's name, as the clock does.
+    const std::vector<Window> named = windowsOf(*program, QStringLiteral("^Chronelle$"));
+    EXPECT_LE(std::count_if(named.begin(), named.end(), [](const Window &window) { return window.viewable; }), 1)
+        << "a box opened";
+    // Enter answers "Snooze", the focused button: the window stays, ringing.
+    activateAndPress(*ringing, "Return");
+    EXPECT_FALSE(waitUntil([&] { return !viewableWindow(*program, QStringLiteral("^Alarm$")); }, 2000))
+        << "Enter ended the alarm";
 }
