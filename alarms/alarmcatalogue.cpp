@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -283,6 +284,73 @@ QByteArray AlarmCatalogue::encode(const QList<CatalogueRow> &rows)
     for (const CatalogueRow &row : rows)
         lines << row.fields();
     return TextFile::encodeLines(lines);
+}
+
+QByteArray AlarmCatalogue::encodeForWriting(const QList<CatalogueRow> &rows)
+{
+    static const char *const fieldNames[CatalogueRow::FieldCount] = {
+        QT_TRANSLATE_NOOP("AlarmCatalogue", "caption"),      QT_TRANSLATE_NOOP("AlarmCatalogue", "frequency name"),
+        QT_TRANSLATE_NOOP("AlarmCatalogue", "time text"),    QT_TRANSLATE_NOOP("AlarmCatalogue", "date text"),
+        QT_TRANSLATE_NOOP("AlarmCatalogue", "time key"),     QT_TRANSLATE_NOOP("AlarmCatalogue", "date key"),
+        QT_TRANSLATE_NOOP("AlarmCatalogue", "weekday mask"), QT_TRANSLATE_NOOP("AlarmCatalogue", "slot")};
+    const QByteArray data = encode(rows);
+    const TextFile::Limits bounds = limits();
+    const auto refuse = [&rows](qsizetype row, const QString &why) {
+        return AppError(
+            QCoreApplication::translate("AlarmCatalogue", "The alarm \"%1\" can't be saved: %2. Nothing was saved.")
+                .arg(TextFile::excerpt(rows[row].caption.section(u'\n', 0, 0)), why));
+    };
+    QStringList expected{QString::number(rows.size())};
+    for (const CatalogueRow &row : rows)
+        expected << row.fields();
+    // Read without bounds first, so that a long line is named by its field.
+    const QStringList read =
+        TextFile::decodeLines(data, {std::numeric_limits<qint64>::max() / 8, std::numeric_limits<qsizetype>::max()});
+    for (qsizetype i = 1; i < qMax(expected.size(), read.size()); ++i) {
+        const qsizetype row = qMin<qsizetype>((i - 1) / CatalogueRow::FieldCount, rows.size() - 1);
+        const QString field = QCoreApplication::translate(
+            "AlarmCatalogue",
+            fieldNames[i <= rows.size() * CatalogueRow::FieldCount ? (i - 1) % CatalogueRow::FieldCount
+                                                                   : CatalogueRow::FieldCount - 1]);
+        if (i >= expected.size() || i >= read.size() || expected[i] != read[i]) {
+            throw refuse(row, QCoreApplication::translate("AlarmCatalogue",
+                                                          "its %1 holds a line break or a character the alarm list "
+                                                          "can't carry (each field is one line of text)")
+                                  .arg(field));
+        }
+        if (read[i].size() > bounds.maxLineCharacters) {
+            throw refuse(row,
+                         QCoreApplication::translate("AlarmCatalogue",
+                                                     "its %1 is %2 characters long; a line of the alarm list "
+                                                     "holds at most %3")
+                             .arg(field, QString::number(read[i].size()), QString::number(bounds.maxLineCharacters)));
+        }
+    }
+    if (rows.size() > SlotCount) {
+        throw AppError(
+            QCoreApplication::translate("AlarmCatalogue", "The alarm list holds at most %1 alarms.").arg(SlotCount));
+    }
+    try {
+        TextFile::decodeLines(data, bounds);
+    } catch (const AppError &error) {
+        throw AppError(QCoreApplication::translate("AlarmCatalogue", "The alarm list can't be saved: %1. Nothing was "
+                                                                     "saved; shorten the captions.")
+                           .arg(error.message()));
+    }
+    // The very checks of a start: keys, slots, a slot twice.
+    AlarmCatalogue reader;
+    LineReader in(read);
+    in.next();
+    std::optional<RewrittenSlot> rewritten;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        try {
+            reader.m_rows << reader.readRow(in, rewritten);
+            reader.setSlotInUse(reader.m_rows.constLast().slot, true);
+        } catch (const AppError &error) {
+            throw refuse(row, error.message());
+        }
+    }
+    return data;
 }
 
 QString AlarmCatalogue::missingAlarmFilesReport(const QString &dataFolder) const
