@@ -288,11 +288,9 @@ QByteArray AlarmCatalogue::encode(const QList<CatalogueRow> &rows)
 
 QByteArray AlarmCatalogue::encodeForWriting(const QList<CatalogueRow> &rows)
 {
+    // Named as in the messages of a start that could not read them.
     static const char *const fieldNames[CatalogueRow::FieldCount] = {
-        QT_TRANSLATE_NOOP("AlarmCatalogue", "caption"),      QT_TRANSLATE_NOOP("AlarmCatalogue", "frequency name"),
-        QT_TRANSLATE_NOOP("AlarmCatalogue", "time text"),    QT_TRANSLATE_NOOP("AlarmCatalogue", "date text"),
-        QT_TRANSLATE_NOOP("AlarmCatalogue", "time key"),     QT_TRANSLATE_NOOP("AlarmCatalogue", "date key"),
-        QT_TRANSLATE_NOOP("AlarmCatalogue", "weekday mask"), QT_TRANSLATE_NOOP("AlarmCatalogue", "slot")};
+        "caption", "frequency name", "time text", "date text", "time key", "date key", "weekday mask", "slot"};
     const QByteArray data = encode(rows);
     const TextFile::Limits bounds = limits();
     const auto refuse = [&rows](qsizetype row, const QString &why) {
@@ -308,14 +306,13 @@ QByteArray AlarmCatalogue::encodeForWriting(const QList<CatalogueRow> &rows)
         TextFile::decodeLines(data, {std::numeric_limits<qint64>::max() / 8, std::numeric_limits<qsizetype>::max()});
     for (qsizetype i = 1; i < qMax(expected.size(), read.size()); ++i) {
         const qsizetype row = qMin<qsizetype>((i - 1) / CatalogueRow::FieldCount, rows.size() - 1);
-        const QString field = QCoreApplication::translate(
-            "AlarmCatalogue",
+        const QString field = QString::fromLatin1(
             fieldNames[i <= rows.size() * CatalogueRow::FieldCount ? (i - 1) % CatalogueRow::FieldCount
                                                                    : CatalogueRow::FieldCount - 1]);
         if (i >= expected.size() || i >= read.size() || expected[i] != read[i]) {
             throw refuse(row, QCoreApplication::translate("AlarmCatalogue",
-                                                          "its %1 holds a line break or a character the alarm list "
-                                                          "can't carry (each field is one line of text)")
+                                                          "its %1 holds a line break or a character a line of its "
+                                                          "file can't carry")
                                   .arg(field));
         }
         if (read[i].size() > bounds.maxLineCharacters) {
@@ -326,16 +323,11 @@ QByteArray AlarmCatalogue::encodeForWriting(const QList<CatalogueRow> &rows)
                              .arg(field, QString::number(read[i].size()), QString::number(bounds.maxLineCharacters)));
         }
     }
-    if (rows.size() > SlotCount) {
-        throw AppError(
-            QCoreApplication::translate("AlarmCatalogue", "The alarm list holds at most %1 alarms.").arg(SlotCount));
-    }
+    // The whole list within its bound: rows are few, so only many long captions pass it.
     try {
         TextFile::decodeLines(data, bounds);
     } catch (const AppError &error) {
-        throw AppError(QCoreApplication::translate("AlarmCatalogue", "The alarm list can't be saved: %1. Nothing was "
-                                                                     "saved; shorten the captions.")
-                           .arg(error.message()));
+        throw refuse(rows.size() - 1, error.message());
     }
     // The very checks of a start: keys, slots, a slot twice.
     AlarmCatalogue reader;

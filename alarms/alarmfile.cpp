@@ -158,7 +158,7 @@ QString fieldOfLine(qsizetype index, qsizetype playListSize)
     if (index < beforeCount)
         return QString::fromLatin1(before[index]);
     if (index < beforeCount + playListSize)
-        return QCoreApplication::translate("AlarmFile", "play-list entry %1").arg(index - beforeCount + 1);
+        return QStringLiteral("play-list entry %1").arg(index - beforeCount + 1);
     if (index < beforeCount + playListSize + afterCount)
         return QString::fromLatin1(after[index - beforeCount - playListSize]);
     return QStringLiteral("the reminder");
@@ -172,6 +172,15 @@ QString reminderAsRead(const QString &reminder)
     if (reminder.isEmpty() || reminder.endsWith(u'\n'))
         return reminder;
     return (reminder.endsWith(u'\r') ? reminder.chopped(1) : reminder) + u'\n';
+}
+
+// One message for every change the gate refuses, the alarm list's and the
+// alarm file's alike.
+AppError refusal(const QString &alarm, const QString &why)
+{
+    return AppError(
+        QCoreApplication::translate("AlarmCatalogue", "The alarm \"%1\" can't be saved: %2. Nothing was saved.")
+            .arg(alarm, why));
 }
 
 } // namespace
@@ -244,11 +253,9 @@ QByteArray encodeForWriting(const AlarmRecord &record)
             continue;
         // A line break or a carriage return in a value splits or shortens
         // its line, and every line after it would be read as another field.
-        throw AppError(QCoreApplication::translate(
-                           "AlarmFile", "The alarm \"%1\" can't be saved: %2 holds a line break or a character an "
-                                        "alarm file can't carry (each value is one line of text), so it would not be "
-                                        "read back as it is. Nothing was saved.")
-                           .arg(alarm, fieldOfLine(qMin(i, reminderStart), record.playList.size())));
+        throw refusal(alarm, QCoreApplication::translate("AlarmCatalogue", "its %1 holds a line break or a "
+                                                                           "character a line of its file can't carry")
+                                 .arg(fieldOfLine(qMin(i, reminderStart), record.playList.size())));
     }
     checkReadable(data, alarm);
     return data;
@@ -260,9 +267,7 @@ void checkReadable(const QByteArray &data, const QString &alarm)
         AlarmRecord read;
         decode(TextFile::decodeLines(data, limits()), ReadMode::Editing, read);
     } catch (const AppError &error) {
-        throw AppError(QCoreApplication::translate("AlarmFile", "The alarm \"%1\" can't be saved: %2. Its file would "
-                                                                "not be read again. Nothing was saved.")
-                           .arg(alarm, error.message()));
+        throw refusal(alarm, error.message());
     }
 }
 

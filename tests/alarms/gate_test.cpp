@@ -67,6 +67,12 @@ struct GateCase
     Path path;
 };
 
+// Shown for a failing case instead of its bytes.
+void PrintTo(const GateCase &c, std::ostream *out)
+{
+    *out << c.hostile.name;
+}
+
 std::string caseName(const testing::TestParamInfo<GateCase> &info)
 {
     static const char *const paths[] = {"EditorAdd", "EditorEdit", "AddOne", "Import", "Replace"};
