@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -283,6 +284,65 @@ QByteArray AlarmCatalogue::encode(const QList<CatalogueRow> &rows)
     for (const CatalogueRow &row : rows)
         lines << row.fields();
     return TextFile::encodeLines(lines);
+}
+
+QByteArray AlarmCatalogue::encodeForWriting(const QList<CatalogueRow> &rows)
+{
+    // Named as in the messages of a start that could not read them.
+    static const char *const fieldNames[CatalogueRow::FieldCount] = {
+        "caption", "frequency name", "time text", "date text", "time key", "date key", "weekday mask", "slot"};
+    const QByteArray data = encode(rows);
+    const TextFile::Limits bounds = limits();
+    const auto refuse = [&rows](qsizetype row, const QString &why) {
+        return AppError(
+            QCoreApplication::translate("AlarmCatalogue", "The alarm \"%1\" can't be saved: %2. Nothing was saved.")
+                .arg(TextFile::excerpt(rows[row].caption.section(u'\n', 0, 0)), why));
+    };
+    QStringList expected{QString::number(rows.size())};
+    for (const CatalogueRow &row : rows)
+        expected << row.fields();
+    // Read without bounds first, so that a long line is named by its field.
+    const QStringList read =
+        TextFile::decodeLines(data, {std::numeric_limits<qint64>::max() / 8, std::numeric_limits<qsizetype>::max()});
+    for (qsizetype i = 1; i < qMax(expected.size(), read.size()); ++i) {
+        const qsizetype row = qMin<qsizetype>((i - 1) / CatalogueRow::FieldCount, rows.size() - 1);
+        const QString field = QString::fromLatin1(
+            fieldNames[i <= rows.size() * CatalogueRow::FieldCount ? (i - 1) % CatalogueRow::FieldCount
+                                                                   : CatalogueRow::FieldCount - 1]);
+        if (i >= expected.size() || i >= read.size() || expected[i] != read[i]) {
+            throw refuse(row, QCoreApplication::translate("AlarmCatalogue",
+                                                          "its %1 holds a line break or a character a line of its "
+                                                          "file can't carry")
+                                  .arg(field));
+        }
+        if (read[i].size() > bounds.maxLineCharacters) {
+            throw refuse(row,
+                         QCoreApplication::translate("AlarmCatalogue",
+                                                     "its %1 is %2 characters long; a line of the alarm list "
+                                                     "holds at most %3")
+                             .arg(field, QString::number(read[i].size()), QString::number(bounds.maxLineCharacters)));
+        }
+    }
+    // The whole list within its bound: rows are few, so only many long captions pass it.
+    try {
+        TextFile::decodeLines(data, bounds);
+    } catch (const AppError &error) {
+        throw refuse(rows.size() - 1, error.message());
+    }
+    // The very checks of a start: keys, slots, a slot twice.
+    AlarmCatalogue reader;
+    LineReader in(read);
+    in.next();
+    std::optional<RewrittenSlot> rewritten;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        try {
+            reader.m_rows << reader.readRow(in, rewritten);
+            reader.setSlotInUse(reader.m_rows.constLast().slot, true);
+        } catch (const AppError &error) {
+            throw refuse(row, error.message());
+        }
+    }
+    return data;
 }
 
 QString AlarmCatalogue::missingAlarmFilesReport(const QString &dataFolder) const

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -230,6 +231,25 @@ std::optional<EditorResult> AlarmEngine::runEditor(bool newAlarm, bool enabled)
 
 void AlarmEngine::commitChange(const Change &change, const std::function<void()> &applyInMemory)
 {
+    // The one gate of every change: whatever path made it (the editor, a
+    // verb, the bus, an import), what it would write is read back by the
+    // program's own readers first, and a change the next start or ringing
+    // would not read back as it is never reaches the disk. The files added
+    // whole were read back as they were encoded; a restored file goes back
+    // byte for byte, as it was.
+    std::optional<QByteArray> slotBytes = change.slotData;
+    if (change.writtenSlot && !slotBytes) {
+        slotBytes = TextFile::readBytes(m_locations.workingCopy(), AlarmFile::limits().maxBytes());
+        const auto row = change.rows
+                             ? std::find_if(change.rows->cbegin(), change.rows->cend(),
+                                            [&](const CatalogueRow &r) { return r.slot == *change.writtenSlot; })
+                             : QList<CatalogueRow>::const_iterator();
+        AlarmFile::checkReadable(*slotBytes, change.rows && row != change.rows->cend()
+                                                 ? TextFile::excerpt(row->caption)
+                                                 : slotFileName(*change.writtenSlot));
+    }
+    const std::optional<QByteArray> catalogueBytes =
+        change.rows ? std::optional(AlarmCatalogue::encodeForWriting(*change.rows)) : std::nullopt;
     // The files change together or not at all: what is in memory is changed
     // only when the files on the disk are.
     FileTransaction transaction(m_locations.dataFolder(), kJournalName, changeScope(m_locations));
@@ -239,14 +259,10 @@ void AlarmEngine::commitChange(const Change &change, const std::function<void()>
         applyInMemory();
     };
     try {
-        if (change.writtenSlot) {
-            transaction.replace(slotFileName(*change.writtenSlot),
-                                change.slotData
-                                    ? *change.slotData
-                                    : TextFile::readBytes(m_locations.workingCopy(), AlarmFile::limits().maxBytes()));
-        }
-        if (change.rows)
-            transaction.replace(QFileInfo(m_locations.catalogue()).fileName(), AlarmCatalogue::encode(*change.rows));
+        if (change.writtenSlot)
+            transaction.replace(slotFileName(*change.writtenSlot), *slotBytes);
+        if (catalogueBytes)
+            transaction.replace(QFileInfo(m_locations.catalogue()).fileName(), *catalogueBytes);
         if (change.states && *change.states != m_states.all()) {
             transaction.replace(QFileInfo(m_locations.alarmStates()).fileName(), AlarmStates::encode(*change.states));
         }

@@ -77,7 +77,10 @@ TextFile::Limits limits()
     return {256 * 1024, 64 * 1024};
 }
 
-QByteArray encode(const AlarmRecord &r)
+namespace {
+
+// The lines before the reminder, as encode() writes them.
+QStringList linesBeforeReminder(const AlarmRecord &r)
 {
     const auto num = [](int v) { return QString::number(v); };
     QStringList lines;
@@ -101,8 +104,90 @@ QByteArray encode(const AlarmRecord &r)
     lines << num(r.autoCloseMinutes);
     lines << QStringLiteral("***Saving poweer***") << num(r.powerAction);
     lines << kMemoMarker;
+    return lines;
+}
 
-    QByteArray data = TextFile::encodeLines(lines);
+// What each line of an alarm file holds, by its index, for a message: the
+// play list's N entries stand between the fixed lines.
+QString fieldOfLine(qsizetype index, qsizetype playListSize)
+{
+    static const char *const before[] = {"the frequency marker",
+                                         "the frequency",
+                                         "the date marker",
+                                         "the hour",
+                                         "the minute",
+                                         "the second",
+                                         "the year",
+                                         "the month",
+                                         "the day",
+                                         "the weekday marker",
+                                         "the day flags",
+                                         "the day flags",
+                                         "the day flags",
+                                         "the day flags",
+                                         "the day flags",
+                                         "the day flags",
+                                         "the day flags",
+                                         "the play-list marker",
+                                         "the play-list switch",
+                                         "the number of play-list entries"};
+    static const char *const after[] = {"the sound switch",
+                                        "the sound number",
+                                        "the minutes of the sound",
+                                        "the fade marker",
+                                        "the fade-in switch",
+                                        "the minutes of the fade-in",
+                                        "the fade-out switch",
+                                        "the minute of the fade-out",
+                                        "the snooze marker",
+                                        "the snooze minutes",
+                                        "the automatic snooze switch",
+                                        "the minutes before the automatic snooze",
+                                        "the volume marker",
+                                        "the volume",
+                                        "the closing marker",
+                                        "the closing method",
+                                        "the closing method",
+                                        "the closing method",
+                                        "the minutes before the window closes",
+                                        "the power marker",
+                                        "the power action",
+                                        "the memo marker"};
+    constexpr qsizetype beforeCount = sizeof(before) / sizeof(*before);
+    constexpr qsizetype afterCount = sizeof(after) / sizeof(*after);
+    if (index < beforeCount)
+        return QString::fromLatin1(before[index]);
+    if (index < beforeCount + playListSize)
+        return QStringLiteral("play-list entry %1").arg(index - beforeCount + 1);
+    if (index < beforeCount + playListSize + afterCount)
+        return QString::fromLatin1(after[index - beforeCount - playListSize]);
+    return QStringLiteral("the reminder");
+}
+
+// The reminder as the reader gives it back: it always ends with a line
+// break; the reader adds the one a typed text lacks, and takes a carriage
+// return at the very end for one.
+QString reminderAsRead(const QString &reminder)
+{
+    if (reminder.isEmpty() || reminder.endsWith(u'\n'))
+        return reminder;
+    return (reminder.endsWith(u'\r') ? reminder.chopped(1) : reminder) + u'\n';
+}
+
+// One message for every change the gate refuses, the alarm list's and the
+// alarm file's alike.
+AppError refusal(const QString &alarm, const QString &why)
+{
+    return AppError(
+        QCoreApplication::translate("AlarmCatalogue", "The alarm \"%1\" can't be saved: %2. Nothing was saved.")
+            .arg(alarm, why));
+}
+
+} // namespace
+
+QByteArray encode(const AlarmRecord &r)
+{
+    QByteArray data = TextFile::encodeLines(linesBeforeReminder(r));
     // The reminder goes out as one block, its own final line break or not.
     // Every line break is written as CR LF, and nothing else is changed: a
     // carriage return of the text's own stays, as the reader keeps it.
@@ -153,10 +238,37 @@ std::optional<Oversize> oversize(const AlarmRecord &record)
 QByteArray encodeForWriting(const AlarmRecord &record)
 {
     // An alarm the readers would refuse is never written: what is saved
-    // must ring and open again.
+    // must ring and open again, and be what the user saved.
     if (const std::optional<Oversize> tooLong = oversize(record))
         throw AppError(tooLong->message());
-    return encode(record);
+    const QByteArray data = encode(record);
+    const QString alarm = TextFile::excerpt(record.reminder.section(u'\n', 0, 0));
+    QStringList expected = linesBeforeReminder(record);
+    const qsizetype reminderStart = expected.size();
+    expected += reminderAsRead(record.reminder).split(u'\n');
+    expected.removeLast(); // the reader's final line break opens no line
+    const QStringList read = TextFile::decodeLines(data, limits());
+    for (qsizetype i = 0; i < qMax(expected.size(), read.size()); ++i) {
+        if (i < expected.size() && i < read.size() && expected[i] == read[i])
+            continue;
+        // A line break or a carriage return in a value splits or shortens
+        // its line, and every line after it would be read as another field.
+        throw refusal(alarm, QCoreApplication::translate("AlarmCatalogue", "its %1 holds a line break or a "
+                                                                           "character a line of its file can't carry")
+                                 .arg(fieldOfLine(qMin(i, reminderStart), record.playList.size())));
+    }
+    checkReadable(data, alarm);
+    return data;
+}
+
+void checkReadable(const QByteArray &data, const QString &alarm)
+{
+    try {
+        AlarmRecord read;
+        decode(TextFile::decodeLines(data, limits()), ReadMode::Editing, read);
+    } catch (const AppError &error) {
+        throw refusal(alarm, error.message());
+    }
 }
 
 void write(const QString &path, const AlarmRecord &record)

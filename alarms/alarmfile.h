@@ -48,9 +48,15 @@ struct Oversize
 // limits() allows; what the editor tells as the user types.
 std::optional<Oversize> oversize(const AlarmRecord &record);
 
-// The file as write() puts it on the disk; refuses (AppError) an alarm whose
-// file the readers would refuse, with oversize()'s message.
+// The file as write() puts it on the disk, read back by the reader before it
+// is given out: refuses (AppError) an alarm whose file the readers would
+// refuse or read otherwise (a value with a line break, a minute field past
+// 59, a date that does not exist), naming the alarm and the field; one too
+// long with oversize()'s message.
 QByteArray encodeForWriting(const AlarmRecord &record);
+// Refuses (AppError) the bytes of an alarm file that the editor's reader
+// would not take whole, naming the alarm (its caption) and the field.
+void checkReadable(const QByteArray &data, const QString &alarm);
 // Writes encodeForWriting(record) atomically.
 void write(const QString &path, const AlarmRecord &record);
 

@@ -22,7 +22,7 @@ cmake --build "$BUILD_DIR"
 # Qt keeps some memory until the very end on purpose; that is no leak of ours.
 export ASAN_OPTIONS=detect_leaks=0
 export QT_QPA_PLATFORM=offscreen
-for target in catalogue alarmfile clocksettings animatorscript alarmstates calendar; do
+for target in catalogue alarmfile gate clocksettings animatorscript alarmstates calendar; do
   found="$BUILD_DIR/corpus/$target"
   mkdir -p "$found"
   # The calendar import starts from the test calendars, each producer's layout.

@@ -3,7 +3,6 @@
 <TS version="2.1" language="de">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>Option „%1“ muss %2 sein</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Der Alarm mit der ID %1 klingelt nicht mehr; es gibt nichts zu überspringen.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>unbekannte Option „%1“ (Optionen: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Dies ist keine iCalendar-Datei: Sie konnte nicht als solche gelesen werden.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>abgesagt</translation>
@@ -333,6 +329,18 @@ Bearbeiten Sie einen solchen Alarm, um ihm wieder Einstellungen zu geben, oder l
     <message>
         <source> No alarm was lost.</source>
         <translation> Kein Alarm ging verloren.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>Der Alarm „%1“ kann nicht gespeichert werden: %2. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>sein Feld %1 enthält einen Zeilenumbruch oder ein Zeichen, das eine Zeile seiner Datei nicht tragen kann</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>sein Feld %1 ist %2 Zeichen lang; eine Zeile der Alarmliste fasst höchstens %3</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="es">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>la opción «%1» debe ser %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>La alarma con id %1 no volverá a sonar; no hay nada que omitir.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opción desconocida «%1» (opciones: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>No es un archivo iCalendar: no se pudo leer como tal.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>cancelado</translation>
@@ -333,6 +329,18 @@ Edite esas alarmas para devolverles su configuración, o elimínelas.</numerusfo
     <message>
         <source> No alarm was lost.</source>
         <translation> No se perdió ninguna alarma.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>No se puede guardar la alarma «%1»: %2. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>su %1 contiene un salto de línea o un carácter que una línea de su archivo no puede llevar</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>su %1 tiene %2 caracteres; una línea de la lista de alarmas admite como máximo %3</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="fr">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>l&apos;option «&#xa0;%1&#xa0;» doit être %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>L&apos;alarme d&apos;identifiant %1 ne sonnera plus&#xa0;; il n&apos;y a rien à sauter.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>option inconnue « %1 » (options : %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Ce n&apos;est pas un fichier iCalendar : il n&apos;a pas pu être lu comme tel.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>annulé</translation>
@@ -333,6 +329,18 @@ Modifiez ces alarmes pour leur redonner leurs réglages, ou supprimez-les.</nume
     <message>
         <source> No alarm was lost.</source>
         <translation> Aucune alarme n&apos;a été perdue.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>L’alarme « %1 » ne peut pas être enregistrée : %2. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>son champ %1 contient un saut de ligne ou un caractère qu’une ligne de son fichier ne peut pas porter</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>son champ %1 compte %2 caractères ; une ligne de la liste des alarmes en contient au plus %3</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="it">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>l&apos;opzione «%1» deve essere %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>La sveglia con ID %1 non suonerà più; non c&apos;è nulla da saltare.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opzione sconosciuta «%1» (opzioni: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Questo non è un file iCalendar: non è stato possibile leggerlo come tale.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>annullato</translation>
@@ -333,6 +329,18 @@ Modificare queste sveglie per ridare loro le impostazioni, oppure eliminarle.</n
     <message>
         <source> No alarm was lost.</source>
         <translation> Nessuna sveglia è andata persa.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>Impossibile salvare la sveglia «%1»: %2. Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>il suo campo %1 contiene un a capo o un carattere che una riga del suo file non può contenere</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>il suo campo %1 è lungo %2 caratteri; una riga dell’elenco delle sveglie ne contiene al massimo %3</translation>
     </message>
 </context>
 <context>
@@ -792,7 +800,7 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
     </message>
     <message>
         <source>Another import is being read; try again when it is done.</source>
-        <translation>Un'altra importazione è in corso di lettura; riprova quando è terminata.</translation>
+        <translation>Un&apos;altra importazione è in corso di lettura; riprova quando è terminata.</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="ja">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>オプション「%1」は %2 である必要があります</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>ID %1 のアラームはもう鳴りません。スキップするものはありません。</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>不明なオプション「%1」(オプション: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>iCalendar ファイルではありません: iCalendar として読み込めませんでした。</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>キャンセル済みです</translation>
@@ -322,6 +318,18 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source> No alarm was lost.</source>
         <translation> 失われたアラームはありません。</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>アラーム「%1」を保存できません: %2。何も保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>%1 に改行か、ファイルの 1 行に書けない文字が含まれています</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>%1 は %2 文字あります。アラーム一覧の 1 行は最大 %3 文字です</translation>
     </message>
 </context>
 <context>

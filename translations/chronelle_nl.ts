@@ -3,7 +3,6 @@
 <TS version="2.1" language="nl">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>optie ‘%1’ moet %2 zijn</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Het alarm met id %1 gaat niet meer af; er valt niets over te slaan.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>onbekende optie ‘%1’ (opties: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Dit is geen iCalendar-bestand: het kon niet als zodanig worden gelezen.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>geannuleerd</translation>
@@ -333,6 +329,18 @@ Bewerk zo&apos;n alarm om het weer instellingen te geven, of verwijder het.</num
     <message>
         <source> No alarm was lost.</source>
         <translation> Er is geen alarm verloren gegaan.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>Het alarm ‘%1’ kan niet worden opgeslagen: %2. Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>het veld %1 bevat een regeleinde of een teken dat een regel van het bestand niet kan dragen</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>het veld %1 is %2 tekens lang; een regel van de alarmlijst bevat er hoogstens %3</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="pl">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>opcja „%1” musi być typu: %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Alarm o identyfikatorze %1 już nie zadzwoni; nie ma czego pomijać.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>nieznana opcja „%1” (opcje: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>To nie jest plik iCalendar: nie udało się go odczytać w tym formacie.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>odwołane</translation>
@@ -344,6 +340,18 @@ Takie alarmy należy edytować, aby znów nadać im ustawienia, albo je usunąć
     <message>
         <source> No alarm was lost.</source>
         <translation> Żaden alarm nie został utracony.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>Nie można zapisać alarmu „%1”: %2. Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>jego pole %1 zawiera podział wiersza lub znak, którego wiersz pliku nie może przechować</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>jego pole %1 ma %2 znaków; wiersz listy alarmów mieści najwyżej %3</translation>
     </message>
 </context>
 <context>

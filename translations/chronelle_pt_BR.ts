@@ -3,7 +3,6 @@
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>a opção “%1” deve ser %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>O alarme com ID %1 não vai tocar de novo; não há nada a pular.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opção desconhecida “%1” (opções: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Este não é um arquivo iCalendar: não foi possível lê-lo como tal.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>cancelado</translation>
@@ -333,6 +329,18 @@ Edite cada um desses alarmes para lhe dar configurações novamente, ou exclua-o
     <message>
         <source> No alarm was lost.</source>
         <translation> Nenhum alarme foi perdido.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>Não é possível salvar o alarme “%1”: %2. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>o campo %1 contém uma quebra de linha ou um caractere que uma linha do arquivo não pode conter</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>o campo %1 tem %2 caracteres; uma linha da lista de alarmes comporta no máximo %3</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="ru">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>параметр «%1»: ожидается %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Будильник с идентификатором %1 больше не зазвонит; пропускать нечего.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>неизвестный параметр «%1» (параметры: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Это не файл iCalendar: его не удалось прочитать в этом формате.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>отменено</translation>
@@ -344,6 +340,18 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source> No alarm was lost.</source>
         <translation> Ни один будильник не потерян.</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>Будильник «%1» нельзя сохранить: %2. Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>его поле %1 содержит перевод строки или символ, который строка файла не может вместить</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>его поле %1 длиной %2 символов; строка списка будильников вмещает не более %3</translation>
     </message>
 </context>
 <context>

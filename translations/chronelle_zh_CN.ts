@@ -3,7 +3,6 @@
 <TS version="2.1" language="zh_CN">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>选项“%1”必须是 %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>ID 为 %1 的闹钟不会再响，没有可跳过的响铃。</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>未知选项“%1”（可用选项：%2）</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>这不是 iCalendar 文件：无法按 iCalendar 格式读取。</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>已取消</translation>
@@ -322,6 +318,18 @@ Edit such an alarm to give it its settings again, or delete it.</source>
     <message>
         <source> No alarm was lost.</source>
         <translation> 没有丢失任何闹钟。</translation>
+    </message>
+    <message>
+        <source>The alarm &quot;%1&quot; can&apos;t be saved: %2. Nothing was saved.</source>
+        <translation>无法保存闹钟“%1”：%2。未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>its %1 holds a line break or a character a line of its file can&apos;t carry</source>
+        <translation>其 %1 含有换行符或文件中一行无法容纳的字符</translation>
+    </message>
+    <message>
+        <source>its %1 is %2 characters long; a line of the alarm list holds at most %3</source>
+        <translation>其 %1 长 %2 个字符；闹钟列表的一行最多容纳 %3 个字符</translation>
     </message>
 </context>
 <context>
