@@ -398,3 +398,49 @@ TEST_F(TwentyFourHourManager, TimesReadAsTheUsersClockAndTheFileKeepsAmPm)
 }
 
 } // namespace
+
+namespace {
+
+// A weekly alarm in the list of a user of one language.
+struct WeeklyRow
+{
+    const char *locale;
+    const char *mask; // Sunday first
+    const char *shown;
+};
+
+class WeeklyDates : public ManagerTest, public ::testing::WithParamInterface<WeeklyRow>
+{
+protected:
+    WeeklyDates()
+        : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 0)),
+                      LocaleFormats::fromLocale(QLocale(QLatin1String(GetParam().locale))))
+    {
+    }
+};
+
+// A weekly alarm's Date column says its days in the user's language (and so
+// a screen reader says them); the list file keeps the designed "--".
+TEST_P(WeeklyDates, NameTheDaysAndTheFileKeepsItsText)
+{
+    AlarmRecord weekly = AlarmRecord::newAlarm(m_clock.now());
+    weekly.frequencyCode = int(Frequency::Weekly);
+    for (int day = 0; day < 7; ++day)
+        weekly.dayFlags[size_t(day)] = GetParam().mask[day] == '1';
+    m_engine.addAlarmFromRecord(weekly);
+
+    const QAbstractItemModel *model = m_manager.findChild<QTreeView *>(QStringLiteral("AlarmList"))->model();
+    EXPECT_EQ(model->index(0, 3).data().toString(), QString::fromUtf8(GetParam().shown));
+    const QList<QByteArray> lines = readAll(path(QStringLiteral("al.ini"))).split('\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[4], "--\r") << "the file's text changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Manager, WeeklyDates,
+                         ::testing::Values(WeeklyRow{"en_US", "0101010", "Mon, Wed, Fri"},
+                                           WeeklyRow{"en_US", "1000001", "Sun, Sat"},
+                                           WeeklyRow{"en_US", "0000000", "--"},
+                                           WeeklyRow{"de_DE", "0111110", "Mo., Di., Mi., Do., Fr."},
+                                           WeeklyRow{"ru_RU", "0000001", "сб"}));
+
+} // namespace
