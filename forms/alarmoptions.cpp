@@ -187,6 +187,14 @@ void TAlarmOptions::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     FormShow();
+    // Opened from the keyboard, the dialog starts where its first page does,
+    // with a visible focus, instead of on the row of tabs.
+    for (QWidget *control : TabSheet1->tabOrder()) {
+        if (control->isEnabled() && control->focusPolicy() != Qt::NoFocus) {
+            control->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
 }
 
 void TAlarmOptions::FormShow()

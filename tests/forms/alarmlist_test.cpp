@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -320,8 +321,8 @@ TEST_F(Manager, RowsAreSwitchedSkippedPausedAndADeleteIsTakenBack)
     EXPECT_EQ(m_engine.catalogue().size(), 2);
 }
 
-// Without a mouse: the list has the focus when the manager opens, with its
-// first row selected; Return edits the row the focus is on, Delete deletes
+// Without a mouse: the list has the focus when the manager opens, with the
+// alarm added last selected; the arrows move along the rows; Return edits the row the focus is on, Delete deletes
 // it; the buttons answer to Alt and their first letter; the "Why?" link is
 // on the way of Tab.
 TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
@@ -332,8 +333,10 @@ TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_manager));
     QApplication::setActiveWindow(&m_manager);
     list()->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(m_manager.selectedRow(), 0);
+    EXPECT_EQ(m_manager.selectedRow(), 1) << "the alarm added last is not the one selected";
 
+    QTest::keyClick(list(), Qt::Key_Up);
+    EXPECT_EQ(m_manager.selectedRow(), 0);
     QTest::keyClick(list(), Qt::Key_Down);
     m_accept = false;
     const int runs = m_editorRuns;
@@ -364,6 +367,58 @@ TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->textInteractionFlags().testFlag(Qt::LinksAccessibleByKeyboard));
     EXPECT_EQ(m_manager.findChild<QPushButton *>(QStringLiteral("ButtonUndo"))->nextInFocusChain(), note);
+}
+
+// After OK in the editor, from a button or from the row's menu, the alarm
+// added or edited is selected and the list has the focus; Cancel leaves both
+// where they were. The row's menu edits and deletes the selected row.
+TEST_F(Manager, TheAlarmAddedOrEditedIsSelectedWithTheFocusAndTheMenuEditsAndDeletes)
+{
+    addAlarm(QStringLiteral("a"));
+    addAlarm(QStringLiteral("b"));
+    addAlarm(QStringLiteral("c"));
+    auto *menu = m_manager.findChild<QMenu *>(QStringLiteral("RowMenu"));
+    ASSERT_NE(menu, nullptr);
+    const auto trigger = [menu](const char *name) {
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == QLatin1String(name))
+                return action->trigger();
+        }
+        ADD_FAILURE() << "the row menu has no " << name;
+    };
+    const struct
+    {
+        const char *how;
+        int selectedBefore;
+        bool accept;
+        int selectedAfter;
+        int rowsAfter;
+    } steps[] = {{"ButtonAdd", 0, true, 3, 4},    {"buttonEdit", 1, true, 1, 4}, {"ActionEdit", 2, true, 2, 4},
+                 {"buttonEdit", 0, false, 0, 4},  {"ButtonAdd", 1, false, 1, 4}, {"ActionDelete", 1, false, 1, 3},
+                 {"ActionDelete", 2, false, 1, 2}};
+    for (const auto &step : steps) {
+        SCOPED_TRACE(testing::Message() << step.how << " from row " << step.selectedBefore);
+        m_manager.selectRow(step.selectedBefore);
+        QWidget *button = m_manager.findChild<QPushButton *>(QStringLiteral("ButtonOK"));
+        button->setFocus();
+        m_accept = step.accept;
+        m_caption = QStringLiteral("edited");
+        if (auto *push = m_manager.findChild<QPushButton *>(QLatin1String(step.how)))
+            push->click();
+        else
+            trigger(step.how);
+        EXPECT_EQ(m_engine.catalogue().size(), step.rowsAfter);
+        EXPECT_EQ(m_manager.selectedRow(), step.selectedAfter);
+        EXPECT_EQ(m_manager.focusWidget() == list(), step.accept);
+    }
+    const QStringList names = [menu] {
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text();
+        return texts;
+    }();
+    EXPECT_TRUE(names.contains(QStringLiteral("&Edit")) && names.contains(QStringLiteral("&Delete")))
+        << names.join(u',').toStdString();
 }
 
 namespace {

@@ -401,6 +401,23 @@ TEST_F(AlarmOptions, EveryControlIsNamedAfterItsLabelAndTabFollowsTheScreen)
     }
 }
 
+// Opened for a new alarm or for one saved as "Once", the editor starts with
+// the focus on the first control of its first page, where the keyboard sees it.
+TEST_F(AlarmOptions, OpensWithTheFocusOnTheFirstControl)
+{
+    AlarmRecord once = AlarmRecord::newAlarm(m_clock.now());
+    once.frequencyCode = int(Frequency::Once);
+    AlarmFile::write(workingCopyPath(), once);
+    for (const bool newAlarm : {true, false}) {
+        SCOPED_TRACE(newAlarm ? "new" : "edited");
+        m_request.newAlarm = newAlarm;
+        open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
+        EXPECT_EQ(m_dialog->focusWidget(), child<QWidget>("Frequency"));
+        m_dialog.reset();
+    }
+}
+
 namespace {
 
 // A value typed into a field of the editor under the formats of one
