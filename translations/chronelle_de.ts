@@ -3,7 +3,6 @@
 <TS version="2.1" language="de">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>Option „%1“ muss %2 sein</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Der Alarm mit der ID %1 klingelt nicht mehr; es gibt nichts zu überspringen.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>unbekannte Option „%1“ (Optionen: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Dies ist keine iCalendar-Datei: Sie konnte nicht als solche gelesen werden.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>abgesagt</translation>
@@ -614,6 +610,11 @@ Die Alarmdatei konnte nicht vollständig gelesen werden; sie bleibt als %2 erhal
         <source>off</source>
         <translation>aus</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -653,6 +654,14 @@ Die Alarmdatei konnte nicht vollständig gelesen werden; sie bleibt als %2 erhal
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Än&amp;dern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>

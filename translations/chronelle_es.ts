@@ -3,7 +3,6 @@
 <TS version="2.1" language="es">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>la opción «%1» debe ser %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>La alarma con id %1 no volverá a sonar; no hay nada que omitir.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opción desconocida «%1» (opciones: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>No es un archivo iCalendar: no se pudo leer como tal.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>cancelado</translation>
@@ -614,6 +610,11 @@ No se pudo leer el archivo de alarma entero; se conserva como %2. El editor mues
         <source>off</source>
         <translation>desactivada</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -653,6 +654,14 @@ No se pudo leer el archivo de alarma entero; se conserva como %2. El editor mues
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="fr">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>l&apos;option «&#xa0;%1&#xa0;» doit être %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>L&apos;alarme d&apos;identifiant %1 ne sonnera plus&#xa0;; il n&apos;y a rien à sauter.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>option inconnue « %1 » (options : %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Ce n&apos;est pas un fichier iCalendar : il n&apos;a pas pu être lu comme tel.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>annulé</translation>
@@ -614,6 +610,11 @@ Le fichier d&apos;alarme n&apos;a pas pu être lu entièrement&#xa0;; il est con
         <source>off</source>
         <translation>désactivée</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -653,6 +654,14 @@ Le fichier d&apos;alarme n&apos;a pas pu être lu entièrement&#xa0;; il est con
     <message>
         <source>&amp;Undo</source>
         <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>S&amp;upprimer</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="it">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>l&apos;opzione «%1» deve essere %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>La sveglia con ID %1 non suonerà più; non c&apos;è nulla da saltare.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opzione sconosciuta «%1» (opzioni: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Questo non è un file iCalendar: non è stato possibile leggerlo come tale.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>annullato</translation>
@@ -614,6 +610,11 @@ Impossibile leggere interamente il file della sveglia; viene conservato come %2.
         <source>off</source>
         <translation>disattivata</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -653,6 +654,14 @@ Impossibile leggere interamente il file della sveglia; viene conservato come %2.
     <message>
         <source>&amp;Undo</source>
         <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
     </message>
 </context>
 <context>
@@ -792,7 +801,7 @@ Tutte le sveglie sono attive e nessuna è saltata o in pausa finché non la si m
     </message>
     <message>
         <source>Another import is being read; try again when it is done.</source>
-        <translation>Un'altra importazione è in corso di lettura; riprova quando è terminata.</translation>
+        <translation>Un&apos;altra importazione è in corso di lettura; riprova quando è terminata.</translation>
     </message>
 </context>
 <context>

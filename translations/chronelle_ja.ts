@@ -3,7 +3,6 @@
 <TS version="2.1" language="ja">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>オプション「%1」は %2 である必要があります</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>ID %1 のアラームはもう鳴りません。スキップするものはありません。</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>不明なオプション「%1」(オプション: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>iCalendar ファイルではありません: iCalendar として読み込めませんでした。</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>キャンセル済みです</translation>
@@ -603,6 +599,11 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
         <source>off</source>
         <translation>オフ</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -642,6 +643,14 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
     <message>
         <source>&amp;Undo</source>
         <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="nl">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>optie ‘%1’ moet %2 zijn</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Het alarm met id %1 gaat niet meer af; er valt niets over te slaan.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>onbekende optie ‘%1’ (opties: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Dit is geen iCalendar-bestand: het kon niet als zodanig worden gelezen.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>geannuleerd</translation>
@@ -614,6 +610,11 @@ Het alarmbestand kon niet volledig worden gelezen; het is bewaard als %2. De edi
         <source>off</source>
         <translation>uit</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -653,6 +654,14 @@ Het alarmbestand kon niet volledig worden gelezen; het is bewaard als %2. De edi
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
     </message>
 </context>
 <context>

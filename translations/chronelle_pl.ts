@@ -3,7 +3,6 @@
 <TS version="2.1" language="pl">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>opcja „%1” musi być typu: %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Alarm o identyfikatorze %1 już nie zadzwoni; nie ma czego pomijać.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>nieznana opcja „%1” (opcje: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>To nie jest plik iCalendar: nie udało się go odczytać w tym formacie.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>odwołane</translation>
@@ -625,6 +621,11 @@ Nie udało się odczytać całego pliku alarmu; zachowano go jako %2. Edytor pok
         <source>off</source>
         <translation>wyłączony</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -664,6 +665,14 @@ Nie udało się odczytać całego pliku alarmu; zachowano go jako %2. Edytor pok
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edytuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>a opção “%1” deve ser %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>O alarme com ID %1 não vai tocar de novo; não há nada a pular.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>opção desconhecida “%1” (opções: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Este não é um arquivo iCalendar: não foi possível lê-lo como tal.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>cancelado</translation>
@@ -614,6 +610,11 @@ Não foi possível ler o arquivo do alarme por inteiro; ele foi preservado como 
         <source>off</source>
         <translation>desligado</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -653,6 +654,14 @@ Não foi possível ler o arquivo do alarme por inteiro; ele foi preservado como 
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="ru">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>параметр «%1»: ожидается %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>Будильник с идентификатором %1 больше не зазвонит; пропускать нечего.</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>неизвестный параметр «%1» (параметры: %2)</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>Это не файл iCalendar: его не удалось прочитать в этом формате.</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>отменено</translation>
@@ -625,6 +621,11 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
         <source>off</source>
         <translation>выключен</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -664,6 +665,14 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Изменить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 <TS version="2.1" language="zh_CN">
 <context>
     <name>AlarmBus</name>
-    
     <message>
         <source>option &apos;%1&apos; must be %2</source>
         <translation>选项“%1”必须是 %2</translation>
@@ -28,8 +27,6 @@
         <source>The alarm with id %1 will not ring again; there is nothing to skip.</source>
         <translation>ID 为 %1 的闹钟不会再响，没有可跳过的响铃。</translation>
     </message>
-    
-    
     <message>
         <source>unknown option &apos;%1&apos; (options: %2)</source>
         <translation>未知选项“%1”（可用选项：%2）</translation>
@@ -93,7 +90,6 @@
         <source>This is not an iCalendar file: it could not be read as one.</source>
         <translation>这不是 iCalendar 文件：无法按 iCalendar 格式读取。</translation>
     </message>
-    
     <message>
         <source>cancelled</source>
         <translation>已取消</translation>
@@ -603,6 +599,11 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
         <source>off</source>
         <translation>关</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -642,6 +643,14 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
     <message>
         <source>&amp;Undo</source>
         <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
     </message>
 </context>
 <context>
