@@ -19,6 +19,7 @@ class ListKeyboard final : public QObject
     Q_OBJECT
 
 public:
+    // The list's model is set before: its boxes are watched from here on.
     ListKeyboard(QAbstractItemView *list, std::function<void()> open, std::function<void()> remove);
 
     // Selects the current row (else the first) if none is; nothing in an empty list.

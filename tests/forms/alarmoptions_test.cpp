@@ -412,8 +412,19 @@ TEST_F(AlarmOptions, OpensWithTheFocusOnTheFirstControl)
         SCOPED_TRACE(newAlarm ? "new" : "edited");
         m_request.newAlarm = newAlarm;
         open();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
+        m_dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
         EXPECT_EQ(m_dialog->focusWidget(), child<QWidget>("Frequency"));
+        // From there, as from any control, Ctrl+Tab turns the page, both ways round.
+        auto *pages = child<QTabWidget>("Table");
+        const std::pair<QKeyCombination, int> turns[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                                                         {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0},
+                                                         {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 3},
+                                                         {Qt::CTRL | Qt::Key_Tab, 0}};
+        for (const auto &[keys, page] : turns) {
+            QTest::keySequence(m_dialog->focusWidget(), QKeySequence(keys));
+            EXPECT_EQ(pages->currentIndex(), page);
+        }
         m_dialog.reset();
     }
 }
