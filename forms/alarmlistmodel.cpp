@@ -108,6 +108,10 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
         return dateShown(index.row(), QIdentityProxyModel::data(index, role).toString());
     if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
         return on ? stateNote(index.row()) : tr("off");
+    // Screen readers read a row's cells by their names and leave the box of
+    // a cell unsaid, so the first cell's name says whether the alarm is on.
+    if (role == Qt::AccessibleTextRole && index.column() == 0)
+        return QStringList{data(index, Qt::DisplayRole).toString(), on ? tr("on") : tr("off")}.join(tr(", "));
     return QIdentityProxyModel::data(index, role);
 }
 

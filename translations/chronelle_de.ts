@@ -615,6 +615,10 @@ Die Alarmdatei konnte nicht vollständig gelesen werden; sie bleibt als %2 erhal
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -615,6 +615,10 @@ No se pudo leer el archivo de alarma entero; se conserva como %2. El editor mues
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activada</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -615,6 +615,10 @@ Le fichier d&apos;alarme n&apos;a pas pu être lu entièrement&#xa0;; il est con
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activée</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -615,6 +615,10 @@ Impossibile leggere interamente il file della sveglia; viene conservato come %2.
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>attiva</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -615,6 +615,10 @@ Het alarmbestand kon niet volledig worden gelezen; het is bewaard als %2. De edi
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>aan</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -626,6 +626,10 @@ Nie udało się odczytać całego pliku alarmu; zachowano go jako %2. Edytor pok
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>włączony</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -615,6 +615,10 @@ Não foi possível ler o arquivo do alarme por inteiro; ele foi preservado como 
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ligado</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

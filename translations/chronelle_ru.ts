@@ -626,6 +626,10 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
         <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>включён</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>

@@ -275,12 +275,15 @@ TEST_F(Manager, RowsAreSwitchedSkippedPausedAndADeleteIsTakenBack)
     const QAbstractItemModel *model = view->model();
     const auto stateOf = [this](int slot) { return m_engine.states().state(slot); };
     EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    // What a screen reader reads of the row says the state too.
+    EXPECT_EQ(model->index(0, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("a, on"));
 
     m_manager.selectRow(0);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Space);
     EXPECT_FALSE(stateOf(0).enabled) << "Space did not switch the alarm off";
     EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+    EXPECT_EQ(model->index(0, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("a, off"));
     EXPECT_EQ(model->index(0, 2).data(Qt::ForegroundRole).value<QBrush>(),
               QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text))
         << "an alarm that is off does not look off";
@@ -463,6 +466,11 @@ struct WeeklyRow
     const char *mask; // Sunday first
     const char *shown;
 };
+
+void PrintTo(const WeeklyRow &row, std::ostream *out)
+{
+    *out << row.locale << ' ' << row.mask;
+}
 
 class WeeklyDates : public ManagerTest, public ::testing::WithParamInterface<WeeklyRow>
 {
