@@ -40,6 +40,26 @@ QString AlarmListModel::timeShown(int row, const QString &stored) const
     return CatalogueRow::shownText(stored);
 }
 
+QString AlarmListModel::dateShown(int row, const QString &stored) const
+{
+    // The list keeps "--" for a weekly alarm, which says nothing of its days,
+    // least of all to a screen reader; the days it rings on are shown instead,
+    // by the user's short names, in the order of the editor's boxes.
+    const CatalogueRow &entry = m_engine.catalogue().row(row);
+    const QStringList &dayNames = m_engine.formatter().formats().shortDayNames;
+    if (entry.frequencyName == frequencyNames()[int(Frequency::Weekly)] && entry.weekdayMask.size() == 7 &&
+        dayNames.size() == 7 && entry.weekdayMask.contains(u'1')) {
+        QStringList days;
+        for (int day = 0; day < 7; ++day) {
+            if (entry.weekdayMask[day] == u'1')
+                days << dayNames[day];
+        }
+        //: Between the days of a weekly alarm in the list: "Mon, Wed, Fri".
+        return days.join(tr(", "));
+    }
+    return CatalogueRow::shownText(stored);
+}
+
 QString AlarmListModel::stateNote(int row) const
 {
     if (row < 0 || row >= m_engine.catalogue().size())
@@ -85,9 +105,13 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole && index.column() == 2)
         return timeShown(index.row(), QIdentityProxyModel::data(index, role).toString());
     if (role == Qt::DisplayRole && index.column() == 3)
-        return CatalogueRow::shownText(QIdentityProxyModel::data(index, role).toString());
+        return dateShown(index.row(), QIdentityProxyModel::data(index, role).toString());
     if (role == Qt::AccessibleDescriptionRole && index.column() == 0)
         return on ? stateNote(index.row()) : tr("off");
+    // Screen readers read a row's cells by their names and leave the box of
+    // a cell unsaid, so the first cell's name says whether the alarm is on.
+    if (role == Qt::AccessibleTextRole && index.column() == 0)
+        return QStringList{data(index, Qt::DisplayRole).toString(), on ? tr("on") : tr("off")}.join(tr(", "));
     return QIdentityProxyModel::data(index, role);
 }
 

@@ -29,6 +29,8 @@ signals:
 private:
     // The row's time column as the user reads it.
     QString timeShown(int row, const QString &stored) const;
+    // The row's date column as the user reads it.
+    QString dateShown(int row, const QString &stored) const;
 
     AlarmEngine &m_engine;
 };

@@ -19,6 +19,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -83,6 +84,18 @@ TAlarmOptions::TAlarmOptions(const EditorRequest &request, const DialogServices 
     for (int page = 0; page < Table->count(); ++page)
         Table->tabBar()->setAccessibleTabName(page, Table->tabText(page).trimmed());
     buildTabOrder();
+    // Ctrl+Tab turns the page from any control: the page control hears the
+    // key only while it has the focus, and a drop-down list takes it for a
+    // search.
+    const auto turnPage = [this](QKeySequence keys, int step) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step]() {
+            Table->setCurrentIndex((Table->currentIndex() + step + Table->count()) % Table->count());
+        });
+    };
+    turnPage(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    turnPage(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    turnPage(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
     const auto checkSizeSoon = [this]() { m_sizeCheck->start(); };
     connect(TabSheet1, &EditorGeneralPage::reminderEdited, this, checkSizeSoon);
     connect(SoundMusic, &EditorPlayListPage::playListEdited, this, checkSizeSoon);
@@ -187,6 +200,14 @@ void TAlarmOptions::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     FormShow();
+    // Opened from the keyboard, the dialog starts where its first page does,
+    // with a visible focus, instead of on the row of tabs.
+    for (QWidget *control : TabSheet1->tabOrder()) {
+        if (control->isEnabled() && control->focusPolicy() != Qt::NoFocus) {
+            control->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
 }
 
 void TAlarmOptions::FormShow()

@@ -37,7 +37,8 @@ std::optional<QDate> askForDay(QWidget *parent, const QDate &suggested)
 
 } // namespace
 
-AlarmRowActions::AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView &list, QPushButton &undoButton)
+AlarmRowActions::AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView &list, QPushButton &undoButton,
+                                 std::function<void()> edit)
     : QObject(&window), m_engine(engine), m_window(window), m_list(list), m_undoButton(undoButton),
       m_dayChooser(&askForDay)
 {
@@ -62,6 +63,15 @@ AlarmRowActions::AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView
                      &AlarmRowActions::pause);
     m_resume = action(QStringLiteral("ActionResume"), tr("&Resume"), QKeySequence(Qt::CTRL | Qt::Key_R),
                       &AlarmRowActions::resume);
+    // Without shortcuts of their own: Return and Delete on the list do the
+    // same, and a window-wide Delete would reach rows from other controls.
+    m_edit = new QAction(tr("&Edit"), &m_window);
+    m_edit->setObjectName(QStringLiteral("ActionEdit"));
+    connect(m_edit, &QAction::triggered, this, [edit = std::move(edit)]() {
+        if (edit)
+            edit();
+    });
+    m_delete = action(QStringLiteral("ActionDelete"), tr("&Delete"), QKeySequence(), &AlarmRowActions::deleteRow);
     m_undo = new QAction(tr("&Undo"), &m_window);
     m_undo->setObjectName(QStringLiteral("ActionUndo"));
     m_undo->setShortcut(QKeySequence::Undo);
@@ -74,9 +84,11 @@ AlarmRowActions::AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView
 
     m_menu = new QMenu(&m_window);
     m_menu->setObjectName(QStringLiteral("RowMenu"));
+    m_menu->addAction(m_edit);
+    m_menu->addSeparator();
     m_menu->addActions({m_on, m_skip, m_pause, m_resume});
     m_menu->addSeparator();
-    m_menu->addAction(m_undo);
+    m_menu->addActions({m_delete, m_undo});
     connect(m_menu, &QMenu::aboutToShow, this, &AlarmRowActions::updateMenu);
     m_list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
@@ -106,7 +118,7 @@ void AlarmRowActions::updateMenu()
     const int row = currentRow();
     const bool any = row >= 0;
     const AlarmState state = m_engine.stateOfRow(row);
-    for (QAction *a : {m_on, m_skip, m_pause})
+    for (QAction *a : {m_edit, m_delete, m_on, m_skip, m_pause})
         a->setEnabled(any);
     m_on->setChecked(any && state.enabled);
     m_resume->setEnabled(any && (state.skippedDue || state.pausedUntil));

@@ -13,9 +13,10 @@ class QPushButton;
 class QTreeView;
 class QWidget;
 
-// The everyday controls of one alarm in the manager: switching it on and
-// off, skipping its next ringing, pausing it until a day and resuming it,
-// from the row's context menu and by keyboard, and taking a delete back.
+// The everyday controls of one alarm in the manager: editing it, switching
+// it on and off, skipping its next ringing, pausing it until a day and
+// resuming it, deleting it, from the row's context menu and by keyboard, and
+// taking a delete back.
 // What the user asks is done by the engine; a failure is said in the error
 // box. A delete can be undone ("Undo" beside the buttons, or Ctrl+Z) until
 // the list changes otherwise or the manager is hidden.
@@ -27,8 +28,10 @@ public:
     // The day a pause ends, asked of the user; nothing when they cancelled.
     using DayChooser = std::function<std::optional<QDate>(QWidget *parent, const QDate &suggested)>;
 
-    // `window` is the manager, `list` its list; `undoButton` is shown while a delete can be undone.
-    AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView &list, QPushButton &undoButton);
+    // `window` is the manager, `list` its list; `undoButton` is shown while a
+    // delete can be undone; `edit` opens the selected row in the editor.
+    AlarmRowActions(AlarmEngine &engine, QWidget &window, QTreeView &list, QPushButton &undoButton,
+                    std::function<void()> edit);
 
     // Replaces the dialog that asks for the day, so tests can answer it.
     void setDayChooser(DayChooser chooser) { m_dayChooser = std::move(chooser); }
@@ -65,6 +68,8 @@ private:
     bool m_restoring = false;
 
     QMenu *m_menu = nullptr;
+    QAction *m_edit = nullptr;
+    QAction *m_delete = nullptr;
     QAction *m_on = nullptr;
     QAction *m_skip = nullptr;
     QAction *m_pause = nullptr;

@@ -79,7 +79,7 @@ TFormAlarmList::TFormAlarmList(AlarmEngine &engine, const DialogServices &servic
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAlarmList::ButtonOKClick);
     // Offered in place of the note below for a while after a delete.
     button(ButtonUndo, QStringLiteral("ButtonUndo"), tr("&Undo"), QRect(210, 264, 59, 25));
-    m_rowActions = new AlarmRowActions(m_engine, *this, *AlarmList, *ButtonUndo);
+    m_rowActions = new AlarmRowActions(m_engine, *this, *AlarmList, *ButtonUndo, [this]() { buttonEditClick(); });
     connect(m_listModel, &AlarmListModel::enabledToggled, this,
             [this](int row, bool on) { ErrorBox::guard(this, [this, row, on]() { m_engine.setEnabled(row, on); }); });
     // Without a mouse: the focus on the list selects a row, Return edits it, Delete deletes it.
@@ -296,15 +296,38 @@ void TFormAlarmList::selectRow(int row)
                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+void TFormAlarmList::focusRow(int row)
+{
+    if (row < 0 || row >= m_engine.catalogue().size())
+        return;
+    selectRow(row);
+    AlarmList->setFocus(Qt::OtherFocusReason);
+}
+
 void TFormAlarmList::ButtonAddClick()
 {
-    ErrorBox::guard(this, [this]() { m_engine.addAlarm(); });
+    bool added = false;
+    ErrorBox::guard(this, [this, &added]() { added = m_engine.addAlarm(); });
+    // The new alarm is the last row; the next key acts on it.
+    if (added)
+        focusRow(m_engine.catalogue().size() - 1);
 }
 
 void TFormAlarmList::buttonEditClick()
 {
     const int row = selectedRow();
-    ErrorBox::guard(this, [this, row]() { m_engine.editAlarm(row); });
+    const int slot = row >= 0 && row < m_engine.catalogue().size() ? m_engine.catalogue().row(row).slot : -1;
+    bool edited = false;
+    ErrorBox::guard(this, [this, row, &edited]() { edited = m_engine.editAlarm(row); });
+    if (!edited)
+        return;
+    // Found by its slot: while the editor was open, other rows may have come or gone.
+    for (int at = 0; at < m_engine.catalogue().size(); ++at) {
+        if (m_engine.catalogue().row(at).slot == slot) {
+            focusRow(at);
+            break;
+        }
+    }
 }
 
 void TFormAlarmList::ButtonDeleteClick()

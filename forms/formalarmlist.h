@@ -73,6 +73,8 @@ private:
     std::optional<EditorResult> runEditor(const EditorRequest &request);
     void ring(const RingingRequest &request);
     void showWakeNote();
+    // Selects the row and gives the list the focus, so that the next key acts on it.
+    void focusRow(int row);
     void explainWaking();
 
     AlarmEngine &m_engine;

@@ -622,6 +622,15 @@ Die Alarmdatei konnte nicht vollständig gelesen werden; sie bleibt als %2 erhal
         <source>off</source>
         <translation>aus</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -661,6 +670,14 @@ Die Alarmdatei konnte nicht vollständig gelesen werden; sie bleibt als %2 erhal
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Än&amp;dern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>

@@ -622,6 +622,15 @@ No se pudo leer el archivo de alarma entero; se conserva como %2. El editor mues
         <source>off</source>
         <translation>desactivada</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activada</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -661,6 +670,14 @@ No se pudo leer el archivo de alarma entero; se conserva como %2. El editor mues
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>

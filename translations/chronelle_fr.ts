@@ -622,6 +622,15 @@ Le fichier d&apos;alarme n&apos;a pas pu être lu entièrement&#xa0;; il est con
         <source>off</source>
         <translation>désactivée</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activée</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -661,6 +670,14 @@ Le fichier d&apos;alarme n&apos;a pas pu être lu entièrement&#xa0;; il est con
     <message>
         <source>&amp;Undo</source>
         <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>S&amp;upprimer</translation>
     </message>
 </context>
 <context>

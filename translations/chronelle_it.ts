@@ -622,6 +622,15 @@ Impossibile leggere interamente il file della sveglia; viene conservato come %2.
         <source>off</source>
         <translation>disattivata</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attiva</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -661,6 +670,14 @@ Impossibile leggere interamente il file della sveglia; viene conservato come %2.
     <message>
         <source>&amp;Undo</source>
         <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
     </message>
 </context>
 <context>

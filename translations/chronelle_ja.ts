@@ -611,6 +611,15 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
         <source>off</source>
         <translation>オフ</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -650,6 +659,14 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
     <message>
         <source>&amp;Undo</source>
         <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>

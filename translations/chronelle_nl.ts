@@ -622,6 +622,15 @@ Het alarmbestand kon niet volledig worden gelezen; het is bewaard als %2. De edi
         <source>off</source>
         <translation>uit</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>aan</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -661,6 +670,14 @@ Het alarmbestand kon niet volledig worden gelezen; het is bewaard als %2. De edi
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
     </message>
 </context>
 <context>

@@ -633,6 +633,15 @@ Nie udało się odczytać całego pliku alarmu; zachowano go jako %2. Edytor pok
         <source>off</source>
         <translation>wyłączony</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>włączony</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -672,6 +681,14 @@ Nie udało się odczytać całego pliku alarmu; zachowano go jako %2. Edytor pok
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edytuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
     </message>
 </context>
 <context>

@@ -622,6 +622,15 @@ Não foi possível ler o arquivo do alarme por inteiro; ele foi preservado como 
         <source>off</source>
         <translation>desligado</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ligado</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -661,6 +670,14 @@ Não foi possível ler o arquivo do alarme por inteiro; ele foi preservado como 
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
     </message>
 </context>
 <context>

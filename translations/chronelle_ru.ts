@@ -633,6 +633,15 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
         <source>off</source>
         <translation>выключен</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the days of a weekly alarm in the list: &quot;Mon, Wed, Fri&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>включён</translation>
+    </message>
 </context>
 <context>
     <name>AlarmRecord</name>
@@ -672,6 +681,14 @@ The alarm file could not be read whole; it is kept as %2. The editor shows what 
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Изменить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -274,12 +275,15 @@ TEST_F(Manager, RowsAreSwitchedSkippedPausedAndADeleteIsTakenBack)
     const QAbstractItemModel *model = view->model();
     const auto stateOf = [this](int slot) { return m_engine.states().state(slot); };
     EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    // What a screen reader reads of the row says the state too.
+    EXPECT_EQ(model->index(0, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("a, on"));
 
     m_manager.selectRow(0);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Space);
     EXPECT_FALSE(stateOf(0).enabled) << "Space did not switch the alarm off";
     EXPECT_EQ(model->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+    EXPECT_EQ(model->index(0, 0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("a, off"));
     EXPECT_EQ(model->index(0, 2).data(Qt::ForegroundRole).value<QBrush>(),
               QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text))
         << "an alarm that is off does not look off";
@@ -320,8 +324,8 @@ TEST_F(Manager, RowsAreSwitchedSkippedPausedAndADeleteIsTakenBack)
     EXPECT_EQ(m_engine.catalogue().size(), 2);
 }
 
-// Without a mouse: the list has the focus when the manager opens, with its
-// first row selected; Return edits the row the focus is on, Delete deletes
+// Without a mouse: the list has the focus when the manager opens, with the
+// alarm added last selected; the arrows move along the rows; Return edits the row the focus is on, Delete deletes
 // it; the buttons answer to Alt and their first letter; the "Why?" link is
 // on the way of Tab.
 TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
@@ -332,8 +336,10 @@ TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_manager));
     QApplication::setActiveWindow(&m_manager);
     list()->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(m_manager.selectedRow(), 0);
+    EXPECT_EQ(m_manager.selectedRow(), 1) << "the alarm added last is not the one selected";
 
+    QTest::keyClick(list(), Qt::Key_Up);
+    EXPECT_EQ(m_manager.selectedRow(), 0);
     QTest::keyClick(list(), Qt::Key_Down);
     m_accept = false;
     const int runs = m_editorRuns;
@@ -366,6 +372,58 @@ TEST_F(Manager, TheKeyboardAloneAddsEditsAndDeletes)
     EXPECT_EQ(m_manager.findChild<QPushButton *>(QStringLiteral("ButtonUndo"))->nextInFocusChain(), note);
 }
 
+// After OK in the editor, from a button or from the row's menu, the alarm
+// added or edited is selected and the list has the focus; Cancel leaves both
+// where they were. The row's menu edits and deletes the selected row.
+TEST_F(Manager, TheAlarmAddedOrEditedIsSelectedWithTheFocusAndTheMenuEditsAndDeletes)
+{
+    addAlarm(QStringLiteral("a"));
+    addAlarm(QStringLiteral("b"));
+    addAlarm(QStringLiteral("c"));
+    auto *menu = m_manager.findChild<QMenu *>(QStringLiteral("RowMenu"));
+    ASSERT_NE(menu, nullptr);
+    const auto trigger = [menu](const char *name) {
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == QLatin1String(name))
+                return action->trigger();
+        }
+        ADD_FAILURE() << "the row menu has no " << name;
+    };
+    const struct
+    {
+        const char *how;
+        int selectedBefore;
+        bool accept;
+        int selectedAfter;
+        int rowsAfter;
+    } steps[] = {{"ButtonAdd", 0, true, 3, 4},    {"buttonEdit", 1, true, 1, 4}, {"ActionEdit", 2, true, 2, 4},
+                 {"buttonEdit", 0, false, 0, 4},  {"ButtonAdd", 1, false, 1, 4}, {"ActionDelete", 1, false, 1, 3},
+                 {"ActionDelete", 2, false, 1, 2}};
+    for (const auto &step : steps) {
+        SCOPED_TRACE(testing::Message() << step.how << " from row " << step.selectedBefore);
+        m_manager.selectRow(step.selectedBefore);
+        QWidget *button = m_manager.findChild<QPushButton *>(QStringLiteral("ButtonOK"));
+        button->setFocus();
+        m_accept = step.accept;
+        m_caption = QStringLiteral("edited");
+        if (auto *push = m_manager.findChild<QPushButton *>(QLatin1String(step.how)))
+            push->click();
+        else
+            trigger(step.how);
+        EXPECT_EQ(m_engine.catalogue().size(), step.rowsAfter);
+        EXPECT_EQ(m_manager.selectedRow(), step.selectedAfter);
+        EXPECT_EQ(m_manager.focusWidget() == list(), step.accept);
+    }
+    const QStringList names = [menu] {
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text();
+        return texts;
+    }();
+    EXPECT_TRUE(names.contains(QStringLiteral("&Edit")) && names.contains(QStringLiteral("&Delete")))
+        << names.join(u',').toStdString();
+}
+
 namespace {
 
 // A manager for a user whose clock runs to 24 hours.
@@ -396,5 +454,56 @@ TEST_F(TwentyFourHourManager, TimesReadAsTheUsersClockAndTheFileKeepsAmPm)
     EXPECT_EQ(model->index(1, 2).data().toString(), QStringLiteral("05:30 of every hour"));
     EXPECT_TRUE(readAll(path(QStringLiteral("al.ini"))).contains("07:05:30 PM")) << "the file's text changed";
 }
+
+} // namespace
+
+namespace {
+
+// A weekly alarm in the list of a user of one language.
+struct WeeklyRow
+{
+    const char *locale;
+    const char *mask; // Sunday first
+    const char *shown;
+};
+
+void PrintTo(const WeeklyRow &row, std::ostream *out)
+{
+    *out << row.locale << ' ' << row.mask;
+}
+
+class WeeklyDates : public ManagerTest, public ::testing::WithParamInterface<WeeklyRow>
+{
+protected:
+    WeeklyDates()
+        : ManagerTest(QDateTime(QDate(2026, 12, 7), QTime(7, 0)),
+                      LocaleFormats::fromLocale(QLocale(QLatin1String(GetParam().locale))))
+    {
+    }
+};
+
+// A weekly alarm's Date column says its days in the user's language (and so
+// a screen reader says them); the list file keeps the designed "--".
+TEST_P(WeeklyDates, NameTheDaysAndTheFileKeepsItsText)
+{
+    AlarmRecord weekly = AlarmRecord::newAlarm(m_clock.now());
+    weekly.frequencyCode = int(Frequency::Weekly);
+    for (int day = 0; day < 7; ++day)
+        weekly.dayFlags[size_t(day)] = GetParam().mask[day] == '1';
+    m_engine.addAlarmFromRecord(weekly);
+
+    const QAbstractItemModel *model = m_manager.findChild<QTreeView *>(QStringLiteral("AlarmList"))->model();
+    EXPECT_EQ(model->index(0, 3).data().toString(), QString::fromUtf8(GetParam().shown));
+    const QList<QByteArray> lines = readAll(path(QStringLiteral("al.ini"))).split('\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[4], "--\r") << "the file's text changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Manager, WeeklyDates,
+                         ::testing::Values(WeeklyRow{"en_US", "0101010", "Mon, Wed, Fri"},
+                                           WeeklyRow{"en_US", "1000001", "Sun, Sat"},
+                                           WeeklyRow{"en_US", "0000000", "--"},
+                                           WeeklyRow{"de_DE", "0111110", "Mo., Di., Mi., Do., Fr."},
+                                           WeeklyRow{"ru_RU", "0000001", "сб"}));
 
 } // namespace

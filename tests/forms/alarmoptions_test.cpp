@@ -401,6 +401,34 @@ TEST_F(AlarmOptions, EveryControlIsNamedAfterItsLabelAndTabFollowsTheScreen)
     }
 }
 
+// Opened for a new alarm or for one saved as "Once", the editor starts with
+// the focus on the first control of its first page, where the keyboard sees it.
+TEST_F(AlarmOptions, OpensWithTheFocusOnTheFirstControl)
+{
+    AlarmRecord once = AlarmRecord::newAlarm(m_clock.now());
+    once.frequencyCode = int(Frequency::Once);
+    AlarmFile::write(workingCopyPath(), once);
+    for (const bool newAlarm : {true, false}) {
+        SCOPED_TRACE(newAlarm ? "new" : "edited");
+        m_request.newAlarm = newAlarm;
+        open();
+        m_dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
+        EXPECT_EQ(m_dialog->focusWidget(), child<QWidget>("Frequency"));
+        // From there, as from any control, Ctrl+Tab turns the page, both ways round.
+        auto *pages = child<QTabWidget>("Table");
+        const std::pair<QKeyCombination, int> turns[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                                                         {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0},
+                                                         {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 3},
+                                                         {Qt::CTRL | Qt::Key_Tab, 0}};
+        for (const auto &[keys, page] : turns) {
+            QTest::keySequence(m_dialog->focusWidget(), QKeySequence(keys));
+            EXPECT_EQ(pages->currentIndex(), page);
+        }
+        m_dialog.reset();
+    }
+}
+
 namespace {
 
 // A value typed into a field of the editor under the formats of one

@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QStringListModel>
 #include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 TEST(ListKeyboard, FocusSelectsARowReturnOpensItAndDeleteDeletesRowAfterRow)
@@ -69,6 +71,52 @@ TEST(ListKeyboard, FocusSelectsARowReturnOpensItAndDeleteDeletesRowAfterRow)
     model.setStringList({QStringLiteral("Again")});
     QTest::keyClick(list, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(opened.size(), 3);
+}
+
+// Space ticks or clears the box of the focused row from whichever of its
+// cells has the focus, and leaves the focus on the box, whose checked state
+// a screen reader reads; a row without a box is left alone.
+TEST(ListKeyboard, SpaceTogglesTheRowsBoxWithTheFocusOnIt)
+{
+    QWidget window;
+    QStandardItemModel model(0, 2);
+    for (const bool checkable : {true, true, false}) {
+        auto *first = new QStandardItem(QStringLiteral("alarm"));
+        first->setCheckable(checkable);
+        if (checkable)
+            first->setCheckState(Qt::Checked);
+        model.appendRow({first, new QStandardItem(QStringLiteral("Daily"))});
+    }
+    auto *list = new QTreeView(&window);
+    list->setModel(&model);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    new ListKeyboard(list, {}, {});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(view, nullptr);
+
+    const struct
+    {
+        int row;
+        int column;
+        Qt::CheckState after;
+        bool checkable;
+    } presses[] = {{0, 0, Qt::Unchecked, true}, {0, 1, Qt::Checked, true},    {1, 1, Qt::Unchecked, true},
+                   {1, 0, Qt::Checked, true},   {2, 0, Qt::Unchecked, false}, {2, 1, Qt::Unchecked, false}};
+    for (const auto &press : presses) {
+        SCOPED_TRACE(testing::Message() << "row " << press.row << ", column " << press.column);
+        list->setCurrentIndex(model.index(press.row, press.column));
+        QTest::keyClick(list, Qt::Key_Space);
+        EXPECT_EQ(model.index(press.row, 0).data(Qt::CheckStateRole).toInt(), press.after);
+        QAccessibleInterface *cell = view->tableInterface()->cellAt(press.row, 0);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->state().checkable, press.checkable);
+        EXPECT_EQ(cell->state().checked, press.after == Qt::Checked);
+        if (press.checkable) {
+            EXPECT_EQ(list->currentIndex(), model.index(press.row, 0)) << "the focus is not on the box that changed";
+        }
+    }
 }
 
 TEST(ComboBoxAccessible, NamedByItsLabelWithTheShownEntryAsValue)

@@ -385,3 +385,71 @@ TEST_F(ScreenReader, OrcaSaysWhichAlarmRingsAndItsTime)
     program->kill();
     program->waitForFinished();
 }
+
+// What a blind user hears of the manager's list: orca says whether the row's
+// alarm is on and the days of a weekly alarm, and after Space that it is off.
+TEST_F(ScreenReader, OrcaSaysARowsStateAndDaysAndThatSpaceSwitchedItOff)
+{
+    REQUIRE_SERVICE(QFile::exists(QStringLiteral("/usr/bin/orca")) ? QString()
+                                                                   : QStringLiteral("orca is not installed"));
+    REQUIRE_SERVICE(missingSoundServer());
+    ServiceLock soundLock{QStringLiteral("sound"), qEnvironmentVariable("PULSE_SERVER")};
+    ASSERT_TRUE(soundLock.acquire()) << "another test kept the sound server";
+    Orca orca;
+    const QString failure = orca.start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+
+    AlarmRecord record;
+    record.frequencyCode = 3;
+    record.alarmTime = QTime(7, 30, 0);
+    record.alarmDate = QDate(2026, 12, 7);
+    record.dayFlags = {false, true, false, true, false, true, false};
+    record.reminder = QStringLiteral("Wake up\n");
+    AlarmFile::write(m_folder.filePath(QStringLiteral("0.ini")), record);
+    AlarmFile::write(m_folder.filePath(QStringLiteral("1.ini")), record);
+    m_folder.writeFile(QStringLiteral("al.ini"),
+                       "2\r\nWake up\r\nWeekly\r\n07:30:00 AM\r\n--\r\n073000\r\n07122026\r\n0101010\r\n0\r\n"
+                       "Tea\r\nWeekly\r\n04:00:00 PM\r\n--\r\n160000\r\n07122026\r\n0101010\r\n1\r\n");
+    QProcess *program = m_folder.start(ProgramFolder::environment(QStringLiteral("@2026-12-07 07:00:00")));
+    ASSERT_NE(program, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return viewableWindow(*program, QStringLiteral("^Chronelle$")).has_value(); }, 15000));
+    // A second start shows the manager, with the focus on the list's first row.
+    QProcess *second = m_folder.start();
+    ASSERT_NE(second, nullptr);
+    second->waitForFinished(15000);
+    std::optional<Window> manager;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (manager = viewableWindow(*program, QStringLiteral("^Alarm Manager$"))).has_value(); }, 10000));
+
+    QStringList heard;
+    const auto hears = [&](qsizetype from, const QString &words) {
+        return waitUntil(
+            [&] {
+                heard = orca.spoken().mid(from);
+                return heard.join(u' ').contains(words);
+            },
+            20000);
+    };
+    // Down and back up, as a user arrows to the row.
+    commandOutput(QStringLiteral("xdotool windowactivate --sync %1 key Down").arg(manager->id));
+    hears(0, QStringLiteral("Tea"));
+    const qsizetype beforeUp = orca.spoken().size();
+    commandOutput(QStringLiteral("xdotool windowactivate --sync %1 key Up").arg(manager->id));
+    const bool saidOn = hears(beforeUp, QStringLiteral("Wake up, on"));
+    const bool saidDays = saidOn && heard.join(u' ').contains(u"Mon, Wed, Fri");
+    const qsizetype beforeSpace = orca.spoken().size();
+    // Space switches the row off; arrowed to again, it reads as off.
+    commandOutput(QStringLiteral("xdotool windowactivate --sync %1 key space Down").arg(manager->id));
+    hears(beforeSpace, QStringLiteral("Tea"));
+    const qsizetype beforeBack = orca.spoken().size();
+    commandOutput(QStringLiteral("xdotool windowactivate --sync %1 key Up").arg(manager->id));
+    const bool saidOff = hears(beforeBack, QStringLiteral("Wake up, off"));
+    std::printf("orca said, from the start of the program on:\n");
+    for (const QString &utterance : orca.spoken())
+        std::printf("  %s\n", qPrintable(utterance));
+    EXPECT_TRUE(saidOn) << "orca did not read the row";
+    EXPECT_TRUE(saidDays) << "orca did not say the weekly alarm's days";
+    EXPECT_TRUE(saidOff) << "orca did not say that Space switched the alarm off";
+    program->kill();
+    program->waitForFinished();
+}
